@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing gridlet need.
+# Only what is missing is installed; without root it prints the command to run instead.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build make pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    xvfb xauth
+    python3-pil
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+command="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "gridlet needs these Debian packages: ${missing[*]}" >&2
+    echo "Run as root:  $command" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

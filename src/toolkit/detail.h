@@ -1,0 +1,31 @@
+// Internal links between the parts of the toolkit core. Not for the logic.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/drawing.h"
+
+namespace toolkit {
+class Binding;
+}
+
+namespace toolkit::detail {
+
+// The binding given to start_toolkit (windows.cpp).
+Binding& binding();
+
+// Canvases (windows.cpp): the pixel buffer of a canvas gadget, or nullptr; and showing it.
+PixelBuffer* canvas_buffer(int gadget);
+void canvas_drawn(int gadget);
+
+// Images (drawing.cpp): released by shut_down_toolkit.
+void free_all_images();
+
+// Files (files.cpp): closed by shut_down_toolkit, buffers written.
+void close_all_files();
+
+// Process facts (texts.cpp), set by start_toolkit.
+void set_program_parameters(std::vector<std::string> parameters);
+
+} // namespace toolkit::detail

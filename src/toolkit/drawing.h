@@ -1,0 +1,101 @@
+// Drawing passes on canvases and images, boxes, image copies and number conversion.
+//
+// Colours are 0x00BBGGRR (red in the low byte). Pixels are stored as 32-bit 0xFFRRGGBB words,
+// the layout a screen shows without conversion; the files still write 24 bits.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace toolkit {
+
+using Color = uint32_t;
+using Pixel = uint32_t;
+using ImageHandle = std::uintptr_t;
+
+constexpr Pixel pixel_of(Color color) {
+    return 0xFF000000u | ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+}
+constexpr Color color_of(Pixel pixel) {
+    return ((pixel & 0xFFu) << 16) | (pixel & 0xFF00u) | ((pixel >> 16) & 0xFFu);
+}
+
+// A rectangle of pixels, row by row from the top; the pixel (x, y) is pixels[y * width + x].
+struct PixelBuffer {
+    int width = 0;
+    int height = 0;
+    std::vector<Pixel> pixels;
+
+    PixelBuffer() = default;
+    PixelBuffer(int w, int h, Color fill) : width(w), height(h), pixels(size_t(w) * size_t(h), pixel_of(fill)) {}
+    Pixel* row(int y) { return pixels.data() + size_t(y) * size_t(width); }
+    const Pixel* row(int y) const { return pixels.data() + size_t(y) * size_t(width); }
+    Color color_at(int x, int y) const { return color_of(row(y)[x]); }
+};
+
+// Where a pass draws: a canvas's pixel buffer or an image. Empty when there is none.
+struct DrawingTarget {
+    PixelBuffer* buffer = nullptr;
+    int canvas = -1; // the canvas gadget shown after stop_drawing, or -1 for an image
+};
+
+DrawingTarget canvas_output(int gadget);
+DrawingTarget image_output(int image);
+int start_drawing(DrawingTarget target);
+void stop_drawing();
+
+enum DrawingMode : int { mode_filled = 0, mode_outline = 4 };
+void set_drawing_mode(int mode);
+
+namespace detail {
+struct DrawingPass {
+    PixelBuffer* buffer = nullptr;
+    int canvas = -1;
+    bool outline = false;
+};
+inline DrawingPass pass;
+void draw_outline(int x, int y, int width, int height, Color color);
+} // namespace detail
+
+// A solid box in the current mode, clipped to the target; a negative size is reversed.
+// Inline because the renderers draw hundreds of thousands of small boxes per redraw.
+inline void draw_box(int x, int y, int width, int height, Color color) {
+    detail::DrawingPass& pass = detail::pass;
+    if (!pass.buffer) return;
+    if (width < 0) { x += width; width = -width; }
+    if (height < 0) { y += height; height = -height; }
+    if (pass.outline) {
+        detail::draw_outline(x, y, width, height, color);
+        return;
+    }
+    PixelBuffer& target = *pass.buffer;
+    if (x < 0) { width += x; x = 0; }
+    if (y < 0) { height += y; y = 0; }
+    if (x + width > target.width) width = target.width - x;
+    if (y + height > target.height) height = target.height - y;
+    if (width < 1 || height < 1) return;
+    const Pixel pixel = pixel_of(color);
+    for (int row = y; row < y + height; ++row) {
+        Pixel* out = target.row(row) + x;
+        for (int i = 0; i < width; ++i) out[i] = pixel;
+    }
+}
+
+void draw_image(ImageHandle image, int x, int y);
+
+constexpr Color rgb(int red, int green, int blue) {
+    return Color(red + green * 256 + blue * 65536);
+}
+
+int create_image(int image, int width, int height);
+ImageHandle image_handle(int image);
+int grab_image(int source, int target, int x, int y, int width, int height);
+void free_image(int image);
+// Writes the image as an uncompressed 24-bit bottom-up BMP file; 0 on any failure.
+int save_image(int image, const std::string& file_name);
+
+// The value with its fraction discarded, rounding toward zero.
+int truncate_to_int(double value);
+
+} // namespace toolkit
