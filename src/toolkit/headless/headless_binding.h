@@ -1,0 +1,112 @@
+// An in-memory platform: no display. Tests script the user: raw input goes through the same
+// core code the desktop binding feeds, requesters take queued answers, and everything shown
+// (message boxes, popups, titles, pixels) can be read back.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/binding.h"
+
+namespace toolkit {
+
+struct ShownMessage {
+    std::string title;
+    std::string text;
+    int flags = 0;
+};
+
+class HeadlessBinding : public Binding {
+public:
+    static constexpr int screen_width = 1920;
+    static constexpr int screen_height = 1080;
+
+    // ---- The scripted user. Each call queues one platform message; wait_message takes
+    // them one at a time, in order. ----
+    // Mouse positions are in the client coordinates of the window; the binding finds the
+    // gadget under the pointer, or the canvas that holds the mouse capture.
+    void move_mouse(int window, int x, int y);
+    void press_button(int window, int button, int x, int y);  // button_left/right/middle
+    void release_button(int window, int button, int x, int y);
+    void double_click(int window, int button, int x, int y); // second press of a double click
+    void wheel(int window, int x, int y, int units);
+    // Canvas-relative helpers: (x, y) in the drawing area of the canvas (inside its border).
+    void move_on_canvas(int gadget, int x, int y);
+    void press_on_canvas(int gadget, int button, int x, int y);
+    void release_on_canvas(int gadget, int button, int x, int y);
+    void click_on_canvas(int gadget, int button, int x, int y); // press and release
+    // Keys go to the active window: its shortcuts first, then the gadget with the focus.
+    void press_key(int virtual_key, int modifiers = 0);
+    void release_key(int virtual_key, int modifiers = 0);
+    void type_character(int character);
+    void click_gadget(int gadget);            // a push button or a check box; focuses it
+    void move_trackbar(int gadget, int value); // focuses it
+    void choose_menu_item(int window, int id); // from the window's menu bar
+    void request_close(int window);
+    void activate(int window);
+    void drop_files(int gadget, const std::vector<std::string>& names);
+    void drop_text(int gadget, const std::string& text); // refused: no event
+    // Any other step, run as one platform message.
+    void run(std::function<void()> step);
+    bool has_pending_input() const { return !messages_.empty(); }
+
+    // ---- Answers for the modal requesters, taken in order; with none queued a file or
+    // colour requester is cancelled, a message box answers OK or No, a popup is dismissed. ----
+    void answer_file(const std::string& path, int pattern_index = 0);
+    void answer_cancel();
+    void answer_color(int color);
+    void answer_message(int result);
+    void answer_popup(int id); // -1 dismisses
+
+    // ---- What was shown. ----
+    std::vector<ShownMessage> messages_shown;
+    std::vector<FileRequest> file_requests;
+    std::vector<int> popups_shown; // menu numbers
+    std::vector<int> color_requests;
+    int canvas_redraws = 0;
+    // Where the pointer stands in screen coordinates (popups open at pointer - 1).
+    int pointer_x = 0, pointer_y = 0;
+    bool escape_down = false;
+
+    // ---- Binding ----
+    bool open_window(const WindowRecord& window) override;
+    void destroy_window(int window) override;
+    void window_changed(const WindowRecord& window) override;
+    bool create_gadget(const GadgetRecord& gadget) override;
+    void destroy_gadget(int gadget) override;
+    void gadget_changed(const GadgetRecord& gadget) override;
+    void canvas_drawn(const GadgetRecord& canvas) override;
+    void focus_gadget(int gadget) override;
+    void menu_changed(const MenuRecord& menu) override;
+    void destroy_menu(int menu) override;
+    int popup_menu(const MenuRecord& menu, int window) override;
+    void drop_enabled(const GadgetRecord& gadget) override;
+    FileChoice file_requester(const FileRequest& request) override;
+    int color_requester(int start_color, std::array<int, 16>& custom_colors) override;
+    int message_requester(const std::string& title, const std::string& text, int flags) override;
+    void wait_message() override;
+    bool is_key_down(int virtual_key) override;
+
+    // Tests of failure paths: refuse to open this window number (-1: none).
+    int refuse_window = -1;
+
+private:
+    struct Answer {
+        enum class Kind { file, cancel, color, message, popup } kind;
+        std::string path;
+        int value = 0;
+    };
+    void post(std::function<void()> message) { messages_.push_back(std::move(message)); }
+    void deliver_mouse_move(int window, int x, int y);
+    int gadget_at(int window, int x, int y) const;
+    bool take_answer(Answer::Kind kind, Answer& answer);
+
+    std::deque<std::function<void()>> messages_;
+    std::deque<Answer> answers_;
+    int buttons_ = 0;
+    int hover_canvas_ = -1;
+};
+
+} // namespace toolkit
