@@ -1,0 +1,178 @@
+#include "toolkit/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "toolkit/atomic_file.h"
+#include "toolkit/detail.h"
+
+namespace toolkit {
+
+namespace {
+
+constexpr size_t buffer_size = 4096;
+
+// A file opened for reading has a descriptor; one being created writes through an AtomicFile.
+struct OpenFile {
+    int reader = -1;
+    detail::AtomicFile writer;
+    bool write_failed = false;
+    std::array<uint8_t, buffer_size> buffer{};
+    size_t position = 0; // next byte to hand out (reading)
+    size_t filled = 0;   // bytes held in the buffer
+};
+
+std::map<int, std::unique_ptr<OpenFile>>& open_files() {
+    static std::map<int, std::unique_ptr<OpenFile>> files;
+    return files;
+}
+
+OpenFile* find(int file) {
+    const auto found = open_files().find(file);
+    return found == open_files().end() ? nullptr : found->second.get();
+}
+
+OpenFile* find_reader(int file) {
+    OpenFile* entry = find(file);
+    return entry != nullptr && entry->reader >= 0 ? entry : nullptr;
+}
+
+OpenFile* find_writer(int file) {
+    OpenFile* entry = find(file);
+    return entry != nullptr && entry->reader < 0 ? entry : nullptr;
+}
+
+// True when a byte is ready in the buffer, fetching the next block if needed.
+bool fill_buffer(OpenFile& file) {
+    if (file.position < file.filled) return true;
+    ssize_t got = 0;
+    do {
+        got = ::read(file.reader, file.buffer.data(), file.buffer.size());
+    } while (got < 0 && errno == EINTR);
+    file.position = 0;
+    file.filled = got > 0 ? static_cast<size_t>(got) : 0;
+    return file.filled > 0;
+}
+
+void flush_buffer(OpenFile& file) {
+    if (file.filled > 0 && !file.writer.write(file.buffer.data(), file.filled)) {
+        file.write_failed = true;
+    }
+    file.filled = 0;
+}
+
+int close_open_file(OpenFile& file) {
+    if (file.reader >= 0) {
+        ::close(file.reader);
+        return 1;
+    }
+    flush_buffer(file);
+    return file.writer.commit() ? 1 : 0;
+}
+
+} // namespace
+
+int64_t file_size(const std::string& name) {
+    std::string path = name;
+    while (path.size() > 1 && (path.ends_with('/') || path.ends_with('\\'))) path.pop_back();
+    struct stat info {};
+    if (path.empty() || stat(path.c_str(), &info) != 0) return file_missing;
+    if (S_ISDIR(info.st_mode)) return file_is_folder;
+    return S_ISREG(info.st_mode) ? static_cast<int64_t>(info.st_size) : file_missing;
+}
+
+int open_file_for_reading(int file, const std::string& name) {
+    close_file(file);
+    if (file < 0) return 0;
+    // Non-blocking, so that a FIFO cannot hang the program before it is turned down.
+    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return 0;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return 0;
+    }
+    auto opened = std::make_unique<OpenFile>();
+    opened->reader = fd;
+    open_files()[file] = std::move(opened);
+    return 1;
+}
+
+int create_file(int file, const std::string& name) {
+    close_file(file);
+    if (file < 0) return 0;
+    auto opened = std::make_unique<OpenFile>();
+    if (!opened->writer.open(name)) return 0;
+    open_files()[file] = std::move(opened);
+    return 1;
+}
+
+int close_file(int file) {
+    const auto found = open_files().find(file);
+    if (found == open_files().end()) return 0;
+    const int result = close_open_file(*found->second);
+    open_files().erase(found);
+    return result;
+}
+
+int end_of_file(int file) {
+    if (find_writer(file) != nullptr) return 1;
+    OpenFile* entry = find_reader(file);
+    return entry != nullptr && !fill_buffer(*entry) ? 1 : 0;
+}
+
+int read_byte(int file) {
+    OpenFile* entry = find_reader(file);
+    if (entry == nullptr || !fill_buffer(*entry)) return 0;
+    return entry->buffer[entry->position++];
+}
+
+int64_t read_data(int file, void* buffer, int64_t length) {
+    OpenFile* entry = find_reader(file);
+    if (entry == nullptr || buffer == nullptr || length <= 0) return 0;
+    auto* out = static_cast<uint8_t*>(buffer);
+    int64_t done = 0;
+    while (done < length && fill_buffer(*entry)) {
+        const size_t count = std::min<size_t>(length - done, entry->filled - entry->position);
+        std::memcpy(out + done, entry->buffer.data() + entry->position, count);
+        entry->position += count;
+        done += count;
+    }
+    return done;
+}
+
+int write_byte(int file, int value) {
+    const uint8_t byte = static_cast<uint8_t>(value);
+    return write_data(file, &byte, 1) == 1 ? 1 : 0;
+}
+
+int64_t write_data(int file, const void* buffer, int64_t length) {
+    OpenFile* entry = find_writer(file);
+    if (entry == nullptr || buffer == nullptr || length <= 0) return 0;
+    const auto* in = static_cast<const uint8_t*>(buffer);
+    int64_t done = 0;
+    while (done < length) {
+        const size_t count = std::min<size_t>(length - done, buffer_size - entry->filled);
+        std::memcpy(entry->buffer.data() + entry->filled, in + done, count);
+        entry->filled += count;
+        done += count;
+        if (entry->filled == buffer_size) flush_buffer(*entry);
+    }
+    return entry->write_failed ? 0 : length;
+}
+
+void detail::close_all_files() {
+    for (auto& [number, entry] : open_files()) close_open_file(*entry);
+    open_files().clear();
+}
+
+} // namespace toolkit
