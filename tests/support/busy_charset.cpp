@@ -1,0 +1,10 @@
+#include "busy_charset.h"
+
+#include <random>
+
+Charset busyCharset(uint32_t seed) {
+    std::mt19937 random(seed);
+    Charset charset{};
+    for (uint8_t& row : charset) row = static_cast<uint8_t>(random() & 0xFF);
+    return charset;
+}
