@@ -1,0 +1,292 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
+
+#include <gtest/gtest.h>
+
+#include "temp_folder.h"
+#include "toolkit/atomic_file.h"
+#include "toolkit/detail.h"
+#include "toolkit/files.h"
+
+namespace {
+
+using namespace toolkit;
+using Bytes = std::vector<uint8_t>;
+
+// Bytes whose sequence does not repeat every 256, so a misplaced block shows.
+Bytes varied_bytes(size_t count, uint32_t seed) {
+    Bytes bytes(count);
+    for (auto& byte : bytes) {
+        seed = seed * 1664525u + 1013904223u;
+        byte = static_cast<uint8_t>(seed >> 24);
+    }
+    return bytes;
+}
+
+class Files : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(folder.made()); }
+    void TearDown() override {
+        detail::close_all_files();
+        detail::AtomicFile::fail_writes_after(-1);
+    }
+
+    Bytes read_with_read_byte(const std::string& name) {
+        Bytes bytes;
+        EXPECT_NE(open_file_for_reading(0, name), 0);
+        while (end_of_file(0) == 0) bytes.push_back(static_cast<uint8_t>(read_byte(0)));
+        EXPECT_NE(close_file(0), 0);
+        return bytes;
+    }
+
+    int save(const std::string& name, const Bytes& bytes) {
+        if (create_file(0, name) == 0) return 0;
+        write_data(0, bytes.data(), static_cast<int64_t>(bytes.size()));
+        return close_file(0);
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(Files, SizeTellsFilesFoldersAndNothing) {
+    folder.write("empty", {});
+    folder.write("ten", Bytes(10, 1));
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+
+    EXPECT_EQ(file_size(folder / "empty"), 0);
+    EXPECT_EQ(file_size(folder / "ten"), 10);
+    EXPECT_EQ(file_size(folder.path()), file_is_folder);
+    EXPECT_EQ(file_size(folder.path() + "/"), file_is_folder);
+    EXPECT_EQ(file_size(folder.path() + "\\"), file_is_folder);
+    EXPECT_EQ(file_size("/"), file_is_folder);
+    EXPECT_EQ(file_size(folder / "missing"), file_missing);
+    EXPECT_EQ(file_size(folder / "ten/inside"), file_missing);
+    EXPECT_EQ(file_size(""), file_missing);
+    EXPECT_EQ(file_size(folder / "fifo"), file_missing);
+    EXPECT_EQ(file_size("/dev/null"), file_missing);
+}
+
+TEST_F(Files, OnlyRegularFilesOpenForReading) {
+    EXPECT_EQ(open_file_for_reading(0, folder / "missing"), 0);
+    EXPECT_EQ(open_file_for_reading(0, ""), 0);
+    EXPECT_EQ(open_file_for_reading(0, folder.path()), 0);
+    EXPECT_EQ(open_file_for_reading(0, "/dev/null"), 0);
+    EXPECT_EQ(open_file_for_reading(0, "/dev/zero"), 0);
+}
+
+TEST_F(Files, FifoIsTurnedDownWithoutWaitingForAWriter) {
+    const std::string fifo = folder / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    auto opening = std::async(std::launch::async, [&] { return open_file_for_reading(0, fifo); });
+    if (opening.wait_for(std::chrono::seconds(3)) == std::future_status::timeout) {
+        // Let the stuck open go by connecting a writer, then fail.
+        const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        opening.wait();
+        close(writer);
+        FAIL() << "opening a FIFO blocked";
+    }
+    EXPECT_EQ(opening.get(), 0);
+}
+
+TEST_F(Files, ReadingPastTheEndGivesZerosAndStaysAtTheEnd) {
+    folder.write("three", {7, 8, 9});
+    ASSERT_NE(open_file_for_reading(0, folder / "three"), 0);
+    EXPECT_EQ(end_of_file(0), 0);
+    EXPECT_EQ(read_byte(0), 7);
+    EXPECT_EQ(read_byte(0), 8);
+    EXPECT_EQ(read_byte(0), 9);
+    EXPECT_NE(end_of_file(0), 0);
+    EXPECT_EQ(read_byte(0), 0);
+    EXPECT_EQ(read_byte(0), 0);
+    EXPECT_NE(end_of_file(0), 0);
+    Bytes rest(4, 0xEE);
+    EXPECT_EQ(read_data(0, rest.data(), 4), 0);
+    EXPECT_NE(close_file(0), 0);
+}
+
+TEST_F(Files, EmptyFileIsAtItsEndAtOnce) {
+    folder.write("empty", {});
+    ASSERT_NE(open_file_for_reading(0, folder / "empty"), 0);
+    EXPECT_NE(end_of_file(0), 0);
+    EXPECT_EQ(read_byte(0), 0);
+}
+
+TEST_F(Files, BytesAndBlocksReadTheSameAcrossBufferBoundaries) {
+    const Bytes content = varied_bytes(10000, 1);
+    folder.write("big", content);
+
+    EXPECT_EQ(read_with_read_byte(folder / "big"), content);
+
+    // Blocks of an odd size straddle every buffer boundary; the last one comes back short.
+    ASSERT_NE(open_file_for_reading(0, folder / "big"), 0);
+    Bytes blocks;
+    Bytes block(777);
+    int64_t got = 0;
+    while ((got = read_data(0, block.data(), 777)) > 0) {
+        blocks.insert(blocks.end(), block.begin(), block.begin() + got);
+        if (got < 777) {
+            EXPECT_NE(end_of_file(0), 0);
+        }
+    }
+    EXPECT_EQ(blocks, content);
+
+    // One read larger than the buffer, after a few single bytes.
+    ASSERT_NE(open_file_for_reading(0, folder / "big"), 0);
+    Bytes mixed(3);
+    for (auto& byte : mixed) byte = static_cast<uint8_t>(read_byte(0));
+    mixed.resize(20000);
+    EXPECT_EQ(read_data(0, mixed.data() + 3, 19997), 9997);
+    mixed.resize(10000);
+    EXPECT_EQ(mixed, content);
+}
+
+TEST_F(Files, NumbersThatAreNotOpenDoNothing) {
+    uint8_t byte = 5;
+    EXPECT_EQ(close_file(3), 0);
+    EXPECT_EQ(end_of_file(3), 0);
+    EXPECT_EQ(read_byte(3), 0);
+    EXPECT_EQ(read_data(3, &byte, 1), 0);
+    EXPECT_EQ(write_byte(3, 1), 0);
+    EXPECT_EQ(write_data(3, &byte, 1), 0);
+    EXPECT_EQ(open_file_for_reading(-1, "/etc/hostname"), 0);
+    EXPECT_EQ(create_file(-1, folder / "negative"), 0);
+    EXPECT_TRUE(folder.entries().empty());
+}
+
+TEST_F(Files, WrittenBytesComeBackAfterClosing) {
+    const Bytes block = varied_bytes(9000, 2);
+    ASSERT_NE(create_file(7, folder / "out.fnt"), 0);
+    EXPECT_EQ(write_byte(7, 0x141), 1);
+    EXPECT_EQ(write_data(7, block.data(), 0), 0);
+    EXPECT_EQ(write_data(7, block.data(), static_cast<int64_t>(block.size())), 9000);
+    EXPECT_EQ(write_byte(7, 0xFE), 1);
+    EXPECT_NE(close_file(7), 0);
+
+    Bytes expected{0x41};
+    expected.insert(expected.end(), block.begin(), block.end());
+    expected.push_back(0xFE);
+    EXPECT_EQ(read_with_read_byte(folder / "out.fnt"), expected);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"out.fnt"});
+}
+
+TEST_F(Files, SavingOverAFileReplacesItOnlyOnClose) {
+    const Bytes old_content = varied_bytes(5000, 3);
+    const Bytes new_content = varied_bytes(2048, 4);
+    folder.write("font.fnt", old_content);
+
+    ASSERT_NE(create_file(0, folder / "font.fnt"), 0);
+    write_data(0, new_content.data(), 2048);
+    EXPECT_EQ(folder.read("font.fnt"), old_content);
+    EXPECT_NE(close_file(0), 0);
+    EXPECT_EQ(folder.read("font.fnt"), new_content);
+}
+
+TEST_F(Files, ReopeningANumberClosesItsFileFirst) {
+    ASSERT_NE(create_file(0, folder / "first"), 0);
+    write_byte(0, 1);
+    ASSERT_NE(create_file(0, folder / "second"), 0);
+    write_byte(0, 2);
+    folder.write("third", {3});
+    ASSERT_NE(open_file_for_reading(0, folder / "third"), 0);
+    EXPECT_EQ(folder.read("first"), Bytes{1});
+    EXPECT_EQ(folder.read("second"), Bytes{2});
+    EXPECT_EQ(read_byte(0), 3);
+}
+
+TEST_F(Files, CloseAllFilesSavesWhatIsOpen) {
+    ASSERT_NE(create_file(0, folder / "a"), 0);
+    ASSERT_NE(create_file(9, folder / "b"), 0);
+    write_byte(0, 10);
+    write_byte(9, 90);
+    detail::close_all_files();
+    EXPECT_EQ(folder.read("a"), Bytes{10});
+    EXPECT_EQ(folder.read("b"), Bytes{90});
+    EXPECT_EQ(close_file(0), 0);
+}
+
+class FailedSave : public Files, public ::testing::WithParamInterface<int64_t> {};
+
+TEST_P(FailedSave, KeepsTheOldFileAndLeavesNoTemporaryFile) {
+    const Bytes old_content = varied_bytes(3000, 5);
+    const Bytes new_content = varied_bytes(10000, 6);
+    folder.write("font.fnt", old_content);
+
+    ASSERT_NE(create_file(0, folder / "font.fnt"), 0);
+    detail::AtomicFile::fail_writes_after(GetParam());
+    write_data(0, new_content.data(), 6000);
+    write_data(0, new_content.data() + 6000, 4000);
+    EXPECT_EQ(close_file(0), 0);
+
+    EXPECT_EQ(folder.read("font.fnt"), old_content);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"font.fnt"});
+}
+
+// At once, at a buffer boundary, in the middle and on the very last byte.
+INSTANTIATE_TEST_SUITE_P(Files, FailedSave, ::testing::Values(0, 4096, 5000, 9999));
+
+TEST_F(Files, AFailedWriteStaysFailed) {
+    ASSERT_NE(create_file(0, folder / "out"), 0);
+    detail::AtomicFile::fail_writes_after(100);
+    const Bytes block = varied_bytes(5000, 7);
+    EXPECT_EQ(write_data(0, block.data(), 5000), 0);
+    detail::AtomicFile::fail_writes_after(-1);
+    EXPECT_EQ(write_byte(0, 1), 0);
+    EXPECT_EQ(close_file(0), 0);
+    EXPECT_TRUE(folder.entries().empty());
+}
+
+TEST_F(Files, CreatingWhereNoFileCanBeFailsAndMakesNothing) {
+    folder.write("plain", {1, 2});
+    ASSERT_EQ(mkdir((folder / "sub").c_str(), 0700), 0);
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+
+    EXPECT_EQ(create_file(0, folder / "missing/out.fnt"), 0);
+    EXPECT_EQ(create_file(0, folder / "plain/out.fnt"), 0);
+    EXPECT_EQ(create_file(0, folder / "sub"), 0);
+    EXPECT_EQ(create_file(0, folder / "fifo"), 0);
+    EXPECT_EQ(create_file(0, "/dev/null"), 0);
+
+    EXPECT_EQ(close_file(0), 0);
+    auto entries = folder.entries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"fifo", "plain", "sub"}));
+    EXPECT_EQ(folder.read("plain"), (Bytes{1, 2}));
+    EXPECT_EQ(file_size(folder / "sub"), file_is_folder);
+}
+
+TEST_F(Files, ReadOnlyFolderTakesNoFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    ASSERT_EQ(mkdir((folder / "locked").c_str(), 0500), 0);
+    EXPECT_EQ(create_file(0, folder / "locked/out.fnt"), 0);
+    EXPECT_EQ(file_size(folder / "locked/out.fnt"), file_missing);
+    chmod((folder / "locked").c_str(), 0700);
+}
+
+TEST_F(Files, ReplacedFileKeepsItsPermissions) {
+    folder.write("shared.fnt", {1});
+    ASSERT_EQ(chmod((folder / "shared.fnt").c_str(), 0640), 0);
+    ASSERT_NE(save(folder / "shared.fnt", {2, 3}), 0);
+    struct stat info {};
+    ASSERT_EQ(stat((folder / "shared.fnt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+    const mode_t mask = umask(0);
+    umask(mask);
+    ASSERT_NE(save(folder / "new.fnt", {4}), 0);
+    ASSERT_EQ(stat((folder / "new.fnt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0666u & ~mask);
+}
+
+TEST_F(Files, SavingThroughALinkReplacesTheLinkedFile) {
+    folder.write("real.fnt", {1, 1, 1});
+    ASSERT_EQ(symlink("real.fnt", (folder / "link.fnt").c_str()), 0);
+    ASSERT_NE(save(folder / "link.fnt", {9}), 0);
+    EXPECT_EQ(folder.read("real.fnt"), Bytes{9});
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.fnt"));
+}
+
+} // namespace
