@@ -66,14 +66,14 @@ enum ModifierBits : int { modifier_shift = 1, modifier_alt = 2, modifier_control
 
 // Virtual-key codes the program compares.
 enum VirtualKey : int {
-    key_tab = 9,
-    key_escape = 27,
-    key_left = 37,
-    key_up = 38,
-    key_right = 39,
-    key_down = 40,
-    key_insert = 45,
-    key_delete = 46,
+    vk_tab = 9,
+    vk_escape = 27,
+    vk_left = 37,
+    vk_up = 38,
+    vk_right = 39,
+    vk_down = 40,
+    vk_insert = 45,
+    vk_delete = 46,
 };
 
 // open_window flags, combined by addition.

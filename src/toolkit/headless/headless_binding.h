@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct ShownMessage {
 };
 
 class HeadlessBinding : public Binding {
-public:
+  public:
     static constexpr int screen_width = 1920;
     static constexpr int screen_height = 1080;
 
@@ -28,7 +29,7 @@ public:
     // Mouse positions are in the client coordinates of the window; the binding finds the
     // gadget under the pointer, or the canvas that holds the mouse capture.
     void move_mouse(int window, int x, int y);
-    void press_button(int window, int button, int x, int y);  // button_left/right/middle
+    void press_button(int window, int button, int x, int y); // button_left/right/middle
     void release_button(int window, int button, int x, int y);
     void double_click(int window, int button, int x, int y); // second press of a double click
     void wheel(int window, int x, int y, int units);
@@ -41,7 +42,7 @@ public:
     void press_key(int virtual_key, int modifiers = 0);
     void release_key(int virtual_key, int modifiers = 0);
     void type_character(int character);
-    void click_gadget(int gadget);            // a push button or a check box; focuses it
+    void click_gadget(int gadget);             // a push button or a check box; focuses it
     void move_trackbar(int gadget, int value); // focuses it
     void choose_menu_item(int window, int id); // from the window's menu bar
     void request_close(int window);
@@ -92,7 +93,7 @@ public:
     // Tests of failure paths: refuse to open this window number (-1: none).
     int refuse_window = -1;
 
-private:
+  private:
     struct Answer {
         enum class Kind { file, cancel, color, message, popup } kind;
         std::string path;
@@ -100,8 +101,10 @@ private:
     };
     void post(std::function<void()> message) { messages_.push_back(std::move(message)); }
     void deliver_mouse_move(int window, int x, int y);
+    void deliver_button(int window, int button, int x, int y, bool pressed, bool double_click);
+    void post_on_canvas(int gadget, int x, int y, std::function<void(int, int, int)> deliver);
     int gadget_at(int window, int x, int y) const;
-    bool take_answer(Answer::Kind kind, Answer& answer);
+    bool take_answer(std::initializer_list<Answer::Kind> kinds, Answer& answer);
 
     std::deque<std::function<void()>> messages_;
     std::deque<Answer> answers_;

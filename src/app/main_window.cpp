@@ -1,0 +1,52 @@
+#include "app/main_window.h"
+
+#include "toolkit/menus.h"
+#include "toolkit/requesters.h"
+#include "toolkit/windows.h"
+
+using namespace toolkit;
+
+void createRangeControls() {
+    create_canvas(charsetView, 0, 0, 260, 260, canvas_border | canvas_keyboard);
+    create_label(beginRangeLabel, 20, 260, 255, 20, "Begin range:0", label_centred);
+    create_trackbar(beginRangeTrackbar, 20, 280, 255, 30, 0, 255, trackbar_ticks);
+    create_label(endRangeLabel, 20, 310, 255, 20, "End range:0", label_centred);
+    create_trackbar(endRangeTrackbar, 20, 330, 255, 30, 0, 255, trackbar_ticks);
+    create_checkbox(rangeCheckbox, 0, 310, 20, 20, "");
+    set_gadget_tooltip(rangeCheckbox, "Enable range");
+}
+
+void createEditorControls() {
+    struct ShiftButton {
+        int gadget, x;
+        const char* text;
+        const char* tooltip;
+    };
+    // Created in this order; they stand left to right as "<", "^", "v", ">".
+    for (const ShiftButton& button : {ShiftButton{shiftLeftButton, 262, "<", "shift left"},
+                                      ShiftButton{shiftUpButton, 294, "^", "shift up"},
+                                      ShiftButton{shiftDownButton, 326, "v", "shift down"},
+                                      ShiftButton{shiftRightButton, 358, ">", "shift right"}}) {
+        create_button(button.gadget, button.x, 128, 32, 20, button.text);
+        set_gadget_tooltip(button.gadget, button.tooltip);
+    }
+    create_text_field(dataField, 262, 148, 128, 40, "",
+                      text_centred | text_right | text_multi_line);
+    set_gadget_tooltip(dataField, "Data for char");
+    create_canvas(glyphEditor, 262, 0, 128, 128, 0);
+}
+
+void openMapWindow(AppState& state) {
+    const int opened =
+        open_window(mapWindow, window_x(mainWindow) + 40, window_y(mainWindow) + 40,
+                    512 + state.mapMargin, 384 + state.mapMargin, "Character map",
+                    window_caption | window_system_menu | window_minimise_box | window_hidden);
+    if (!opened) {
+        state.mapWindowAvailable = false;
+        message_requester("Gridlet", "Character Map not available", message_ok);
+        return;
+    }
+    create_canvas(mapView, 0, 0, 80 * 16, 50 * 16, 0);
+    enable_gadget_drop(mapView, drop_files, drop_copy);
+    state.mapWindowAvailable = true;
+}

@@ -1,0 +1,11 @@
+// The two windows and their gadgets, at their places.
+#pragma once
+
+#include "app/state/app_state.h"
+
+// The charset view, the range labels and trackbars and the range checkbox.
+void createRangeControls();
+// The four shift buttons, the data field and the glyph editor.
+void createEditorControls();
+// The Character map window, hidden, with the map view; sets mapWindowAvailable.
+void openMapWindow(AppState& state);

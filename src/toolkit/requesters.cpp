@@ -1,0 +1,82 @@
+// The core side of the modal requesters: pattern lists, start folders, the selected pattern
+// and the custom colours, kept for the whole run.
+#include "toolkit/requesters.h"
+
+#include "toolkit/binding.h"
+#include "toolkit/detail.h"
+
+namespace toolkit {
+namespace {
+
+int selected_pattern = -1;
+std::array<int, 16> custom_colors{};
+
+std::vector<FilePattern> split_patterns(const std::string& text) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (true) {
+        const size_t bar = text.find('|', start);
+        parts.push_back(text.substr(start, bar == std::string::npos ? bar : bar - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    std::vector<FilePattern> patterns;
+    for (size_t i = 0; i < parts.size(); i += 2)
+        patterns.push_back({parts[i], i + 1 < parts.size() ? parts[i + 1] : std::string()});
+    return patterns;
+}
+
+bool usable_file_name(const std::string& name) {
+    if (name.empty()) return false;
+    for (unsigned char c : name)
+        if (c < 32 || std::string_view("\"*/:<>?\\|").find(char(c)) != std::string_view::npos)
+            return false;
+    return true;
+}
+
+std::string file_requester(bool save, const std::string& title, const std::string& default_file,
+                           const std::string& patterns, int pattern_index) {
+    FileRequest request{.save = save,
+                        .title = title,
+                        .patterns = split_patterns(patterns),
+                        .pattern_index = pattern_index};
+    const size_t separator = default_file.find_last_of("/\\");
+    std::string name = default_file;
+    if (separator != std::string::npos) {
+        request.folder = default_file.substr(0, separator);
+        if (request.folder.empty()) request.folder = "/";
+        name = default_file.substr(separator + 1);
+    }
+    if (usable_file_name(name)) request.name = name;
+    const FileChoice choice = detail::binding().file_requester(request);
+    selected_pattern = choice.path.empty() ? -1 : choice.pattern_index;
+    return choice.path;
+}
+
+} // namespace
+
+std::string open_file_requester(const std::string& title, const std::string& default_file,
+                                const std::string& patterns, int pattern_index) {
+    return file_requester(false, title, default_file, patterns, pattern_index);
+}
+
+std::string save_file_requester(const std::string& title, const std::string& default_file,
+                                const std::string& patterns, int pattern_index) {
+    return file_requester(true, title, default_file, patterns, pattern_index);
+}
+
+int selected_file_pattern() {
+    return selected_pattern;
+}
+
+int color_requester(int start_color) {
+    const int start = start_color == -1 ? 0 : start_color & 0xFFFFFF;
+    custom_colors[0] = start;
+    return detail::binding().color_requester(start, custom_colors);
+}
+
+int message_requester(const std::string& title, const std::string& text, int flags) {
+    return detail::binding().message_requester(title, text, flags);
+}
+
+} // namespace toolkit

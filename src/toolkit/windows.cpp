@@ -1,0 +1,147 @@
+// Numbered top-level windows.
+#include <algorithm>
+
+#include "toolkit/detail.h"
+#include "toolkit/event_queue.h"
+#include "toolkit/object_tables.h"
+
+namespace toolkit::detail {
+
+void destroy_menus_of_window(int window);   // menus.cpp
+void destroy_gadgets_of_window(int window); // gadgets.cpp
+
+ObjectTables& tables() {
+    static ObjectTables instance;
+    return instance;
+}
+
+WindowRecord* window_record(int window) {
+    auto found = tables().windows.find(window);
+    return found == tables().windows.end() ? nullptr : &found->second;
+}
+
+namespace {
+
+void destroy_window(int window) {
+    destroy_menus_of_window(window);
+    destroy_gadgets_of_window(window);
+    tables().windows.erase(window);
+    if (tables().current_window == window) tables().current_window = -1;
+    if (tables().active == window) tables().active = -1;
+    binding().destroy_window(window);
+}
+
+} // namespace
+
+void destroy_all_windows() {
+    std::vector<int> numbers;
+    for (const auto& [number, record] : tables().windows) numbers.push_back(number);
+    for (int number : numbers) destroy_window(number);
+    tables() = ObjectTables{};
+}
+
+} // namespace toolkit::detail
+
+namespace toolkit {
+
+using detail::tables;
+using detail::window_record;
+
+int open_window(int window, int x, int y, int inner_width, int inner_height,
+                const std::string& title, int flags) {
+    if (window < 0 || inner_width < 0 || inner_height < 0) return 0;
+    if (window_record(window)) detail::destroy_window(window);
+    constexpr int style_flags = window_minimise_box | window_system_menu | window_caption;
+    if ((flags & style_flags) == 0) flags |= window_caption;
+    WindowRecord record;
+    record.number = window;
+    record.x = x;
+    record.y = y;
+    record.inner_width = inner_width;
+    record.inner_height = inner_height;
+    record.title = title;
+    record.flags = flags;
+    record.visible = (flags & window_hidden) == 0;
+    tables().windows[window] = record;
+    if (!detail::binding().open_window(record)) {
+        tables().windows.erase(window);
+        return 0;
+    }
+    tables().current_window = window;
+    if (record.visible) tables().active = window;
+    return 1;
+}
+
+WindowHandle window_handle(int window) {
+    return window_record(window) ? WindowHandle(window) + 1 : 0;
+}
+
+int window_x(int window) {
+    const WindowRecord* record = window_record(window);
+    return record ? record->x : 0;
+}
+
+int window_y(int window) {
+    const WindowRecord* record = window_record(window);
+    return record ? record->y : 0;
+}
+
+int resize_window(int window, int x, int y, int inner_width, int inner_height) {
+    WindowRecord* record = window_record(window);
+    if (!record) return 0;
+    if (x != keep_value) record->x = x;
+    if (y != keep_value) record->y = y;
+    if (inner_width != keep_value) record->inner_width = std::max(0, inner_width);
+    if (inner_height != keep_value) record->inner_height = std::max(0, inner_height);
+    detail::binding().window_changed(*record);
+    return 1;
+}
+
+void hide_window(int window, int hide) {
+    WindowRecord* record = window_record(window);
+    if (!record) return;
+    record->visible = hide == 0;
+    if (record->visible)
+        tables().active = window;
+    else if (tables().active == window)
+        tables().active = -1;
+    detail::binding().window_changed(*record);
+}
+
+void set_window_title(int window, const std::string& title) {
+    WindowRecord* record = window_record(window);
+    if (!record) return;
+    record->title = title;
+    detail::binding().window_changed(*record);
+}
+
+const WindowRecord* find_window(int window) {
+    return window_record(window);
+}
+int active_window() {
+    return tables().active;
+}
+
+void window_moved(int window, int x, int y) {
+    if (WindowRecord* record = window_record(window)) {
+        record->x = x;
+        record->y = y;
+    }
+}
+
+void window_activated(int window, bool active) {
+    if (!window_record(window)) return;
+    if (active)
+        tables().active = window;
+    else if (tables().active == window)
+        tables().active = -1;
+    detail::queue_event(
+        {.kind = active ? activate_event : deactivate_event, .window = window, .object = window});
+}
+
+void window_close_requested(int window) {
+    if (!window_record(window)) return;
+    detail::queue_event({.kind = close_window_event, .window = window, .object = window});
+}
+
+} // namespace toolkit

@@ -1,0 +1,51 @@
+#include "gridlet_harness.h"
+
+#include <stdexcept>
+
+#include "toolkit/windows.h"
+
+Gridlet::Gridlet(std::vector<std::string> parameters) {
+    if (!startUp(state, ui, std::move(parameters))) {
+        ended = true;
+        exitCode = 0;
+    }
+}
+
+Gridlet::~Gridlet() {
+    if (!ended) shutDown(state);
+}
+
+void Gridlet::run() {
+    while (!ended && (ui.has_pending_input() || toolkit::has_queued_events())) {
+        if (!handleNextEvent(state)) {
+            exitCode = shutDown(state);
+            ended = true;
+        }
+    }
+}
+
+const toolkit::PixelBuffer& Gridlet::canvas(int gadget) const {
+    const toolkit::GadgetRecord* record = toolkit::find_gadget(gadget);
+    if (!record) throw std::logic_error("no such canvas");
+    return record->buffer;
+}
+
+const toolkit::PixelBuffer& Gridlet::image(int number) const {
+    const toolkit::PixelBuffer* buffer = toolkit::image_buffer(number);
+    if (!buffer) throw std::logic_error("no such image");
+    return *buffer;
+}
+
+std::string Gridlet::windowTitle(int window) const {
+    const toolkit::WindowRecord* record = toolkit::find_window(window);
+    return record ? record->title : std::string();
+}
+
+std::string Gridlet::gadgetText(int gadget) const {
+    const toolkit::GadgetRecord* record = toolkit::find_gadget(gadget);
+    return record ? record->text : std::string();
+}
+
+int Gridlet::gadgetState(int gadget) const {
+    return toolkit::get_gadget_state(gadget);
+}
