@@ -45,8 +45,8 @@ TEST_F(GlyphEditorView, FullGlyphShowsSixtyFourSquaresWithGaps) {
     EXPECT_EQ(pictureOf(canvas(glyphEditor), 0, 0, 18, 3,
                         {{white, 'W'}, {black, 'B'}, {0x0000FF, 'p'}, {0x00FF00, 'i'}}),
               (Picture{"WBWBWBWBWBWBWBWBWB", //
-                       "Biiiiiiiiiiiiiipbi", //
-                       "Wiiiiiiiiiiiiiipwi"}));
+                       "BiiiiiiiiiiiiiipBi", //
+                       "WiiiiiiiiiiiiiipWi"}));
     EXPECT_EQ(countPixels(canvas(glyphEditor), 0, 0, 128, 128, 0x00FF00), 64 * 14 * 14);
     expectEditorMatchesReference(canvas(glyphEditor), state);
 }
