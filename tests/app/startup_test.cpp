@@ -1,0 +1,161 @@
+// The whole program on the headless binding: start-up state, the end, close requests.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/menu_bar.h"
+#include "gridlet_harness.h"
+#include "toolkit/menus.h"
+#include "toolkit/windows.h"
+
+using namespace toolkit;
+
+namespace {
+
+void expectStartState(const AppState& state) {
+    for (uint8_t byte : state.charset) ASSERT_EQ(byte, 0);
+    EXPECT_EQ(state.currentChar, 0);
+    EXPECT_EQ(state.cursorColumn, 0);
+    EXPECT_EQ(state.cursorRow, 0);
+    EXPECT_EQ(state.mapWidth, 40);
+    EXPECT_EQ(state.mapHeight, 24);
+    for (int row = 0; row < mapRows; ++row)
+        for (int column = 0; column < mapColumns; ++column)
+            ASSERT_EQ(state.mapCells[column][row], column + 32);
+    EXPECT_EQ(state.mapCells[80][50], 112);
+    EXPECT_EQ(state.popupColumn, -1);
+    EXPECT_EQ(state.popupRow, -1);
+    EXPECT_TRUE(state.gridOnMap);
+    EXPECT_FALSE(state.atariCodes);
+    EXPECT_EQ(state.paperColor, 0x000000u);
+    EXPECT_EQ(state.inkColor, 0xFFFFFFu);
+    EXPECT_EQ(state.bitReverse[0x01], 0x80);
+    EXPECT_EQ(state.bitReverse[0x03], 0xC0);
+    EXPECT_EQ(state.bitReverse[0xFF], 0xFF);
+    EXPECT_EQ(state.bitReverse[0xA5], 0xA5);
+    EXPECT_EQ(state.bitReverse[0x0F], 0xF0);
+    EXPECT_EQ(state.baseTitle, "gridlet v2 0.9f");
+    EXPECT_TRUE(state.mapWindowAvailable);
+}
+
+std::string fontWithFirstByte(uint8_t first) {
+    const std::string name = ::testing::TempDir() + "startup_font.fnt";
+    std::ofstream out(name, std::ios::binary);
+    std::string bytes(16, char(0x11));
+    bytes[0] = char(first);
+    out << bytes;
+    return name;
+}
+
+TEST(StartUp, WithoutParametersEverythingIsAtItsStartValue) {
+    Gridlet g;
+    expectStartState(g.state);
+    EXPECT_EQ(g.windowTitle(mainWindow), "gridlet v2 0.9f");
+    EXPECT_EQ(g.windowTitle(mapWindow), "Character map");
+    EXPECT_TRUE(find_window(mainWindow)->visible);
+    EXPECT_FALSE(find_window(mapWindow)->visible);
+    EXPECT_EQ(find_window(mapWindow)->inner_width, 522);
+    EXPECT_EQ(find_window(mapWindow)->inner_height, 394);
+    EXPECT_EQ(window_x(mapWindow), window_x(mainWindow) + 40);
+    EXPECT_EQ(window_y(mapWindow), window_y(mainWindow) + 40);
+    EXPECT_EQ(focused_gadget(), charsetView);
+    EXPECT_EQ(g.gadgetText(beginRangeLabel), "Begin range:0");
+    EXPECT_EQ(g.gadgetText(endRangeLabel), "End range:0");
+    EXPECT_EQ(find_gadget(rangeCheckbox)->tooltip, "Enable range");
+    EXPECT_EQ(find_gadget(dataField)->tooltip, "Data for char");
+    EXPECT_EQ(get_menu_item_checked(mainMenu, gridOnMapId), 1);
+    EXPECT_EQ(get_menu_item_checked(mainMenu, dragSwapId), 1);
+    EXPECT_EQ(get_menu_item_checked(mainMenu, dragCopyId), 0);
+    EXPECT_TRUE(gadget_accepts_files(charsetView));
+    EXPECT_TRUE(gadget_accepts_files(mapView));
+    EXPECT_FALSE(gadget_accepts_files(glyphEditor));
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+    EXPECT_EQ(g.state.lastFolder.back(), '/');
+    EXPECT_EQ(g.state.mapFileName, g.state.lastFolder + "charmap.map");
+}
+
+TEST(StartUp, OneParameterIsLoadedAsAFont) {
+    Gridlet g({fontWithFirstByte(0x81)});
+    EXPECT_EQ(g.state.charset[0], 0x81);
+    EXPECT_EQ(g.state.charset[15], 0x11);
+    EXPECT_EQ(g.state.charset[16], 0);
+    EXPECT_EQ(g.gadgetText(dataField), "129,17,17,17,17,17,17,17");
+}
+
+TEST(StartUp, TwoParametersLoadNothing) {
+    const std::string font = fontWithFirstByte(0x81);
+    Gridlet g({font, font});
+    expectStartState(g.state);
+}
+
+TEST(StartUp, AMissingMainWindowEndsAtOnceWithoutMessages) {
+    toolkit::HeadlessBinding ui;
+    ui.refuse_window = mainWindow;
+    AppState state;
+    EXPECT_FALSE(startUp(state, ui, {}));
+    EXPECT_TRUE(ui.messages_shown.empty());
+}
+
+TEST(StartUp, AMissingMapWindowIsReportedAndTheProgramGoesOn) {
+    toolkit::HeadlessBinding ui;
+    ui.refuse_window = mapWindow;
+    AppState state;
+    ASSERT_TRUE(startUp(state, ui, {}));
+    EXPECT_FALSE(state.mapWindowAvailable);
+    ASSERT_EQ(ui.messages_shown.size(), 1u);
+    EXPECT_EQ(ui.messages_shown[0].title, "Gridlet");
+    EXPECT_EQ(ui.messages_shown[0].text, "Character Map not available");
+    EXPECT_EQ(shutDown(state), 0);
+}
+
+TEST(EventLoop, EscapeEndsWithExitCodeZero) {
+    Gridlet g;
+    g.ui.press_key(vk_escape);
+    g.ui.choose_menu_item(mainWindow, fillMapId); // never handled: the program has ended
+    g.run();
+    EXPECT_TRUE(g.ended);
+    EXPECT_EQ(g.exitCode, 0);
+    EXPECT_EQ(g.state.mapCells[0][0], 32);
+}
+
+TEST(EventLoop, ClosingTheMainWindowOrQuitEnds) {
+    {
+        Gridlet g;
+        g.ui.request_close(mainWindow);
+        g.run();
+        EXPECT_TRUE(g.ended);
+        EXPECT_EQ(g.exitCode, 0);
+    }
+    {
+        Gridlet g;
+        g.ui.choose_menu_item(mainWindow, quitId);
+        g.run();
+        EXPECT_TRUE(g.ended);
+    }
+}
+
+TEST(EventLoop, ClosingTheMapWindowOnlyHidesIt) {
+    Gridlet g;
+    g.ui.run([] { hide_window(mapWindow, 0); });
+    g.ui.request_close(mapWindow);
+    g.run();
+    EXPECT_FALSE(g.ended);
+    ASSERT_NE(find_window(mapWindow), nullptr);
+    EXPECT_FALSE(find_window(mapWindow)->visible);
+}
+
+TEST(EventLoop, EveryMenuEventClearsAtariCodes) {
+    Gridlet g;
+    g.ui.run([&] { g.state.atariCodes = true; });
+    g.ui.choose_menu_item(mainWindow, 99); // an id without a command
+    g.run();
+    EXPECT_FALSE(g.state.atariCodes);
+}
+
+TEST(EventLoop, TheWholeProgramReturnsZeroWhenInputRunsOut) {
+    toolkit::HeadlessBinding ui;
+    EXPECT_EQ(runProgram(ui, {}), 0);
+}
+
+} // namespace

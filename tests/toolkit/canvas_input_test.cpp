@@ -1,0 +1,162 @@
+// How raw mouse and key input on a canvas becomes sub-events.
+#include "toolkit_fixture.h"
+
+using namespace toolkit;
+
+namespace {
+
+class CanvasInput : public ToolkitTest {
+  protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        ASSERT_TRUE(create_canvas(0, 0, 0, 260, 260, canvas_border | canvas_keyboard));
+        ASSERT_TRUE(create_canvas(1, 300, 0, 128, 128, 0));
+        set_active_gadget(0);
+        events(); // the focus sub-event
+    }
+};
+
+TEST_F(CanvasInput, FirstMovementIsMouseEnterThenMoves) {
+    ui.move_on_canvas(1, 5, 5);
+    ui.move_on_canvas(1, 6, 5);
+    ui.move_on_canvas(1, 7, 5);
+    EXPECT_EQ(sub_events(), (std::vector<int>{mouse_enter, mouse_move, mouse_move}));
+}
+
+TEST_F(CanvasInput, ClickGivesDownUpClickWithPositions) {
+    ui.move_on_canvas(1, 20, 40);
+    ui.click_on_canvas(1, button_left, 20, 40);
+    const std::vector<SeenEvent> seen = events();
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[1], (SeenEvent{gadget_event, 1, left_button_down, 20, 40, button_left, 0}));
+    EXPECT_EQ(seen[2], (SeenEvent{gadget_event, 1, left_button_up, 20, 40, 0, 0}));
+    EXPECT_EQ(seen[3], (SeenEvent{gadget_event, 1, left_click, 20, 40, 0, 0}));
+}
+
+TEST_F(CanvasInput, DragOutOfCanvasGivesNegativePositionsAndNoClick) {
+    ui.move_on_canvas(1, 10, 10);
+    ui.press_on_canvas(1, button_left, 10, 10);
+    ui.move_mouse(0, 250, 5);   // left of canvas 1, which starts at x = 300
+    ui.move_mouse(0, 320, -30); // above it
+    ui.release_button(0, button_left, 250, 5);
+    const std::vector<SeenEvent> seen = events();
+    std::vector<int> subs;
+    for (const SeenEvent& event : seen) subs.push_back(event.sub_event);
+    EXPECT_EQ(subs, (std::vector<int>{mouse_enter, left_button_down, mouse_move, mouse_move,
+                                      left_button_up, mouse_leave}));
+    EXPECT_EQ(seen[2].x, -50);
+    EXPECT_EQ(seen[2].buttons, button_left);
+    EXPECT_EQ(seen[3].y, -30);
+    EXPECT_EQ(seen[4].x, -50);
+}
+
+TEST_F(CanvasInput, DoubleClickOrder) {
+    ui.move_on_canvas(1, 3, 3);
+    ui.click_on_canvas(1, button_left, 3, 3);
+    ui.double_click(0, button_left, 303, 3);
+    ui.release_on_canvas(1, button_left, 3, 3);
+    std::vector<int> subs = sub_events();
+    subs.erase(subs.begin()); // mouse enter
+    EXPECT_EQ(subs,
+              (std::vector<int>{left_button_down, left_button_up, left_click, left_button_down,
+                                left_double_click, left_button_up, left_click}));
+}
+
+TEST_F(CanvasInput, ReleaseOverTheBorderStillClicks) {
+    // Canvas 0 is bordered: drawing area 256 x 256 inside a 260 x 260 gadget.
+    ui.move_on_canvas(0, 100, 100);
+    ui.press_on_canvas(0, button_left, 100, 100);
+    ui.move_on_canvas(0, 258, 100);
+    ui.release_on_canvas(0, button_left, 258, 100);
+    // Local x 258 lies beyond the gadget's outer edge, but the click test measures the outer
+    // width from the drawing area's corner; the mouse then leaves.
+    std::vector<SeenEvent> seen = events();
+    ASSERT_GE(seen.size(), 3u);
+    EXPECT_EQ(seen[seen.size() - 3].sub_event, left_button_up);
+    EXPECT_EQ(seen[seen.size() - 2].sub_event, left_click);
+    EXPECT_EQ(seen[seen.size() - 2].x, 258);
+    EXPECT_EQ(seen.back().sub_event, mouse_leave);
+}
+
+TEST_F(CanvasInput, RightClickNeedsTheCapture) {
+    ui.move_on_canvas(1, 5, 5);
+    ui.click_on_canvas(1, button_right, 5, 5);
+    std::vector<int> subs = sub_events();
+    EXPECT_EQ(subs,
+              (std::vector<int>{mouse_enter, right_button_down, right_button_up, right_click}));
+}
+
+TEST_F(CanvasInput, KeysReachOnlyTheKeyboardCanvasWithFocus) {
+    ui.press_key(vk_right);
+    ui.press_key(vk_right); // automatic repeat
+    ui.release_key(vk_right);
+    const std::vector<SeenEvent> seen = events();
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].sub_event, key_down);
+    EXPECT_EQ(seen[0].key, vk_right);
+    EXPECT_EQ(seen[1].sub_event, key_down);
+    EXPECT_EQ(seen[2].sub_event, key_up);
+    EXPECT_EQ(seen[2].object, 0);
+
+    // A click on canvas 1 (no keyboard flag) leaves the focus on canvas 0.
+    ui.click_on_canvas(1, button_left, 5, 5);
+    ui.press_key(vk_up);
+    const std::vector<SeenEvent> after = events();
+    EXPECT_EQ(after.back().object, 0);
+    EXPECT_EQ(after.back().sub_event, key_down);
+}
+
+TEST_F(CanvasInput, WheelCarriesTheRemainder) {
+    ui.move_on_canvas(1, 5, 5);
+    ui.wheel(0, 305, 5, 100); // less than a notch
+    ui.wheel(0, 305, 5, 100); // 200: one notch, 80 carried
+    ui.wheel(0, 305, 5, 200); // 280: two notches
+    int total = 0, count = 0;
+    while (ui.has_pending_input() || has_queued_events()) {
+        if (wait_window_event() == gadget_event && event_type() == mouse_wheel) {
+            total += get_gadget_attribute(1, attribute_wheel);
+            ++count;
+        }
+    }
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(total, 3);
+}
+
+TEST_F(CanvasInput, AttributesBelongToTheCurrentEventsCanvas) {
+    ui.move_on_canvas(0, 30, 40);
+    ui.move_on_canvas(0, 31, 40);
+    while (ui.has_pending_input() || has_queued_events()) {
+        if (wait_window_event() != gadget_event) continue;
+        EXPECT_EQ(event_gadget(), 0);
+        EXPECT_NE(get_gadget_attribute(0, attribute_mouse_x), 0);
+        EXPECT_EQ(get_gadget_attribute(1, attribute_mouse_x), 0);
+    }
+    EXPECT_EQ(get_gadget_attribute(0, attribute_mouse_x), 31); // readable until the next wait
+}
+
+TEST_F(CanvasInput, IdenticalWaitingEventsMerge) {
+    // Three moves queued before the logic looks: one mouse move with the first position.
+    ui.move_on_canvas(1, 1, 1);
+    ui.run([] {
+        canvas_mouse_moved(1, 10, 10, 0);
+        canvas_mouse_moved(1, 20, 20, 0);
+        canvas_mouse_moved(1, 30, 30, 0);
+    });
+    const std::vector<SeenEvent> seen = events();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].sub_event, mouse_move);
+    EXPECT_EQ(seen[1].x, 10);
+}
+
+TEST_F(CanvasInput, DifferentEventsBetweenStopTheMerge) {
+    ui.move_on_canvas(1, 1, 1);
+    ui.run([] {
+        canvas_mouse_moved(1, 10, 10, 0);
+        canvas_button_pressed(1, button_left, 10, 10, false, 0);
+        canvas_mouse_moved(1, 20, 20, 0);
+    });
+    EXPECT_EQ(sub_events(),
+              (std::vector<int>{mouse_enter, mouse_move, left_button_down, mouse_move}));
+}
+
+} // namespace
