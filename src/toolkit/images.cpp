@@ -1,0 +1,147 @@
+// The image table: numbered off-screen pictures, copies between them and onto drawing targets.
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <new>
+#include <optional>
+#include <utility>
+
+#include "toolkit/binding.h"
+#include "toolkit/detail.h"
+#include "toolkit/drawing.h"
+
+namespace toolkit {
+
+namespace {
+
+// Images keep their sizes in signed 16 bits.
+constexpr int max_image_side = 32767;
+
+// The logic chooses the numbers, so a map keeps a large one from reserving a table that long.
+// Map entries never move: a buffer's address serves as the image's handle.
+std::map<int, PixelBuffer> images;
+
+PixelBuffer* find_image(int image) {
+    const auto found = images.find(image);
+    return found == images.end() ? nullptr : &found->second;
+}
+
+ImageHandle handle_of(const PixelBuffer& buffer) {
+    return reinterpret_cast<ImageHandle>(&buffer);
+}
+
+// Handles are checked against the table, so a stale one draws nothing instead of freed memory.
+const PixelBuffer* find_by_handle(ImageHandle handle) {
+    for (const auto& [number, buffer] : images) {
+        if (handle_of(buffer) == handle) return &buffer;
+    }
+    return nullptr;
+}
+
+// A pass must not outlive the image it draws into.
+void end_pass_on(const PixelBuffer& buffer) {
+    if (detail::pass.buffer == &buffer) stop_drawing();
+}
+
+void release(int image) {
+    const auto found = images.find(image);
+    if (found == images.end()) return;
+    end_pass_on(found->second);
+    images.erase(found);
+}
+
+// A black image, or nothing when the size is out of range or the memory is not there.
+std::optional<PixelBuffer> black_image(int width, int height) {
+    if (width < 1 || height < 1 || width > max_image_side || height > max_image_side) {
+        return std::nullopt;
+    }
+    try {
+        return PixelBuffer(width, height, 0x000000);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+// Stores the image under the number, replacing in place the one held there so that a failure
+// to make room never loses it.
+void store(int image, PixelBuffer&& buffer) {
+    if (PixelBuffer* held = find_image(image)) {
+        end_pass_on(*held);
+        *held = std::move(buffer);
+    } else {
+        images.emplace(image, std::move(buffer));
+    }
+}
+
+// Copies the source onto the target with the source's top-left pixel at (x, y), dropping what
+// falls outside the target. Wide arithmetic, since grab_image passes a negated position.
+void place(const PixelBuffer& source, PixelBuffer& target, int64_t x, int64_t y) {
+    const int64_t left = std::max<int64_t>(x, 0);
+    const int64_t top = std::max<int64_t>(y, 0);
+    const int64_t right = std::min<int64_t>(x + source.width, target.width);
+    const int64_t bottom = std::min<int64_t>(y + source.height, target.height);
+    if (right <= left) return;
+    for (int64_t row = top; row < bottom; ++row) {
+        const Pixel* from = source.row(int(row - y)) + (left - x);
+        std::copy(from, from + (right - left), target.row(int(row)) + left);
+    }
+}
+
+} // namespace
+
+DrawingTarget image_output(int image) {
+    return {find_image(image), -1};
+}
+
+const PixelBuffer* image_buffer(int image) {
+    return find_image(image);
+}
+
+ImageHandle image_handle(int image) {
+    const PixelBuffer* buffer = find_image(image);
+    return buffer ? handle_of(*buffer) : 0;
+}
+
+int create_image(int image, int width, int height) {
+    if (image < 0) return 0;
+    release(image);
+    std::optional<PixelBuffer> made = black_image(width, height);
+    if (!made) return 0;
+    store(image, std::move(*made));
+    return 1;
+}
+
+int grab_image(int source, int target, int x, int y, int width, int height) {
+    const PixelBuffer* from = find_image(source);
+    if (!from || target < 0) return 0;
+    std::optional<PixelBuffer> copy = black_image(width, height);
+    if (!copy) return 0;
+    place(*from, *copy, -int64_t(x), -int64_t(y));
+    store(target, std::move(*copy));
+    return 1;
+}
+
+void free_image(int image) {
+    release(image);
+}
+
+void draw_image(ImageHandle image, int x, int y) {
+    PixelBuffer* target = detail::pass.buffer;
+    const PixelBuffer* source = find_by_handle(image);
+    if (!target || !source) return;
+    if (source == target) {
+        // Drawn onto itself, the image is read from a copy so no pixel is read after being
+        // overwritten.
+        const PixelBuffer copy = *source;
+        place(copy, *target, x, y);
+    } else {
+        place(*source, *target, x, y);
+    }
+}
+
+void detail::free_all_images() {
+    if (pass.buffer && pass.canvas < 0) stop_drawing();
+    images.clear();
+}
+
+} // namespace toolkit
