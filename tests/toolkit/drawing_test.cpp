@@ -7,6 +7,7 @@
 
 #include "image_testing.h"
 #include "toolkit/drawing.h"
+#include "toolkit_fixture.h"
 
 namespace {
 
@@ -203,6 +204,41 @@ TEST_F(DrawingTest, FreeingTheTargetImageEndsThePass) {
     ASSERT_NE(create_image(0, 4, 2), 0);
     draw_box(0, 0, 4, 2, red);
     EXPECT_EQ(picture_of(*image_buffer(0), red), Picture(2, "...."));
+}
+
+using CanvasDrawing = ToolkitTest;
+
+TEST_F(CanvasDrawing, PassesOpenOnCanvasesOnly) {
+    ASSERT_NE(create_canvas(3, 0, 0, 32, 16, 0), 0);
+    ASSERT_NE(create_label(4, 0, 20, 50, 10, "label", 0), 0);
+    EXPECT_EQ(canvas_output(4).buffer, nullptr);
+    EXPECT_EQ(canvas_output(9).buffer, nullptr);
+    EXPECT_EQ(start_drawing(canvas_output(4)), 0);
+
+    ASSERT_NE(start_drawing(canvas_output(3)), 0);
+    draw_box(30, 14, 4, 4, red);
+    stop_drawing();
+    const PixelBuffer& shown = find_gadget(3)->buffer;
+    EXPECT_EQ(shown.color_at(31, 15), red);
+    EXPECT_EQ(shown.color_at(29, 15), white);
+}
+
+TEST_F(CanvasDrawing, ACanvasIsShownWhenItsPassEnds) {
+    ASSERT_NE(create_canvas(3, 0, 0, 32, 16, 0), 0);
+    ASSERT_NE(create_image(0, 2, 2), 0);
+    const int before = ui.canvas_redraws;
+    ASSERT_NE(start_drawing(canvas_output(3)), 0);
+    draw_box(0, 0, 4, 4, red);
+    EXPECT_EQ(ui.canvas_redraws, before);
+    stop_drawing();
+    EXPECT_EQ(ui.canvas_redraws, before + 1);
+
+    ASSERT_NE(start_drawing(canvas_output(3)), 0);
+    ASSERT_NE(start_drawing(image_output(0)), 0); // ends the canvas pass first
+    EXPECT_EQ(ui.canvas_redraws, before + 2);
+    stop_drawing();
+    stop_drawing(); // nothing open: nothing shown
+    EXPECT_EQ(ui.canvas_redraws, before + 2);
 }
 
 // ---- Numbers ----
