@@ -1,0 +1,31 @@
+// Every key press in the active program window goes to the core's shortcut table first (Tab
+// and Shift+Tab included); only a key the table does not take reaches the gadget. Also keeps
+// the set of keys held down in any window of the program.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <set>
+
+class QWidget;
+
+namespace toolkit::qt {
+
+class KeyRouter : public QObject {
+  public:
+    // window_number: the program window a top-level widget shows, or -1.
+    explicit KeyRouter(std::function<int(const QWidget*)> window_number);
+
+    bool is_down(int virtual_key) const { return held_.count(virtual_key) != 0; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool take_as_shortcut(QObject* watched, QEvent* event) const;
+
+    std::function<int(const QWidget*)> window_number_;
+    std::set<int> held_;
+};
+
+} // namespace toolkit::qt

@@ -1,0 +1,90 @@
+#include "toolkit/qt/requester_dialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include "toolkit/qt/qt_text.h"
+#include "toolkit/requesters.h"
+
+namespace toolkit::qt {
+namespace {
+
+QColor qt_color(int color) {
+    return {color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF};
+}
+
+int program_color(const QColor& color) {
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+// The part of a filter before its mask: what the dialog shows with the details hidden.
+QString filter_label(const QString& filter) {
+    return filter.left(filter.lastIndexOf(QLatin1Char('('))).trimmed();
+}
+
+} // namespace
+
+bool qt_dialogs_wanted() {
+    return QGuiApplication::platformName() == QLatin1String("offscreen") ||
+           !qEnvironmentVariableIsEmpty("GRIDLET_QT_DIALOGS");
+}
+
+QString name_filter(const FilePattern& pattern) {
+    QString mask = qt_text(pattern.mask).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed();
+    if (mask.isEmpty()) mask = QStringLiteral("*");
+    return qt_text(pattern.description) + QStringLiteral(" (") + mask + QLatin1Char(')');
+}
+
+int filter_index(const QStringList& filters, const QString& selected) {
+    if (const qsizetype index = filters.indexOf(selected); index >= 0) return int(index);
+    for (qsizetype i = 0; i < filters.size(); ++i)
+        if (filter_label(filters[i]) == selected) return int(i);
+    return -1;
+}
+
+FileChoice run_file_requester(const FileRequest& request, QWidget* owner) {
+    QFileDialog dialog(owner, qt_text(request.title));
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The chosen file need not exist, saving asks nothing and adds no extension.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QFileDialog::Options options =
+        QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails;
+    if (qt_dialogs_wanted()) options |= QFileDialog::DontUseNativeDialog;
+    dialog.setOptions(options);
+    QStringList filters;
+    for (const FilePattern& pattern : request.patterns) filters << name_filter(pattern);
+    dialog.setNameFilters(filters);
+    if (request.pattern_index >= 0 && request.pattern_index < filters.size())
+        dialog.selectNameFilter(filters[request.pattern_index]);
+    if (!request.folder.empty()) dialog.setDirectory(qt_path(request.folder));
+    if (!request.name.empty()) dialog.selectFile(qt_path(request.name));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return {byte_path(dialog.selectedFiles().constFirst()),
+            filter_index(filters, dialog.selectedNameFilter())};
+}
+
+int run_color_requester(int start_color, std::array<int, 16>& custom_colors, QWidget* owner) {
+    for (int i = 0; i < int(custom_colors.size()); ++i)
+        QColorDialog::setCustomColor(i, qt_color(custom_colors[i]));
+    QColorDialog dialog(qt_color(start_color), owner);
+    if (qt_dialogs_wanted()) dialog.setOption(QColorDialog::DontUseNativeDialog);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    for (int i = 0; i < int(custom_colors.size()); ++i)
+        custom_colors[i] = program_color(QColorDialog::customColor(i));
+    return chosen ? program_color(dialog.selectedColor()) : -1;
+}
+
+int run_message_requester(const std::string& title, const std::string& text, int flags,
+                          QWidget* owner) {
+    const bool question = flags == message_yes_no;
+    QMessageBox box(QMessageBox::NoIcon, qt_text(title), qt_text(text),
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    const int answer = box.exec();
+    if (!question) return message_result_ok;
+    return answer == QMessageBox::Yes ? message_result_yes : message_result_no;
+}
+
+} // namespace toolkit::qt
