@@ -1,5 +1,6 @@
 // The event loop: one event at a time, the Escape test after every wait, and the dispatch of
 // gadgets, menu ids, drops and close requests.
+#include "app/charset_view_input.h"
 #include "app/commands.h"
 #include "app/glyph_editor_input.h"
 #include "app/program.h"
