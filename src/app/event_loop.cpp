@@ -14,6 +14,9 @@ namespace {
 
 void dispatchGadget(AppState& state, int gadget) {
     switch (gadget) {
+    case charsetView:
+        handleCharsetViewEvent(state);
+        break;
     case glyphEditor:
         handleGlyphEditorEvent(state);
         break;

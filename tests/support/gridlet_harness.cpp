@@ -24,6 +24,16 @@ void Gridlet::run() {
     }
 }
 
+void Gridlet::clickGlyph(int code) {
+    ui.click_on_canvas(charsetView, toolkit::button_left, (code % 16) * 16 + 8,
+                       (code / 16) * 16 + 8);
+}
+
+void Gridlet::tapKey(int virtualKey, int modifiers) {
+    ui.press_key(virtualKey, modifiers);
+    ui.release_key(virtualKey, modifiers);
+}
+
 const toolkit::PixelBuffer& Gridlet::canvas(int gadget) const {
     const toolkit::GadgetRecord* record = toolkit::find_gadget(gadget);
     if (!record) throw std::logic_error("no such canvas");

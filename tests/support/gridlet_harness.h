@@ -20,6 +20,10 @@ struct Gridlet {
 
     // Handles every scripted input and every event it raises, until nothing is left.
     void run();
+    // Scripts a left click on the glyph's cell of the charset view.
+    void clickGlyph(int code);
+    // Scripts a key pressed and released on the focused gadget.
+    void tapKey(int virtualKey, int modifiers = 0);
 
     const toolkit::PixelBuffer& canvas(int gadget) const;
     const toolkit::PixelBuffer& image(int image) const;
