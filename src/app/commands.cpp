@@ -4,8 +4,12 @@
 #include "editing/charset_commands.h"
 #include "editing/glyph_transforms.h"
 #include "files/builtin_charsets.h"
+#include "files/file_commands.h"
 #include "files/font_file.h"
+#include "files/image_export.h"
+#include "files/map_file.h"
 #include "views/charset_view.h"
+#include "views/map_view.h"
 #include "views/status_texts.h"
 
 namespace {
@@ -22,35 +26,109 @@ void loadCharset(AppState& state, BuiltinCharset which) {
 
 bool runMenuCommand(AppState& state, int id) {
     switch (id) {
-    case quitId: return false;
-    case invertId: transformGlyphs(state, invertMode); break;
-    case mirrorLeftRightId: transformGlyphs(state, mirrorLeftRightMode); break;
-    case mirrorUpDownId: transformGlyphs(state, mirrorUpDownMode); break;
-    case eraseCharsetId: eraseCharset(state); break;
-    case clearCharId: transformGlyphs(state, clearMode); break;
-    case shiftLeftId: transformGlyphs(state, shiftLeftMode); break;
-    case shiftRightId: transformGlyphs(state, shiftRightMode); break;
-    case shiftUpId: transformGlyphs(state, shiftUpMode); break;
-    case shiftDownId: transformGlyphs(state, shiftDownMode); break;
-    case setBeginRangeId: setRangeBegin(state); break;
-    case setEndRangeId: setRangeEnd(state); break;
-    case dragSwapId: setDragMode(DragMode::swap); break;
-    case dragCopyId: setDragMode(DragMode::copy); break;
-    case copyRangeId: copyRangeToCurrent(state); break;
-    case charsetIbmCgaId: loadCharset(state, BuiltinCharset::ibmPcCga); break;
-    case charsetC64Id: loadCharset(state, BuiltinCharset::c64Caps); break;
-    case charsetAtariId: loadCharset(state, BuiltinCharset::atariXl); break;
-    case charsetIbm866Id: loadCharset(state, BuiltinCharset::ibmPc866); break;
-    case charsetZxSpectrumId: loadCharset(state, BuiltinCharset::zxSpectrum); break;
-    case charsetZx80Id: loadCharset(state, BuiltinCharset::zx80); break;
-    case charsetMicroshaId: loadCharset(state, BuiltinCharset::microsha); break;
-    case charsetJupiterAceId: loadCharset(state, BuiltinCharset::jupiterAce); break;
-    case charsetHexId: loadCharset(state, BuiltinCharset::hexNumbers); break;
-    case inkColorId: chooseBitColor(state, true); break;
-    case paperColorId: chooseBitColor(state, false); break;
-    case rotateClockwiseId: transformGlyphs(state, rotateClockwiseMode); break;
-    case rotateAnticlockwiseId: transformGlyphs(state, rotateAnticlockwiseMode); break;
-    default: break;
+    case openId:
+        openFile(state);
+        break;
+    case quitId:
+        return false;
+    case saveZxFontId:
+        saveFile(state, 768);
+        break;
+    case saveAtariFontId:
+        saveFile(state, 1024);
+        break;
+    case saveIbmFontId:
+        saveFile(state, 2048);
+        break;
+    case saveMapId:
+        saveFile(state, mapFileLength);
+        break;
+    case saveImageId:
+        exportCharsetImage(state);
+        break;
+    case invertId:
+        transformGlyphs(state, invertMode);
+        break;
+    case mirrorLeftRightId:
+        transformGlyphs(state, mirrorLeftRightMode);
+        break;
+    case mirrorUpDownId:
+        transformGlyphs(state, mirrorUpDownMode);
+        break;
+    case eraseCharsetId:
+        eraseCharset(state);
+        break;
+    case clearCharId:
+        transformGlyphs(state, clearMode);
+        break;
+    case shiftLeftId:
+        transformGlyphs(state, shiftLeftMode);
+        break;
+    case shiftRightId:
+        transformGlyphs(state, shiftRightMode);
+        break;
+    case shiftUpId:
+        transformGlyphs(state, shiftUpMode);
+        break;
+    case shiftDownId:
+        transformGlyphs(state, shiftDownMode);
+        break;
+    case setBeginRangeId:
+        setRangeBegin(state);
+        break;
+    case setEndRangeId:
+        setRangeEnd(state);
+        break;
+    case dragSwapId:
+        setDragMode(DragMode::swap);
+        break;
+    case dragCopyId:
+        setDragMode(DragMode::copy);
+        break;
+    case copyRangeId:
+        copyRangeToCurrent(state);
+        break;
+    case charsetIbmCgaId:
+        loadCharset(state, BuiltinCharset::ibmPcCga);
+        break;
+    case charsetC64Id:
+        loadCharset(state, BuiltinCharset::c64Caps);
+        break;
+    case charsetAtariId:
+        loadCharset(state, BuiltinCharset::atariXl);
+        break;
+    case charsetIbm866Id:
+        loadCharset(state, BuiltinCharset::ibmPc866);
+        break;
+    case charsetZxSpectrumId:
+        loadCharset(state, BuiltinCharset::zxSpectrum);
+        break;
+    case charsetZx80Id:
+        loadCharset(state, BuiltinCharset::zx80);
+        break;
+    case charsetMicroshaId:
+        loadCharset(state, BuiltinCharset::microsha);
+        break;
+    case charsetJupiterAceId:
+        loadCharset(state, BuiltinCharset::jupiterAce);
+        break;
+    case charsetHexId:
+        loadCharset(state, BuiltinCharset::hexNumbers);
+        break;
+    case inkColorId:
+        chooseBitColor(state, true);
+        break;
+    case paperColorId:
+        chooseBitColor(state, false);
+        break;
+    case rotateClockwiseId:
+        transformGlyphs(state, rotateClockwiseMode);
+        break;
+    case rotateAnticlockwiseId:
+        transformGlyphs(state, rotateAnticlockwiseMode);
+        break;
+    default:
+        break;
     }
     return true;
 }
@@ -58,12 +136,23 @@ bool runMenuCommand(AppState& state, int id) {
 void runGadgetCommand(AppState& state, int gadget) {
     switch (gadget) {
     case beginRangeTrackbar:
-    case endRangeTrackbar: updateRangeLabels(); break;
-    case shiftLeftButton: transformGlyphs(state, shiftLeftMode); break;
-    case shiftRightButton: transformGlyphs(state, shiftRightMode); break;
-    case shiftUpButton: transformGlyphs(state, shiftUpMode); break;
-    case shiftDownButton: transformGlyphs(state, shiftDownMode); break;
-    default: break;
+    case endRangeTrackbar:
+        updateRangeLabels();
+        break;
+    case shiftLeftButton:
+        transformGlyphs(state, shiftLeftMode);
+        break;
+    case shiftRightButton:
+        transformGlyphs(state, shiftRightMode);
+        break;
+    case shiftUpButton:
+        transformGlyphs(state, shiftUpMode);
+        break;
+    case shiftDownButton:
+        transformGlyphs(state, shiftDownMode);
+        break;
+    default:
+        break;
     }
 }
 
@@ -71,5 +160,8 @@ void handleDroppedFiles(AppState& state, int gadget, const std::string& names) {
     if (gadget == charsetView) {
         loadFontFile(state, names);
         refreshCharset(state);
+    } else if (gadget == mapView) {
+        loadMapFile(state, names);
+        drawMap(state);
     }
 }
