@@ -1,0 +1,21 @@
+// Edits that move, copy or erase whole glyphs of the charset. None of them redraws.
+#pragma once
+
+#include "app/state/app_state.h"
+
+enum class DragMode { swap, copy };
+
+void eraseCharset(Charset& charset);
+
+// A blank glyph at code; the glyphs code..254 move one code up and glyph 255 is lost.
+void insertGlyph(Charset& charset, int code);
+
+// Removes the glyph at code; the glyphs above move one code down and glyph 255 becomes blank.
+void deleteGlyph(Charset& charset, int code);
+
+// Swap exchanges the two glyphs; copy writes the source glyph over the target.
+void dropGlyph(Charset& charset, int source, int target, DragMode mode);
+
+// Copies the glyphs rangeLow..rangeHigh (rangeLow <= rangeHigh) to currentChar onwards, stopping
+// after code 255. Returns false, changing nothing, when currentChar lies inside the range.
+bool copyRangeToCurrent(Charset& charset, int rangeLow, int rangeHigh, int currentChar);

@@ -1,0 +1,34 @@
+// The ten in-place transforms of one 8x8 glyph, and the same transform over a run of codes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "app/state/app_state.h"
+
+enum TransformMode : int {
+    invertMode = 0,
+    clearMode = 1,
+    mirrorLeftRightMode = 2,
+    shiftLeftMode = 3,
+    shiftRightMode = 4,
+    shiftUpMode = 5,
+    shiftDownMode = 6,
+    mirrorUpDownMode = 7,
+    rotateClockwiseMode = 8,
+    rotateAnticlockwiseMode = 9,
+};
+
+using BitReverseTable = std::array<int32_t, 256>;
+using RotateBuffer = std::array<uint8_t, 9>;
+
+// Entry b becomes b with its eight bits in reverse order.
+void buildBitReverse(BitReverseTable& bitReverse);
+
+// The rotations leave their result in rotateBuffer[0..7] before copying it back.
+void transformGlyph(Glyph glyph, int mode, const BitReverseTable& bitReverse,
+                    RotateBuffer& rotateBuffer);
+
+// Transforms every code from first to last (first <= last) in ascending order.
+void transformGlyphRange(Charset& charset, int first, int last, int mode,
+                         const BitReverseTable& bitReverse, RotateBuffer& rotateBuffer);

@@ -1,0 +1,27 @@
+// The character sets built into the program, and the display colours of their machines.
+#pragma once
+
+#include "app/state/app_state.h"
+#include "toolkit/drawing.h"
+
+// In the order the "Charset" menu shows them.
+enum class BuiltinCharset {
+    ibmPcCga,
+    ibmPc866,
+    zxSpectrum,
+    zx80,
+    jupiterAce,
+    c64Caps,
+    atariXl,
+    microsha,
+    hexNumbers,
+};
+
+struct CharsetColors {
+    toolkit::Color paper;
+    toolkit::Color ink;
+};
+
+// Writes the set from code 0 on; codes the set does not cover keep their glyphs. Returns the
+// machine's colours for the caller to apply.
+CharsetColors loadBuiltinCharset(Charset& charset, BuiltinCharset which);
