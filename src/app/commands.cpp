@@ -1,6 +1,7 @@
 #include "app/commands.h"
 
 #include "app/menu_bar.h"
+#include "charmap/map_window.h"
 #include "editing/charset_commands.h"
 #include "editing/glyph_transforms.h"
 #include "files/builtin_charsets.h"
@@ -123,6 +124,45 @@ bool runMenuCommand(AppState& state, int id) {
         break;
     case rotateClockwiseId:
         transformGlyphs(state, rotateClockwiseMode);
+        break;
+    case mapZxId:
+        setMapSize(state, 32, 24);
+        break;
+    case mapAtariId:
+        setMapSize(state, 40, 24);
+        break;
+    case mapC64Id:
+        setMapSize(state, 40, 25);
+        break;
+    case mapPcId:
+        setMapSize(state, 80, 50);
+        break;
+    case mapUssrId:
+        setMapSize(state, 64, 30);
+        break;
+    case fillMapId:
+        fillMap(state);
+        break;
+    case gridOnMapId:
+        toggleGrid(state);
+        break;
+    case insertMapCharId:
+        editMap(state, MapEdit::insertChar);
+        break;
+    case deleteMapCharId:
+        editMap(state, MapEdit::deleteChar);
+        break;
+    case insertMapLineId:
+        editMap(state, MapEdit::insertLine);
+        break;
+    case deleteMapLineId:
+        editMap(state, MapEdit::deleteLine);
+        break;
+    case insertMapColumnId:
+        editMap(state, MapEdit::insertColumn);
+        break;
+    case deleteMapColumnId:
+        editMap(state, MapEdit::deleteColumn);
         break;
     case rotateAnticlockwiseId:
         transformGlyphs(state, rotateAnticlockwiseMode);

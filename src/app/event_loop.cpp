@@ -3,6 +3,7 @@
 #include "app/charset_view_input.h"
 #include "app/commands.h"
 #include "app/glyph_editor_input.h"
+#include "app/map_view_input.h"
 #include "app/program.h"
 #include "app/state/app_state.h"
 #include "toolkit/menus.h"
@@ -19,6 +20,9 @@ void dispatchGadget(AppState& state, int gadget) {
         break;
     case glyphEditor:
         handleGlyphEditorEvent(state);
+        break;
+    case mapView:
+        handleMapViewEvent(state);
         break;
     default:
         runGadgetCommand(state, gadget);

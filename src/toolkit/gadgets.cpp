@@ -24,6 +24,7 @@ void canvas_drawn(int gadget) {
 namespace {
 
 void destroy_gadget(int gadget) {
+    if (pass.canvas == gadget) pass = DrawingPass{}; // the pass would draw into freed pixels
     tables().gadgets.erase(gadget);
     std::erase(tables().gadget_order, gadget);
     if (tables().focus == gadget) tables().focus = -1;
