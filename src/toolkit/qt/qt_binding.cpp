@@ -52,18 +52,21 @@ void QtBinding::shut_down() {
 
 // ---- Windows ----
 
-// A window's frame is known only once the desktop has framed one; until then the outer size
-// counts as the inner size.
-QMargins QtBinding::frame_margins() const {
-    for (const auto& [number, window] : windows_)
-        if (window->isVisible() && window->windowHandle())
-            return window->windowHandle()->frameMargins();
+// Some platforms know a window's frame as soon as it exists, others only once the desktop has
+// framed a shown window; until then the outer size counts as the inner size.
+QMargins QtBinding::frame_margins(ProgramWindow& window) const {
+    window.winId();
+    if (const QMargins own = window.windowHandle()->frameMargins(); !own.isNull()) return own;
+    for (const auto& [number, other] : windows_)
+        if (other->isVisible() && other->windowHandle())
+            return other->windowHandle()->frameMargins();
     return {};
 }
 
 bool QtBinding::open_window(const WindowRecord& record) {
     auto window = std::make_unique<ProgramWindow>(record);
-    const QSize outer = QSize(record.inner_width, record.inner_height).grownBy(frame_margins());
+    const QSize outer =
+        QSize(record.inner_width, record.inner_height).grownBy(frame_margins(*window));
     std::optional<QRect> active_frame;
     if (const ProgramWindow* active = window_widget(active_window()))
         active_frame = active->frameGeometry();

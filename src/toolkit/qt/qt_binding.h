@@ -58,7 +58,7 @@ class QtBinding : public Binding {
 
   private:
     int window_number(const QWidget* widget) const;
-    QMargins frame_margins() const;
+    QMargins frame_margins(ProgramWindow& window) const;
 
     std::map<int, std::unique_ptr<ProgramWindow>> windows_;
     std::map<int, QPointer<QWidget>> gadgets_;

@@ -1,0 +1,121 @@
+// Program windows on real widgets: size, place, visibility, titles and close requests.
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "qt_fixture.h"
+#include "toolkit/menus.h"
+
+using namespace toolkit;
+
+namespace {
+
+constexpr int main_window_flags = window_caption + window_system_menu + window_minimise_box;
+
+class WindowTest : public QtToolkitTest {};
+
+TEST_F(WindowTest, CentredWindowHasTheInnerSizeAndReportsItsCorner) {
+    ASSERT_TRUE(open_window(0, 5, 5, 640, 480, "gridlet v2 0.9f",
+                            main_window_flags + window_centre_on_screen));
+    qt::ProgramWindow* window = ui.window_widget(0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_EQ(window->size(), QSize(640, 480));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("gridlet v2 0.9f"));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = window->frameGeometry().size();
+    EXPECT_EQ(window_x(0), screen.x() + (screen.width() - outer.width()) / 2);
+    EXPECT_EQ(window_y(0), screen.y() + (screen.height() - outer.height()) / 2);
+    EXPECT_EQ(QPoint(window_x(0), window_y(0)), window->frameGeometry().topLeft());
+}
+
+TEST_F(WindowTest, WindowCannotBeResizedOrMaximised) {
+    open_shown_window(0);
+    qt::ProgramWindow* window = ui.window_widget(0);
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(WindowTest, HiddenWindowShowsWhenAskedAndKeepsItsPlace) {
+    open_shown_window(0);
+    ASSERT_TRUE(
+        open_window(1, 40, 50, 522, 394, "Character map", main_window_flags + window_hidden));
+    qt::ProgramWindow* window = ui.window_widget(1);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window_x(1), 40);
+    EXPECT_EQ(window_y(1), 50);
+
+    hide_window(1, 0);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(40, 50));
+
+    hide_window(1, 1);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowTest, CentringOnTheActiveWindow) {
+    qt::ProgramWindow* main = open_shown_window(0, 600, 400);
+    ASSERT_TRUE(
+        open_window(1, 0, 0, 200, 100, "centred", window_caption + window_centre_on_active));
+    const QRect frame = main->frameGeometry();
+    const QSize outer = ui.window_widget(1)->frameGeometry().size();
+    EXPECT_EQ(window_x(1), std::max(0, frame.x() + (frame.width() - outer.width()) / 2));
+    EXPECT_EQ(window_y(1), std::max(0, frame.y() + (frame.height() - outer.height()) / 2));
+}
+
+TEST_F(WindowTest, TitleShowsTheProgramsCharacters) {
+    open_shown_window(0);
+    set_window_title(0, "gridlet v2 0.9f 196($C4)'\xC4'");
+    EXPECT_EQ(ui.window_widget(0)->windowTitle(),
+              QString::fromUtf8("gridlet v2 0.9f 196($C4)'\u00C4'"));
+}
+
+TEST_F(WindowTest, ResizeKeepsThePlaceAndSetsTheInnerSize) {
+    qt::ProgramWindow* window = open_shown_window(0);
+    const QPoint corner = window->frameGeometry().topLeft();
+    ASSERT_TRUE(resize_window(0, keep_value, keep_value, 320, 200));
+    EXPECT_EQ(window->size(), QSize(320, 200));
+    EXPECT_EQ(window->frameGeometry().topLeft(), corner);
+    ASSERT_TRUE(resize_window(0, keep_value, keep_value, keep_value, 150));
+    EXPECT_EQ(window->size(), QSize(320, 150));
+}
+
+TEST_F(WindowTest, CloseRequestOnlyRaisesAnEvent) {
+    qt::ProgramWindow* window = open_shown_window(0);
+    events();
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    const std::vector<SeenEvent> closes = events_of_kind(close_window_event);
+    ASSERT_EQ(closes.size(), 1u);
+    EXPECT_EQ(closes[0].window, 0);
+}
+
+TEST_F(WindowTest, MenuBarTakesItsHeightFromTheClientArea) {
+    qt::ProgramWindow* window = open_shown_window(0, 640, 480);
+    ASSERT_TRUE(create_canvas(0, 0, 0, 260, 260, 0));
+    ASSERT_TRUE(create_menu(0, window_handle(0)));
+    add_menu_title("File");
+    add_menu_item(1, "Quit");
+    events(); // the bar is shown when the program next waits
+    ASSERT_NE(window->menu_bar(), nullptr);
+    const int bar_height = window->menu_bar()->height();
+    EXPECT_GT(bar_height, 0);
+    EXPECT_EQ(window->size(), QSize(640, 480));
+    EXPECT_EQ(ui.gadget_widget(0)->mapTo(window, QPoint(0, 0)), QPoint(0, bar_height));
+}
+
+TEST_F(WindowTest, ActivationIsReported) {
+    open_shown_window(0);
+    events();
+    qt::ProgramWindow* second = open_shown_window(1);
+    EXPECT_EQ(active_window(), 1);
+    const std::vector<SeenEvent> seen = events();
+    EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [](const SeenEvent& event) {
+        return event.kind == deactivate_event && event.window == 0;
+    }));
+    ui.window_widget(0)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ui.window_widget(0)));
+    EXPECT_EQ(active_window(), 0);
+    EXPECT_FALSE(second->isActiveWindow());
+}
+
+} // namespace
