@@ -1,0 +1,137 @@
+// The menu bar, the popup menus and their shortcuts as the program builds them.
+#include <gtest/gtest.h>
+
+#include "app/menu_bar.h"
+#include "gridlet_harness.h"
+#include "toolkit/menus.h"
+
+using namespace toolkit;
+
+namespace {
+
+// One line per entry, indented by depth: "[id] text", "> submenu", "---", "*" for a check mark.
+void listEntries(const std::vector<MenuEntry>& entries, int depth, std::string& out) {
+    for (const MenuEntry& entry : entries) {
+        out += std::string(size_t(depth) * 2, ' ');
+        switch (entry.kind) {
+        case MenuEntry::Kind::separator:
+            out += "---\n";
+            break;
+        case MenuEntry::Kind::submenu:
+            out += "> " + entry.text + "\n";
+            listEntries(entry.children, depth + 1, out);
+            break;
+        case MenuEntry::Kind::item:
+            out += "[" + std::to_string(entry.id) + "] " + entry.text +
+                   (entry.checked ? " *" : "") + "\n";
+            break;
+        }
+    }
+}
+
+std::string listMenu(int menu) {
+    std::string out;
+    listEntries(find_menu(menu)->entries, 0, out);
+    return out;
+}
+
+TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
+    Gridlet g;
+    EXPECT_EQ(listMenu(mainMenu), R"(> File
+  [0] Open...	Ctrl+O
+  > Save
+    [2] ZX 96 chars(768bytes)
+    [3] Atari 128 chars(1024bytes)
+    [4] IBM 256 chars(2048bytes)
+    ---
+    [5] Character_map
+    [6] Characters image
+  [1] Quit
+> Char
+  > Map
+    [21] ZX 32x24
+    [22] Atari 40x24
+    [23] C64 40x25
+    [24] PC 80x50
+    [25] USSR 64x30
+    ---
+    [26] Fill map with current char
+    [27] Grid on map *
+  > Charset
+    [28] IBM PC CGA
+    [31] IBM PC 866
+    ---
+    [32] ZX Spectrum
+    [33] ZX80
+    [35] Jupiter Ace
+    ---
+    [29] C64 CAPS
+    [30] Atari XL
+    [34] Microsha(USSR)
+    ---
+    [36] Hex numbers
+  ---
+  [18] Drag mode:swap *
+  [19] Drag mode:copy
+  ---
+  [39] rotate clockwise
+  [40] rotate anticlockwise
+  ---
+  [38] Color for bit=0...
+  [37] Color for bit=1...
+  ---
+  [10] Erase all charset
+  [11] Clear character
+  [7] Invert	Ctrl+I
+  [8] Revert char left-right
+  [9] Revert char up-down
+  ---
+  [16] Set begin range
+  [17] Set end range
+  [20] Copy data range to current
+  ---
+  [12] Char shift left
+  [13] Char shift right
+  [14] Char shift up
+  [15] Char shift down
+)");
+    EXPECT_EQ(listMenu(rangePopupMenu), R"([16] Set begin range
+[17] Set end range
+[20] Copy data range to current
+)");
+    EXPECT_EQ(listMenu(mapPopupMenu), R"([41] Insert char
+[42] Delete char
+---
+[43] Insert line
+[44] Delete line
+---
+[45] Insert column
+[46] Delete column
+)");
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+}
+
+TEST(MenuBar, CtrlOOpensTheSameRequesterAsOpen) {
+    Gridlet g;
+    g.ui.choose_menu_item(mainWindow, openId);
+    g.ui.press_key('O', modifier_control);
+    g.run();
+    ASSERT_EQ(g.ui.file_requests.size(), 2u);
+    EXPECT_EQ(g.ui.file_requests[0].title, g.ui.file_requests[1].title);
+    EXPECT_EQ(g.ui.file_requests[1].title, "Please choose file to load");
+    EXPECT_FALSE(g.ui.file_requests[1].save);
+}
+
+TEST(MenuBar, ShortcutsBelongToTheMainWindowOnly) {
+    Gridlet g;
+    g.ui.choose_menu_item(mainWindow, mapZxId); // shows and activates the map window
+    g.ui.press_key('I', modifier_control);
+    g.run();
+    EXPECT_EQ(g.state.charset[0], 0);
+    g.ui.activate(mainWindow);
+    g.ui.press_key('I', modifier_control);
+    g.run();
+    EXPECT_EQ(g.state.charset[0], 0xFF);
+}
+
+} // namespace
