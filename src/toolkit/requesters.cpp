@@ -43,8 +43,8 @@ std::string file_requester(bool save, const std::string& title, const std::strin
     const size_t separator = default_file.find_last_of("/\\");
     std::string name = default_file;
     if (separator != std::string::npos) {
-        request.folder = default_file.substr(0, separator);
-        if (request.folder.empty()) request.folder = "/";
+        // A file in the root folder keeps its "/".
+        request.folder = default_file.substr(0, separator == 0 ? 1 : separator);
         name = default_file.substr(separator + 1);
     }
     if (usable_file_name(name)) request.name = name;
