@@ -167,14 +167,4 @@ TEST_F(FontOpen, DropOfSeveralFilesIsOneNameThatIsNoFile) {
     EXPECT_EQ(g.state.charset, before);
 }
 
-TEST_F(FontOpen, DropOnTheGlyphEditorIsRefused) {
-    folder.write("font.fnt", noise(64, 2));
-    const Charset before = g.state.charset;
-    g.ui.drop_files(glyphEditor, {folder / "font.fnt"});
-    g.run();
-
-    EXPECT_EQ(g.state.charset, before);
-    EXPECT_TRUE(g.ui.messages_shown.empty());
-}
-
 } // namespace
