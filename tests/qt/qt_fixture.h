@@ -1,6 +1,7 @@
 // The toolkit on the Qt binding, for tests that drive real widgets.
 #pragma once
 
+#include <QCoreApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
@@ -34,12 +35,20 @@ class QtToolkitTest : public ::testing::Test {
         return shown;
     }
 
-    // The events the platform input has queued so far, in order; never waits for more.
+    // The events queued so far, in order, after one wait of the program's loop (which also
+    // shows changed menus); a posted message makes sure that wait returns at once.
     std::vector<SeenEvent> events() {
         using namespace toolkit;
         std::vector<SeenEvent> seen;
-        while (has_queued_events()) {
+        bool waited = false;
+        while (true) {
+            if (!has_queued_events()) {
+                if (waited) break;
+                QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::User));
+                waited = true;
+            }
             const int kind = wait_window_event();
+            if (kind == no_event) continue;
             const int gadget = event_gadget();
             seen.push_back({kind, event_window(), gadget, event_type(),
                             get_gadget_attribute(gadget, attribute_mouse_x),
