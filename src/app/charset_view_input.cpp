@@ -58,10 +58,18 @@ void showDrag(const AppState& state, Cell cell) {
 
 void handleKey(AppState& state, int key) {
     switch (key) {
-    case vk_up: moveCursor(state, 0, -1); break;
-    case vk_down: moveCursor(state, 0, 1); break;
-    case vk_left: moveCursor(state, -1, 0); break;
-    case vk_right: moveCursor(state, 1, 0); break;
+    case vk_up:
+        moveCursor(state, 0, -1);
+        break;
+    case vk_down:
+        moveCursor(state, 0, 1);
+        break;
+    case vk_left:
+        moveCursor(state, -1, 0);
+        break;
+    case vk_right:
+        moveCursor(state, 1, 0);
+        break;
     case vk_insert:
         insertGlyph(state.charset, state.currentChar);
         refreshCharset(state);
@@ -70,7 +78,8 @@ void handleKey(AppState& state, int key) {
         deleteGlyph(state.charset, state.currentChar);
         refreshCharset(state);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -93,12 +102,18 @@ void handleCharsetViewEvent(AppState& state) {
         selectCell(state, cell);
         if (menu_exists(rangePopupMenu)) show_popup_menu(rangePopupMenu, window_handle(mainWindow));
         break;
-    case key_up: handleKey(state, get_gadget_attribute(charsetView, attribute_key)); break;
-    case mouse_move:
-        if (state.dragActive) showDrag(state, cell);
-        else showHover(state, cell);
+    case key_up:
+        handleKey(state, get_gadget_attribute(charsetView, attribute_key));
         break;
-    case left_click: selectCell(state, cell); break;
+    case mouse_move:
+        if (state.dragActive)
+            showDrag(state, cell);
+        else
+            showHover(state, cell);
+        break;
+    case left_click:
+        selectCell(state, cell);
+        break;
     case left_button_down:
         if (!state.dragActive) {
             state.dragActive = true;
@@ -111,6 +126,7 @@ void handleCharsetViewEvent(AppState& state) {
             drop(state, cell);
         }
         break;
-    default: break;
+    default:
+        break;
     }
 }
