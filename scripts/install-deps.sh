@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth
     python3-pil
+    desktop-file-utils appstream librsvg2-bin groff-base dpkg-dev xdotool imagemagick
 )
 
 missing=()
