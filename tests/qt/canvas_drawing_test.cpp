@@ -1,0 +1,64 @@
+// Canvas pixels on screen after a drawing pass.
+#include <QPixmap>
+
+#include "qt_fixture.h"
+#include "toolkit/drawing.h"
+
+using namespace toolkit;
+
+namespace {
+
+class CanvasDrawingTest : public QtToolkitTest {
+  protected:
+    void SetUp() override {
+        QtToolkitTest::SetUp();
+        open_shown_window(0);
+    }
+
+    static QColor shown_at(QWidget* widget, int x, int y) {
+        return widget->grab().toImage().pixelColor(x, y);
+    }
+};
+
+TEST_F(CanvasDrawingTest, DrawingShowsAfterTheInsetOfTheBorder) {
+    ASSERT_TRUE(create_canvas(0, 0, 0, 20, 12, canvas_border | canvas_keyboard));
+    ASSERT_TRUE(start_drawing(canvas_output(0)));
+    draw_box(3, 2, 4, 1, rgb(255, 0, 0));
+    stop_drawing();
+    QWidget* canvas = ui.gadget_widget(0);
+    EXPECT_EQ(shown_at(canvas, 2 + 3, 2 + 2), QColor(255, 0, 0));
+    EXPECT_EQ(shown_at(canvas, 2 + 6, 2 + 2), QColor(255, 0, 0));
+    EXPECT_EQ(shown_at(canvas, 2 + 7, 2 + 2), QColor(255, 255, 255));
+    EXPECT_EQ(shown_at(canvas, 2 + 0, 2 + 0), QColor(255, 255, 255));
+    EXPECT_NE(shown_at(canvas, 0, 0), QColor(255, 255, 255));
+}
+
+TEST_F(CanvasDrawingTest, ResizedCanvasShowsWhatItKept) {
+    ASSERT_TRUE(create_canvas(2, 0, 0, 16, 16, 0));
+    ASSERT_TRUE(start_drawing(canvas_output(2)));
+    draw_box(0, 0, 16, 16, rgb(0, 0, 255));
+    stop_drawing();
+    ASSERT_TRUE(resize_gadget(2, keep_value, keep_value, 32, 8));
+    QWidget* canvas = ui.gadget_widget(2);
+    EXPECT_EQ(canvas->size(), QSize(32, 8));
+    EXPECT_EQ(shown_at(canvas, 15, 7), QColor(0, 0, 255));
+    EXPECT_EQ(shown_at(canvas, 16, 0), QColor(255, 255, 255));
+}
+
+TEST_F(CanvasDrawingTest, PixelsStaySharpSquaresOnADoubleDensityScreen) {
+    ASSERT_TRUE(create_canvas(1, 0, 0, 4, 4, 0));
+    ASSERT_TRUE(start_drawing(canvas_output(1)));
+    draw_box(1, 1, 1, 1, rgb(255, 0, 0));
+    stop_drawing();
+    QPixmap screen(8, 8);
+    screen.setDevicePixelRatio(2);
+    ui.gadget_widget(1)->render(&screen);
+    const QImage shown = screen.toImage();
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            EXPECT_EQ(shown.pixelColor(x, y),
+                      x / 2 == 1 && y / 2 == 1 ? QColor(255, 0, 0) : QColor(255, 255, 255))
+                << x << "," << y;
+}
+
+} // namespace
