@@ -1,0 +1,53 @@
+# Shell functions that drive the real program on an X display with xdotool; sourced by the
+# screenshot script and the package test. All waits are bounded.
+
+# x11_wait_window NAME SECONDS: prints the id of the first visible window whose title matches
+# the pattern NAME; fails when none shows up in time.
+x11_wait_window() {
+    local name="$1" deadline=$((SECONDS + $2)) id
+    while ((SECONDS < deadline)); do
+        id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.2
+    done
+    echo "no window titled '$name' appeared within $2 s" >&2
+    return 1
+}
+
+# x11_type WINDOW KEY...: gives WINDOW the keyboard focus, then presses and releases each key
+# through the X server, as a keyboard would.
+x11_type() {
+    local window="$1"
+    shift
+    xdotool windowfocus --sync "$window"
+    xdotool key --delay 50 "$@"
+}
+
+# x11_hold_key WINDOW KEY: gives WINDOW the focus and holds KEY down for a moment, as a person
+# does. The program reads Escape's state after each event it takes, so a press and release
+# that arrive together could go unseen.
+x11_hold_key() {
+    xdotool windowfocus --sync "$1"
+    xdotool keydown "$2"
+    sleep 0.3
+    xdotool keyup "$2"
+}
+
+# x11_wait_exit PID SECONDS: waits for the background job PID and returns its exit code; when it
+# is still running after SECONDS, kills it and returns 124.
+x11_wait_exit() {
+    local pid="$1" deadline=$((SECONDS + $2))
+    while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.2; done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "the program did not end within $2 s" >&2
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        return 124
+    fi
+    local status=0
+    wait "$pid" || status=$?
+    return "$status"
+}
