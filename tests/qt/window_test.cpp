@@ -52,6 +52,15 @@ TEST_F(WindowTest, HiddenWindowShowsWhenAskedAndKeepsItsPlace) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(WindowTest, ShowingAMinimisedWindowKeepsItMinimised) {
+    qt::ProgramWindow* window = open_shown_window(0);
+    window->showMinimized();
+    hide_window(0, 1);
+    hide_window(0, 0);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isMinimized());
+}
+
 TEST_F(WindowTest, CentringOnTheActiveWindow) {
     qt::ProgramWindow* main = open_shown_window(0, 600, 400);
     ASSERT_TRUE(

@@ -48,10 +48,13 @@ void ProgramWindow::apply(const WindowRecord& record) {
         hide();
         return;
     }
-    // setVisible keeps the window state, so a minimised window comes back minimised.
+    // setVisible keeps the window state, so a minimised window comes back minimised; asking
+    // the desktop to activate it would restore it.
     setVisible(true);
-    raise();
-    activateWindow();
+    if (!isMinimized()) {
+        raise();
+        activateWindow();
+    }
     report_position();
 }
 
