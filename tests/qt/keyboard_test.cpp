@@ -1,9 +1,11 @@
 // Keys in real windows: shortcuts of the active window first, Tab through the tab stops, and
 // the key state the event loop tests.
 #include <QApplication>
+#include <QTimer>
 
 #include "qt_fixture.h"
 #include "toolkit/menus.h"
+#include "toolkit/requesters.h"
 
 using namespace toolkit;
 
@@ -78,13 +80,24 @@ TEST_F(KeyboardTest, KeysReachOnlyTheFocusedKeyboardCanvas) {
     EXPECT_TRUE(events_of_kind(gadget_event).empty());
 }
 
-TEST_F(KeyboardTest, EscapeCountsAsDownWhileHeldInAnyWindow) {
+TEST_F(KeyboardTest, EscapeCountsAsDownWhileHeldInEitherWindow) {
     qt::ProgramWindow* second = open_shown_window(1, 300, 200);
     EXPECT_FALSE(is_key_down(vk_escape));
     QTest::keyPress(second, Qt::Key_Escape);
     EXPECT_TRUE(is_key_down(vk_escape));
     QTest::keyRelease(second, Qt::Key_Escape);
     EXPECT_FALSE(is_key_down(vk_escape));
+    QTest::keyPress(ui.gadget_widget(0), Qt::Key_Escape);
+    EXPECT_TRUE(is_key_down(vk_escape));
+    QTest::keyRelease(ui.gadget_widget(0), Qt::Key_Escape);
+}
+
+TEST_F(KeyboardTest, EscapeThatClosesARequesterIsNotHeldForTheProgram) {
+    QTimer::singleShot(0,
+                       [] { QTest::keyPress(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    message_requester("ZX font", "Do yo want to place at pos #32?", message_yes_no);
+    EXPECT_FALSE(is_key_down(vk_escape));
+    QTest::keyRelease(main_window, Qt::Key_Escape);
 }
 
 } // namespace

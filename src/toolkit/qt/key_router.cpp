@@ -16,7 +16,11 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (const int code = virtual_key(key->key(), key->modifiers())) held_.insert(code);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        // A key that a popup menu or a requester takes, such as the Escape that closes it,
+        // belongs to that one and is not held for the program; its release counts anywhere.
+        if (widget && window_number_(widget->window()) >= 0)
+            if (const int code = virtual_key(key->key(), key->modifiers())) held_.insert(code);
         return take_as_shortcut(watched, event);
     }
     case QEvent::KeyRelease: {

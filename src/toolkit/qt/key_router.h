@@ -1,6 +1,6 @@
 // Every key press in the active program window goes to the core's shortcut table first (Tab
 // and Shift+Tab included); only a key the table does not take reaches the gadget. Also keeps
-// the set of keys held down in any window of the program.
+// the set of keys held down in the program's windows.
 #pragma once
 
 #include <QObject>
