@@ -113,9 +113,11 @@ QWidget* create_control(const GadgetRecord& record, QWidget* parent) {
 
 QWidget* create_gadget_widget(const GadgetRecord& record, QWidget* parent) {
     QWidget* widget = create_control(record, parent);
-    if (record.kind != GadgetKind::canvas && record.kind != GadgetKind::label)
+    // Canvases set their own policy from their flags.
+    if (record.kind == GadgetKind::label)
+        widget->setFocusPolicy(Qt::NoFocus);
+    else if (record.kind != GadgetKind::canvas)
         widget->setFocusPolicy(Qt::StrongFocus);
-    if (record.kind == GadgetKind::label) widget->setFocusPolicy(Qt::NoFocus);
     new FocusReporter(record.number, widget);
     apply_gadget(widget, record);
     widget->show();
