@@ -2,11 +2,12 @@
 # Both install what is missing, configure and build.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+PACKAGE_BUILD ?= build-package
 JOBS       ?= $(shell nproc)
 WERROR     ?= ON
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIDLET_WERROR=$(WERROR)
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench package clean
 
 all: build
 
@@ -35,5 +36,13 @@ test-asan: deps
 bench: build
 	$(BUILD)/bench/gridlet_bench
 
+# The Debian package, from a build of its own: installed under /usr, no run paths, stripped.
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) $(CMAKE_FLAGS) -DGRIDLET_BENCH=OFF \
+		-DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_SKIP_INSTALL_RPATH=ON
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target gridlet gridlet_desktop_files
+	cd $(PACKAGE_BUILD) && cpack
+	@ls $(PACKAGE_BUILD)/*.deb
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD)

@@ -51,12 +51,12 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME gridlet)
 set(CPACK_PACKAGE_CONTACT "gridlet developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the 8x8 character sets of 8-bit computers")
-set(CPACK_PACKAGE_DESCRIPTION
-    "gridlet edits the 256-glyph, 8x8-pixel character sets of 8-bit home computers and "
-    "text-mode PCs: paint glyphs pixel by pixel, transform and move them, start from a "
-    "built-in set, try them on a character map, and read and write raw font and map files "
-    "and a BMP picture of the whole set.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+# One line of the control file's long description each.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "gridlet edits the 256-glyph, 8x8-pixel character sets of 8-bit home computers"
+    "and text-mode PCs: paint glyphs pixel by pixel, transform and move them, start"
+    "from a built-in set, try them on a character map, and read and write raw font"
+    "and map files and a BMP picture of the whole set.")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
