@@ -9,6 +9,8 @@
 int main(int argc, char** argv) {
     toolkit::qt::prepare_application();
     QApplication application(argc, argv);
+    // Lets desktop shells match the windows to the installed launcher and its icon.
+    QApplication::setDesktopFileName("io.github.gridlet.Gridlet");
     toolkit::qt::QtBinding binding;
     std::vector<std::string> parameters(argv + 1, argv + argc);
     return runProgram(binding, std::move(parameters));
