@@ -13,6 +13,7 @@ if [ -z "${GRIDLET_SCREENSHOT_DISPLAY:-}" ]; then
     GRIDLET_SCREENSHOT_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$out" "$program"
 fi
 
+# shellcheck source=scripts/x11-session.sh
 source "$root/scripts/x11-session.sh"
 mkdir -p "$out"
 

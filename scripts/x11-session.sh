@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shell functions that drive the real program on an X display with xdotool; sourced by the
 # screenshot script and the package test. All waits are bounded.
 

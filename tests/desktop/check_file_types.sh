@@ -2,11 +2,12 @@
 # The installed file types: ".fnt" and ".map" are known by extension only, under type names of
 # our own that no other installed package defines.
 set -euo pipefail
+# shellcheck source=tests/desktop/staged_install.sh
 source "$(dirname "$0")/staged_install.sh"
 
 mime="$share/mime"
 package="$mime/packages/$app_id.xml"
-[ -f "$package" ] || fail "no file types at ${package#$stage}"
+[ -f "$package" ] || fail "no file types at ${package#"$stage"}"
 # Builds the database from our package alone; a malformed package is an error here.
 report=$(XDG_DATA_DIRS="$share" update-mime-database "$mime" 2>&1) || fail "update-mime-database: $report"
 [ -z "$report" ] || fail "update-mime-database: $report"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Each installed PNG icon has the size of the folder it is installed in.
 set -euo pipefail
+# shellcheck source=tests/desktop/staged_install.sh
 source "$(dirname "$0")/staged_install.sh"
 
 for size in 16 32 48 64 128 256; do

@@ -2,10 +2,11 @@
 # The installed launcher is valid and everything it names is installed with it: the program,
 # the icon and the file types.
 set -euo pipefail
+# shellcheck source=tests/desktop/staged_install.sh
 source "$(dirname "$0")/staged_install.sh"
 
 launcher="$share/applications/$app_id.desktop"
-[ -f "$launcher" ] || fail "no launcher at ${launcher#$stage}"
+[ -f "$launcher" ] || fail "no launcher at ${launcher#"$stage"}"
 # Warnings and hints count as failures too: the launcher has no reason for any.
 report=$(desktop-file-validate "$launcher" 2>&1) || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"

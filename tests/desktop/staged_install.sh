@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034 # share and app_id are for the checks that source it
 # Sourced by the desktop checks: installs the build given as $1 under /usr in a temporary
 # root, as a package would lay it out, and removes it when the check ends.
 build="$(realpath "$1")"

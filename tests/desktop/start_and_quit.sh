@@ -3,6 +3,7 @@
 # program's exit code (124 when a step times out).
 #   start_and_quit.sh PROGRAM
 set -euo pipefail
+# shellcheck source=scripts/x11-session.sh
 source "$(dirname "$0")/../../scripts/x11-session.sh"
 
 "$1" &
