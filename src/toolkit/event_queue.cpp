@@ -1,15 +1,14 @@
 #include "toolkit/event_queue.h"
 
-#include <deque>
-
 #include "toolkit/binding.h"
 #include "toolkit/detail.h"
+#include "toolkit/event_ring.h"
 #include "toolkit/menus.h"
 
 namespace toolkit::detail {
 namespace {
 
-std::deque<Event> queue;
+EventRing queue;
 Event current;
 int silence_depth = 0;
 
@@ -25,7 +24,7 @@ void queue_event(Event event) {
     // A drop carries data of its own: merging two would lose the second set of files.
     if (!queue.empty() && same_event(queue.back(), event) && event.kind != files_dropped_event)
         return;
-    queue.push_back(std::move(event));
+    queue.push(std::move(event));
 }
 
 const Event& current_event() {
@@ -55,8 +54,7 @@ bool has_queued_events() {
 int wait_window_event() {
     detail::show_changed_menus();
     if (!detail::queue.empty()) {
-        detail::current = std::move(detail::queue.front());
-        detail::queue.pop_front();
+        detail::queue.take(detail::current);
         return detail::current.kind;
     }
     detail::current = detail::Event{};

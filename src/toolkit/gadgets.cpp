@@ -239,6 +239,7 @@ const GadgetRecord* find_gadget(int gadget) {
 
 std::vector<int> gadgets_in_window(int window) {
     std::vector<int> numbers;
+    numbers.reserve(detail::tables().gadget_order.size());
     for (int number : detail::tables().gadget_order)
         if (gadget_record(number)->window == window) numbers.push_back(number);
     return numbers;

@@ -38,11 +38,6 @@ void drawGrid() {
     }
 }
 
-std::string withoutTrailingComma(const std::string& text) {
-    if (toolkit::right_part(text, 1) != ",") return text;
-    return toolkit::mid_part(text, 1, toolkit::text_length(text) - 1);
-}
-
 } // namespace
 
 void drawGlyphEditor(const AppState& state) {
@@ -51,14 +46,18 @@ void drawGlyphEditor(const AppState& state) {
         return;
     }
     toolkit::draw_box(0, 0, editorSize, editorSize, state.paperColor);
-    std::string data;
+    // Rewritten after every edited pixel, so built in one buffer that lives for the whole run:
+    // once it has held the longest text, editing allocates nothing here.
+    static std::string data;
+    data.clear();
     for (int row = 0; row < 8; ++row) {
         const uint8_t bits = state.charset[state.currentChar * 8 + row];
-        data += toolkit::decimal_string(bits);
+        data += toolkit::decimal_string(bits); // at most three digits: no heap
         data += ",";
         drawInkSquares(bits, row * cellSize, state.inkColor);
     }
-    toolkit::set_gadget_text(dataField, withoutTrailingComma(data));
+    if (data.ends_with(',')) data.pop_back();
+    toolkit::set_gadget_text(dataField, data);
     drawGrid();
     toolkit::stop_drawing();
     drawMap(state);

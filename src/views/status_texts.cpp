@@ -9,9 +9,13 @@ using namespace toolkit;
 
 namespace {
 
-std::string twoHexDigits(int value) { return pad_left(hex_string(value), 2, "0"); }
+std::string twoHexDigits(int value) {
+    return pad_left(hex_string(value), 2, "0");
+}
 
-std::string quoted(int code) { return "'" + char_string(code) + "'"; }
+std::string quoted(int code) {
+    return "'" + char_string(code) + "'";
+}
 
 // "BeginRange:65:A": the value and, from the space on, its character.
 std::string rangeText(int value) {
@@ -42,11 +46,17 @@ void moveCursor(AppState& state, int dx, int dy) {
     state.currentChar = uint8_t(state.cursorRow * 16 + state.cursorColumn);
     drawCharsetView(state);
     drawGlyphEditor(state);
-    set_window_title(mainWindow,
-                     state.baseTitle + " " + describeCode(state.currentChar, state.atariCodes));
+    // Built in one buffer that lives for the whole run, so moving the cursor allocates nothing:
+    // the description itself is short enough to stay off the heap.
+    static std::string title;
+    title = state.baseTitle;
+    title += ' ';
+    title += describeCode(state.currentChar, state.atariCodes);
+    set_window_title(mainWindow, title);
 }
 
 void updateRangeLabels() {
-    set_gadget_text(beginRangeLabel, "BeginRange:" + rangeText(get_gadget_state(beginRangeTrackbar)));
+    set_gadget_text(beginRangeLabel,
+                    "BeginRange:" + rangeText(get_gadget_state(beginRangeTrackbar)));
     set_gadget_text(endRangeLabel, "End range:" + rangeText(get_gadget_state(endRangeTrackbar)));
 }

@@ -7,13 +7,6 @@
 namespace toolkit {
 namespace {
 
-// The canvas of the window that holds the mouse capture, if any.
-int captured_canvas(int window) {
-    for (int gadget : gadgets_in_window(window))
-        if (find_gadget(gadget)->captured) return gadget;
-    return -1;
-}
-
 bool over(const GadgetRecord& record, int x, int y) {
     return x >= record.x && x < record.x + record.width && y >= record.y &&
            y < record.y + record.height;
@@ -23,10 +16,21 @@ bool over(const GadgetRecord& record, int x, int y) {
 
 // ---- The scripted user ----
 
+// The canvas of the window that holds the mouse capture, if any.
+int HeadlessBinding::captured_canvas(int window) const {
+    for (int gadget : gadgets_) {
+        const GadgetRecord* record = find_gadget(gadget);
+        if (record->window == window && record->captured) return gadget;
+    }
+    return -1;
+}
+
+// The topmost gadget of the window under the position: the one created last.
 int HeadlessBinding::gadget_at(int window, int x, int y) const {
-    const std::vector<int> gadgets = gadgets_in_window(window);
-    for (auto it = gadgets.rbegin(); it != gadgets.rend(); ++it)
-        if (over(*find_gadget(*it), x, y)) return *it;
+    for (auto it = gadgets_.rbegin(); it != gadgets_.rend(); ++it) {
+        const GadgetRecord* record = find_gadget(*it);
+        if (record->window == window && over(*record, x, y)) return *it;
+    }
     return -1;
 }
 
@@ -242,10 +246,12 @@ bool HeadlessBinding::open_window(const WindowRecord& window) {
 
 void HeadlessBinding::destroy_window(int) {}
 void HeadlessBinding::window_changed(const WindowRecord&) {}
-bool HeadlessBinding::create_gadget(const GadgetRecord&) {
+bool HeadlessBinding::create_gadget(const GadgetRecord& gadget) {
+    gadgets_.push_back(gadget.number);
     return true;
 }
 void HeadlessBinding::destroy_gadget(int gadget) {
+    std::erase(gadgets_, gadget);
     if (hover_canvas_ == gadget) hover_canvas_ = -1;
 }
 void HeadlessBinding::gadget_changed(const GadgetRecord&) {}

@@ -103,9 +103,13 @@ class HeadlessBinding : public Binding {
     void deliver_mouse_move(int window, int x, int y);
     void deliver_button(int window, int button, int x, int y, bool pressed, bool double_click);
     void post_on_canvas(int gadget, int x, int y, std::function<void(int, int, int)> deliver);
+    int captured_canvas(int window) const;
     int gadget_at(int window, int x, int y) const;
     bool take_answer(std::initializer_list<Answer::Kind> kinds, Answer& answer);
 
+    // The gadgets shown, in creation order, as a platform knows its own widgets: finding the
+    // one under the pointer then asks the core for nothing it would have to allocate.
+    std::vector<int> gadgets_;
     std::deque<std::function<void()>> messages_;
     std::deque<Answer> answers_;
     int buttons_ = 0;
