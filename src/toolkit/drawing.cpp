@@ -2,6 +2,7 @@
 #include "toolkit/drawing.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "toolkit/detail.h"
 
@@ -10,20 +11,22 @@ namespace toolkit {
 namespace {
 
 // Each run of an outline is clipped by itself: a run on a row or column outside the target is
-// dropped whole, otherwise its ends are cut at the target's edges.
-void draw_row_run(PixelBuffer& target, int row, int from, int length, Pixel pixel) {
+// dropped whole, otherwise its ends are cut at the target's edges. Wide arithmetic, since a box
+// may stand anywhere an int reaches (the cell under a far mouse position).
+void draw_row_run(PixelBuffer& target, int64_t row, int64_t from, int64_t length, Pixel pixel) {
     if (row < 0 || row >= target.height) return;
-    const int start = std::max(from, 0);
-    const int end = std::min(from + length, target.width);
+    const int64_t start = std::max<int64_t>(from, 0);
+    const int64_t end = std::min<int64_t>(from + length, target.width);
     if (end <= start) return;
-    std::fill(target.row(row) + start, target.row(row) + end, pixel);
+    std::fill(target.row(int(row)) + start, target.row(int(row)) + end, pixel);
 }
 
-void draw_column_run(PixelBuffer& target, int column, int from, int length, Pixel pixel) {
+void draw_column_run(PixelBuffer& target, int64_t column, int64_t from, int64_t length,
+                     Pixel pixel) {
     if (column < 0 || column >= target.width) return;
-    const int start = std::max(from, 0);
-    const int end = std::min(from + length, target.height);
-    for (int row = start; row < end; ++row) target.row(row)[column] = pixel;
+    const int64_t start = std::max<int64_t>(from, 0);
+    const int64_t end = std::min<int64_t>(from + length, target.height);
+    for (int64_t row = start; row < end; ++row) target.row(int(row))[column] = pixel;
 }
 
 } // namespace
@@ -54,10 +57,11 @@ void set_drawing_mode(int mode) {
 void detail::draw_outline(int x, int y, int width, int height, Color color) {
     PixelBuffer& target = *pass.buffer;
     const Pixel pixel = pixel_of(color);
-    draw_row_run(target, y, x, width, pixel);
-    draw_row_run(target, y + height - 1, x, width, pixel);
-    draw_column_run(target, x, y + 1, height - 2, pixel);
-    draw_column_run(target, x + width - 1, y + 1, height - 2, pixel);
+    const int64_t left = x, top = y;
+    draw_row_run(target, top, left, width, pixel);
+    draw_row_run(target, top + height - 1, left, width, pixel);
+    draw_column_run(target, left, top + 1, height - 2, pixel);
+    draw_column_run(target, left + width - 1, top + 1, height - 2, pixel);
 }
 
 // The conversion truncates toward zero by definition, whatever the floating rounding mode.

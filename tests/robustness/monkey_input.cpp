@@ -1,0 +1,274 @@
+#include "monkey_input.h"
+
+#include <climits>
+#include <vector>
+
+#include "toolkit/binding.h"
+#include "toolkit/windows.h"
+
+using namespace toolkit;
+
+namespace {
+
+std::string text(int value) {
+    return std::to_string(value);
+}
+
+// A mouse position: on or around one of the three canvases (relative to its drawing area),
+// anywhere in a window, or far outside everything.
+struct Spot {
+    int canvas = -1; // -1: (x, y) are window coordinates
+    int window = mainWindow;
+    int x = 0, y = 0;
+
+    std::string describe() const {
+        const std::string where = canvas >= 0 ? "canvas " + text(canvas) : "window " + text(window);
+        return where + " (" + text(x) + "," + text(y) + ")";
+    }
+};
+
+int farCoordinate(MonkeyRandom& random) {
+    const int distance =
+        random.chance(20) ? random.pick<int>({1 << 20, 1 << 30}) : random.between(1000, 1000000);
+    return random.chance(50) ? -distance : distance;
+}
+
+Spot randomSpot(MonkeyRandom& random) {
+    Spot spot;
+    switch (random.weighted({60, 25, 15})) {
+    case 0: {
+        spot.canvas = random.pick<int>({charsetView, glyphEditor, mapView});
+        const GadgetRecord* record = find_gadget(spot.canvas);
+        const int width = record ? record->buffer.width : 0;
+        const int height = record ? record->buffer.height : 0;
+        spot.x = random.between(-40, width + 40);
+        spot.y = random.between(-40, height + 40);
+        break;
+    }
+    case 1:
+        spot.window = random.pick<int>({mainWindow, mapWindow});
+        spot.x = random.between(-100, 1400);
+        spot.y = random.between(-100, 900);
+        break;
+    default:
+        spot.window = random.pick<int>({mainWindow, mapWindow});
+        spot.x = random.chance(70) ? farCoordinate(random) : random.between(-100, 1400);
+        spot.y = random.chance(70) ? farCoordinate(random) : random.between(-100, 900);
+        break;
+    }
+    return spot;
+}
+
+// The same spot in the coordinates of its window, for the inputs that take only those.
+Spot inWindow(Spot spot) {
+    if (spot.canvas < 0) return spot;
+    if (const GadgetRecord* record = find_gadget(spot.canvas)) {
+        spot.window = record->window;
+        spot.x += record->x + record->inset();
+        spot.y += record->y + record->inset();
+    }
+    spot.canvas = -1;
+    return spot;
+}
+
+int extremeCoordinate(MonkeyRandom& random) {
+    return random.pick<int>(
+        {INT_MIN, INT_MIN + 1, -(1 << 30), -1, 0, 1 << 30, INT_MAX - 15, INT_MAX});
+}
+
+// A canvas position straight from the platform, at the limits of what the contract can carry.
+std::string scriptExtremeInput(MonkeyRandom& random, HeadlessBinding& ui) {
+    const int canvas = random.pick<int>({charsetView, glyphEditor, mapView});
+    const int x = extremeCoordinate(random), y = extremeCoordinate(random);
+    const int button = random.pick<int>({button_left, button_right});
+    const std::string where =
+        " on canvas " + text(canvas) + " at (" + text(x) + "," + text(y) + ")";
+    switch (random.between(0, 2)) {
+    case 0:
+        ui.run([=] { canvas_mouse_moved(canvas, x, y, 0); });
+        return "platform move" + where;
+    case 1:
+        ui.run([=] { canvas_button_pressed(canvas, button, x, y, false, 0); });
+        return "platform press " + text(button) + where;
+    default:
+        ui.run([=] { canvas_button_released(canvas, button, x, y, 0); });
+        return "platform release " + text(button) + where;
+    }
+}
+
+int randomButton(MonkeyRandom& random) {
+    return random.pick<int>({button_left, button_left, button_right, button_right, button_middle});
+}
+
+void move(HeadlessBinding& ui, const Spot& spot) {
+    if (spot.canvas >= 0)
+        ui.move_on_canvas(spot.canvas, spot.x, spot.y);
+    else
+        ui.move_mouse(spot.window, spot.x, spot.y);
+}
+
+void press(HeadlessBinding& ui, const Spot& spot, int button) {
+    if (spot.canvas >= 0)
+        ui.press_on_canvas(spot.canvas, button, spot.x, spot.y);
+    else
+        ui.press_button(spot.window, button, spot.x, spot.y);
+}
+
+void release(HeadlessBinding& ui, const Spot& spot, int button) {
+    if (spot.canvas >= 0)
+        ui.release_on_canvas(spot.canvas, button, spot.x, spot.y);
+    else
+        ui.release_button(spot.window, button, spot.x, spot.y);
+}
+
+int randomKey(MonkeyRandom& random) {
+    if (random.chance(75))
+        return random.pick<int>({vk_left, vk_up, vk_right, vk_down, vk_insert, vk_delete});
+    return random.pick<int>({int(vk_tab), 13, 32, 'A', 'I', 'O', 112, 16, 17, 0, 255, 1000});
+}
+
+int randomModifiers(MonkeyRandom& random) {
+    return random.chance(80) ? 0 : random.between(1, 7);
+}
+
+// Every id of the menus, a few that no item has, and "Quit" only now and then.
+int randomMenuId(MonkeyRandom& random) {
+    if (random.chance(5)) return random.pick<int>({-5, -1, 47, 48, 99, 1000, 65535});
+    int id = random.between(0, 46);
+    while (id == 1 && !random.chance(25)) id = random.between(0, 46);
+    return id;
+}
+
+std::string randomDropName(MonkeyRandom& random, ScratchFolder& folder) {
+    if (random.chance(5)) return random.pick<std::string>({"   ", "relative-missing.fnt"});
+    return folder.anyName(random);
+}
+
+// Several names arrive as one text, joined by line feeds.
+std::string scriptDrop(MonkeyRandom& random, MonkeyProgram& program, ScratchFolder& folder) {
+    const int gadget = random.chance(90) ? random.pick<int>({charsetView, mapView})
+                                         : random.pick<int>({glyphEditor, dataField, 5});
+    std::vector<std::string> names;
+    std::string joined;
+    if (random.chance(3)) {
+        names.push_back(""); // an empty name alone: nothing to join
+    } else {
+        const int count = random.chance(75) ? 1 : random.between(2, 3);
+        for (int i = 0; i < count; ++i) {
+            names.push_back(randomDropName(random, folder));
+            joined += (i > 0 ? "\n" : "") + names.back();
+        }
+    }
+    program.ui.offeredNames.insert(joined);
+    program.ui.drop_files(gadget, names);
+    return "drop on " + text(gadget) + ": " + joined;
+}
+
+} // namespace
+
+std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, ScratchFolder& folder) {
+    HeadlessBinding& ui = program.ui;
+    switch (random.weighted(
+        {330, 100, 120, 50, 50, 50, 60, 30, 40, 100, 15, 20, 40, 8, 5, 5, 3, 5, 1})) {
+    case 0: {
+        const Spot spot = randomSpot(random);
+        move(ui, spot);
+        return "move to " + spot.describe();
+    }
+    case 1: {
+        const Spot spot = randomSpot(random);
+        const int button = randomButton(random);
+        press(ui, spot, button);
+        return "press " + text(button) + " at " + spot.describe();
+    }
+    case 2: {
+        const Spot spot = randomSpot(random);
+        const int button = randomButton(random);
+        release(ui, spot, button);
+        return "release " + text(button) + " at " + spot.describe();
+    }
+    case 3: {
+        const Spot spot = randomSpot(random);
+        const int button = randomButton(random);
+        press(ui, spot, button);
+        release(ui, spot, button);
+        return "click " + text(button) + " at " + spot.describe();
+    }
+    case 4: {
+        const int key = randomKey(random), modifiers = randomModifiers(random);
+        ui.press_key(key, modifiers);
+        return "key down " + text(key) + " modifiers " + text(modifiers);
+    }
+    case 5: {
+        const int key = randomKey(random), modifiers = randomModifiers(random);
+        ui.release_key(key, modifiers);
+        return "key up " + text(key) + " modifiers " + text(modifiers);
+    }
+    case 6: {
+        const int key = randomKey(random), modifiers = randomModifiers(random);
+        ui.press_key(key, modifiers);
+        ui.release_key(key, modifiers);
+        return "key tap " + text(key) + " modifiers " + text(modifiers);
+    }
+    case 7: {
+        const int trackbar = random.pick<int>({beginRangeTrackbar, endRangeTrackbar});
+        const int value = random.chance(90) ? random.between(0, 255) : random.between(-300, 600);
+        ui.move_trackbar(trackbar, value);
+        return "trackbar " + text(trackbar) + " to " + text(value);
+    }
+    case 8: {
+        const int gadget = random.chance(80)
+                               ? random.pick<int>({rangeCheckbox, shiftLeftButton, shiftRightButton,
+                                                   shiftUpButton, shiftDownButton})
+                               : random.between(-1, 13);
+        ui.click_gadget(gadget);
+        return "click gadget " + text(gadget);
+    }
+    case 9: {
+        const int id = randomMenuId(random);
+        ui.choose_menu_item(mainWindow, id);
+        return "menu " + text(id);
+    }
+    case 10: {
+        const int id = random.between(21, 25);
+        ui.choose_menu_item(mainWindow, id);
+        return "map size menu " + text(id);
+    }
+    case 11: {
+        const int id = random.between(41, 46);
+        ui.choose_menu_item(random.pick<int>({mainWindow, mapWindow}), id);
+        return "map edit menu " + text(id);
+    }
+    case 12:
+        return scriptDrop(random, program, folder);
+    case 13:
+        ui.request_close(mapWindow);
+        return "close the map window";
+    case 14: {
+        const int window = random.pick<int>({mainWindow, mapWindow});
+        ui.activate(window);
+        return "activate window " + text(window);
+    }
+    case 15: {
+        const Spot spot = inWindow(randomSpot(random));
+        const int button = randomButton(random);
+        ui.double_click(spot.window, button, spot.x, spot.y);
+        return "double click " + text(button) + " at " + spot.describe();
+    }
+    case 16: {
+        const Spot spot = inWindow(randomSpot(random));
+        const int units = random.between(-360, 360);
+        ui.wheel(spot.window, spot.x, spot.y, units);
+        return "wheel " + text(units) + " at " + spot.describe();
+    }
+    case 17:
+        return scriptExtremeInput(random, ui);
+    default:
+        if (random.chance(50)) {
+            ui.press_key(vk_escape);
+            return "Escape";
+        }
+        ui.request_close(mainWindow);
+        return "close the main window";
+    }
+}

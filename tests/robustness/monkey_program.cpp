@@ -1,0 +1,26 @@
+#include "monkey_program.h"
+
+#include "toolkit/binding.h"
+
+MonkeyProgram::MonkeyProgram(MonkeyRandom& random, ScratchFolder& folder,
+                             std::vector<std::string> parameters)
+    : ui(random, folder) {
+    ui.offeredNames.insert(parameters.begin(), parameters.end());
+    if (!startUp(state, ui, std::move(parameters))) {
+        ended = true;
+        exitCode = 0;
+    }
+}
+
+MonkeyProgram::~MonkeyProgram() {
+    if (!ended) shutDown(state);
+}
+
+void MonkeyProgram::run() {
+    while (!ended && (ui.has_pending_input() || toolkit::has_queued_events())) {
+        if (!handleNextEvent(state)) {
+            exitCode = shutDown(state);
+            ended = true;
+        }
+    }
+}

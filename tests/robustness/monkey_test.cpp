@@ -1,0 +1,134 @@
+// The monkey: the whole program driven through its event loop by seeded random input, with
+// the program's invariants checked after every event. GRIDLET_MONKEY_EVENTS sets the total
+// number of events over all seeds for a long run.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <deque>
+#include <memory>
+
+#include "monkey_input.h"
+#include "program_invariants.h"
+#include "toolkit/texts.h"
+
+namespace {
+
+constexpr int seedCount = 8;
+constexpr long defaultTotalEvents = 200'000;
+constexpr int viewCheckInterval = 250;
+constexpr int folderCheckInterval = 16;
+constexpr int directoryCheckInterval = 1000;
+constexpr size_t trailLength = 40;
+
+long eventsPerSeed() {
+    const char* total = std::getenv("GRIDLET_MONKEY_EVENTS");
+    const long events = total ? std::atol(total) : defaultTotalEvents;
+    return std::max(1L, events / seedCount);
+}
+
+class MonkeyRun {
+  public:
+    explicit MonkeyRun(uint64_t seed)
+        : seed_(seed), random_(seed), workingDirectory_(toolkit::current_directory()),
+          directoryBefore_(folderListing(workingDirectory_)) {}
+
+    // Runs until the count is reached or a check fails; the failure names the seed, the
+    // event and the inputs that led to it.
+    void run(long events) {
+        for (event_ = 0; event_ < events; ++event_) {
+            step();
+            if (!checkAfterEvent()) return;
+        }
+        program_.reset();
+        expectNothingWrittenOutside();
+        expectHolds(folder_.strayEntries().empty(), "temporary files left behind");
+    }
+
+  private:
+    void step() {
+        if (!program_ || program_->ended) {
+            restart();
+            return;
+        }
+        remember(scriptRandomInput(random_, *program_, folder_));
+        program_->run();
+        if (program_->ended && program_->exitCode != 0)
+            fail("the program ended with " + std::to_string(program_->exitCode));
+    }
+
+    // A fresh program, sometimes with one or two command-line names.
+    void restart() {
+        std::vector<std::string> parameters;
+        const int count = int(random_.weighted({60, 30, 10}));
+        for (int i = 0; i < count; ++i) parameters.push_back(folder_.anyName(random_));
+        std::string started = "start";
+        for (const std::string& parameter : parameters) started += " " + parameter;
+        remember(started);
+        program_.reset();
+        program_ = std::make_unique<MonkeyProgram>(random_, folder_, parameters);
+    }
+
+    bool checkAfterEvent() {
+        MonkeyBinding& ui = program_->ui;
+        for (const toolkit::ShownMessage& message : ui.messages_shown)
+            if (!expectEmpty(messageProblem(message, ui.offeredNames))) return false;
+        ui.messages_shown.clear();
+        if (!program_->ended) {
+            if (!expectEmpty(stateProblem(program_->state))) return false;
+            if (event_ % viewCheckInterval == 0 && !expectEmpty(viewProblem(program_->state)))
+                return false;
+        }
+        if (event_ % folderCheckInterval == 0) {
+            const std::vector<std::string> stray = folder_.strayEntries();
+            if (!expectHolds(stray.empty(), "stray file " + (stray.empty() ? "" : stray[0])))
+                return false;
+        }
+        if (event_ % directoryCheckInterval == 0) return expectNothingWrittenOutside();
+        return true;
+    }
+
+    bool expectNothingWrittenOutside() {
+        return expectHolds(folderListing(workingDirectory_) == directoryBefore_,
+                           "the working directory changed");
+    }
+
+    bool expectEmpty(const std::string& problem) { return expectHolds(problem.empty(), problem); }
+
+    bool expectHolds(bool holds, const std::string& problem) {
+        if (!holds) fail(problem);
+        return holds;
+    }
+
+    void fail(const std::string& problem) {
+        std::string trail;
+        for (const std::string& input : trail_) trail += "\n  " + input;
+        ADD_FAILURE() << "seed " << seed_ << ", event " << event_ << ": " << problem
+                      << "\nlast inputs:" << trail;
+    }
+
+    void remember(std::string input) {
+        trail_.push_back(std::to_string(event_) + ": " + std::move(input));
+        if (trail_.size() > trailLength) trail_.pop_front();
+    }
+
+    uint64_t seed_;
+    MonkeyRandom random_;
+    ScratchFolder folder_;
+    std::string workingDirectory_;
+    std::vector<std::string> directoryBefore_;
+    std::unique_ptr<MonkeyProgram> program_;
+    std::deque<std::string> trail_;
+    long event_ = 0;
+};
+
+class Monkey : public ::testing::TestWithParam<int> {};
+
+TEST_P(Monkey, RandomInputKeepsEveryInvariant) {
+    MonkeyRun(uint64_t(GetParam())).run(eventsPerSeed());
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, Monkey, ::testing::Range(1, seedCount + 1));
+
+} // namespace

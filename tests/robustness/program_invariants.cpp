@@ -1,0 +1,156 @@
+#include "program_invariants.h"
+
+#include <array>
+
+#include "reference_views.h"
+#include "toolkit/requesters.h"
+#include "toolkit/windows.h"
+
+using toolkit::ShownMessage;
+
+namespace {
+
+struct MapSize {
+    int width, height;
+};
+constexpr std::array<MapSize, 5> mapSizes{{{32, 24}, {40, 24}, {40, 25}, {80, 50}, {64, 30}}};
+
+// How the text of a message is made.
+enum class Text { fixed, nameAfter, nameOnly };
+
+struct KnownMessage {
+    const char* title;
+    const char* text; // the whole text, or the part before the file name
+    Text kind;
+    int flags;
+};
+
+constexpr std::array<KnownMessage, 8> userMessages{{
+    {"ZX font", "Do yo want to place at pos #32?", Text::fixed, toolkit::message_yes_no},
+    {"No file", "", Text::nameOnly, toolkit::message_ok},
+    {"Read error", "", Text::nameOnly, toolkit::message_ok},
+    {"Save File", "out of size", Text::fixed, toolkit::message_ok},
+    {"Save file", "File Error:", Text::nameAfter, toolkit::message_ok},
+    {"Open File", "to big map:", Text::nameAfter, toolkit::message_ok},
+    {"Open File", "unable to open:", Text::nameAfter, toolkit::message_ok},
+    {"Gridlet", "Range Error!", Text::fixed, toolkit::message_ok},
+}};
+
+// The program's messages about a failing toolkit: here every window, canvas, image and menu
+// exists, so any of them is a fault.
+constexpr std::array<KnownMessage, 8> toolkitFailures{{
+    {"gridlet", "create menu error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "create menu #2 error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "create menu #3 error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "draw character error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "draw image char error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "draw cursor error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "draw char map error!", Text::fixed, toolkit::message_ok},
+    {"Gridlet", "Character Map not available", Text::fixed, toolkit::message_ok},
+}};
+
+bool givenName(const std::string& name, const std::set<std::string>& offeredNames) {
+    if (offeredNames.count(name)) return true;
+    for (const std::string extension : {".fnt", ".map", ".bmp"}) {
+        if (name.ends_with(extension) &&
+            offeredNames.count(name.substr(0, name.size() - extension.size())))
+            return true;
+    }
+    return false;
+}
+
+bool matches(const KnownMessage& known, const ShownMessage& message,
+             const std::set<std::string>& offeredNames) {
+    if (message.title != known.title) return false;
+    const std::string start = known.text;
+    switch (known.kind) {
+    case Text::fixed:
+        return message.text == start;
+    case Text::nameAfter:
+        return message.text.starts_with(start) &&
+               givenName(message.text.substr(start.size()), offeredNames);
+    case Text::nameOnly:
+        return givenName(message.text, offeredNames);
+    }
+    return false;
+}
+
+std::string describe(const ShownMessage& message) {
+    return "\"" + message.title + "\" / \"" + message.text + "\" (flags " +
+           std::to_string(message.flags) + ")";
+}
+
+} // namespace
+
+std::string stateProblem(const AppState& state) {
+    if (state.cursorColumn < 0 || state.cursorColumn > 15 || state.cursorRow < 0 ||
+        state.cursorRow > 15 || state.currentChar != state.cursorRow * 16 + state.cursorColumn) {
+        return "cursor (" + std::to_string(state.cursorColumn) + "," +
+               std::to_string(state.cursorRow) + ") with current char " +
+               std::to_string(state.currentChar);
+    }
+    bool knownSize = false;
+    for (const MapSize size : mapSizes)
+        knownSize |= size.width == state.mapWidth && size.height == state.mapHeight;
+    if (!knownSize) {
+        return "map size " + std::to_string(state.mapWidth) + "x" + std::to_string(state.mapHeight);
+    }
+    if ((state.popupColumn == -1) != (state.popupRow == -1) || state.popupColumn < -1 ||
+        state.popupRow < -1) {
+        return "map selection (" + std::to_string(state.popupColumn) + "," +
+               std::to_string(state.popupRow) + ")";
+    }
+    for (int x = 0; x < mapColumns; ++x) {
+        for (int y = 0; y < mapRows; ++y) {
+            const int code = state.mapCells[size_t(x)][size_t(y)];
+            if (code < 0 || code > 255) {
+                return "map cell (" + std::to_string(x) + "," + std::to_string(y) + ") holds " +
+                       std::to_string(code);
+            }
+        }
+    }
+    for (const int trackbar : {beginRangeTrackbar, endRangeTrackbar}) {
+        const int value = toolkit::get_gadget_state(trackbar);
+        if (value < 0 || value > 255)
+            return "trackbar " + std::to_string(trackbar) + " at " + std::to_string(value);
+    }
+    return "";
+}
+
+std::string messageProblem(const ShownMessage& message, const std::set<std::string>& offeredNames) {
+    for (const KnownMessage& known : toolkitFailures) {
+        if (matches(known, message, offeredNames))
+            return "a toolkit failure reported: " + describe(message);
+    }
+    for (const KnownMessage& known : userMessages) {
+        if (!matches(known, message, offeredNames)) continue;
+        if (message.flags != known.flags) return "wrong buttons: " + describe(message);
+        return "";
+    }
+    return "not one of the program's messages: " + describe(message);
+}
+
+std::string viewProblem(const AppState& state) {
+    const toolkit::PixelBuffer* image = toolkit::image_buffer(charsetImage);
+    if (!image) return "image 0 is missing";
+    if (std::string difference = pixelDifference(*image, referenceCharsetImage(state));
+        !difference.empty())
+        return "image 0: " + difference;
+    const toolkit::GadgetRecord* editor = toolkit::find_gadget(glyphEditor);
+    if (!editor) return "the glyph editor is missing";
+    if (std::string difference = pixelDifference(editor->buffer, referenceGlyphEditor(state));
+        !difference.empty())
+        return "glyph editor: " + difference;
+    // The map is first drawn when a map size shows its window.
+    const toolkit::WindowRecord* window = toolkit::find_window(mapWindow);
+    const toolkit::GadgetRecord* map = toolkit::find_gadget(mapView);
+    if (!window || !map) return "the map window or view is missing";
+    if (std::string difference = differenceBesideOutline(map->buffer, referenceMap(state), 255);
+        window->visible && !difference.empty())
+        return "map view: " + difference;
+    const toolkit::GadgetRecord* field = toolkit::find_gadget(dataField);
+    if (!field || field->text != referenceDataText(state))
+        return "data field \"" + (field ? field->text : std::string()) + "\" instead of \"" +
+               referenceDataText(state) + "\"";
+    return "";
+}

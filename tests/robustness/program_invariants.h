@@ -1,0 +1,22 @@
+// What must hold after every event, whatever the user did. Each check returns "" when all is
+// well, or a description of what is wrong.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "app/state/app_state.h"
+#include "toolkit/headless/headless_binding.h"
+
+// The cursor and the current char agree, the map has one of its sizes and holds only codes,
+// a map selection is whole or absent, the range trackbars stay in 0..255.
+std::string stateProblem(const AppState& state);
+
+// The box is one of the program's own messages, with its own flags; a file name in it is one
+// the user gave (possibly with the extension a save appends).
+std::string messageProblem(const toolkit::ShownMessage& message,
+                           const std::set<std::string>& offeredNames);
+
+// Image 0, the glyph editor, the map view (but for one hover outline) and the data field show
+// exactly what the state holds.
+std::string viewProblem(const AppState& state);

@@ -1,0 +1,25 @@
+// Slow, pixel-by-pixel renderings of what the charset picture and the glyph editor must show
+// for a state, written from their descriptions and not from the renderers.
+#pragma once
+
+#include <string>
+
+#include "app/state/app_state.h"
+#include "toolkit/drawing.h"
+
+// Image 0: every glyph pixel a 2 x 2 square, 16 glyphs a row, ink on paper.
+toolkit::PixelBuffer referenceCharsetImage(const AppState& state);
+// The glyph editor: 15 x 15 ink squares on paper under a dotted white and black grid.
+toolkit::PixelBuffer referenceGlyphEditor(const AppState& state);
+// The visible map: each cell's glyph doubled, under a dotted ink and paper grid when it is on.
+toolkit::PixelBuffer referenceMap(const AppState& state);
+// The data field: the current glyph's eight row bytes in decimal, separated by commas.
+std::string referenceDataText(const AppState& state);
+
+// "" when the two are the same size with the same pixels, else where they first differ.
+std::string pixelDifference(const toolkit::PixelBuffer& shown,
+                            const toolkit::PixelBuffer& expected);
+// As pixelDifference over the expected picture's area, except that the shown one may be larger
+// and may carry the hover outline: the border of one 16 x 16 cell in the outline colour.
+std::string differenceBesideOutline(const toolkit::PixelBuffer& shown,
+                                    const toolkit::PixelBuffer& expected, toolkit::Color outline);

@@ -1,0 +1,124 @@
+#include "scratch_folder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::vector<std::string> poolNames = {
+    "a.fnt",     "b.fnt",    "c.map",    "d.map",          "e.bmp",       "plain",   "upper.FNT",
+    "mixed.Map", "short.fn", "data.bin", "with space.fnt", "ünïcode.fnt", "link.fnt"};
+const std::vector<std::string> missingNames = {"missing.fnt",     "missing.map",     "missing",
+                                               "no-folder/x.fnt", "no-folder/y.map", "gone.bmp"};
+const std::vector<std::string> folderNames = {"dir",     "dir.fnt", "dir.map",
+                                              "dir.bmp", "dir/",    "dir.fnt/"};
+const std::vector<std::string> fifoNames = {"pipe", "pipe.fnt", "pipe.map", "pipe.bmp"};
+
+// Sizes the program handles apart: empty, the 96-glyph question, map sizes, a whole charset.
+int randomSize(MonkeyRandom& random) {
+    if (random.chance(40))
+        return random.pick({0, 1, 7, 8, 768, 960, 1000, 1024, 1920, 2048, 2049, 4000, 4001, 5000});
+    return random.between(0, 5000);
+}
+
+// The temporary names the program's saves write under: "." + name + ".XXXXXX".
+bool looksTemporary(const std::string& name) {
+    return name.size() >= 9 && name[0] == '.' && name[name.size() - 7] == '.';
+}
+
+} // namespace
+
+ScratchFolder::ScratchFolder() {
+    std::string root = (fs::temp_directory_path() / "gridlet-monkey-XXXXXX").string();
+    if (!mkdtemp(root.data())) throw std::runtime_error("no temporary folder");
+    root_ = root + "/";
+    files_ = root_ + "files/";
+    fs::create_directory(files_);
+    for (const char* folder : {"dir", "dir.fnt", "dir.map", "dir.bmp"})
+        fs::create_directory(files_ + folder);
+    for (const std::string& fifo : fifoNames) {
+        if (mkfifo((files_ + fifo).c_str(), 0600) != 0) throw std::runtime_error("no FIFO");
+    }
+    fs::create_symlink("a.fnt", files_ + "link.fnt");
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+}
+
+std::string ScratchFolder::freshFile(MonkeyRandom& random) {
+    std::string name = poolFile(random);
+    // The link stands for its target: rewriting it writes a.fnt.
+    fs::remove_all(name == files_ + "link.fnt" ? files_ + "a.fnt" : name);
+    std::ofstream out(name, std::ios::binary);
+    const int size = randomSize(random);
+    std::string bytes(size_t(size), '\0');
+    for (char& byte : bytes) byte = char(random.byte());
+    out.write(bytes.data(), size);
+    return name;
+}
+
+std::string ScratchFolder::poolFile(MonkeyRandom& random) const {
+    return files_ + random.pick(poolNames);
+}
+
+std::string ScratchFolder::missingName(MonkeyRandom& random) const {
+    return files_ + random.pick(missingNames);
+}
+
+std::string ScratchFolder::folderName(MonkeyRandom& random) const {
+    return files_ + random.pick(folderNames);
+}
+
+std::string ScratchFolder::fifoName(MonkeyRandom& random) const {
+    return files_ + random.pick(fifoNames);
+}
+
+std::string ScratchFolder::anyName(MonkeyRandom& random) {
+    switch (random.weighted({40, 20, 15, 10, 15})) {
+    case 0:
+        return freshFile(random);
+    case 1:
+        return poolFile(random);
+    case 2:
+        return missingName(random);
+    case 3:
+        return folderName(random);
+    default:
+        return fifoName(random);
+    }
+}
+
+std::vector<std::string> ScratchFolder::strayEntries() const {
+    std::vector<std::string> stray;
+    for (const fs::directory_entry& entry : fs::directory_iterator(root_)) {
+        if (entry.path().filename() != "files") stray.push_back(entry.path().string());
+    }
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(files_)) {
+        if (looksTemporary(entry.path().filename().string()))
+            stray.push_back(entry.path().string());
+    }
+    return stray;
+}
+
+std::vector<std::string> folderListing(const std::string& folder) {
+    std::vector<std::string> lines;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        struct stat info {};
+        lstat(entry.path().c_str(), &info);
+        lines.push_back(entry.path().filename().string() + " " + std::to_string(info.st_size) +
+                        " " + std::to_string(info.st_mtim.tv_sec) + "." +
+                        std::to_string(info.st_mtim.tv_nsec));
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}

@@ -1,0 +1,43 @@
+// A private folder of things for the monkey to offer the program as file names: regular files
+// of random size and content, sub-folders, FIFOs, a link and names that do not exist. Save
+// requesters are answered only with names in here, so anything the program writes elsewhere
+// is a fault.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "monkey_random.h"
+
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    // The folder the names live in, with a trailing "/".
+    const std::string& path() const { return files_; }
+
+    // A regular file of the pool, rewritten now with a random size (0..5000, often one the
+    // program treats specially) and random bytes.
+    std::string freshFile(MonkeyRandom& random);
+    // A file of the pool as it stands (it may have been saved over, or never written).
+    std::string poolFile(MonkeyRandom& random) const;
+    std::string missingName(MonkeyRandom& random) const;
+    std::string folderName(MonkeyRandom& random) const;
+    std::string fifoName(MonkeyRandom& random) const;
+    // Any of the kinds above, all inside the folder.
+    std::string anyName(MonkeyRandom& random);
+
+    // What should not be there: entries beside the folder, and temporary files a save left
+    // behind inside it.
+    std::vector<std::string> strayEntries() const;
+
+  private:
+    std::string root_;  // holds nothing but files_
+    std::string files_; // the folder offered to the program
+};
+
+// The names, sizes and modification times of a folder's entries, one line each, sorted.
+std::vector<std::string> folderListing(const std::string& folder);
