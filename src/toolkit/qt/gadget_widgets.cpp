@@ -53,12 +53,19 @@ Qt::Alignment field_alignment(int flags) {
 QWidget* create_text_field(const GadgetRecord& record, QWidget* parent) {
     auto* field = new QTextEdit(parent);
     field->setAcceptRichText(false);
-    field->setLineWrapMode(QTextEdit::NoWrap);
     field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     field->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     QTextOption option = field->document()->defaultTextOption();
     option.setAlignment(field_alignment(record.flags));
+    if (record.flags & text_multi_line) {
+        // The eight row bytes are wider than the field: wrap them so that all stay in view.
+        field->setLineWrapMode(QTextEdit::WidgetWidth);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        field->document()->setDocumentMargin(1);
+    } else {
+        field->setLineWrapMode(QTextEdit::NoWrap);
+    }
     field->document()->setDefaultTextOption(option);
     const int gadget = record.number;
     QObject::connect(field, &QTextEdit::textChanged, field, [gadget, field] {
