@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 WERROR     ?= ON
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIDLET_WERROR=$(WERROR)
 
-.PHONY: all deps build run test test-asan bench package clean
+.PHONY: all deps build run test test-asan bench package fuzz clean
 
 all: build
 
@@ -35,6 +35,11 @@ test-asan: deps
 
 bench: build
 	$(BUILD)/bench/gridlet_bench
+
+# The fuzz targets, in a clang build of their own (build-fuzz), each run for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) scripts/fuzz.sh
 
 # The Debian package, from a build of its own: installed under /usr, no run paths, stripped.
 package: deps

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang, libFuzzer and the sanitizers into build-fuzz, then runs
+# each one for FUZZ_SECONDS seconds (default 60) from its seed corpus in tests/fuzz-corpus.
+# New inputs go to build-fuzz/corpus, and an input that breaks a target to build-fuzz/crashes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${FUZZ_SECONDS:-60}"
+build="${FUZZ_BUILD:-build-fuzz}"
+
+# target:longest input (the font and map inputs reach past the largest file the program reads)
+targets=(font_load_fuzzer:5002 map_load_fuzzer:4200 bmp_writer_fuzzer:4096 text_fuzzer:4096)
+
+CXX=clang++ cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j "${JOBS:-2}" --target "${targets[@]%%:*}"
+
+mkdir -p "$build/crashes"
+for entry in "${targets[@]}"; do
+    target="${entry%%:*}"
+    corpus="$build/corpus/$target"
+    mkdir -p "$corpus"
+    echo "== $target for ${seconds}s"
+    "$build/$target" -max_total_time="$seconds" -max_len="${entry##*:}" -timeout=20 \
+        -print_final_stats=1 -artifact_prefix="$build/crashes/$target-" \
+        "$corpus" "tests/fuzz-corpus/${target%_fuzzer}"
+done
