@@ -77,6 +77,8 @@ class MonkeyRun {
         ui.messages_shown.clear();
         if (!program_->ended) {
             if (!expectEmpty(stateProblem(program_->state))) return false;
+            if (!expectEmpty(fileNameProblem(program_->state, ui.offeredNames, workingDirectory_)))
+                return false;
             if (event_ % viewCheckInterval == 0 && !expectEmpty(viewProblem(program_->state)))
                 return false;
         }

@@ -1,6 +1,7 @@
 #include "program_invariants.h"
 
 #include <array>
+#include <utility>
 
 #include "reference_views.h"
 #include "toolkit/requesters.h"
@@ -75,6 +76,22 @@ bool matches(const KnownMessage& known, const ShownMessage& message,
     return false;
 }
 
+std::string labelText(int label) {
+    const toolkit::GadgetRecord* record = toolkit::find_gadget(label);
+    return record ? record->text : std::string();
+}
+
+// A range label names its trackbar's value, with the character from 32 on; until the first
+// change it keeps the text it was made with.
+bool labelShows(int label, int value) {
+    const std::string shown = labelText(label);
+    const std::string made = label == beginRangeLabel ? "Begin range:0" : "End range:0";
+    if (value == 0 && shown == made) return true;
+    const std::string number =
+        (label == beginRangeLabel ? "BeginRange:" : "End range:") + std::to_string(value);
+    return value < 32 ? shown == number : shown.starts_with(number + ":");
+}
+
 std::string describe(const ShownMessage& message) {
     return "\"" + message.title + "\" / \"" + message.text + "\" (flags " +
            std::to_string(message.flags) + ")";
@@ -109,12 +126,29 @@ std::string stateProblem(const AppState& state) {
             }
         }
     }
-    for (const int trackbar : {beginRangeTrackbar, endRangeTrackbar}) {
+    for (const auto& [trackbar, label] :
+         {std::pair{beginRangeTrackbar, beginRangeLabel}, {endRangeTrackbar, endRangeLabel}}) {
         const int value = toolkit::get_gadget_state(trackbar);
         if (value < 0 || value > 255)
             return "trackbar " + std::to_string(trackbar) + " at " + std::to_string(value);
+        if (!labelShows(label, value)) return "range label " + labelText(label);
     }
     return "";
+}
+
+std::string fileNameProblem(const AppState& state, const std::set<std::string>& offeredNames,
+                            const std::string& startFolder) {
+    if (state.mapFileName != startFolder + "charmap.map" && !offeredNames.count(state.mapFileName))
+        return "map file name \"" + state.mapFileName + "\"";
+    if (state.lastFolder == startFolder) return "";
+    // The names in that folder sort right after it.
+    for (auto name = offeredNames.lower_bound(state.lastFolder);
+         name != offeredNames.end() && name->starts_with(state.lastFolder); ++name) {
+        if (state.lastFolder.ends_with('/') &&
+            name->find('/', state.lastFolder.size()) == std::string::npos)
+            return "";
+    }
+    return "requester folder \"" + state.lastFolder + "\"";
 }
 
 std::string messageProblem(const ShownMessage& message, const std::set<std::string>& offeredNames) {

@@ -17,6 +17,11 @@ std::string stateProblem(const AppState& state);
 std::string messageProblem(const toolkit::ShownMessage& message,
                            const std::set<std::string>& offeredNames);
 
+// The map file name is the start-up one or one the user gave; the folder the requesters open
+// in is the start-up folder or the folder of a name the user gave.
+std::string fileNameProblem(const AppState& state, const std::set<std::string>& offeredNames,
+                            const std::string& startFolder);
+
 // Image 0, the glyph editor, the map view (but for one hover outline) and the data field show
 // exactly what the state holds.
 std::string viewProblem(const AppState& state);
