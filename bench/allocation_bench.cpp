@@ -1,0 +1,113 @@
+// Heap allocations while editing: painted pixels and cursor moves, counted after one pass over
+// every cell and code (which sizes the texts and queues once).
+//  - headless binding: the logic and the core, from the scripted input to the handled events;
+//    the target is none at all.
+//  - Qt binding (offscreen): first the event handling alone (logic, core and the binding's
+//    updates of the widgets), then the whole path with Qt's delivery of the input and the
+//    repaint of the three canvases, which Qt allocates for on its own.
+//
+//     allocation_bench [edits]     (default 1000)
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "allocation_count.h"
+#include "editing_scripts.h"
+#include "qt_editing.h"
+
+namespace {
+
+struct Counts {
+    long pixels = 0;
+    long moves = 0;
+};
+
+Counts countHeadless(int edits) {
+    Gridlet g;
+    scriptGlyphStrokes(g, 128);
+    scriptCursorMoves(g, 256);
+    g.run();
+    Counts counts;
+    scriptGlyphStrokes(g, edits);
+    startCountingAllocations();
+    g.run();
+    counts.pixels = stopCountingAllocations();
+    scriptCursorMoves(g, edits);
+    startCountingAllocations();
+    g.run();
+    counts.moves = stopCountingAllocations();
+    return counts;
+}
+
+// Both the allocations of the event handling alone and those of the whole path.
+struct QtCounts {
+    Counts handling;
+    Counts whole;
+};
+
+QtCounts countOnQt(int edits) {
+    QtProgram program;
+    GlyphStrokes strokes(program);
+    CursorKeys keys(program);
+    const auto paint = [&](long* handling) {
+        QMouseEvent move = strokes.nextMove();
+        QCoreApplication::sendEvent(strokes.editor(), &move);
+        if (handling) startCountingAllocations();
+        program.handleQueuedEvents();
+        if (handling) *handling += stopCountingAllocations();
+        program.repaintCanvases();
+    };
+    for (int i = 0; i < 128; ++i) paint(nullptr);
+    for (int i = 0; i < 256; ++i) keys.tap(keys.nextKey());
+
+    QtCounts counts;
+    for (int i = 0; i < edits; ++i) paint(&counts.handling.pixels);
+    startCountingAllocations();
+    for (int i = 0; i < edits; ++i) paint(nullptr);
+    counts.whole.pixels = stopCountingAllocations();
+
+    // The cursor moves when the key is released: count that part for the handling alone.
+    for (int i = 0; i < edits; ++i) {
+        const int key = keys.nextKey();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(program.widget(charsetView), &press);
+        program.handleQueuedEvents();
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(program.widget(charsetView), &release);
+        startCountingAllocations();
+        program.handleQueuedEvents();
+        counts.handling.moves += stopCountingAllocations();
+        program.repaintCanvases();
+    }
+    startCountingAllocations();
+    for (int i = 0; i < edits; ++i) keys.tap(keys.nextKey());
+    counts.whole.moves = stopCountingAllocations();
+    return counts;
+}
+
+void print(const char* what, const Counts& counts, int edits) {
+    std::printf("  %-44s %7ld for %d pixels, %7ld for %d cursor moves\n", what, counts.pixels,
+                edits, counts.moves, edits);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int edits = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+    const Counts headless = countHeadless(edits);
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    toolkit::qt::prepare_application();
+    QApplication application(argc, argv);
+    const QtCounts qt = countOnQt(edits);
+
+    std::printf("heap allocations while editing, after one pass over every cell and code\n");
+    print("headless: logic and core", headless, edits);
+    print("Qt (offscreen): event handling", qt.handling, edits);
+    print("Qt (offscreen): with Qt's delivery and repaint", qt.whole, edits);
+    const bool met = headless.pixels == 0 && headless.moves == 0;
+    std::printf("  logic and core: %ld allocations (target 0) %s\n",
+                headless.pixels + headless.moves, met ? "met" : "MISSED");
+    return 0;
+}

@@ -1,0 +1,51 @@
+#include "qt_editing.h"
+
+#include <QCoreApplication>
+
+#include "app/state/app_state.h"
+
+namespace {
+
+QPoint cellCentre(int cell) {
+    return {(cell % 8) * 16 + 8, (cell / 8) * 16 + 8};
+}
+
+} // namespace
+
+GlyphStrokes::GlyphStrokes(QtProgram& program)
+    : program_(program), editor_(program.widget(glyphEditor)) {
+    send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton); // the pointer enters the editor
+}
+
+QMouseEvent GlyphStrokes::nextMove() {
+    if (++cell_ == 64) startStroke();
+    return QtProgram::mouseEvent(editor_, QEvent::MouseMove, cellCentre(cell_), Qt::NoButton,
+                                 held_);
+}
+
+void GlyphStrokes::startStroke() {
+    if (held_ != Qt::NoButton) send(QEvent::MouseButtonRelease, held_, Qt::NoButton);
+    held_ = held_ == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
+    send(QEvent::MouseButtonPress, held_, held_);
+    cell_ = 1;
+}
+
+// At the first cell, where every stroke starts and ends.
+void GlyphStrokes::send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event = QtProgram::mouseEvent(editor_, type, cellCentre(0), button, held);
+    QCoreApplication::sendEvent(editor_, &event);
+    program_.handleQueuedEvents();
+    program_.repaintCanvases();
+}
+
+CursorKeys::CursorKeys(QtProgram& program)
+    : program_(program), view_(program.widget(charsetView)) {}
+
+void CursorKeys::tap(int key) {
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(view_, &event);
+        program_.handleQueuedEvents();
+    }
+    program_.repaintCanvases();
+}

@@ -1,0 +1,54 @@
+#include "qt_program.h"
+
+#include <QCoreApplication>
+#include <stdexcept>
+
+#include "app/commands.h"
+#include "app/menu_bar.h"
+#include "toolkit/windows.h"
+#include "views/status_texts.h"
+
+QtProgram::QtProgram() {
+    if (!startUp(state, binding_, {})) throw std::runtime_error("gridlet did not start");
+    runMenuCommand(state, mapPcId);
+    // A real charset, with the current char on 'A', which the start map shows in a column.
+    runMenuCommand(state, charsetIbmCgaId);
+    moveCursor(state, 1, 4);
+    canvases_ = {widget(charsetView), widget(glyphEditor), widget(mapView)};
+    for (QWidget* canvas : canvases_) canvas->installEventFilter(this);
+    handleQueuedEvents();
+    if (!repaintCanvases()) throw std::runtime_error("the canvases were never painted");
+    handleQueuedEvents(); // what showing the windows raised
+}
+
+QtProgram::~QtProgram() {
+    for (QWidget* canvas : canvases_) canvas->removeEventFilter(this);
+    shutDown(state);
+}
+
+QMouseEvent QtProgram::mouseEvent(QWidget* canvas, QEvent::Type type, QPoint at,
+                                  Qt::MouseButton button, Qt::MouseButtons held) {
+    return QMouseEvent(type, QPointF(at), canvas->mapToGlobal(QPointF(at)), button, held,
+                       Qt::NoModifier);
+}
+
+void QtProgram::handleQueuedEvents() {
+    while (toolkit::has_queued_events()) handleNextEvent(state);
+}
+
+bool QtProgram::repaintCanvases() {
+    const std::array<long, 3> before = paints_;
+    for (int turn = 0; turn < 10000; ++turn) {
+        QCoreApplication::processEvents();
+        if (paints_[0] > before[0] && paints_[1] > before[1] && paints_[2] > before[2]) return true;
+    }
+    return false;
+}
+
+bool QtProgram::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        for (size_t i = 0; i < canvases_.size(); ++i)
+            if (canvases_[i] == watched) ++paints_[i];
+    }
+    return false;
+}
