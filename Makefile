@@ -33,8 +33,13 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+# Every figure beside its baseline: the refresh chain, paint latency, start-up and heap
+# allocations while editing. The Qt ones run offscreen.
 bench: build
 	$(BUILD)/bench/gridlet_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/paint_latency_bench --benchmark_min_time=2
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/startup_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/allocation_bench
 
 # The fuzz targets, in a clang build of their own (build-fuzz), each run for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60
