@@ -21,6 +21,8 @@ const std::vector<std::string> missingNames = {"missing.fnt",     "missing.map",
 const std::vector<std::string> folderNames = {"dir",     "dir.fnt", "dir.map",
                                               "dir.bmp", "dir/",    "dir.fnt/"};
 const std::vector<std::string> fifoNames = {"pipe", "pipe.fnt", "pipe.map", "pipe.bmp"};
+// Links that lead nowhere or in a circle (a save may turn the dangling one into a file).
+const std::vector<std::string> linkNames = {"loop.fnt", "dangling.map", "dirlink.fnt"};
 
 // Sizes the program handles apart: empty, the 96-glyph question, map sizes, a whole charset.
 int randomSize(MonkeyRandom& random) {
@@ -48,6 +50,9 @@ ScratchFolder::ScratchFolder() {
         if (mkfifo((files_ + fifo).c_str(), 0600) != 0) throw std::runtime_error("no FIFO");
     }
     fs::create_symlink("a.fnt", files_ + "link.fnt");
+    fs::create_symlink("loop.fnt", files_ + "loop.fnt");
+    fs::create_symlink("no-folder/x.map", files_ + "dangling.map");
+    fs::create_directory_symlink("dir", files_ + "dirlink.fnt");
 }
 
 ScratchFolder::~ScratchFolder() {
@@ -83,8 +88,12 @@ std::string ScratchFolder::fifoName(MonkeyRandom& random) const {
     return files_ + random.pick(fifoNames);
 }
 
+std::string ScratchFolder::linkName(MonkeyRandom& random) const {
+    return files_ + random.pick(linkNames);
+}
+
 std::string ScratchFolder::anyName(MonkeyRandom& random) {
-    switch (random.weighted({40, 20, 15, 10, 15})) {
+    switch (random.weighted({40, 20, 15, 10, 10, 5})) {
     case 0:
         return freshFile(random);
     case 1:
@@ -93,8 +102,10 @@ std::string ScratchFolder::anyName(MonkeyRandom& random) {
         return missingName(random);
     case 3:
         return folderName(random);
-    default:
+    case 4:
         return fifoName(random);
+    default:
+        return linkName(random);
     }
 }
 

@@ -1,7 +1,7 @@
 // A private folder of things for the monkey to offer the program as file names: regular files
-// of random size and content, sub-folders, FIFOs, a link and names that do not exist. Save
-// requesters are answered only with names in here, so anything the program writes elsewhere
-// is a fault.
+// of random size and content, sub-folders, FIFOs, symbolic links and names that do not exist.
+// Save requesters are answered only with names in here, so anything the program writes
+// elsewhere is a fault.
 #pragma once
 
 #include <string>
@@ -27,6 +27,7 @@ class ScratchFolder {
     std::string missingName(MonkeyRandom& random) const;
     std::string folderName(MonkeyRandom& random) const;
     std::string fifoName(MonkeyRandom& random) const;
+    std::string linkName(MonkeyRandom& random) const;
     // Any of the kinds above, all inside the folder.
     std::string anyName(MonkeyRandom& random);
 
