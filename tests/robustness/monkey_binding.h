@@ -16,6 +16,8 @@ class MonkeyBinding : public toolkit::HeadlessBinding {
     // Every name given to the program: answered in a requester, dropped (as the joined text
     // the program receives) or passed on the command line.
     std::set<std::string> offeredNames;
+    // The last text typed into the data field, which shows it until the program next redraws.
+    std::string typedText;
 
     toolkit::FileChoice file_requester(const toolkit::FileRequest& request) override;
     int color_requester(int start_color, std::array<int, 16>& custom_colors) override;

@@ -96,6 +96,16 @@ std::string scriptExtremeInput(MonkeyRandom& random, HeadlessBinding& ui) {
     }
 }
 
+// The data field is editable although the program never reads it.
+std::string scriptTyping(MonkeyRandom& random, MonkeyProgram& program) {
+    std::string typed(size_t(random.between(0, 40)), ' ');
+    for (char& c : typed)
+        c = random.chance(70) ? "0123456789,\n "[random.between(0, 12)] : char(random.byte());
+    program.ui.typedText = typed;
+    program.ui.run([typed] { text_field_edited(dataField, typed); });
+    return "type into the data field: " + typed;
+}
+
 int randomButton(MonkeyRandom& random) {
     return random.pick<int>({button_left, button_left, button_right, button_right, button_middle});
 }
@@ -263,6 +273,8 @@ std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, Scra
     }
     case 17:
         return scriptExtremeInput(random, ui);
+    case 18:
+        return scriptTyping(random, program);
     default:
         if (random.chance(50)) {
             ui.press_key(vk_escape);

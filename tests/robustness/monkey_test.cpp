@@ -79,7 +79,8 @@ class MonkeyRun {
             if (!expectEmpty(stateProblem(program_->state))) return false;
             if (!expectEmpty(fileNameProblem(program_->state, ui.offeredNames, workingDirectory_)))
                 return false;
-            if (event_ % viewCheckInterval == 0 && !expectEmpty(viewProblem(program_->state)))
+            if (event_ % viewCheckInterval == 0 &&
+                !expectEmpty(viewProblem(program_->state, ui.typedText)))
                 return false;
         }
         if (event_ % folderCheckInterval == 0) {

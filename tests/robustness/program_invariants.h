@@ -22,6 +22,6 @@ std::string messageProblem(const toolkit::ShownMessage& message,
 std::string fileNameProblem(const AppState& state, const std::set<std::string>& offeredNames,
                             const std::string& startFolder);
 
-// Image 0, the glyph editor, the map view (but for one hover outline) and the data field show
-// exactly what the state holds.
-std::string viewProblem(const AppState& state);
+// Image 0, the glyph editor, the map view (but for one hover outline) and the data field (unless
+// it still shows what the user typed into it) show exactly what the state holds.
+std::string viewProblem(const AppState& state, const std::string& typedText);
