@@ -174,12 +174,9 @@ std::string scriptDrop(MonkeyRandom& random, MonkeyProgram& program, ScratchFold
     return "drop on " + text(gadget) + ": " + joined;
 }
 
-} // namespace
-
-std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, ScratchFolder& folder) {
-    HeadlessBinding& ui = program.ui;
-    switch (random.weighted(
-        {330, 100, 120, 50, 50, 50, 60, 30, 40, 100, 15, 20, 40, 8, 5, 5, 3, 5, 1})) {
+std::string scriptMouse(MonkeyRandom& random, HeadlessBinding& ui) {
+    const int button = randomButton(random);
+    switch (random.weighted({330, 100, 120, 50, 5, 5})) {
     case 0: {
         const Spot spot = randomSpot(random);
         move(ui, spot);
@@ -187,100 +184,131 @@ std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, Scra
     }
     case 1: {
         const Spot spot = randomSpot(random);
-        const int button = randomButton(random);
         press(ui, spot, button);
         return "press " + text(button) + " at " + spot.describe();
     }
     case 2: {
         const Spot spot = randomSpot(random);
-        const int button = randomButton(random);
         release(ui, spot, button);
         return "release " + text(button) + " at " + spot.describe();
     }
     case 3: {
         const Spot spot = randomSpot(random);
-        const int button = randomButton(random);
         press(ui, spot, button);
         release(ui, spot, button);
         return "click " + text(button) + " at " + spot.describe();
     }
     case 4: {
-        const int key = randomKey(random), modifiers = randomModifiers(random);
-        ui.press_key(key, modifiers);
-        return "key down " + text(key) + " modifiers " + text(modifiers);
-    }
-    case 5: {
-        const int key = randomKey(random), modifiers = randomModifiers(random);
-        ui.release_key(key, modifiers);
-        return "key up " + text(key) + " modifiers " + text(modifiers);
-    }
-    case 6: {
-        const int key = randomKey(random), modifiers = randomModifiers(random);
-        ui.press_key(key, modifiers);
-        ui.release_key(key, modifiers);
-        return "key tap " + text(key) + " modifiers " + text(modifiers);
-    }
-    case 7: {
-        const int trackbar = random.pick<int>({beginRangeTrackbar, endRangeTrackbar});
-        const int value = random.chance(90) ? random.between(0, 255) : random.between(-300, 600);
-        ui.move_trackbar(trackbar, value);
-        return "trackbar " + text(trackbar) + " to " + text(value);
-    }
-    case 8: {
-        const int gadget = random.chance(80)
-                               ? random.pick<int>({rangeCheckbox, shiftLeftButton, shiftRightButton,
-                                                   shiftUpButton, shiftDownButton})
-                               : random.between(-1, 13);
-        ui.click_gadget(gadget);
-        return "click gadget " + text(gadget);
-    }
-    case 9: {
-        const int id = randomMenuId(random);
-        ui.choose_menu_item(mainWindow, id);
-        return "menu " + text(id);
-    }
-    case 10: {
-        const int id = random.between(21, 25);
-        ui.choose_menu_item(mainWindow, id);
-        return "map size menu " + text(id);
-    }
-    case 11: {
-        const int id = random.between(41, 46);
-        ui.choose_menu_item(random.pick<int>({mainWindow, mapWindow}), id);
-        return "map edit menu " + text(id);
-    }
-    case 12:
-        return scriptDrop(random, program, folder);
-    case 13:
-        ui.request_close(mapWindow);
-        return "close the map window";
-    case 14: {
-        const int window = random.pick<int>({mainWindow, mapWindow});
-        ui.activate(window);
-        return "activate window " + text(window);
-    }
-    case 15: {
         const Spot spot = inWindow(randomSpot(random));
-        const int button = randomButton(random);
         ui.double_click(spot.window, button, spot.x, spot.y);
         return "double click " + text(button) + " at " + spot.describe();
     }
-    case 16: {
+    default: {
         const Spot spot = inWindow(randomSpot(random));
         const int units = random.between(-360, 360);
         ui.wheel(spot.window, spot.x, spot.y, units);
         return "wheel " + text(units) + " at " + spot.describe();
     }
-    case 17:
+    }
+}
+
+// Keys go to the focused gadget, after the active window's shortcuts (Ctrl+O, Ctrl+I, Tab).
+std::string scriptKey(MonkeyRandom& random, HeadlessBinding& ui) {
+    const int key = randomKey(random), modifiers = randomModifiers(random);
+    const std::string which = text(key) + " modifiers " + text(modifiers);
+    switch (random.between(0, 2)) {
+    case 0:
+        ui.press_key(key, modifiers);
+        return "key down " + which;
+    case 1:
+        ui.release_key(key, modifiers);
+        return "key up " + which;
+    default:
+        ui.press_key(key, modifiers);
+        ui.release_key(key, modifiers);
+        return "key tap " + which;
+    }
+}
+
+// The trackbars (sometimes beyond their range), the checkbox, the shift buttons, any number.
+std::string scriptGadget(MonkeyRandom& random, HeadlessBinding& ui) {
+    if (random.chance(40)) {
+        const int trackbar = random.pick<int>({beginRangeTrackbar, endRangeTrackbar});
+        const int value = random.chance(90) ? random.between(0, 255) : random.between(-300, 600);
+        ui.move_trackbar(trackbar, value);
+        return "trackbar " + text(trackbar) + " to " + text(value);
+    }
+    const int gadget = random.chance(80)
+                           ? random.pick<int>({rangeCheckbox, shiftLeftButton, shiftRightButton,
+                                               shiftUpButton, shiftDownButton})
+                           : random.between(-1, 13);
+    ui.click_gadget(gadget);
+    return "click gadget " + text(gadget);
+}
+
+// Any menu id, with extra weight on the map sizes and the map edits of the popup.
+std::string scriptMenu(MonkeyRandom& random, HeadlessBinding& ui) {
+    switch (random.weighted({100, 15, 20})) {
+    case 0: {
+        const int id = randomMenuId(random);
+        ui.choose_menu_item(mainWindow, id);
+        return "menu " + text(id);
+    }
+    case 1: {
+        const int id = random.between(21, 25);
+        ui.choose_menu_item(mainWindow, id);
+        return "map size menu " + text(id);
+    }
+    default: {
+        const int id = random.between(41, 46);
+        ui.choose_menu_item(random.pick<int>({mainWindow, mapWindow}), id);
+        return "map edit menu " + text(id);
+    }
+    }
+}
+
+std::string scriptWindow(MonkeyRandom& random, HeadlessBinding& ui) {
+    if (random.chance(60)) {
+        ui.request_close(mapWindow);
+        return "close the map window";
+    }
+    const int window = random.pick<int>({mainWindow, mapWindow});
+    ui.activate(window);
+    return "activate window " + text(window);
+}
+
+std::string scriptEnd(MonkeyRandom& random, HeadlessBinding& ui) {
+    if (random.chance(50)) {
+        ui.press_key(vk_escape);
+        return "Escape";
+    }
+    ui.request_close(mainWindow);
+    return "close the main window";
+}
+
+} // namespace
+
+std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, ScratchFolder& folder) {
+    HeadlessBinding& ui = program.ui;
+    // Weights in thousandths, roughly: mostly the mouse, then keys and menus; the end is rare.
+    switch (random.weighted({610, 160, 70, 135, 40, 13, 5, 3, 1})) {
+    case 0:
+        return scriptMouse(random, ui);
+    case 1:
+        return scriptKey(random, ui);
+    case 2:
+        return scriptGadget(random, ui);
+    case 3:
+        return scriptMenu(random, ui);
+    case 4:
+        return scriptDrop(random, program, folder);
+    case 5:
+        return scriptWindow(random, ui);
+    case 6:
         return scriptExtremeInput(random, ui);
-    case 18:
+    case 7:
         return scriptTyping(random, program);
     default:
-        if (random.chance(50)) {
-            ui.press_key(vk_escape);
-            return "Escape";
-        }
-        ui.request_close(mainWindow);
-        return "close the main window";
+        return scriptEnd(random, ui);
     }
 }
