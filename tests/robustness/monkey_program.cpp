@@ -3,8 +3,9 @@
 #include "toolkit/binding.h"
 
 MonkeyProgram::MonkeyProgram(MonkeyRandom& random, ScratchFolder& folder,
-                             std::vector<std::string> parameters)
+                             std::vector<std::string> parameters, int refusedWindow)
     : ui(random, folder) {
+    ui.refuse_window = refusedWindow;
     ui.offeredNames.insert(parameters.begin(), parameters.end());
     if (!startUp(state, ui, std::move(parameters))) {
         ended = true;

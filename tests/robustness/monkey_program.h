@@ -13,7 +13,9 @@ struct MonkeyProgram {
     bool ended = false;
     int exitCode = -1;
 
-    MonkeyProgram(MonkeyRandom& random, ScratchFolder& folder, std::vector<std::string> parameters);
+    // The platform may refuse to open one window (-1: none), as on a system out of resources.
+    MonkeyProgram(MonkeyRandom& random, ScratchFolder& folder, std::vector<std::string> parameters,
+                  int refusedWindow);
     ~MonkeyProgram();
     MonkeyProgram(const MonkeyProgram&) = delete;
     MonkeyProgram& operator=(const MonkeyProgram&) = delete;

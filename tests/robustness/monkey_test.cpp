@@ -58,16 +58,29 @@ class MonkeyRun {
             fail("the program ended with " + std::to_string(program_->exitCode));
     }
 
-    // A fresh program, sometimes with one or two command-line names.
+    // A fresh program, sometimes with one or two command-line names, now and then on a
+    // platform that will not open the map window or even the main window.
     void restart() {
         std::vector<std::string> parameters;
         const int count = int(random_.weighted({60, 30, 10}));
         for (int i = 0; i < count; ++i) parameters.push_back(folder_.anyName(random_));
-        std::string started = "start";
+        const int refusedWindow =
+            random_.pick<int>({-1, -1, -1, -1, -1, -1, -1, -1, -1,        -1,
+                               -1, -1, -1, -1, -1, -1, -1, -1, mapWindow, mainWindow});
+        std::string started = "start without window " + std::to_string(refusedWindow);
         for (const std::string& parameter : parameters) started += " " + parameter;
         remember(started);
         program_.reset();
-        program_ = std::make_unique<MonkeyProgram>(random_, folder_, parameters);
+        program_ = std::make_unique<MonkeyProgram>(random_, folder_, parameters, refusedWindow);
+        std::vector<toolkit::ShownMessage>& shown = program_->ui.messages_shown;
+        if (refusedWindow == mainWindow) {
+            expectHolds(program_->ended && shown.empty(), "no main window, yet the program ran");
+        } else if (refusedWindow == mapWindow) {
+            // Reported last, after anything the font load of the command line said.
+            const bool reported = !shown.empty() && shown.back().title == "Gridlet" &&
+                                  shown.back().text == "Character Map not available";
+            if (expectHolds(reported, "the missing map window was not reported")) shown.pop_back();
+        }
     }
 
     bool checkAfterEvent() {

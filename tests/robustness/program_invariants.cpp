@@ -92,6 +92,16 @@ bool labelShows(int label, int value) {
     return value < 32 ? shown == number : shown.starts_with(number + ":");
 }
 
+// The map is first drawn when a map size shows its window.
+std::string mapViewProblem(const AppState& state) {
+    const toolkit::WindowRecord* window = toolkit::find_window(mapWindow);
+    const toolkit::GadgetRecord* map = toolkit::find_gadget(mapView);
+    if (!window || !map) return "the map window or view is missing";
+    if (!window->visible) return "";
+    const std::string difference = differenceBesideOutline(map->buffer, referenceMap(state), 255);
+    return difference.empty() ? "" : "map view: " + difference;
+}
+
 std::string describe(const ShownMessage& message) {
     return "\"" + message.title + "\" / \"" + message.text + "\" (flags " +
            std::to_string(message.flags) + ")";
@@ -175,16 +185,9 @@ std::string viewProblem(const AppState& state, const std::string& typedText) {
     if (std::string difference = pixelDifference(editor->buffer, referenceGlyphEditor(state));
         !difference.empty())
         return "glyph editor: " + difference;
-    // The map is first drawn when a map size shows its window.
-    const toolkit::WindowRecord* window = toolkit::find_window(mapWindow);
-    const toolkit::GadgetRecord* map = toolkit::find_gadget(mapView);
-    if (!window || !map) return "the map window or view is missing";
-    if (std::string difference = differenceBesideOutline(map->buffer, referenceMap(state), 255);
-        window->visible && !difference.empty())
-        return "map view: " + difference;
     const toolkit::GadgetRecord* field = toolkit::find_gadget(dataField);
     if (!field || (field->text != referenceDataText(state) && field->text != typedText))
         return "data field \"" + (field ? field->text : std::string()) + "\" instead of \"" +
                referenceDataText(state) + "\"";
-    return "";
+    return state.mapWindowAvailable ? mapViewProblem(state) : "";
 }
