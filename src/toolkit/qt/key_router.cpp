@@ -20,17 +20,19 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
         // A key that a popup menu or a requester takes, such as the Escape that closes it,
         // belongs to that one and is not held for the program; its release counts anywhere.
         if (widget && window_number_(widget->window()) >= 0)
-            if (const int code = virtual_key(key->key(), key->modifiers())) held_.insert(code);
+            if (const int code = virtual_key(key->key(), key->modifiers()); known(code))
+                held_[code] = true;
         return take_as_shortcut(watched, event);
     }
     case QEvent::KeyRelease: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat()) held_.erase(virtual_key(key->key(), key->modifiers()));
+        const int code = virtual_key(key->key(), key->modifiers());
+        if (!key->isAutoRepeat() && known(code)) held_[code] = false;
         return false;
     }
     case QEvent::ApplicationDeactivate:
         // Releases made while another program has the keyboard never arrive.
-        held_.clear();
+        held_.reset();
         return false;
     default:
         return false;

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <QObject>
+#include <bitset>
 #include <functional>
-#include <set>
 
 class QWidget;
 
@@ -16,16 +16,18 @@ class KeyRouter : public QObject {
     // window_number: the program window a top-level widget shows, or -1.
     explicit KeyRouter(std::function<int(const QWidget*)> window_number);
 
-    bool is_down(int virtual_key) const { return held_.count(virtual_key) != 0; }
+    bool is_down(int virtual_key) const { return known(virtual_key) && held_[virtual_key]; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     bool take_as_shortcut(QObject* watched, QEvent* event) const;
+    // Virtual-key codes are below 256; 0 stands for a key without one.
+    static bool known(int virtual_key) { return virtual_key > 0 && virtual_key < 256; }
 
     std::function<int(const QWidget*)> window_number_;
-    std::set<int> held_;
+    std::bitset<256> held_; // by code: bits, so that a key press allocates nothing
 };
 
 } // namespace toolkit::qt
