@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <utility>
 
 namespace toolkit::detail {
@@ -34,11 +36,15 @@ std::string folder_of(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// "." + name + ".XXXXXX", with the name cut short where that would exceed the longest name the
+// file system takes, so that any valid target name can be saved.
 std::string temporary_template(const std::string& target) {
+    constexpr size_t longest_name = NAME_MAX;
+    constexpr size_t added = std::char_traits<char>::length("..XXXXXX");
     const auto slash = target.find_last_of('/');
     const auto folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const auto name = slash == std::string::npos ? target : target.substr(slash + 1);
-    return folder + "." + name + ".XXXXXX";
+    return folder + "." + name.substr(0, longest_name - added) + ".XXXXXX";
 }
 
 // The old file's permission bits, or what a newly created file would get.

@@ -3,10 +3,9 @@
 // number of events over all seeds for a long run.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <memory>
 
 #include "monkey_input.h"
@@ -19,7 +18,6 @@ constexpr int seedCount = 8;
 constexpr long defaultTotalEvents = 200'000;
 constexpr int viewCheckInterval = 250;
 constexpr int folderCheckInterval = 16;
-constexpr int directoryCheckInterval = 1000;
 constexpr size_t trailLength = 40;
 
 long eventsPerSeed() {
@@ -28,11 +26,29 @@ long eventsPerSeed() {
     return std::max(1L, events / seedCount);
 }
 
+// Makes the folder the process's current directory for the guard's lifetime.
+class WorkingDirectory {
+  public:
+    explicit WorkingDirectory(const std::string& folder)
+        : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~WorkingDirectory() {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+    }
+    WorkingDirectory(const WorkingDirectory&) = delete;
+    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+  private:
+    std::filesystem::path previous_;
+};
+
 class MonkeyRun {
   public:
     explicit MonkeyRun(uint64_t seed)
-        : seed_(seed), random_(seed), workingDirectory_(toolkit::current_directory()),
-          directoryBefore_(folderListing(workingDirectory_)) {}
+        : seed_(seed), random_(seed), inWorkingFolder_(folder_.workingFolder()),
+          startFolder_(toolkit::current_directory()) {}
 
     // Runs until the count is reached or a check fails; the failure names the seed, the
     // event and the inputs that led to it.
@@ -42,8 +58,8 @@ class MonkeyRun {
             if (!checkAfterEvent()) return;
         }
         program_.reset();
-        expectNothingWrittenOutside();
-        expectHolds(folder_.strayEntries().empty(), "temporary files left behind");
+        const std::vector<std::string> stray = folder_.strayEntries();
+        expectHolds(stray.empty(), "stray file " + (stray.empty() ? "" : stray[0]));
     }
 
   private:
@@ -90,7 +106,7 @@ class MonkeyRun {
         ui.messages_shown.clear();
         if (!program_->ended) {
             if (!expectEmpty(stateProblem(program_->state))) return false;
-            if (!expectEmpty(fileNameProblem(program_->state, ui.offeredNames, workingDirectory_)))
+            if (!expectEmpty(fileNameProblem(program_->state, ui.offeredNames, startFolder_)))
                 return false;
             if (event_ % viewCheckInterval == 0 &&
                 !expectEmpty(viewProblem(program_->state, ui.typedText)))
@@ -101,13 +117,7 @@ class MonkeyRun {
             if (!expectHolds(stray.empty(), "stray file " + (stray.empty() ? "" : stray[0])))
                 return false;
         }
-        if (event_ % directoryCheckInterval == 0) return expectNothingWrittenOutside();
         return true;
-    }
-
-    bool expectNothingWrittenOutside() {
-        return expectHolds(folderListing(workingDirectory_) == directoryBefore_,
-                           "the working directory changed");
     }
 
     bool expectEmpty(const std::string& problem) { return expectHolds(problem.empty(), problem); }
@@ -132,8 +142,8 @@ class MonkeyRun {
     uint64_t seed_;
     MonkeyRandom random_;
     ScratchFolder folder_;
-    std::string workingDirectory_;
-    std::vector<std::string> directoryBefore_;
+    WorkingDirectory inWorkingFolder_;
+    std::string startFolder_; // the current directory as the program sees it
     std::unique_ptr<MonkeyProgram> program_;
     std::deque<std::string> trail_;
     long event_ = 0;

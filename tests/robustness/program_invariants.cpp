@@ -1,6 +1,9 @@
 #include "program_invariants.h"
 
+#include <sys/stat.h>
+
 #include <array>
+#include <cerrno>
 #include <utility>
 
 #include "reference_views.h"
@@ -102,6 +105,16 @@ std::string mapViewProblem(const AppState& state) {
     return difference.empty() ? "" : "map view: " + difference;
 }
 
+// A save fails rightly on a folder, a FIFO, a link that loops, a name too long or a name in a
+// folder that does not exist; under a regular file or a new name in a folder it must succeed.
+bool saveShouldSucceed(const std::string& name) {
+    struct stat info {};
+    if (stat(name.c_str(), &info) == 0) return S_ISREG(info.st_mode);
+    if (errno != ENOENT) return false;
+    const std::string folder = name.substr(0, name.find_last_of('/') + 1);
+    return stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 std::string describe(const ShownMessage& message) {
     return "\"" + message.title + "\" / \"" + message.text + "\" (flags " +
            std::to_string(message.flags) + ")";
@@ -169,6 +182,9 @@ std::string messageProblem(const ShownMessage& message, const std::set<std::stri
     for (const KnownMessage& known : userMessages) {
         if (!matches(known, message, offeredNames)) continue;
         if (message.flags != known.flags) return "wrong buttons: " + describe(message);
+        const std::string saved = message.text.substr(std::string(known.text).size());
+        if (message.title == "Save file" && saveShouldSucceed(saved))
+            return "a save that should have worked failed: " + describe(message);
         return "";
     }
     return "not one of the program's messages: " + describe(message);

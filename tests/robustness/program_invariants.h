@@ -13,7 +13,8 @@
 std::string stateProblem(const AppState& state);
 
 // The box is one of the program's own messages, with its own flags; a file name in it is one
-// the user gave (possibly with the extension a save appends).
+// the user gave (possibly with the extension a save appends); a failed save had a reason, seen
+// in the file system as it stands.
 std::string messageProblem(const toolkit::ShownMessage& message,
                            const std::set<std::string>& offeredNames);
 

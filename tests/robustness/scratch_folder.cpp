@@ -1,9 +1,7 @@
 #include "scratch_folder.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,11 +11,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// One file name may take up to 255 bytes.
+const std::string longestFont = std::string(251, 'f') + ".fnt";
+const std::string longestMap = std::string(251, 'm') + ".map";
+const std::string tooLong = std::string(300, 'x') + ".fnt";
+
 const std::vector<std::string> poolNames = {
-    "a.fnt",     "b.fnt",    "c.map",    "d.map",          "e.bmp",       "plain",   "upper.FNT",
-    "mixed.Map", "short.fn", "data.bin", "with space.fnt", "ünïcode.fnt", "link.fnt"};
-const std::vector<std::string> missingNames = {"missing.fnt",     "missing.map",     "missing",
-                                               "no-folder/x.fnt", "no-folder/y.map", "gone.bmp"};
+    "a.fnt",     "b.fnt",    "c.map",    "d.map",          "e.bmp",       "plain",    "upper.FNT",
+    "mixed.Map", "short.fn", "data.bin", "with space.fnt", "ünïcode.fnt", "link.fnt", longestFont};
+const std::vector<std::string> missingNames = {
+    "missing.fnt",     "missing.map", "missing",  "no-folder/x.fnt",
+    "no-folder/y.map", "gone.bmp",    longestMap, tooLong};
 const std::vector<std::string> folderNames = {"dir",     "dir.fnt", "dir.map",
                                               "dir.bmp", "dir/",    "dir.fnt/"};
 const std::vector<std::string> fifoNames = {"pipe", "pipe.fnt", "pipe.map", "pipe.bmp"};
@@ -43,7 +47,9 @@ ScratchFolder::ScratchFolder() {
     if (!mkdtemp(root.data())) throw std::runtime_error("no temporary folder");
     root_ = root + "/";
     files_ = root_ + "files/";
+    working_ = root_ + "working/";
     fs::create_directory(files_);
+    fs::create_directory(working_);
     for (const char* folder : {"dir", "dir.fnt", "dir.map", "dir.bmp"})
         fs::create_directory(files_ + folder);
     for (const std::string& fifo : fifoNames) {
@@ -112,24 +118,14 @@ std::string ScratchFolder::anyName(MonkeyRandom& random) {
 std::vector<std::string> ScratchFolder::strayEntries() const {
     std::vector<std::string> stray;
     for (const fs::directory_entry& entry : fs::directory_iterator(root_)) {
-        if (entry.path().filename() != "files") stray.push_back(entry.path().string());
+        if (entry.path().filename() != "files" && entry.path().filename() != "working")
+            stray.push_back(entry.path().string());
     }
+    for (const fs::directory_entry& entry : fs::directory_iterator(working_))
+        stray.push_back(entry.path().string());
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(files_)) {
         if (looksTemporary(entry.path().filename().string()))
             stray.push_back(entry.path().string());
     }
     return stray;
-}
-
-std::vector<std::string> folderListing(const std::string& folder) {
-    std::vector<std::string> lines;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        struct stat info {};
-        lstat(entry.path().c_str(), &info);
-        lines.push_back(entry.path().filename().string() + " " + std::to_string(info.st_size) +
-                        " " + std::to_string(info.st_mtim.tv_sec) + "." +
-                        std::to_string(info.st_mtim.tv_nsec));
-    }
-    std::sort(lines.begin(), lines.end());
-    return lines;
 }

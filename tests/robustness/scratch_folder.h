@@ -1,7 +1,8 @@
 // A private folder of things for the monkey to offer the program as file names: regular files
-// of random size and content, sub-folders, FIFOs, symbolic links and names that do not exist.
-// Save requesters are answered only with names in here, so anything the program writes
-// elsewhere is a fault.
+// of random size and content, sub-folders, FIFOs, symbolic links, names as long as the system
+// allows or longer, and names that do not exist. Save requesters are answered only with names
+// in here, and the program runs in an empty working folder beside it, so anything the program
+// writes elsewhere is a fault.
 #pragma once
 
 #include <string>
@@ -18,6 +19,8 @@ class ScratchFolder {
 
     // The folder the names live in, with a trailing "/".
     const std::string& path() const { return files_; }
+    // An empty folder for the process to work in, with a trailing "/".
+    const std::string& workingFolder() const { return working_; }
 
     // A regular file of the pool, rewritten now with a random size (0..5000, often one the
     // program treats specially) and random bytes.
@@ -31,14 +34,12 @@ class ScratchFolder {
     // Any of the kinds above, all inside the folder.
     std::string anyName(MonkeyRandom& random);
 
-    // What should not be there: entries beside the folder, and temporary files a save left
-    // behind inside it.
+    // What should not be there: entries beside the two folders, anything in the working
+    // folder, and temporary files a save left behind.
     std::vector<std::string> strayEntries() const;
 
   private:
-    std::string root_;  // holds nothing but files_
-    std::string files_; // the folder offered to the program
+    std::string root_;    // holds nothing but files_ and working_
+    std::string files_;   // the folder offered to the program
+    std::string working_; // the process's current directory during a run
 };
-
-// The names, sizes and modification times of a folder's entries, one line each, sorted.
-std::vector<std::string> folderListing(const std::string& folder);
