@@ -102,7 +102,8 @@ class MonkeyRun {
     bool checkAfterEvent() {
         MonkeyBinding& ui = program_->ui;
         for (const toolkit::ShownMessage& message : ui.messages_shown)
-            if (!expectEmpty(messageProblem(message, ui.offeredNames))) return false;
+            if (!expectEmpty(messageProblem(message, ui.offeredNames, program_->state)))
+                return false;
         ui.messages_shown.clear();
         if (!program_->ended) {
             if (!expectEmpty(stateProblem(program_->state))) return false;

@@ -1,6 +1,8 @@
 #include "program_invariants.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <cerrno>
@@ -115,6 +117,31 @@ bool saveShouldSucceed(const std::string& name) {
     return stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// The size of the regular file under exactly that name, or -1 when it cannot be opened as one.
+long long openableSize(const std::string& name) {
+    const int file = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) return -1;
+    struct stat info {};
+    const bool regular = fstat(file, &info) == 0 && S_ISREG(info.st_mode);
+    close(file);
+    return regular ? static_cast<long long>(info.st_size) : -1;
+}
+
+// What the message says went wrong with the file, when the file system says otherwise.
+std::string unfoundedFailure(const ShownMessage& message, const std::string& name,
+                             const AppState& state) {
+    if (message.title == "Save file" && saveShouldSucceed(name))
+        return "a save that should have worked failed";
+    if (message.title == "No file" && openableSize(name) > 0)
+        return "a font file with content reported as missing";
+    const bool cannotOpen = message.title == "Read error" || message.text.starts_with("unable");
+    if (cannotOpen && openableSize(name) >= 0) return "a readable file reported as unreadable";
+    if (message.text.starts_with("to big") &&
+        openableSize(name) <= static_cast<long long>(state.mapWidth) * state.mapHeight)
+        return "a map file that fits reported as too big";
+    return "";
+}
+
 std::string describe(const ShownMessage& message) {
     return "\"" + message.title + "\" / \"" + message.text + "\" (flags " +
            std::to_string(message.flags) + ")";
@@ -174,7 +201,8 @@ std::string fileNameProblem(const AppState& state, const std::set<std::string>& 
     return "requester folder \"" + state.lastFolder + "\"";
 }
 
-std::string messageProblem(const ShownMessage& message, const std::set<std::string>& offeredNames) {
+std::string messageProblem(const ShownMessage& message, const std::set<std::string>& offeredNames,
+                           const AppState& state) {
     for (const KnownMessage& known : toolkitFailures) {
         if (matches(known, message, offeredNames))
             return "a toolkit failure reported: " + describe(message);
@@ -182,10 +210,10 @@ std::string messageProblem(const ShownMessage& message, const std::set<std::stri
     for (const KnownMessage& known : userMessages) {
         if (!matches(known, message, offeredNames)) continue;
         if (message.flags != known.flags) return "wrong buttons: " + describe(message);
-        const std::string saved = message.text.substr(std::string(known.text).size());
-        if (message.title == "Save file" && saveShouldSucceed(saved))
-            return "a save that should have worked failed: " + describe(message);
-        return "";
+        const std::string name = message.text.substr(std::string(known.text).size());
+        if (known.kind == Text::fixed) return "";
+        const std::string unfounded = unfoundedFailure(message, name, state);
+        return unfounded.empty() ? "" : unfounded + ": " + describe(message);
     }
     return "not one of the program's messages: " + describe(message);
 }

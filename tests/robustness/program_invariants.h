@@ -13,10 +13,10 @@
 std::string stateProblem(const AppState& state);
 
 // The box is one of the program's own messages, with its own flags; a file name in it is one
-// the user gave (possibly with the extension a save appends); a failed save had a reason, seen
-// in the file system as it stands.
+// the user gave (possibly with the extension a save appends); a failure it reports has a
+// reason in the file system as it stands (and in the map size).
 std::string messageProblem(const toolkit::ShownMessage& message,
-                           const std::set<std::string>& offeredNames);
+                           const std::set<std::string>& offeredNames, const AppState& state);
 
 // The map file name is the start-up one or one the user gave; the folder the requesters open
 // in is the start-up folder or the folder of a name the user gave.
