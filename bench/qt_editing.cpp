@@ -23,6 +23,12 @@ QMouseEvent GlyphStrokes::nextMove() {
                                  held_);
 }
 
+void GlyphStrokes::flipPixel() {
+    AppState& state = program_.state;
+    uint8_t& row = state.charset[state.currentChar * 8 + cell_ / 8];
+    row = uint8_t(row ^ (128 >> (cell_ % 8)));
+}
+
 void GlyphStrokes::startStroke() {
     if (held_ != Qt::NoButton) send(QEvent::MouseButtonRelease, held_, Qt::NoButton);
     held_ = held_ == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;

@@ -18,6 +18,9 @@ class GlyphStrokes {
     // over, the next stroke is started first.
     QMouseEvent nextMove();
     QWidget* editor() const { return editor_; }
+    // Flips the pixel of the cell of the last move in the program's glyph, without redrawing:
+    // gives the glyph as it was before the move, and again as it is after.
+    void flipPixel();
 
   private:
     void startStroke();
