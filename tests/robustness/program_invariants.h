@@ -6,17 +6,11 @@
 #include <string>
 
 #include "app/state/app_state.h"
-#include "toolkit/headless/headless_binding.h"
 
 // The cursor and the current char agree, the map has one of its sizes and holds only codes,
-// a map selection is whole or absent, the range trackbars stay in 0..255.
+// a map selection is whole or absent, the range trackbars stay in 0..255 and their labels
+// name their values.
 std::string stateProblem(const AppState& state);
-
-// The box is one of the program's own messages, with its own flags; a file name in it is one
-// the user gave (possibly with the extension a save appends); a failure it reports has a
-// reason in the file system as it stands (and in the map size).
-std::string messageProblem(const toolkit::ShownMessage& message,
-                           const std::set<std::string>& offeredNames, const AppState& state);
 
 // The map file name is the start-up one or one the user gave; the folder the requesters open
 // in is the start-up folder or the folder of a name the user gave.

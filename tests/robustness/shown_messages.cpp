@@ -1,0 +1,133 @@
+#include "shown_messages.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+
+#include "toolkit/requesters.h"
+
+using toolkit::ShownMessage;
+
+namespace {
+
+// How the text of a message is made.
+enum class Text { fixed, nameAfter, nameOnly };
+
+struct KnownMessage {
+    const char* title;
+    const char* text; // the whole text, or the part before the file name
+    Text kind;
+    int flags;
+};
+
+constexpr std::array<KnownMessage, 8> userMessages{{
+    {"ZX font", "Do yo want to place at pos #32?", Text::fixed, toolkit::message_yes_no},
+    {"No file", "", Text::nameOnly, toolkit::message_ok},
+    {"Read error", "", Text::nameOnly, toolkit::message_ok},
+    {"Save File", "out of size", Text::fixed, toolkit::message_ok},
+    {"Save file", "File Error:", Text::nameAfter, toolkit::message_ok},
+    {"Open File", "to big map:", Text::nameAfter, toolkit::message_ok},
+    {"Open File", "unable to open:", Text::nameAfter, toolkit::message_ok},
+    {"Gridlet", "Range Error!", Text::fixed, toolkit::message_ok},
+}};
+
+// The program's messages about a failing toolkit: here every window, canvas, image and menu
+// exists, so any of them is a fault.
+constexpr std::array<KnownMessage, 8> toolkitFailures{{
+    {"gridlet", "create menu error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "create menu #2 error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "create menu #3 error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "draw character error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "draw image char error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "draw cursor error!", Text::fixed, toolkit::message_ok},
+    {"gridlet", "draw char map error!", Text::fixed, toolkit::message_ok},
+    {"Gridlet", "Character Map not available", Text::fixed, toolkit::message_ok},
+}};
+
+bool givenName(const std::string& name, const std::set<std::string>& offeredNames) {
+    if (offeredNames.count(name)) return true;
+    for (const std::string extension : {".fnt", ".map", ".bmp"}) {
+        if (name.ends_with(extension) &&
+            offeredNames.count(name.substr(0, name.size() - extension.size())))
+            return true;
+    }
+    return false;
+}
+
+bool matches(const KnownMessage& known, const ShownMessage& message,
+             const std::set<std::string>& offeredNames) {
+    if (message.title != known.title) return false;
+    const std::string start = known.text;
+    switch (known.kind) {
+    case Text::fixed:
+        return message.text == start;
+    case Text::nameAfter:
+        return message.text.starts_with(start) &&
+               givenName(message.text.substr(start.size()), offeredNames);
+    case Text::nameOnly:
+        return givenName(message.text, offeredNames);
+    }
+    return false;
+}
+
+// A save fails rightly on a folder, a FIFO, a link that loops, a name too long or a name in a
+// folder that does not exist; under a regular file or a new name in a folder it must succeed.
+bool saveShouldSucceed(const std::string& name) {
+    struct stat info {};
+    if (stat(name.c_str(), &info) == 0) return S_ISREG(info.st_mode);
+    if (errno != ENOENT) return false;
+    const std::string folder = name.substr(0, name.find_last_of('/') + 1);
+    return stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The size of the regular file under exactly that name, or -1 when it cannot be opened as one.
+long long openableSize(const std::string& name) {
+    const int file = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) return -1;
+    struct stat info {};
+    const bool regular = fstat(file, &info) == 0 && S_ISREG(info.st_mode);
+    close(file);
+    return regular ? static_cast<long long>(info.st_size) : -1;
+}
+
+// What the message says went wrong with the file, when the file system says otherwise.
+std::string unfoundedFailure(const ShownMessage& message, const std::string& name,
+                             const AppState& state) {
+    if (message.title == "Save file" && saveShouldSucceed(name))
+        return "a save that should have worked failed";
+    if (message.title == "No file" && openableSize(name) > 0)
+        return "a font file with content reported as missing";
+    const bool cannotOpen = message.title == "Read error" || message.text.starts_with("unable");
+    if (cannotOpen && openableSize(name) >= 0) return "a readable file reported as unreadable";
+    if (message.text.starts_with("to big") &&
+        openableSize(name) <= static_cast<long long>(state.mapWidth) * state.mapHeight)
+        return "a map file that fits reported as too big";
+    return "";
+}
+
+std::string describe(const ShownMessage& message) {
+    return "\"" + message.title + "\" / \"" + message.text + "\" (flags " +
+           std::to_string(message.flags) + ")";
+}
+
+} // namespace
+
+std::string messageProblem(const ShownMessage& message, const std::set<std::string>& offeredNames,
+                           const AppState& state) {
+    for (const KnownMessage& known : toolkitFailures) {
+        if (matches(known, message, offeredNames))
+            return "a toolkit failure reported: " + describe(message);
+    }
+    for (const KnownMessage& known : userMessages) {
+        if (!matches(known, message, offeredNames)) continue;
+        if (message.flags != known.flags) return "wrong buttons: " + describe(message);
+        const std::string name = message.text.substr(std::string(known.text).size());
+        if (known.kind == Text::fixed) return "";
+        const std::string unfounded = unfoundedFailure(message, name, state);
+        return unfounded.empty() ? "" : unfounded + ": " + describe(message);
+    }
+    return "not one of the program's messages: " + describe(message);
+}
