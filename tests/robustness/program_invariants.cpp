@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "reference_views.h"
+#include "toolkit/binding.h"
 #include "toolkit/windows.h"
 
 namespace {
