@@ -9,6 +9,7 @@
 //     allocation_bench [edits]     (default 1000)
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -50,24 +51,31 @@ QtCounts countOnQt(int edits) {
     QtProgram program;
     GlyphStrokes strokes(program);
     CursorKeys keys(program);
-    const auto paint = [&](long* handling) {
+    for (int i = 0; i < 128; ++i) {
         QMouseEvent move = strokes.nextMove();
         QCoreApplication::sendEvent(strokes.editor(), &move);
-        if (handling) startCountingAllocations();
         program.handleQueuedEvents();
-        if (handling) *handling += stopCountingAllocations();
         program.repaintCanvases();
-    };
-    for (int i = 0; i < 128; ++i) paint(nullptr);
+    }
     for (int i = 0; i < 256; ++i) keys.tap(keys.nextKey());
 
+    // Each painted pixel twice: the handling alone counted, then the whole path. The next
+    // move is made first, outside the count, since it may start a new stroke.
     QtCounts counts;
-    for (int i = 0; i < edits; ++i) paint(&counts.handling.pixels);
-    startCountingAllocations();
-    for (int i = 0; i < edits; ++i) paint(nullptr);
-    counts.whole.pixels = stopCountingAllocations();
+    for (int i = 0; i < 2 * edits; ++i) {
+        const bool whole = i % 2 == 1;
+        QMouseEvent move = strokes.nextMove();
+        if (whole) startCountingAllocations();
+        QCoreApplication::sendEvent(strokes.editor(), &move);
+        if (!whole) startCountingAllocations();
+        program.handleQueuedEvents();
+        if (!whole) counts.handling.pixels += stopCountingAllocations();
+        program.repaintCanvases();
+        if (whole) counts.whole.pixels += stopCountingAllocations();
+    }
 
-    // The cursor moves when the key is released: count that part for the handling alone.
+    // The cursor moves when the key is released: the handling of that part alone, then the
+    // whole tap.
     for (int i = 0; i < edits; ++i) {
         const int key = keys.nextKey();
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -79,10 +87,11 @@ QtCounts countOnQt(int edits) {
         program.handleQueuedEvents();
         counts.handling.moves += stopCountingAllocations();
         program.repaintCanvases();
+
+        startCountingAllocations();
+        keys.tap(keys.nextKey());
+        counts.whole.moves += stopCountingAllocations();
     }
-    startCountingAllocations();
-    for (int i = 0; i < edits; ++i) keys.tap(keys.nextKey());
-    counts.whole.moves = stopCountingAllocations();
     return counts;
 }
 

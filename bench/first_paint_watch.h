@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 class FirstPaintWatch : public QObject {

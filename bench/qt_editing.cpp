@@ -36,12 +36,15 @@ void GlyphStrokes::startStroke() {
     cell_ = 1;
 }
 
-// At the first cell, where every stroke starts and ends.
+// At the first cell, where every stroke starts and ends. Only a press paints.
 void GlyphStrokes::send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
     QMouseEvent event = QtProgram::mouseEvent(editor_, type, cellCentre(0), button, held);
     QCoreApplication::sendEvent(editor_, &event);
     program_.handleQueuedEvents();
-    program_.repaintCanvases();
+    if (type == QEvent::MouseButtonPress)
+        program_.repaintCanvases();
+    else
+        QCoreApplication::processEvents();
 }
 
 CursorKeys::CursorKeys(QtProgram& program)
