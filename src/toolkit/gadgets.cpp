@@ -12,9 +12,23 @@ GadgetRecord* gadget_record(int gadget) {
     return found == tables().gadgets.end() ? nullptr : &found->second;
 }
 
+namespace {
+
+// A canvas's pixels are made white when first needed, not at creation: the map view's
+// 1280 x 800 picture is not drawn before the map window is first shown.
+void make_pixels(GadgetRecord& record) {
+    PixelBuffer& buffer = record.buffer;
+    if (record.kind == GadgetKind::canvas && buffer.pixels.empty())
+        buffer.pixels.assign(size_t(buffer.width) * size_t(buffer.height), pixel_of(0xFFFFFF));
+}
+
+} // namespace
+
 PixelBuffer* canvas_buffer(int gadget) {
     GadgetRecord* record = gadget_record(gadget);
-    return record && record->kind == GadgetKind::canvas ? &record->buffer : nullptr;
+    if (!record || record->kind != GadgetKind::canvas) return nullptr;
+    make_pixels(*record);
+    return &record->buffer;
 }
 
 void canvas_drawn(int gadget) {
@@ -31,11 +45,14 @@ void destroy_gadget(int gadget) {
     binding().destroy_gadget(gadget);
 }
 
-// The drawing area of a canvas: less the border, at least one pixel each way.
+// The drawing area of a canvas: less the border, at least one pixel each way; its pixels are
+// made when first needed.
 PixelBuffer canvas_area(const GadgetRecord& record) {
     const int inset = 2 * record.inset();
-    return PixelBuffer(std::max(1, record.width - inset), std::max(1, record.height - inset),
-                       0xFFFFFF);
+    PixelBuffer area;
+    area.width = std::max(1, record.width - inset);
+    area.height = std::max(1, record.height - inset);
+    return area;
 }
 
 int add_gadget(GadgetRecord record) {
@@ -213,9 +230,13 @@ int resize_gadget(int gadget, int x, int y, int width, int height) {
         // A resized canvas keeps what fits of its picture, on white.
         PixelBuffer resized = detail::canvas_area(*record);
         const PixelBuffer& old = record->buffer;
-        const int columns = std::min(old.width, resized.width);
-        for (int row = 0; row < std::min(old.height, resized.height); ++row)
-            std::copy_n(old.row(row), columns, resized.row(row));
+        if (!old.pixels.empty()) {
+            resized.pixels.assign(size_t(resized.width) * size_t(resized.height),
+                                  pixel_of(0xFFFFFF));
+            const int columns = std::min(old.width, resized.width);
+            for (int row = 0; row < std::min(old.height, resized.height); ++row)
+                std::copy_n(old.row(row), columns, resized.row(row));
+        }
         record->buffer = std::move(resized);
     }
     detail::binding().gadget_changed(*record);
@@ -234,7 +255,9 @@ int gadget_height(int gadget) {
 }
 
 const GadgetRecord* find_gadget(int gadget) {
-    return gadget_record(gadget);
+    GadgetRecord* record = gadget_record(gadget);
+    if (record) detail::make_pixels(*record); // whoever reads a canvas sees its white picture
+    return record;
 }
 
 std::vector<int> gadgets_in_window(int window) {
