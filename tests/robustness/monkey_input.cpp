@@ -39,8 +39,8 @@ Spot randomSpot(MonkeyRandom& random) {
     case 0: {
         spot.canvas = random.pick<int>({charsetView, glyphEditor, mapView});
         const GadgetRecord* record = find_gadget(spot.canvas);
-        const int width = record ? record->buffer.width : 0;
-        const int height = record ? record->buffer.height : 0;
+        const int width = record ? record->width - 2 * record->inset() : 0;
+        const int height = record ? record->height - 2 * record->inset() : 0;
         spot.x = random.between(-40, width + 40);
         spot.y = random.between(-40, height + 40);
         break;
