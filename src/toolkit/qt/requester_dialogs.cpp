@@ -37,11 +37,11 @@ QString name_filter(const FilePattern& pattern) {
     return qt_text(pattern.description) + QStringLiteral(" (") + mask + QLatin1Char(')');
 }
 
-int filter_index(const QStringList& filters, const QString& selected) {
+int filter_index(const QStringList& filters, const QString& selected, int preset) {
     if (const qsizetype index = filters.indexOf(selected); index >= 0) return int(index);
     for (qsizetype i = 0; i < filters.size(); ++i)
         if (filter_label(filters[i]) == selected) return int(i);
-    return -1;
+    return preset;
 }
 
 FileChoice run_file_requester(const FileRequest& request, QWidget* owner) {
@@ -56,13 +56,16 @@ FileChoice run_file_requester(const FileRequest& request, QWidget* owner) {
     QStringList filters;
     for (const FilePattern& pattern : request.patterns) filters << name_filter(pattern);
     dialog.setNameFilters(filters);
-    if (request.pattern_index >= 0 && request.pattern_index < filters.size())
-        dialog.selectNameFilter(filters[request.pattern_index]);
+    // Without a valid preset the dialog shows its first filter.
+    const int preset = request.pattern_index >= 0 && request.pattern_index < filters.size()
+                           ? request.pattern_index
+                           : (filters.isEmpty() ? -1 : 0);
+    if (preset >= 0) dialog.selectNameFilter(filters[preset]);
     if (!request.folder.empty()) dialog.setDirectory(qt_path(request.folder));
     if (!request.name.empty()) dialog.selectFile(qt_path(request.name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return {byte_path(dialog.selectedFiles().constFirst()),
-            filter_index(filters, dialog.selectedNameFilter())};
+            filter_index(filters, dialog.selectedNameFilter(), preset)};
 }
 
 int run_color_requester(int start_color, std::array<int, 16>& custom_colors, QWidget* owner) {

@@ -19,8 +19,9 @@ bool qt_dialogs_wanted();
 // masks separated by ";" become Qt's space-separated list.
 QString name_filter(const FilePattern& pattern);
 // Index of the filter the dialog reports as selected, which may be the full filter or its
-// description alone; -1 when none matches.
-int filter_index(const QStringList& filters, const QString& selected);
+// description alone. A desktop's own dialog may report one in a form of its own, or none:
+// then the filter it was opened with (`preset`) stands, so the chosen file is not ignored.
+int filter_index(const QStringList& filters, const QString& selected, int preset);
 
 FileChoice run_file_requester(const FileRequest& request, QWidget* owner);
 int run_color_requester(int start_color, std::array<int, 16>& custom_colors, QWidget* owner);
