@@ -11,8 +11,7 @@ namespace toolkit {
 namespace {
 
 // Each run of an outline is clipped by itself: a run on a row or column outside the target is
-// dropped whole, otherwise its ends are cut at the target's edges. Wide arithmetic, since a box
-// may stand anywhere an int reaches (the cell under a far mouse position).
+// dropped whole, otherwise its ends are cut at the target's edges.
 void draw_row_run(PixelBuffer& target, int64_t row, int64_t from, int64_t length, Pixel pixel) {
     if (row < 0 || row >= target.height) return;
     const int64_t start = std::max<int64_t>(from, 0);
@@ -54,10 +53,9 @@ void set_drawing_mode(int mode) {
     detail::pass.outline = mode == mode_outline;
 }
 
-void detail::draw_outline(int x, int y, int width, int height, Color color) {
+void detail::draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Color color) {
     PixelBuffer& target = *pass.buffer;
     const Pixel pixel = pixel_of(color);
-    const int64_t left = x, top = y;
     draw_row_run(target, top, left, width, pixel);
     draw_row_run(target, top + height - 1, left, width, pixel);
     draw_column_run(target, left, top + 1, height - 2, pixel);

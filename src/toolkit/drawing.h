@@ -4,6 +4,7 @@
 // the layout a screen shows without conversion; the files still write 24 bits.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,7 +29,8 @@ struct PixelBuffer {
     std::vector<Pixel> pixels;
 
     PixelBuffer() = default;
-    PixelBuffer(int w, int h, Color fill) : width(w), height(h), pixels(size_t(w) * size_t(h), pixel_of(fill)) {}
+    PixelBuffer(int w, int h, Color fill)
+        : width(w), height(h), pixels(size_t(w) * size_t(h), pixel_of(fill)) {}
     Pixel* row(int y) { return pixels.data() + size_t(y) * size_t(width); }
     const Pixel* row(int y) const { return pixels.data() + size_t(y) * size_t(width); }
     Color color_at(int x, int y) const { return color_of(row(y)[x]); }
@@ -55,30 +57,38 @@ struct DrawingPass {
     bool outline = false;
 };
 inline DrawingPass pass;
-void draw_outline(int x, int y, int width, int height, Color color);
+void draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Color color);
 } // namespace detail
 
 // A solid box in the current mode, clipped to the target; a negative size is reversed.
-// Inline because the renderers draw hundreds of thousands of small boxes per redraw.
+// Inline because the renderers draw hundreds of thousands of small boxes per redraw. Wide
+// arithmetic, since a box may stand anywhere an int reaches.
 inline void draw_box(int x, int y, int width, int height, Color color) {
     detail::DrawingPass& pass = detail::pass;
     if (!pass.buffer) return;
-    if (width < 0) { x += width; width = -width; }
-    if (height < 0) { y += height; height = -height; }
+    int64_t left = x, top = y, wide = width, high = height;
+    if (wide < 0) {
+        left += wide;
+        wide = -wide;
+    }
+    if (high < 0) {
+        top += high;
+        high = -high;
+    }
     if (pass.outline) {
-        detail::draw_outline(x, y, width, height, color);
+        detail::draw_outline(left, top, wide, high, color);
         return;
     }
     PixelBuffer& target = *pass.buffer;
-    if (x < 0) { width += x; x = 0; }
-    if (y < 0) { height += y; y = 0; }
-    if (x + width > target.width) width = target.width - x;
-    if (y + height > target.height) height = target.height - y;
-    if (width < 1 || height < 1) return;
+    const int64_t right = std::min<int64_t>(left + wide, target.width);
+    const int64_t bottom = std::min<int64_t>(top + high, target.height);
+    left = std::max<int64_t>(left, 0);
+    top = std::max<int64_t>(top, 0);
+    if (right <= left || bottom <= top) return;
     const Pixel pixel = pixel_of(color);
-    for (int row = y; row < y + height; ++row) {
-        Pixel* out = target.row(row) + x;
-        for (int i = 0; i < width; ++i) out[i] = pixel;
+    for (int row = int(top); row < int(bottom); ++row) {
+        Pixel* out = target.row(row);
+        for (int column = int(left); column < int(right); ++column) out[column] = pixel;
     }
 }
 

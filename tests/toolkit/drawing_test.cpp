@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -64,6 +65,30 @@ TEST_F(DrawingTest, EmptyOrOutsideBoxesDrawNothing) {
     draw_box(9, 1, 3, 3, red);
     draw_box(-5, -5, 4, 4, red);
     EXPECT_EQ(red_pixels(), Picture(6, "........"));
+}
+
+// Sums and negations at the ends of the int range must neither wrap into the target nor
+// write outside it, in either mode.
+TEST_F(DrawingTest, BoxesAtTheEndsOfTheIntRangeAreClippedSafely) {
+    constexpr int most = std::numeric_limits<int>::max();
+    constexpr int least = std::numeric_limits<int>::min();
+    for (const int mode : {int(mode_filled), int(mode_outline)}) {
+        start_on_white(8, 6);
+        set_drawing_mode(mode);
+        draw_box(most - 5, 0, 100, 3, red);
+        draw_box(0, most - 2, 3, 100, red);
+        draw_box(least, least, 8, 6, red);
+        draw_box(least, 2, most, 1, red); // ends at -2
+        EXPECT_EQ(red_pixels(), Picture(6, "........")) << "mode " << mode;
+        draw_box(3, 3, least, least, red); // reversed: from far away up to (2, 2)
+        draw_box(-1, 4, most, 2, red);     // reaches far beyond the right edge
+        const Picture filled{"###.....", "###.....", "###.....",
+                             "........", "########", "########"};
+        const Picture outlined{"..#.....", "..#.....", "###.....",
+                               "........", "########", "########"};
+        EXPECT_EQ(red_pixels(), mode == mode_filled ? filled : outlined) << "mode " << mode;
+        stop_drawing();
+    }
 }
 
 TEST_F(DrawingTest, ColoursArePaintedExactlyAndTheirTopByteIgnored) {
