@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -19,15 +20,38 @@ namespace {
 // Bytes that may still be written before writes fail (the test hook); -1 for no limit.
 int64_t write_budget = -1;
 
-// Saving through a symbolic link replaces the file it points to, not the link.
-std::string resolved_target(const std::string& target) {
+// As many symbolic links as the system follows in one path before it gives up.
+constexpr int most_links = 40;
+
+struct FinalTarget {
+    std::string path;
+    bool exists = false;
     struct stat info {};
-    if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
-    char* real = realpath(target.c_str(), nullptr);
-    if (real == nullptr) return target;
-    std::string resolved = real;
-    std::free(real);
-    return resolved;
+};
+
+// The file a save to `path` writes. Symbolic links are followed to the end, dangling ones too, so
+// the save lands on the file the links name (created where it is missing) and the links stay.
+// Nothing on a loop, an overlong chain or a path lstat cannot get through.
+std::optional<FinalTarget> final_target(std::string path) {
+    for (int links = 0; links <= most_links; ++links) {
+        FinalTarget found{path};
+        if (lstat(path.c_str(), &found.info) != 0) {
+            if (errno != ENOENT) return std::nullopt;
+            return found;
+        }
+        if (!S_ISLNK(found.info.st_mode)) {
+            found.exists = true;
+            return found;
+        }
+        std::string points_to(PATH_MAX, '\0');
+        const ssize_t length = readlink(path.c_str(), points_to.data(), points_to.size());
+        if (length <= 0 || static_cast<size_t>(length) >= points_to.size()) return std::nullopt;
+        points_to.resize(static_cast<size_t>(length));
+        // A relative target is relative to the link's own folder (npos + 1 is 0: no folder).
+        if (points_to.front() != '/') points_to.insert(0, path, 0, path.find_last_of('/') + 1);
+        path = std::move(points_to);
+    }
+    return std::nullopt;
 }
 
 std::string folder_of(const std::string& path) {
@@ -47,16 +71,27 @@ std::string temporary_template(const std::string& target) {
     return folder + "." + name.substr(0, longest_name - added) + ".XXXXXX";
 }
 
-// The old file's permission bits, or what a newly created file would get.
-mode_t permissions_for(const std::string& target) {
-    struct stat info {};
-    if (stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
+mode_t new_file_permissions() {
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
 }
 
-bool write_all(int fd, const char* data, size_t length) {
+// Gives the replacement the old file's owner and group where the process may, else the group
+// alone. False when neither is allowed; the file is still saved then, under the saver's own.
+bool keep_owner(int fd, const struct stat& old) {
+    return fchown(fd, old.st_uid, old.st_gid) == 0 ||
+           fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+}
+
+// Writes every byte, retrying interrupted writes. Only new bytes count against the test hook's
+// budget: old contents written back after a failure must always get through.
+bool write_all(int fd, const char* data, size_t length, bool budgeted) {
+    if (budgeted && write_budget >= 0) {
+        const size_t allowed = std::min<size_t>(length, write_budget);
+        write_budget -= allowed;
+        return write_all(fd, data, allowed, false) && allowed == length;
+    }
     while (length > 0) {
         const ssize_t written = ::write(fd, data, length);
         if (written < 0) {
@@ -67,6 +102,27 @@ bool write_all(int fd, const char* data, size_t length) {
         length -= written;
     }
     return true;
+}
+
+bool read_all(int fd, std::vector<char>& bytes) {
+    std::vector<char> block(65536);
+    off_t offset = 0;
+    while (true) {
+        const ssize_t got = pread(fd, block.data(), block.size(), offset);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (got == 0) return true;
+        bytes.insert(bytes.end(), block.begin(), block.begin() + got);
+        offset += got;
+    }
+}
+
+// Makes a file hold exactly `bytes`, on disk.
+bool overwrite(int fd, const std::vector<char>& bytes, bool budgeted) {
+    return lseek(fd, 0, SEEK_SET) == 0 && write_all(fd, bytes.data(), bytes.size(), budgeted) &&
+           ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
 }
 
 // Makes the rename itself survive a crash.
@@ -85,53 +141,86 @@ AtomicFile::~AtomicFile() {
 
 bool AtomicFile::open(const std::string& target) {
     abandon();
-    const std::string resolved = resolved_target(target);
-    struct stat info {};
-    if (stat(resolved.c_str(), &info) == 0) {
+    const std::optional<FinalTarget> resolved = final_target(target);
+    if (!resolved) return false;
+    const std::string& path = resolved->path;
+    if (resolved->exists) {
         // A read-only file cannot be emptied, so it is not replaced either.
-        if (!S_ISREG(info.st_mode) || access(resolved.c_str(), W_OK) != 0) return false;
-    } else if (errno != ENOENT) {
+        if (!S_ISREG(resolved->info.st_mode) || access(path.c_str(), W_OK) != 0) return false;
+        // A rename would leave the file's other names holding the old contents.
+        if (resolved->info.st_nlink > 1) return open_in_place(path);
+    }
+    std::string temporary = temporary_template(path);
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        // A folder the user may not write to still lets its writable files be saved.
+        return resolved->exists && (errno == EACCES || errno == EPERM) && open_in_place(path);
+    }
+    fd_ = fd;
+    target_ = path;
+    temporary_ = std::move(temporary);
+    return true;
+}
+
+bool AtomicFile::open_in_place(const std::string& target) {
+    // Read as well as write: the old contents are kept to be written back if the save fails.
+    // No link is followed and nothing waits on a FIFO should the file have changed since lstat.
+    const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
         return false;
     }
-    std::string temporary = temporary_template(resolved);
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return false;
     fd_ = fd;
-    failed_ = false;
-    target_ = resolved;
-    temporary_ = std::move(temporary);
+    in_place_ = true;
+    target_ = target;
     return true;
 }
 
 bool AtomicFile::write(const void* data, size_t length) {
     if (fd_ < 0 || failed_) return false;
-    size_t allowed = length;
-    if (write_budget >= 0) {
-        allowed = std::min<size_t>(length, write_budget);
-        write_budget -= allowed;
+    const char* bytes = static_cast<const char*>(data);
+    if (in_place_) {
+        // The target is touched only at commit, so an abandoned save leaves it as it was.
+        pending_.insert(pending_.end(), bytes, bytes + length);
+        return true;
     }
-    if (!write_all(fd_, static_cast<const char*>(data), allowed) || allowed < length) {
-        failed_ = true;
-    }
+    if (!write_all(fd_, bytes, length, true)) failed_ = true;
     return !failed_;
 }
 
 bool AtomicFile::commit() {
     if (fd_ < 0) return false;
-    if (failed_ || fchmod(fd_, permissions_for(target_)) != 0 || fsync(fd_) != 0) {
-        abandon();
-        return false;
-    }
+    const bool saved = !failed_ && (in_place_ ? commit_in_place() : commit_by_rename());
+    abandon();
+    return saved;
+}
+
+bool AtomicFile::commit_by_rename() {
+    struct stat old {};
+    const bool replacing = stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // Owner first: a change of owner may clear the set-user-ID and set-group-ID bits.
+    if (replacing) keep_owner(fd_, old);
+    const mode_t permissions = replacing ? old.st_mode & 07777 : new_file_permissions();
+    if (fchmod(fd_, permissions) != 0 || fsync(fd_) != 0) return false;
     // close can report a late write error, so it is checked like every write.
     if (::close(std::exchange(fd_, -1)) != 0 ||
         std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        abandon();
         return false;
     }
     temporary_.clear();
     sync_folder(folder_of(target_));
-    target_.clear();
     return true;
+}
+
+bool AtomicFile::commit_in_place() {
+    std::vector<char> old;
+    if (!read_all(fd_, old)) return false;
+    // Once fsync has taken the bytes, closing the file can report no further error.
+    if (overwrite(fd_, pending_, true)) return true;
+    overwrite(fd_, old, false); // the save failed whether or not this succeeds
+    return false;
 }
 
 void AtomicFile::abandon() {
@@ -139,6 +228,8 @@ void AtomicFile::abandon() {
     if (!temporary_.empty()) unlink(temporary_.c_str());
     temporary_.clear();
     target_.clear();
+    pending_ = std::vector<char>();
+    in_place_ = false;
     failed_ = false;
 }
 

@@ -25,8 +25,10 @@ const std::vector<std::string> missingNames = {
 const std::vector<std::string> folderNames = {"dir",     "dir.fnt", "dir.map",
                                               "dir.bmp", "dir/",    "dir.fnt/"};
 const std::vector<std::string> fifoNames = {"pipe", "pipe.fnt", "pipe.map", "pipe.bmp"};
-// Links that lead nowhere or in a circle (a save may turn the dangling one into a file).
-const std::vector<std::string> linkNames = {"loop.fnt", "dangling.map", "dirlink.fnt"};
+// Links that lead nowhere or in a circle. A save through a dangling link makes its target,
+// where the target's folder exists.
+const std::vector<std::string> linkNames = {"loop.fnt", "dangling.map", "dangling.fnt",
+                                            "dirlink.fnt"};
 
 // Sizes the program handles apart: empty, the 96-glyph question, map sizes, a whole charset.
 int randomSize(MonkeyRandom& random) {
@@ -58,6 +60,7 @@ ScratchFolder::ScratchFolder() {
     fs::create_symlink("a.fnt", files_ + "link.fnt");
     fs::create_symlink("loop.fnt", files_ + "loop.fnt");
     fs::create_symlink("no-folder/x.map", files_ + "dangling.map");
+    fs::create_symlink("gone.fnt", files_ + "dangling.fnt");
     fs::create_directory_symlink("dir", files_ + "dirlink.fnt");
 }
 

@@ -73,13 +73,34 @@ bool matches(const KnownMessage& known, const ShownMessage& message,
     return false;
 }
 
+std::string folderOf(const std::string& name) {
+    return name.substr(0, name.find_last_of('/') + 1);
+}
+
+// The name a save writes: the end of a chain of links, which need not exist; "" for a loop.
+std::string savedName(std::string name) {
+    for (int links = 0; links <= 40; ++links) {
+        struct stat info {};
+        if (lstat(name.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return name;
+        std::string target(4096, '\0');
+        const ssize_t length = readlink(name.c_str(), target.data(), target.size());
+        if (length < 0) return "";
+        target.resize(size_t(length));
+        name = target.starts_with('/') ? target : folderOf(name) + target;
+    }
+    return "";
+}
+
 // A save fails rightly on a folder, a FIFO, a link that loops, a name too long or a name in a
-// folder that does not exist; under a regular file or a new name in a folder it must succeed.
+// folder that does not exist; under a regular file or a new name in a folder it must succeed,
+// through links too.
 bool saveShouldSucceed(const std::string& name) {
+    const std::string target = savedName(name);
     struct stat info {};
-    if (stat(name.c_str(), &info) == 0) return S_ISREG(info.st_mode);
+    if (target.empty()) return false;
+    if (stat(target.c_str(), &info) == 0) return S_ISREG(info.st_mode);
     if (errno != ENOENT) return false;
-    const std::string folder = name.substr(0, name.find_last_of('/') + 1);
+    const std::string folder = folderOf(target);
     return stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 

@@ -1,9 +1,15 @@
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
+#include <ostream>
+#include <tuple>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +22,26 @@ namespace {
 
 using namespace toolkit;
 using Bytes = std::vector<uint8_t>;
+
+// Runs `action` as a user without privileges, since root writes into read-only folders: root forks
+// a child that gives them up for good. 0 when the action succeeded, 1 when it failed, 2 when the
+// privileges could not be dropped.
+template <typename Action> int as_unprivileged_user(Action action) {
+    if (geteuid() != 0) return action() ? 0 : 1;
+    const pid_t child = fork();
+    if (child == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+        _exit(action() ? 0 : 1); // _exit: the child must not tidy up the parent's folder
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+std::vector<std::string> sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 // Bytes whose sequence does not repeat every 256, so a misplaced block shows.
 Bytes varied_bytes(size_t count, uint32_t seed) {
@@ -33,6 +59,7 @@ class Files : public ::testing::Test {
     void TearDown() override {
         detail::close_all_files();
         detail::AtomicFile::fail_writes_after(-1);
+        chmod((folder / "locked").c_str(), 0700); // so that it can be emptied
     }
 
     Bytes read_with_read_byte(const std::string& name) {
@@ -47,6 +74,16 @@ class Files : public ::testing::Test {
         if (create_file(0, name) == 0) return 0;
         write_data(0, bytes.data(), static_cast<int64_t>(bytes.size()));
         return close_file(0);
+    }
+
+    // "locked": a folder anyone may enter but no one (bar root) may write to, holding "font.fnt",
+    // a file anyone may write.
+    void make_locked_folder(const Bytes& content) {
+        ASSERT_EQ(chmod(folder.path().c_str(), 0755), 0);
+        ASSERT_EQ(mkdir((folder / "locked").c_str(), 0700), 0);
+        folder.write("locked/font.fnt", content);
+        ASSERT_EQ(chmod((folder / "locked/font.fnt").c_str(), 0666), 0);
+        ASSERT_EQ(chmod((folder / "locked").c_str(), 0555), 0);
     }
 
     TempFolder folder;
@@ -208,25 +245,34 @@ TEST_F(Files, CloseAllFilesSavesWhatIsOpen) {
     EXPECT_EQ(close_file(0), 0);
 }
 
-class FailedSave : public Files, public ::testing::WithParamInterface<int64_t> {};
+// A budget for writes, and whether the old file has a second name (and so is written in place).
+class FailedSave : public Files, public ::testing::WithParamInterface<std::tuple<int64_t, bool>> {};
 
 TEST_P(FailedSave, KeepsTheOldFileAndLeavesNoTemporaryFile) {
+    const auto [budget, hard_linked] = GetParam();
     const Bytes old_content = varied_bytes(3000, 5);
     const Bytes new_content = varied_bytes(10000, 6);
     folder.write("font.fnt", old_content);
+    std::vector<std::string> names{"font.fnt"};
+    if (hard_linked) {
+        ASSERT_EQ(link((folder / "font.fnt").c_str(), (folder / "twin.fnt").c_str()), 0);
+        names.push_back("twin.fnt");
+    }
 
     ASSERT_NE(create_file(0, folder / "font.fnt"), 0);
-    detail::AtomicFile::fail_writes_after(GetParam());
+    detail::AtomicFile::fail_writes_after(budget);
     write_data(0, new_content.data(), 6000);
     write_data(0, new_content.data() + 6000, 4000);
     EXPECT_EQ(close_file(0), 0);
 
-    EXPECT_EQ(folder.read("font.fnt"), old_content);
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{"font.fnt"});
+    for (const auto& name : names) EXPECT_EQ(folder.read(name), old_content) << name;
+    EXPECT_EQ(sorted(folder.entries()), names);
 }
 
 // At once, at a buffer boundary, in the middle and on the very last byte.
-INSTANTIATE_TEST_SUITE_P(Files, FailedSave, ::testing::Values(0, 4096, 5000, 9999));
+INSTANTIATE_TEST_SUITE_P(Files, FailedSave,
+                         ::testing::Combine(::testing::Values(0, 4096, 5000, 9999),
+                                            ::testing::Bool()));
 
 TEST_F(Files, AFailedWriteStaysFailed) {
     ASSERT_NE(create_file(0, folder / "out"), 0);
@@ -259,11 +305,35 @@ TEST_F(Files, CreatingWhereNoFileCanBeFailsAndMakesNothing) {
 }
 
 TEST_F(Files, ReadOnlyFolderTakesNoFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    ASSERT_EQ(mkdir((folder / "locked").c_str(), 0500), 0);
-    EXPECT_EQ(create_file(0, folder / "locked/out.fnt"), 0);
+    ASSERT_NO_FATAL_FAILURE(make_locked_folder({1}));
+    EXPECT_EQ(as_unprivileged_user([&] { return create_file(0, folder / "locked/out.fnt") == 0; }),
+              0);
     EXPECT_EQ(file_size(folder / "locked/out.fnt"), file_missing);
-    chmod((folder / "locked").c_str(), 0700);
+}
+
+TEST_F(Files, WritableFileInAReadOnlyFolderIsSavedInPlace) {
+    ASSERT_NO_FATAL_FAILURE(make_locked_folder(varied_bytes(3000, 8)));
+    const Bytes new_content = varied_bytes(1000, 9);
+    EXPECT_EQ(
+        as_unprivileged_user([&] { return save(folder / "locked/font.fnt", new_content) != 0; }),
+        0);
+    EXPECT_EQ(folder.read("locked/font.fnt"), new_content);
+}
+
+TEST_F(Files, HardLinkedFileIsWrittenInPlace) {
+    folder.write("font.fnt", varied_bytes(3000, 10));
+    ASSERT_EQ(link((folder / "font.fnt").c_str(), (folder / "twin.fnt").c_str()), 0);
+    struct stat before {};
+    ASSERT_EQ(stat((folder / "font.fnt").c_str(), &before), 0);
+
+    const Bytes new_content = varied_bytes(6000, 11);
+    ASSERT_NE(save(folder / "font.fnt", new_content), 0);
+    EXPECT_EQ(folder.read("font.fnt"), new_content);
+    EXPECT_EQ(folder.read("twin.fnt"), new_content);
+    struct stat after {};
+    ASSERT_EQ(stat((folder / "twin.fnt").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_nlink, 2u);
 }
 
 TEST_F(Files, ReplacedFileKeepsItsPermissions) {
@@ -281,12 +351,70 @@ TEST_F(Files, ReplacedFileKeepsItsPermissions) {
     EXPECT_EQ(info.st_mode & 07777, 0666u & ~mask);
 }
 
-TEST_F(Files, SavingThroughALinkReplacesTheLinkedFile) {
-    folder.write("real.fnt", {1, 1, 1});
-    ASSERT_EQ(symlink("real.fnt", (folder / "link.fnt").c_str()), 0);
-    ASSERT_NE(save(folder / "link.fnt", {9}), 0);
-    EXPECT_EQ(folder.read("real.fnt"), Bytes{9});
-    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.fnt"));
+TEST_F(Files, ReplacedFileKeepsItsOwnerAndGroup) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    folder.write("shared.fnt", {1});
+    ASSERT_EQ(chown((folder / "shared.fnt").c_str(), 12345, 12345), 0);
+    ASSERT_NE(save(folder / "shared.fnt", {2, 3}), 0);
+    struct stat info {};
+    ASSERT_EQ(stat((folder / "shared.fnt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 12345u);
+    EXPECT_EQ(info.st_gid, 12345u);
+}
+
+// Symbolic links (name, where it points) made in order in a folder that has "sub"; a save through
+// the first one writes `target`.
+struct LinkedSave {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> links;
+    std::string target;
+    bool target_exists;
+};
+
+void PrintTo(const LinkedSave& save, std::ostream* out) {
+    *out << save.name;
+}
+
+class SaveThroughLinks : public Files, public ::testing::WithParamInterface<LinkedSave> {};
+
+TEST_P(SaveThroughLinks, WritesTheFinalTargetAndKeepsTheLinks) {
+    const LinkedSave& param = GetParam();
+    ASSERT_EQ(mkdir((folder / "sub").c_str(), 0700), 0);
+    if (param.target_exists) folder.write(param.target, {1, 1, 1});
+    for (const auto& [name, points_to] : param.links) {
+        ASSERT_EQ(symlink(points_to.c_str(), (folder / name).c_str()), 0);
+    }
+
+    ASSERT_NE(save(folder / param.links.front().first, {9}), 0);
+    EXPECT_EQ(folder.read(param.target), Bytes{9});
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / param.target));
+    for (const auto& link : param.links) {
+        EXPECT_TRUE(std::filesystem::is_symlink(folder / link.first)) << link.first;
+    }
+}
+
+// Relative targets are relative to the folder of the link that holds them.
+INSTANTIATE_TEST_SUITE_P(
+    Files, SaveThroughLinks,
+    ::testing::Values(LinkedSave{"ToAFile", {{"link.fnt", "real.fnt"}}, "real.fnt", true},
+                      LinkedSave{"Dangling", {{"sub/link.fnt", "../real.fnt"}}, "real.fnt", false},
+                      LinkedSave{"Chain",
+                                 {{"link.fnt", "sub/middle"}, {"sub/middle", "../real.fnt"}},
+                                 "real.fnt",
+                                 true},
+                      LinkedSave{"DanglingChain",
+                                 {{"link.fnt", "sub/middle"}, {"sub/middle", "real.fnt"}},
+                                 "sub/real.fnt",
+                                 false}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(Files, SavingThroughALinkLoopFailsAndChangesNothing) {
+    ASSERT_EQ(symlink("b", (folder / "a").c_str()), 0);
+    ASSERT_EQ(symlink("a", (folder / "b").c_str()), 0);
+    EXPECT_EQ(save(folder / "a", {9}), 0);
+    EXPECT_EQ(sorted(folder.entries()), (std::vector<std::string>{"a", "b"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "a"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "b"));
 }
 
 } // namespace
