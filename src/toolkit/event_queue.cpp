@@ -12,18 +12,24 @@ EventRing queue;
 Event current;
 int silence_depth = 0;
 
-bool same_event(const Event& a, const Event& b) {
-    return a.kind == b.kind && a.window == b.window && a.object == b.object &&
-           a.sub_event == b.sub_event;
+// Only pointer moves merge: a slow handler must not fall behind the mouse, but every key,
+// click, command and drop counts.
+bool merges_with(const Event& waiting, const Event& next) {
+    return next.kind == gadget_event && next.sub_event == mouse_move &&
+           waiting.kind == gadget_event && waiting.sub_event == mouse_move &&
+           waiting.window == next.window && waiting.object == next.object &&
+           waiting.input.buttons == next.input.buttons;
 }
 
 } // namespace
 
 void queue_event(Event event) {
     if (silence_depth > 0) return;
-    // A drop carries data of its own: merging two would lose the second set of files.
-    if (!queue.empty() && same_event(queue.back(), event) && event.kind != files_dropped_event)
+    // The merged move carries the newest position, where the pointer really is.
+    if (!queue.empty() && merges_with(queue.back(), event)) {
+        queue.back() = std::move(event);
         return;
+    }
     queue.push(std::move(event));
 }
 

@@ -25,9 +25,9 @@ struct Event {
     std::string dropped_files;
 };
 
-// Appends the event unless the newest waiting event is the same kind, window, object and
-// sub-event (a burst of identical events comes out as the first one), or unless the logic is
-// inside set_gadget_state / set_gadget_text.
+// Appends the event, unless the logic is inside set_gadget_state / set_gadget_text. A mouse
+// move replaces a waiting mouse move of the same canvas with the same buttons held, so a burst
+// of moves comes out as one, at the newest position.
 void queue_event(Event event);
 const Event& current_event();
 void clear_events();

@@ -13,7 +13,7 @@ namespace toolkit::detail {
 class EventRing {
   public:
     bool empty() const { return count_ == 0; }
-    const Event& back() const { return slots_[(head_ + count_ - 1) % slots_.size()]; }
+    Event& back() { return slots_[(head_ + count_ - 1) % slots_.size()]; }
 
     void push(Event&& event) {
         if (count_ == slots_.size()) grow();

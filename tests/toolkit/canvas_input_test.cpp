@@ -1,4 +1,7 @@
 // How raw mouse and key input on a canvas becomes sub-events.
+#include <functional>
+
+#include "toolkit/menus.h"
 #include "toolkit_fixture.h"
 
 using namespace toolkit;
@@ -134,8 +137,8 @@ TEST_F(CanvasInput, AttributesBelongToTheCurrentEventsCanvas) {
     EXPECT_EQ(get_gadget_attribute(0, attribute_mouse_x), 31); // readable until the next wait
 }
 
-TEST_F(CanvasInput, IdenticalWaitingEventsMerge) {
-    // Three moves queued before the logic looks: one mouse move with the first position.
+TEST_F(CanvasInput, WaitingMovesMergeAtTheNewestPosition) {
+    // Three moves queued before the logic looks: one mouse move, where the pointer now is.
     ui.move_on_canvas(1, 1, 1);
     ui.run([] {
         canvas_mouse_moved(1, 10, 10, 0);
@@ -145,7 +148,54 @@ TEST_F(CanvasInput, IdenticalWaitingEventsMerge) {
     const std::vector<SeenEvent> seen = events();
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1].sub_event, mouse_move);
-    EXPECT_EQ(seen[1].x, 10);
+    EXPECT_EQ(seen[1].x, 30);
+}
+
+// Each burst arrives in one platform message; none of it may be lost.
+TEST_F(CanvasInput, NothingButMovesMerges) {
+    ASSERT_TRUE(create_trackbar(5, 0, 300, 255, 30, 0, 255, 0));
+    const struct {
+        const char* what;
+        std::function<void()> burst;
+        size_t events;
+    } bursts[] = {
+        {"key ups of two keys",
+         [] {
+             canvas_key(0, vk_right, false, 0);
+             canvas_key(0, vk_down, false, 0);
+         },
+         2},
+        {"two key downs",
+         [] {
+             canvas_key(0, vk_right, true, 0);
+             canvas_key(0, vk_right, true, 0);
+         },
+         2},
+        {"two menu commands",
+         [] {
+             menu_item_chosen(0, 7);
+             menu_item_chosen(0, 7);
+         },
+         2},
+        {"two trackbar changes",
+         [] {
+             trackbar_moved(5, 1);
+             trackbar_moved(5, 2);
+         },
+         2},
+        {"two right clicks",
+         [] {
+             for (int i = 0; i < 2; ++i) {
+                 canvas_button_pressed(1, button_right, 5, 5, false, 0);
+                 canvas_button_released(1, button_right, 5, 5, 0);
+             }
+         },
+         6},
+    };
+    for (const auto& burst : bursts) {
+        ui.run(burst.burst);
+        EXPECT_EQ(events().size(), burst.events) << burst.what;
+    }
 }
 
 TEST_F(CanvasInput, DifferentEventsBetweenStopTheMerge) {
