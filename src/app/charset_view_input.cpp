@@ -83,12 +83,14 @@ void handleKey(AppState& state, int key) {
     }
 }
 
+// A press over the border starts a drag from beyond the table, which carries no glyph.
+bool carriesGlyph(const AppState& state) {
+    return state.dragActive && state.dragSource != noDragSource;
+}
+
 void drop(AppState& state, Cell cell) {
     const int target = cell.row * 16 + cell.column;
-    if (target == state.dragSource) return;
-    // A press over the border starts a drag from beyond the table: there is no glyph to move.
-    const bool sourceInTable = state.dragSource >= 0 && state.dragSource <= 255;
-    if (!insideTable(cell) || !sourceInTable) return;
+    if (target == state.dragSource || !insideTable(cell)) return;
     dropGlyph(state.charset, state.dragSource, target, dragMode());
     refreshCharset(state);
 }
@@ -106,7 +108,7 @@ void handleCharsetViewEvent(AppState& state) {
         handleKey(state, get_gadget_attribute(charsetView, attribute_key));
         break;
     case mouse_move:
-        if (state.dragActive)
+        if (carriesGlyph(state))
             showDrag(state, cell);
         else
             showHover(state, cell);
@@ -117,14 +119,17 @@ void handleCharsetViewEvent(AppState& state) {
     case left_button_down:
         if (!state.dragActive) {
             state.dragActive = true;
-            state.dragSource = cell.row * 16 + cell.column;
+            state.dragSource = insideTable(cell) ? cell.row * 16 + cell.column : noDragSource;
         }
         break;
     case left_button_up:
-        if (state.dragActive) {
-            state.dragActive = false;
-            drop(state, cell);
-        }
+        if (carriesGlyph(state)) drop(state, cell);
+        state.dragActive = false;
+        break;
+    case capture_lost:
+        // The release went elsewhere: the drag ends where it began, and its picture goes.
+        if (state.dragActive) drawCharsetView(state);
+        state.dragActive = false;
         break;
     default:
         break;

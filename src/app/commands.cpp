@@ -197,11 +197,13 @@ void runGadgetCommand(AppState& state, int gadget) {
 }
 
 void handleDroppedFiles(AppState& state, int gadget, const std::string& names) {
+    // Of several files only the first is loaded, as if it had been dropped alone.
+    const std::string first = names.substr(0, names.find('\n'));
     if (gadget == charsetView) {
-        loadFontFile(state, names);
+        loadFontFile(state, first);
         refreshCharset(state);
     } else if (gadget == mapView) {
-        loadMapFile(state, names);
+        loadMapFile(state, first);
         drawMap(state);
     }
 }

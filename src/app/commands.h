@@ -9,5 +9,6 @@
 bool runMenuCommand(AppState& state, int id);
 // The shift buttons, the trackbars and the other gadgets without an input handler of their own.
 void runGadgetCommand(AppState& state, int gadget);
-// Files dropped on the charset view load as a font, on the map view as a map.
+// Files dropped on the charset view load as a font, on the map view as a map; of several
+// (one name a line) only the first.
 void handleDroppedFiles(AppState& state, int gadget, const std::string& names);

@@ -17,14 +17,12 @@ bool accepted(const AppState& state, Cell cell) {
            cell.row <= state.mapHeight;
 }
 
-void showHover(const AppState& state, Cell cell) {
+void outlineHoveredCell(const AppState& state, Cell cell) {
     drawMap(state);
     start_drawing(canvas_output(mapView));
     set_drawing_mode(mode_outline);
     draw_box(cell.column * 16, cell.row * 16, 16, 16, hoverColor);
     stop_drawing();
-    set_window_title(mapWindow,
-                     mapHoverTitle(cell.column, cell.row, state.mapCells[cell.column][cell.row]));
 }
 
 } // namespace
@@ -37,10 +35,16 @@ void handleMapViewEvent(AppState& state) {
         state.popupRow = cell.row;
         show_popup_menu(mapPopupMenu, window_handle(mapWindow));
     }
-    if (type == mouse_move && accepted(state, cell)) showHover(state, cell);
+    if (!accepted(state, cell)) return;
+    const bool hovering = type == mouse_move;
+    if (hovering) outlineHoveredCell(state, cell);
     const bool leftHeld = get_gadget_attribute(mapView, attribute_buttons) & button_left;
-    if ((type == left_button_down || (type == mouse_move && leftHeld)) && accepted(state, cell)) {
+    if (type == left_button_down || (hovering && leftHeld)) {
         state.mapCells[cell.column][cell.row] = state.currentChar;
         drawMap(state);
     }
+    // Written last, so that it names the code the cell holds now.
+    if (hovering)
+        set_window_title(
+            mapWindow, mapHoverTitle(cell.column, cell.row, state.mapCells[cell.column][cell.row]));
 }

@@ -34,7 +34,7 @@ struct GadgetRecord {
     std::string tooltip;
     int state = 0;
     int minimum = 0, maximum = 0;
-    PixelBuffer buffer;      // canvases: what the canvas shows
+    PixelBuffer buffer; // canvases: what the canvas shows
     bool accepts_files = false;
     // Canvas input state.
     bool mouse_inside = false;
@@ -87,7 +87,7 @@ struct FileChoice {
 };
 
 class Binding {
-public:
+  public:
     virtual ~Binding() = default;
 
     virtual void start() {}
@@ -95,9 +95,13 @@ public:
 
     // Windows: placed by the record's flags (centring needs the frame, which only the
     // platform knows); the binding reports the outer corner back with window_moved.
+    // A window opened shown is also raised and activated. Activation is the platform's to give:
+    // the binding reports every change of it with window_activated.
     virtual bool open_window(const WindowRecord& window) = 0;
     virtual void destroy_window(int window) = 0;
     virtual void window_changed(const WindowRecord& window) = 0;
+    // Brings a shown window to the front and asks for the keyboard; a minimised one stays so.
+    virtual void activate_window(int window) = 0;
 
     virtual bool create_gadget(const GadgetRecord& gadget) = 0;
     virtual void destroy_gadget(int gadget) = 0;
@@ -115,8 +119,7 @@ public:
     virtual FileChoice file_requester(const FileRequest& request) = 0;
     // The chosen colour 0x00BBGGRR or -1; custom colours live for the run.
     virtual int color_requester(int start_color, std::array<int, 16>& custom_colors) = 0;
-    virtual int message_requester(const std::string& title, const std::string& text,
-                                  int flags) = 0;
+    virtual int message_requester(const std::string& title, const std::string& text, int flags) = 0;
 
     // Blocks until the platform has delivered and handled one message.
     virtual void wait_message() = 0;
@@ -138,9 +141,10 @@ bool has_queued_events();
 void canvas_mouse_moved(int gadget, int x, int y, int modifiers);
 void canvas_mouse_left(int gadget);
 // button: button_left, button_right or button_middle.
-void canvas_button_pressed(int gadget, int button, int x, int y, bool double_click,
-                           int modifiers);
+void canvas_button_pressed(int gadget, int button, int x, int y, bool double_click, int modifiers);
 void canvas_button_released(int gadget, int button, int x, int y, int modifiers);
+// The platform took the mouse away while buttons were held on the canvas.
+void canvas_capture_lost(int gadget);
 void canvas_key(int gadget, int virtual_key, bool pressed, int modifiers);
 void canvas_character(int gadget, int character);
 void canvas_wheel(int gadget, int units, int modifiers); // 120 units to a notch
@@ -157,6 +161,9 @@ void menu_item_chosen(int window, int id);
 // true when a shortcut took it, so that no gadget sees the key.
 bool shortcut_key(int window, int virtual_key, int modifiers);
 bool gadget_accepts_files(int gadget);
+// A file requester takes a typed name only in a folder that exists; otherwise it complains
+// and stays open.
+bool requester_folder_exists(const std::string& path);
 void files_dropped(int gadget, const std::vector<std::string>& names);
 
 } // namespace toolkit

@@ -97,6 +97,19 @@ void canvas_button_released(int gadget, int button, int x, int y, int modifiers)
     if (was_captured && inside && button == button_right) raise(*record, right_click, input);
 }
 
+void canvas_capture_lost(int gadget) {
+    GadgetRecord* record = canvas(gadget);
+    if (!record || (record->buttons == 0 && !record->captured)) return;
+    record->buttons = 0;
+    record->captured = false;
+    raise(*record, capture_lost);
+}
+
+void detail::end_captures(int window) {
+    for (const auto& [number, record] : tables().gadgets)
+        if (window < 0 || record.window == window) canvas_capture_lost(number);
+}
+
 void canvas_key(int gadget, int virtual_key, bool pressed, int modifiers) {
     GadgetRecord* record = canvas(gadget);
     if (!record || !(record->flags & canvas_keyboard)) return;

@@ -196,6 +196,7 @@ void show_popup_menu(int menu, WindowHandle window) {
     const int number = int(window) - 1;
     if (found == menus.end() || !detail::window_record(number)) return;
     detail::show_changed_menus();
+    detail::end_captures(-1); // the popup takes the mouse
     const int id = detail::binding().popup_menu(found->second, number);
     if (id >= 0) menu_item_chosen(number, id);
 }

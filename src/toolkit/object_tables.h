@@ -23,5 +23,7 @@ GadgetRecord* gadget_record(int gadget);
 void destroy_all_windows();
 // Gives the gadget the keyboard focus, raising the focus sub-events of canvases.
 void move_focus(int gadget);
+// Every canvas of the window (-1: of every window) that holds buttons loses the capture.
+void end_captures(int window);
 
 } // namespace toolkit::detail

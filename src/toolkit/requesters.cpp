@@ -2,8 +2,11 @@
 // and the custom colours, kept for the whole run.
 #include "toolkit/requesters.h"
 
+#include <sys/stat.h>
+
 #include "toolkit/binding.h"
 #include "toolkit/detail.h"
+#include "toolkit/object_tables.h"
 
 namespace toolkit {
 namespace {
@@ -48,6 +51,7 @@ std::string file_requester(bool save, const std::string& title, const std::strin
         name = default_file.substr(separator + 1);
     }
     if (usable_file_name(name)) request.name = name;
+    detail::end_captures(-1); // a modal requester takes the mouse
     const FileChoice choice = detail::binding().file_requester(request);
     selected_pattern = choice.path.empty() ? -1 : choice.pattern_index;
     return choice.path;
@@ -65,6 +69,14 @@ std::string save_file_requester(const std::string& title, const std::string& def
     return file_requester(true, title, default_file, patterns, pattern_index);
 }
 
+bool requester_folder_exists(const std::string& path) {
+    const size_t separator = path.find_last_of("/\\");
+    if (separator == std::string::npos) return true; // the requester's own folder
+    const std::string folder = path.substr(0, separator + 1);
+    struct stat info {};
+    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 int selected_file_pattern() {
     return selected_pattern;
 }
@@ -72,10 +84,12 @@ int selected_file_pattern() {
 int color_requester(int start_color) {
     const int start = start_color == -1 ? 0 : start_color & 0xFFFFFF;
     custom_colors[0] = start;
+    detail::end_captures(-1);
     return detail::binding().color_requester(start, custom_colors);
 }
 
 int message_requester(const std::string& title, const std::string& text, int flags) {
+    detail::end_captures(-1);
     return detail::binding().message_requester(title, text, flags);
 }
 

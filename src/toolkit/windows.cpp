@@ -68,7 +68,6 @@ int open_window(int window, int x, int y, int inner_width, int inner_height,
         return 0;
     }
     tables().current_window = window;
-    if (record.visible) tables().active = window;
     return 1;
 }
 
@@ -101,11 +100,11 @@ void hide_window(int window, int hide) {
     WindowRecord* record = window_record(window);
     if (!record) return;
     record->visible = hide == 0;
-    if (record->visible)
-        tables().active = window;
-    else if (tables().active == window)
-        tables().active = -1;
+    if (!record->visible && tables().active == window) tables().active = -1;
     detail::binding().window_changed(*record);
+    // Also when it was shown already: the user expects it in front, and the core learns of the
+    // activation only from the platform, so that shortcuts go where the keyboard really is.
+    if (record->visible) detail::binding().activate_window(window);
 }
 
 void set_window_title(int window, const std::string& title) {
@@ -135,6 +134,8 @@ void window_activated(int window, bool active) {
         tables().active = window;
     else if (tables().active == window)
         tables().active = -1;
+    // A window that loses the keyboard loses the mouse too: its release will not come.
+    if (!active) detail::end_captures(window);
     detail::queue_event(
         {.kind = active ? activate_event : deactivate_event, .window = window, .object = window});
 }

@@ -46,6 +46,9 @@ enum CanvasEvent : int {
     key_down = 65547,
     key_up = 65548,
     character_input = 65549,
+    // The canvas lost the mouse capture with a button held (a popup or requester opened, the
+    // window lost the keyboard): the buttons count as released, without a click.
+    capture_lost = 65550,
     focus_gained = 14000,
     focus_lost = 14001,
 };

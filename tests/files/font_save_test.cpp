@@ -91,16 +91,17 @@ TEST_F(FontSave, WriteFailurePartWayKeepsTheOldFileAndIsReported) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"kept.fnt"}); // no temporary left
 }
 
-TEST_F(FontSave, FolderThatCannotTakeTheFileIsReportedAndNothingIsMade) {
+TEST_F(FontSave, NameInNoFolderIsRefusedByTheRequesterAndAFolderIsReported) {
     folder.write("plain.txt", {1, 2, 3});
     std::filesystem::create_directory(folder / "taken.fnt");
-    for (const std::string& name :
-         {folder / "missing/font.fnt", folder / "plain.txt/font.fnt", folder / "taken.fnt"}) {
-        SCOPED_TRACE(name);
-        g.ui.messages_shown.clear();
-        chooseWithFile(saveZxFontId, name);
-        EXPECT_EQ(messages(), (std::vector<Message>{{"Save file", "File Error:" + name}}));
-    }
+    const std::vector<std::string> refused{folder / "missing/font.fnt",
+                                           folder / "plain.txt/font.fnt"};
+    for (const std::string& name : refused) chooseWithFile(saveZxFontId, name);
+    EXPECT_EQ(g.ui.refused_paths, refused);
+    EXPECT_TRUE(messages().empty());
+    chooseWithFile(saveZxFontId, folder / "taken.fnt");
+    EXPECT_EQ(messages(),
+              (std::vector<Message>{{"Save file", "File Error:" + folder / "taken.fnt"}}));
     EXPECT_FALSE(exists("missing"));
     EXPECT_EQ(folder.read("plain.txt"), (Bytes{1, 2, 3}));
     EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(folder / "taken.fnt")));

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "toolkit/binding.h"
 #include "toolkit/requesters.h"
 
 using namespace toolkit;
@@ -22,6 +23,8 @@ FileChoice MonkeyBinding::file_requester(const FileRequest& request) {
     if (random_.chance(15)) return {};
     // Only names inside the scratch folder, so a save can never write anywhere else.
     const std::string name = folder_.anyName(random_);
+    // A requester refuses a name in a folder that does not exist; this user then gives up.
+    if (!requester_folder_exists(name)) return {};
     offeredNames.insert(name);
     const int patterns = int(request.patterns.size());
     return {name, patterns > 0 ? random_.between(0, patterns - 1) : 0};

@@ -154,7 +154,7 @@ std::string randomDropName(MonkeyRandom& random, ScratchFolder& folder) {
     return folder.anyName(random);
 }
 
-// Several names arrive as one text, joined by line feeds.
+// Several names arrive as one text, joined by line feeds; the program loads the first.
 std::string scriptDrop(MonkeyRandom& random, MonkeyProgram& program, ScratchFolder& folder) {
     const int gadget = random.chance(90) ? random.pick<int>({charsetView, mapView})
                                          : random.pick<int>({glyphEditor, dataField, 5});
@@ -169,7 +169,7 @@ std::string scriptDrop(MonkeyRandom& random, MonkeyProgram& program, ScratchFold
             joined += (i > 0 ? "\n" : "") + names.back();
         }
     }
-    program.ui.offeredNames.insert(joined);
+    program.ui.offeredNames.insert(names.begin(), names.end());
     program.ui.drop_files(gadget, names);
     return "drop on " + text(gadget) + ": " + joined;
 }

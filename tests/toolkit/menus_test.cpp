@@ -77,6 +77,7 @@ TEST_F(Menus, ShortcutsWorkOnlyInTheirActiveWindow) {
     EXPECT_EQ(seen[0].kind, menu_event);
     EXPECT_EQ(seen[0].object, 7);
 
+    ASSERT_TRUE(open_window(1, 0, 0, 100, 100, "other", window_caption));
     ui.activate(1);
     ui.press_key('I', modifier_control);
     seen = events();

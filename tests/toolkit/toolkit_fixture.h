@@ -25,6 +25,7 @@ class ToolkitTest : public ::testing::Test {
     void SetUp() override {
         toolkit::start_toolkit(ui);
         ASSERT_TRUE(toolkit::open_window(0, 0, 0, 640, 480, "main", toolkit::window_caption));
+        events(); // its activation
     }
     void TearDown() override { toolkit::shut_down_toolkit(); }
 

@@ -40,6 +40,9 @@ enum GadgetNumber : int {
 // Menu numbers.
 enum MenuNumber : int { mainMenu = 0, rangePopupMenu = 2, mapPopupMenu = 3 };
 
+// dragSource of a drag that began outside the table of glyphs.
+constexpr int32_t noDragSource = -1;
+
 // Image numbers.
 enum ImageNumber : int { charsetImage = 0, dragImage = 1 };
 

@@ -177,11 +177,7 @@ void HeadlessBinding::request_close(int window) {
 }
 
 void HeadlessBinding::activate(int window) {
-    post([=] {
-        const int previous = active_window();
-        if (previous >= 0 && previous != window) window_activated(previous, false);
-        window_activated(window, true);
-    });
+    post([=, this] { activate_window(window); });
 }
 
 void HeadlessBinding::drop_files(int gadget, const std::vector<std::string>& names) {
@@ -241,11 +237,21 @@ bool HeadlessBinding::open_window(const WindowRecord& window) {
         y = std::max(0, active->y + (active->inner_height - window.inner_height) / 2);
     }
     window_moved(window.number, x, y);
+    if (window.visible) activate_window(window.number);
     return true;
 }
 
 void HeadlessBinding::destroy_window(int) {}
 void HeadlessBinding::window_changed(const WindowRecord&) {}
+
+// No desktop stands in the way: a shown window is activated at once.
+void HeadlessBinding::activate_window(int window) {
+    const WindowRecord* record = find_window(window);
+    const int previous = active_window();
+    if (!record || !record->visible || previous == window) return;
+    if (previous >= 0) window_activated(previous, false);
+    window_activated(window, true);
+}
 bool HeadlessBinding::create_gadget(const GadgetRecord& gadget) {
     gadgets_.push_back(gadget.number);
     return true;
@@ -272,10 +278,12 @@ int HeadlessBinding::popup_menu(const MenuRecord& menu, int) {
 FileChoice HeadlessBinding::file_requester(const FileRequest& request) {
     file_requests.push_back(request);
     Answer answer;
-    if (!take_answer({Answer::Kind::file, Answer::Kind::cancel}, answer) ||
-        answer.kind == Answer::Kind::cancel)
-        return {};
-    return {answer.path, answer.value};
+    while (take_answer({Answer::Kind::file, Answer::Kind::cancel}, answer) &&
+           answer.kind == Answer::Kind::file) {
+        if (requester_folder_exists(answer.path)) return {answer.path, answer.value};
+        refused_paths.push_back(answer.path); // the requester complained and stays open
+    }
+    return {};
 }
 
 int HeadlessBinding::color_requester(int start_color, std::array<int, 16>&) {

@@ -64,6 +64,8 @@ class HeadlessBinding : public Binding {
     // ---- What was shown. ----
     std::vector<ShownMessage> messages_shown;
     std::vector<FileRequest> file_requests;
+    std::vector<std::string> refused_paths; // typed into a file requester, in no folder
+
     std::vector<int> popups_shown; // menu numbers
     std::vector<int> color_requests;
     int canvas_redraws = 0;
@@ -75,6 +77,7 @@ class HeadlessBinding : public Binding {
     bool open_window(const WindowRecord& window) override;
     void destroy_window(int window) override;
     void window_changed(const WindowRecord& window) override;
+    void activate_window(int window) override;
     bool create_gadget(const GadgetRecord& gadget) override;
     void destroy_gadget(int gadget) override;
     void gadget_changed(const GadgetRecord& gadget) override;

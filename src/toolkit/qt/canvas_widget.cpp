@@ -85,6 +85,10 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    // A button the core still holds was released where this canvas could not see it.
+    if (const GadgetRecord* record = find_gadget(number_);
+        record && (record->buttons & ~button_bits(event->buttons())))
+        canvas_capture_lost(number_);
     const QPoint at = drawing_position(event);
     canvas_mouse_moved(number_, at.x(), at.y(), modifier_bits(event->modifiers()));
 }

@@ -77,4 +77,11 @@ int button_bit(Qt::MouseButton button) {
     }
 }
 
+int button_bits(Qt::MouseButtons buttons) {
+    int bits = 0;
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (buttons & button) bits |= button_bit(button);
+    return bits;
+}
+
 } // namespace toolkit::qt

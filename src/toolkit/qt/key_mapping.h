@@ -13,5 +13,7 @@ int virtual_key(int qt_key, Qt::KeyboardModifiers modifiers);
 int modifier_bits(Qt::KeyboardModifiers modifiers);
 // button_left, button_right or button_middle; 0 for other buttons.
 int button_bit(Qt::MouseButton button);
+// The bits of the left, right and middle buttons among those held.
+int button_bits(Qt::MouseButtons buttons);
 
 } // namespace toolkit::qt

@@ -20,8 +20,10 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
         // A key that a popup menu or a requester takes, such as the Escape that closes it,
         // belongs to that one and is not held for the program; its release counts anywhere.
         if (widget && window_number_(widget->window()) >= 0)
-            if (const int code = virtual_key(key->key(), key->modifiers()); known(code))
+            if (const int code = virtual_key(key->key(), key->modifiers()); known(code)) {
                 held_[code] = true;
+                pressed_since_asked_[code] = true;
+            }
         return take_as_shortcut(watched, event);
     }
     case QEvent::KeyRelease: {
@@ -37,6 +39,13 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
+}
+
+bool KeyRouter::is_down(int virtual_key) {
+    if (!known(virtual_key)) return false;
+    const bool pressed = pressed_since_asked_[virtual_key];
+    pressed_since_asked_[virtual_key] = false;
+    return held_[virtual_key] || pressed;
 }
 
 // A key the focus widget ignores travels on to its parents, each seeing the same event; asking

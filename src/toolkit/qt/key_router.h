@@ -16,7 +16,9 @@ class KeyRouter : public QObject {
     // window_number: the program window a top-level widget shows, or -1.
     explicit KeyRouter(std::function<int(const QWidget*)> window_number);
 
-    bool is_down(int virtual_key) const { return known(virtual_key) && held_[virtual_key]; }
+    // Also true, once, for a key pressed since the last question: one wait may handle a press
+    // and its release together, and a short tap of Escape must still end the program.
+    bool is_down(int virtual_key);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,6 +30,7 @@ class KeyRouter : public QObject {
 
     std::function<int(const QWidget*)> window_number_;
     std::bitset<256> held_; // by code: bits, so that a key press allocates nothing
+    std::bitset<256> pressed_since_asked_;
 };
 
 } // namespace toolkit::qt

@@ -48,13 +48,8 @@ void ProgramWindow::apply(const WindowRecord& record) {
         hide();
         return;
     }
-    // setVisible keeps the window state, so a minimised window comes back minimised; asking
-    // the desktop to activate it would restore it.
+    // setVisible keeps the window state, so a minimised window comes back minimised.
     setVisible(true);
-    if (!isMinimized()) {
-        raise();
-        activateWindow();
-    }
     report_position();
 }
 

@@ -92,6 +92,14 @@ void QtBinding::window_changed(const WindowRecord& record) {
     if (ProgramWindow* window = window_widget(record.number)) window->apply(record);
 }
 
+// Asking the desktop to activate a minimised window would restore it.
+void QtBinding::activate_window(int number) {
+    ProgramWindow* window = window_widget(number);
+    if (!window || !window->isVisible() || window->isMinimized()) return;
+    window->raise();
+    window->activateWindow();
+}
+
 // ---- Gadgets ----
 
 bool QtBinding::create_gadget(const GadgetRecord& record) {

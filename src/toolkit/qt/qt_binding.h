@@ -37,6 +37,7 @@ class QtBinding : public Binding {
     bool open_window(const WindowRecord& window) override;
     void destroy_window(int window) override;
     void window_changed(const WindowRecord& window) override;
+    void activate_window(int window) override;
 
     bool create_gadget(const GadgetRecord& gadget) override;
     void destroy_gadget(int gadget) override;

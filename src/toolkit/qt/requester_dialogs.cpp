@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -63,9 +64,17 @@ FileChoice run_file_requester(const FileRequest& request, QWidget* owner) {
     if (preset >= 0) dialog.selectNameFilter(filters[preset]);
     if (!request.folder.empty()) dialog.setDirectory(qt_path(request.folder));
     if (!request.name.empty()) dialog.selectFile(qt_path(request.name));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return {byte_path(dialog.selectedFiles().constFirst()),
-            filter_index(filters, dialog.selectedNameFilter(), preset)};
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString chosen = dialog.selectedFiles().constFirst();
+        if (requester_folder_exists(byte_path(chosen)))
+            return {byte_path(chosen), filter_index(filters, dialog.selectedNameFilter(), preset)};
+        // The requester complains and comes back where the user left it.
+        QMessageBox::warning(&dialog, dialog.windowTitle(),
+                             QFileInfo(chosen).path() +
+                                 QStringLiteral("\nThis folder does not exist. Please choose a "
+                                                "folder that exists."));
+    }
+    return {};
 }
 
 int run_color_requester(int start_color, std::array<int, 16>& custom_colors, QWidget* owner) {
