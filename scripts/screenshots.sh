@@ -45,6 +45,6 @@ xdotool mousemove 0 0
 sleep 0.5 # the first paint follows the window's mapping
 capture "$map" character-map.png
 
-x11_hold_key "$main" Escape
+x11_type "$main" Escape
 trap - EXIT
 x11_wait_exit "$pid" 10

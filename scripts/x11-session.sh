@@ -31,16 +31,6 @@ x11_type() {
     xdotool key --delay 50 "$@"
 }
 
-# x11_hold_key WINDOW KEY: gives WINDOW the focus and holds KEY down for a moment, as a person
-# does. The program reads Escape's state after each event it takes, so a press and release
-# that arrive together could go unseen.
-x11_hold_key() {
-    xdotool windowfocus --sync "$1"
-    xdotool keydown "$2"
-    sleep 0.3
-    xdotool keyup "$2"
-}
-
 # x11_wait_exit PID SECONDS: waits for the background job PID and returns its exit code; when it
 # is still running after SECONDS, kills it and returns 124.
 x11_wait_exit() {

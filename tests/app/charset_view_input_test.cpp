@@ -1,6 +1,8 @@
 // Choosing, dragging, inserting and deleting glyphs on the charset view, as a user does it.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/menu_bar.h"
 #include "gridlet_harness.h"
 #include "toolkit/menus.h"
@@ -123,16 +125,46 @@ TEST(CharsetView, ReleaseOverTheBorderWrapsToTheFirstColumnOrRow) {
     EXPECT_EQ(g.state.currentChar, 5);
 }
 
-TEST(CharsetView, PressOnTheBorderDropsNothing) {
+TEST(CharsetView, PressOnTheBorderCarriesNothing) {
+    // The right border of row 3 (column 16 would be code 64) and the bottom-right corner.
+    for (const int mode : {int(dragSwapId), int(dragCopyId)}) {
+        for (const auto& [x, y] : {std::pair{256, 3 * 16 + 5}, std::pair{257, 257}}) {
+            Gridlet g;
+            fillCharset(g);
+            g.ui.choose_menu_item(mainWindow, mode);
+            g.run();
+            const Charset before = g.state.charset;
+            g.ui.move_on_canvas(charsetView, x, y);
+            g.ui.press_on_canvas(charsetView, button_left, x, y);
+            g.ui.move_on_canvas(charsetView, 5 * 16 + 4, 5 * 16 + 4);
+            g.run();
+            // No glyph under the pointer: the plain hover outline.
+            EXPECT_EQ(g.canvas(charsetView).color_at(5 * 16, 5 * 16), green);
+            g.ui.release_on_canvas(charsetView, button_left, 5 * 16 + 4, 5 * 16 + 4);
+            g.run();
+            EXPECT_EQ(g.state.charset, before);
+            EXPECT_EQ(g.state.currentChar, 85);
+        }
+    }
+}
+
+TEST(CharsetView, LostCaptureEndsTheDragWithoutADrop) {
     Gridlet g;
     fillCharset(g);
+    g.ui.choose_menu_item(mainWindow, mapAtariId); // shows the map window
+    g.ui.activate(mainWindow);
     g.run();
     const Charset before = g.state.charset;
-    // A drag that starts on the bottom-right border has no glyph to move.
-    drag(g, 257, 257, 3 * 16 + 4, 3 * 16 + 4);
+    g.ui.move_on_canvas(charsetView, 1 * 16 + 5, 4 * 16 + 5);
+    g.ui.press_on_canvas(charsetView, button_left, 1 * 16 + 5, 4 * 16 + 5);
+    g.ui.move_on_canvas(charsetView, 2 * 16 + 5, 4 * 16 + 5);
+    g.ui.activate(mapWindow); // another window takes the keyboard, and the mouse with it
+    g.run();
+    EXPECT_FALSE(g.state.dragActive);
+    EXPECT_NE(g.canvas(charsetView).color_at(2 * 16, 4 * 16), red); // the drag's picture went
+    g.ui.release_on_canvas(charsetView, button_left, 2 * 16 + 5, 4 * 16 + 5);
     g.run();
     EXPECT_EQ(g.state.charset, before);
-    EXPECT_EQ(g.state.currentChar, 51);
 }
 
 TEST(CharsetView, ArrowKeysActOnReleaseAndWrap) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# On an X display: starts PROGRAM, waits for its main window, presses Escape and exits with the
+# On an X display: starts PROGRAM, waits for its main window, taps Escape and exits with the
 # program's exit code (124 when a step times out).
 #   start_and_quit.sh PROGRAM
 set -euo pipefail
@@ -12,5 +12,5 @@ if ! main=$(x11_wait_window '^gridlet v2 0\.9f$' 20); then
     kill "$pid" 2>/dev/null || true
     exit 124
 fi
-x11_hold_key "$main" Escape
+x11_type "$main" Escape
 x11_wait_exit "$pid" 10

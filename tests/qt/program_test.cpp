@@ -1,34 +1,8 @@
 // The whole program's start-up and map sizes on real windows.
-#include <QCoreApplication>
-#include <QTest>
-#include <gtest/gtest.h>
-
 #include "app/menu_bar.h"
-#include "app/program.h"
-#include "toolkit/qt/program_window.h"
-#include "toolkit/qt/qt_binding.h"
-#include "toolkit/windows.h"
+#include "program_fixture.h"
 
 namespace {
-
-class Program : public ::testing::Test {
-  protected:
-    toolkit::qt::QtBinding ui;
-    AppState state;
-
-    void SetUp() override {
-        ASSERT_TRUE(startUp(state, ui, {}));
-        // One turn of the loop, as after start-up: menus built meanwhile are shown then.
-        QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::User));
-        handleNextEvent(state);
-    }
-    void TearDown() override { shutDown(state); }
-
-    void chooseMenuItem(int id) {
-        toolkit::menu_item_chosen(mainWindow, id);
-        while (toolkit::has_queued_events()) handleNextEvent(state);
-    }
-};
 
 TEST_F(Program, StartsWithTheMainWindowShownAndTheMapHidden) {
     toolkit::qt::ProgramWindow* main = ui.window_widget(mainWindow);

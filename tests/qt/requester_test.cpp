@@ -104,6 +104,27 @@ TEST_F(RequesterTest, SaveRequesterAddsNoExtension) {
               qt::byte_path(typed));
 }
 
+TEST_F(RequesterTest, NameInAFolderThatDoesNotExistIsRefusedAndTheRequesterStays) {
+    const QString missing = QDir(folder.path()).filePath("missing/font.fnt");
+    const QString good = QDir(folder.path()).filePath("font.fnt");
+    QString complaint;
+    answer_with<QFileDialog>([&](QFileDialog& dialog) {
+        answer_with<QMessageBox>([&](QMessageBox& box) {
+            complaint = box.text();
+            answer_with<QFileDialog>([&](QFileDialog& again) {
+                again.selectFile(good);
+                confirm(again);
+            });
+            box.button(QMessageBox::Ok)->click();
+        });
+        dialog.selectFile(missing);
+        confirm(dialog);
+    });
+    EXPECT_EQ(save_file_requester("Please choose file to save", folder_path, "Font|*.fnt", 0),
+              qt::byte_path(good));
+    EXPECT_TRUE(complaint.contains(QStringLiteral("missing"))) << complaint.toStdString();
+}
+
 TEST_F(RequesterTest, CancelledFileRequesterGivesNothing) {
     answer_with<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(open_file_requester("Open", folder_path, "Font (*.fnt)|*.fnt", 0), "");

@@ -1,6 +1,7 @@
 #include "monkey_input.h"
 
 #include <climits>
+#include <functional>
 #include <vector>
 
 #include "toolkit/binding.h"
@@ -277,6 +278,48 @@ std::string scriptWindow(MonkeyRandom& random, HeadlessBinding& ui) {
     return "activate window " + text(window);
 }
 
+// Keys typed faster than the program takes them, while the charset view has the keyboard:
+// arrows rolled into one another, so that releases of two keys meet, and pairs of Ctrl+I.
+// Every key must count: the cursor moves by each arrow and the pairs leave the glyphs alone.
+std::string scriptKeyBurst(MonkeyRandom& random, MonkeyProgram& program) {
+    if (focused_gadget() != charsetView || active_window() != mainWindow)
+        return scriptKey(random, program.ui);
+    const AppState& state = program.state;
+    int column = state.cursorColumn, row = state.cursorRow;
+    std::vector<std::function<void()>> keys;
+    std::string typed = "key burst:";
+    for (int count = random.between(2, 12); count > 0; --count) {
+        if (random.chance(20)) {
+            for (int i = 0; i < 2; ++i) {
+                keys.push_back([] { shortcut_key(mainWindow, 'I', modifier_control); });
+                keys.push_back([] { canvas_key(charsetView, 'I', false, modifier_control); });
+            }
+            typed += " Ctrl+I Ctrl+I";
+            continue;
+        }
+        const int first = random.pick<int>({vk_left, vk_up, vk_right, vk_down});
+        const int second = random.pick<int>({vk_left, vk_up, vk_right, vk_down});
+        for (const int key : {first, second}) {
+            column += key == vk_left ? -1 : key == vk_right ? 1 : 0;
+            row += key == vk_up ? -1 : key == vk_down ? 1 : 0;
+            keys.push_back([key] { canvas_key(charsetView, key, true, 0); });
+            typed += " " + text(key);
+        }
+        keys.push_back([first] { canvas_key(charsetView, first, false, 0); });
+        keys.push_back([second] { canvas_key(charsetView, second, false, 0); });
+    }
+    program.ui.run([keys] {
+        for (const auto& key : keys) key();
+    });
+    const Charset glyphs = state.charset;
+    program.expectedOutcome = [&state, glyphs, column = column & 15, row = row & 15] {
+        if (state.cursorColumn != column || state.cursorRow != row)
+            return std::string("keys of a burst were lost: the cursor is not where they lead");
+        return std::string(state.charset == glyphs ? "" : "Ctrl+I in pairs changed the glyphs");
+    };
+    return typed;
+}
+
 std::string scriptEnd(MonkeyRandom& random, HeadlessBinding& ui) {
     if (random.chance(50)) {
         ui.press_key(vk_escape);
@@ -291,22 +334,24 @@ std::string scriptEnd(MonkeyRandom& random, HeadlessBinding& ui) {
 std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, ScratchFolder& folder) {
     HeadlessBinding& ui = program.ui;
     // Weights in thousandths, roughly: mostly the mouse, then keys and menus; the end is rare.
-    switch (random.weighted({610, 160, 70, 135, 40, 13, 5, 3, 1})) {
+    switch (random.weighted({610, 145, 15, 70, 135, 40, 13, 5, 3, 1})) {
     case 0:
         return scriptMouse(random, ui);
     case 1:
         return scriptKey(random, ui);
     case 2:
-        return scriptGadget(random, ui);
+        return scriptKeyBurst(random, program);
     case 3:
-        return scriptMenu(random, ui);
+        return scriptGadget(random, ui);
     case 4:
-        return scriptDrop(random, program, folder);
+        return scriptMenu(random, ui);
     case 5:
-        return scriptWindow(random, ui);
+        return scriptDrop(random, program, folder);
     case 6:
-        return scriptExtremeInput(random, ui);
+        return scriptWindow(random, ui);
     case 7:
+        return scriptExtremeInput(random, ui);
+    case 8:
         return scriptTyping(random, program);
     default:
         return scriptEnd(random, ui);

@@ -1,6 +1,7 @@
 // The whole program on the monkey's platform: started, fed, and ended like the real one.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,4 +23,8 @@ struct MonkeyProgram {
 
     // Handles the scripted input and every event it raises, through the event loop.
     void run();
+
+    // What the scripted input must have done once it is handled: "" when it did, else what
+    // went wrong. Empty for inputs whose outcome the monkey does not predict.
+    std::function<std::string()> expectedOutcome;
 };

@@ -8,6 +8,7 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 #include "monkey_input.h"
 #include "program_invariants.h"
@@ -102,6 +103,9 @@ class MonkeyRun {
 
     bool checkAfterEvent() {
         MonkeyBinding& ui = program_->ui;
+        if (program_->expectedOutcome && !program_->ended &&
+            !expectEmpty(std::exchange(program_->expectedOutcome, nullptr)()))
+            return false;
         for (const toolkit::ShownMessage& message : ui.messages_shown)
             if (!expectEmpty(messageProblem(message, ui.offeredNames, program_->state)))
                 return false;
