@@ -33,7 +33,7 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
-# Every figure beside its baseline: the refresh chain, paint latency, start-up and heap
+# Every figure beside its baseline: the refresh after an edit, paint latency, start-up and heap
 # allocations while editing. The Qt ones run offscreen.
 bench: build
 	$(BUILD)/bench/gridlet_bench

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "app/state/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ QMouseEvent GlyphStrokes::nextMove() {
 
 void GlyphStrokes::flipPixel() {
     AppState& state = program_.state;
-    uint8_t& row = state.charset[state.currentChar * 8 + cell_ / 8];
+    uint8_t& row = state.document.charset[state.currentChar * 8 + cell_ / 8];
     row = uint8_t(row ^ (128 >> (cell_ % 8)));
 }
 

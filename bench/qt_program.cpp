@@ -3,10 +3,11 @@
 #include <QCoreApplication>
 #include <stdexcept>
 
-#include "app/commands.h"
-#include "app/menu_bar.h"
+#include "app/command_table.h"
+#include "app/cursor.h"
+#include "app/menu_ids.h"
+#include "app/refresh.h"
 #include "toolkit/windows.h"
-#include "views/status_texts.h"
 
 QtProgram::QtProgram() {
     if (!startUp(state, binding_, {})) throw std::runtime_error("gridlet did not start");
@@ -14,6 +15,7 @@ QtProgram::QtProgram() {
     // A real charset, with the current char on 'A', which the start map shows in a column.
     runMenuCommand(state, charsetIbmCgaId);
     moveCursor(state, 1, 4);
+    refresh(state);
     canvases_ = {widget(charsetView), widget(glyphEditor), widget(mapView)};
     for (QWidget* canvas : canvases_) canvas->installEventFilter(this);
     handleQueuedEvents();

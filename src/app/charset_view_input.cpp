@@ -1,59 +1,34 @@
 #include "app/charset_view_input.h"
 
 #include "app/canvas_cells.h"
-#include "editing/charset_commands.h"
+#include "app/cursor.h"
+#include "app/glyph_commands.h"
+#include "app/refresh.h"
+#include "editing/charset_edits.h"
 #include "toolkit/menus.h"
-#include "views/charset_view.h"
-#include "views/glyph_editor_view.h"
-#include "views/status_texts.h"
 
 using namespace toolkit;
 
 namespace {
 
-constexpr Color hoverColor = rgb(0, 255, 0);
-constexpr Color dropTargetColor = 255; // red
-
 bool insideTable(Cell cell) {
     return cell.column >= 0 && cell.column <= 15 && cell.row >= 0 && cell.row <= 15;
 }
 
-void selectCell(AppState& state, Cell cell) {
-    state.cursorRow = cell.row;
-    state.cursorColumn = cell.column;
-    state.currentChar = uint8_t(cell.row * 16 + cell.column);
-    drawGlyphEditor(state);
-    moveCursor(state, 0, 0); // wraps a cell beyond the table back into it
-}
-
-void outlineCell(Cell cell, Color color) {
-    set_drawing_mode(mode_outline);
-    draw_box(cell.column * 16, cell.row * 16, 16, 16, color);
-}
-
-// The view as the charset image shows it, with the cursor; feedback is drawn on top.
-void startFeedback(const AppState& state) {
-    start_drawing(canvas_output(charsetView));
-    draw_image(image_handle(charsetImage), 0, 0);
-    drawCursorPattern(state);
-}
-
-void showHover(const AppState& state, Cell cell) {
-    startFeedback(state);
-    outlineCell(cell, hoverColor);
-    stop_drawing();
+// Feedback is drawn over the view as the charset picture and the cursor show it.
+void showHover(AppState& state, Cell cell) {
+    requestRedraw(state, redrawCharsetView);
+    state.charsetFeedback = {.kind = CharsetFeedback::Kind::hover, .cell = cell};
 }
 
 // The grabbed glyph follows the pointer exactly; the cell it would land on is outlined.
-void showDrag(const AppState& state, Cell cell) {
-    const int source = state.dragSource;
-    grab_image(charsetImage, dragImage, (source % 16) * 16, (source / 16) * 16, 16, 16);
-    startFeedback(state);
-    draw_image(image_handle(dragImage), get_gadget_attribute(charsetView, attribute_mouse_x),
-               get_gadget_attribute(charsetView, attribute_mouse_y));
-    outlineCell(cell, dropTargetColor);
-    stop_drawing();
-    free_image(dragImage);
+void showDrag(AppState& state, Cell cell) {
+    requestRedraw(state, redrawCharsetView);
+    state.charsetFeedback = {.kind = CharsetFeedback::Kind::drag,
+                             .cell = cell,
+                             .source = state.dragSource,
+                             .x = get_gadget_attribute(charsetView, attribute_mouse_x),
+                             .y = get_gadget_attribute(charsetView, attribute_mouse_y)};
 }
 
 void handleKey(AppState& state, int key) {
@@ -71,12 +46,10 @@ void handleKey(AppState& state, int key) {
         moveCursor(state, 1, 0);
         break;
     case vk_insert:
-        insertGlyph(state.charset, state.currentChar);
-        refreshCharset(state);
+        insertGlyphAtCursor(state);
         break;
     case vk_delete:
-        deleteGlyph(state.charset, state.currentChar);
-        refreshCharset(state);
+        deleteGlyphAtCursor(state);
         break;
     default:
         break;
@@ -91,8 +64,8 @@ bool carriesGlyph(const AppState& state) {
 void drop(AppState& state, Cell cell) {
     const int target = cell.row * 16 + cell.column;
     if (target == state.dragSource || !insideTable(cell)) return;
-    dropGlyph(state.charset, state.dragSource, target, dragMode());
-    refreshCharset(state);
+    dropGlyph(state.document.charset, state.dragSource, target, state.document.dragMode);
+    requestRedraw(state, redrawGlyphViews);
 }
 
 } // namespace
@@ -102,6 +75,8 @@ void handleCharsetViewEvent(AppState& state) {
     switch (event_type()) {
     case right_click:
         selectCell(state, cell);
+        // The popup offers the range commands for the glyph the user sees chosen.
+        refresh(state);
         if (menu_exists(rangePopupMenu)) show_popup_menu(rangePopupMenu, window_handle(mainWindow));
         break;
     case key_up:
@@ -128,7 +103,7 @@ void handleCharsetViewEvent(AppState& state) {
         break;
     case capture_lost:
         // The release went elsewhere: the drag ends where it began, and its picture goes.
-        if (state.dragActive) drawCharsetView(state);
+        if (state.dragActive) requestRedraw(state, redrawCharsetView);
         state.dragActive = false;
         break;
     default:

@@ -1,6 +1,6 @@
 // Mouse and keys on the charset view: choosing, dragging, inserting and deleting glyphs.
 #pragma once
 
-#include "app/state/app_state.h"
+#include "app/app_state.h"
 
 void handleCharsetViewEvent(AppState& state);

@@ -1,11 +1,13 @@
-// The event loop: one event at a time, the Escape test after every wait, and the dispatch of
-// gadgets, menu ids, drops and close requests.
+// The event loop: one event at a time, the Escape test after every wait, the dispatch of
+// gadgets, menu ids, drops and close requests, and then the one refresh.
 #include "app/charset_view_input.h"
-#include "app/commands.h"
+#include "app/command_table.h"
+#include "app/file_commands.h"
+#include "app/gadget_input.h"
 #include "app/glyph_editor_input.h"
 #include "app/map_view_input.h"
 #include "app/program.h"
-#include "app/state/app_state.h"
+#include "app/refresh.h"
 #include "toolkit/menus.h"
 #include "toolkit/windows.h"
 
@@ -25,8 +27,29 @@ void dispatchGadget(AppState& state, int gadget) {
         handleMapViewEvent(state);
         break;
     default:
-        runGadgetCommand(state, gadget);
+        handleGadgetEvent(state, gadget);
         break;
+    }
+}
+
+// False when the event ends the program.
+bool dispatch(AppState& state, int kind) {
+    switch (kind) {
+    case files_dropped_event:
+        handleDroppedFiles(state, event_gadget(), event_dropped_files());
+        return true;
+    case menu_event:
+        runMenuCommand(state, event_menu());
+        return !state.quitting;
+    case close_window_event:
+        if (event_window() == mainWindow) return false;
+        if (event_window() == mapWindow) hide_window(mapWindow, 1);
+        return true;
+    case gadget_event:
+        dispatchGadget(state, event_gadget());
+        return true;
+    default:
+        return true;
     }
 }
 
@@ -36,23 +59,8 @@ bool handleNextEvent(AppState& state) {
     const int kind = wait_window_event();
     // The key state, not a key event: Escape ends the program whichever gadget has the focus.
     if (is_key_down(vk_escape)) return false;
-    switch (kind) {
-    case files_dropped_event:
-        handleDroppedFiles(state, event_gadget(), event_dropped_files());
-        break;
-    case menu_event:
-        state.atariCodes = false;
-        return runMenuCommand(state, event_menu());
-    case close_window_event:
-        if (event_window() == mainWindow) return false;
-        if (event_window() == mapWindow) hide_window(mapWindow, 1);
-        break;
-    case gadget_event:
-        dispatchGadget(state, event_gadget());
-        break;
-    default:
-        break;
-    }
+    if (!dispatch(state, kind)) return false;
+    refresh(state);
     return true;
 }
 

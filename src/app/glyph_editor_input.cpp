@@ -1,45 +1,34 @@
 #include "app/glyph_editor_input.h"
 
-#include "toolkit/drawing.h"
-#include "toolkit/windows.h"
-#include "views/charset_view.h"
+#include "app/canvas_cells.h"
+#include "app/refresh.h"
 
 namespace {
 
-constexpr double cellSize = 16.0;
-
-// Toward zero, not down: a mouse held outside the canvas reports positions -15..-1 as cell 0.
-int cellOf(int position) {
-    return toolkit::truncate_to_int(position / cellSize);
-}
-
-bool isGlyphCell(int column, int row) {
-    return column >= 0 && column < 8 && row >= 0 && row < 8;
+bool isGlyphCell(Cell cell) {
+    return cell.column >= 0 && cell.column < 8 && cell.row >= 0 && cell.row < 8;
 }
 
 // Sets or clears the glyph pixel under the mouse; positions beyond the editor are ignored.
-void setPixelAt(AppState& state, int x, int y, bool ink) {
-    const int column = cellOf(x);
-    const int row = cellOf(y);
-    if (!isGlyphCell(column, row)) return;
-    uint8_t& bits = state.charset[state.currentChar * 8 + row];
-    const int mask = 128 >> column;
+void setPixelAt(AppState& state, Cell cell, bool ink) {
+    if (!isGlyphCell(cell)) return;
+    uint8_t& bits = state.glyph(state.currentChar)[cell.row];
+    const int mask = 128 >> cell.column;
     bits = static_cast<uint8_t>(ink ? bits | mask : bits & ~mask);
-    refreshCharset(state);
+    requestRedraw(state, redrawGlyphViews);
 }
 
 } // namespace
 
 void handleGlyphEditorEvent(AppState& state) {
     using namespace toolkit;
-    const int x = get_gadget_attribute(glyphEditor, attribute_mouse_x);
-    const int y = get_gadget_attribute(glyphEditor, attribute_mouse_y);
+    const Cell cell = mouseCell(glyphEditor);
     const int buttons = get_gadget_attribute(glyphEditor, attribute_buttons);
     const int type = event_type();
     const bool moving = type == mouse_move;
     if (type == left_button_down || (moving && (buttons & button_left))) {
-        setPixelAt(state, x, y, true);
+        setPixelAt(state, cell, true);
     } else if (type == right_button_down || (moving && (buttons & button_right))) {
-        setPixelAt(state, x, y, false);
+        setPixelAt(state, cell, false);
     }
 }

@@ -1,7 +1,7 @@
 // The two windows and their gadgets, at their places.
 #pragma once
 
-#include "app/state/app_state.h"
+#include "app/app_state.h"
 
 // The charset view, the range labels and trackbars and the range checkbox.
 void createRangeControls();

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/state/app_state.h"
+#include "app/app_state.h"
 #include "toolkit/binding.h"
 
 // Prepares the toolkit on the binding, fills the state and opens the windows. False when the

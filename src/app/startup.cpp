@@ -1,17 +1,16 @@
 // Start-up in its fixed order, and shutdown.
-#include "app/program.h"
-
+#include "app/file_commands.h"
 #include "app/main_window.h"
-#include "app/menu_bar.h"
-#include "charmap/map_commands.h"
+#include "app/menus.h"
+#include "app/program.h"
+#include "app/refresh.h"
+#include "charmap/map_edits.h"
 #include "editing/glyph_transforms.h"
-#include "files/font_file.h"
 #include "toolkit/drawing.h"
 #include "toolkit/menus.h"
 #include "toolkit/texts.h"
 #include "toolkit/windows.h"
-#include "views/charset_view.h"
-#include "views/glyph_editor_view.h"
+#include "views/charset_image.h"
 
 using namespace toolkit;
 
@@ -20,9 +19,6 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     start_toolkit(binding, std::move(parameters));
     state.baseTitle = "gridlet v2 0.9f";
     state.lastFolder = current_directory();
-    state.popupColumn = -1;
-    state.popupRow = -1;
-    state.gridOnMap = true;
 
     if (!open_window(mainWindow, 0, 0, 640, 480, state.baseTitle,
                      window_caption | window_system_menu | window_minimise_box |
@@ -31,23 +27,22 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
         return false;
     }
     createRangeControls();
-    state.charset.fill(0);
     state.mapFileName = current_directory() + "charmap.map";
     if (count_program_parameters() == 1) loadFontFile(state, program_parameter(0));
 
-    create_image(charsetImage, 256, 256);
-    drawCharsetView(state);
+    create_image(charsetImage, charsetImageSize, charsetImageSize);
     createEditorControls();
-    drawGlyphEditor(state);
+    // The charset view and the glyph editor are drawn before the map window exists, so the
+    // map is first drawn when a map size shows it.
+    requestRedraw(state, redrawGlyphViews);
+    refresh(state);
     createMenus();
     enable_gadget_drop(charsetView, drop_files, drop_copy);
     buildBitReverse(state.bitReverse);
-    state.mapWidth = 40;
-    state.mapHeight = 24;
-    fillStartMap(state.mapCells);
-    state.mapMargin = 10;
+    fillStartMap(state.document.mapCells);
     openMapWindow(state);
     set_active_gadget(charsetView);
+    refresh(state); // the check marks
     return true;
 }
 

@@ -1,9 +1,7 @@
 // Edits that move, copy or erase whole glyphs of the charset. None of them redraws.
 #pragma once
 
-#include "app/state/app_state.h"
-
-enum class DragMode { swap, copy };
+#include "model/document.h"
 
 void eraseCharset(Charset& charset);
 

@@ -107,6 +107,6 @@ void transformGlyph(Glyph glyph, int mode, const BitReverseTable& bitReverse,
 void transformGlyphRange(Charset& charset, int first, int last, int mode,
                          const BitReverseTable& bitReverse, RotateBuffer& rotateBuffer) {
     for (int code = first; code <= last; ++code) {
-        transformGlyph(Glyph(charset.data() + 8 * code, 8), mode, bitReverse, rotateBuffer);
+        transformGlyph(glyphOf(charset, code), mode, bitReverse, rotateBuffer);
     }
 }

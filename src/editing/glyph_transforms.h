@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/state/app_state.h"
+#include "model/charset.h"
 
 enum TransformMode : int {
     invertMode = 0,

@@ -1,8 +1,7 @@
 // The character sets built into the program, and the display colours of their machines.
 #pragma once
 
-#include "app/state/app_state.h"
-#include "toolkit/drawing.h"
+#include "model/document.h"
 
 // In the order the "Charset" menu shows them.
 enum class BuiltinCharset {
@@ -18,8 +17,8 @@ enum class BuiltinCharset {
 };
 
 struct CharsetColors {
-    toolkit::Color paper;
-    toolkit::Color ink;
+    Color paper;
+    Color ink;
 };
 
 // Writes the set from code 0 on; codes the set does not cover keep their glyphs. Returns the

@@ -2,15 +2,15 @@
 // file does not record the map size, so it is always read and written at the current size.
 #pragma once
 
-#include <string>
+#include <cstdint>
+#include <span>
+#include <vector>
 
-#include "app/state/app_state.h"
+#include "model/character_map.h"
 
-// Fills the visible cells in file order (a short file leaves the rest as they were), redraws
-// the map and remembers the name. A file larger than the map, or one that cannot be opened,
-// is reported and changes nothing.
-void loadMapFile(AppState& state, const std::string& name);
+// Fills the visible cells in file order; a short file leaves the rest as they were. False,
+// changing nothing, when the file holds more bytes than the map has cells.
+bool placeMap(MapCells& cells, int width, int height, std::span<const uint8_t> file);
 
-// Writes the visible cells, low 8 bits each, to a file made by create_file. False when a byte
-// could not be written.
-bool writeMapCells(const AppState& state, int file);
+// The visible cells, the low 8 bits of each.
+std::vector<uint8_t> encodeMap(const MapCells& cells, int width, int height);

@@ -106,8 +106,9 @@ class Binding {
     virtual bool create_gadget(const GadgetRecord& gadget) = 0;
     virtual void destroy_gadget(int gadget) = 0;
     virtual void gadget_changed(const GadgetRecord& gadget) = 0;
-    // The canvas's pixel buffer has new content: show it.
-    virtual void canvas_drawn(const GadgetRecord& canvas) = 0;
+    // The area of the canvas's pixel buffer (in drawing-area coordinates) has new content:
+    // show it.
+    virtual void canvas_drawn(const GadgetRecord& canvas, const Area& area) = 0;
     virtual void focus_gadget(int gadget) = 0;
 
     virtual void menu_changed(const MenuRecord& menu) = 0;

@@ -17,7 +17,7 @@ Binding& binding();
 
 // Canvases (windows.cpp): the pixel buffer of a canvas gadget, or nullptr; and showing it.
 PixelBuffer* canvas_buffer(int gadget);
-void canvas_drawn(int gadget);
+void canvas_drawn(int gadget, const Area& area);
 
 // Images (drawing.cpp): released by shut_down_toolkit.
 void free_all_images();

@@ -10,22 +10,32 @@ namespace toolkit {
 
 namespace {
 
-// Each run of an outline is clipped by itself: a run on a row or column outside the target is
-// dropped whole, otherwise its ends are cut at the target's edges.
-void draw_row_run(PixelBuffer& target, int64_t row, int64_t from, int64_t length, Pixel pixel) {
-    if (row < 0 || row >= target.height) return;
-    const int64_t start = std::max<int64_t>(from, 0);
-    const int64_t end = std::min<int64_t>(from + length, target.width);
+// Each run of an outline is clipped by itself: a run on a row or column outside the clip is
+// dropped whole, otherwise its ends are cut at the clip's edges.
+void draw_row_run(detail::DrawingPass& pass, int64_t row, int64_t from, int64_t length,
+                  Pixel pixel) {
+    const Area& clip = pass.clip;
+    if (row < clip.y || row >= clip.y + clip.height) return;
+    const int64_t start = std::max<int64_t>(from, clip.x);
+    const int64_t end = std::min<int64_t>(from + length, clip.x + clip.width);
     if (end <= start) return;
-    std::fill(target.row(int(row)) + start, target.row(int(row)) + end, pixel);
+    pass.drew = true;
+    std::fill(pass.buffer->row(int(row)) + start, pass.buffer->row(int(row)) + end, pixel);
 }
 
-void draw_column_run(PixelBuffer& target, int64_t column, int64_t from, int64_t length,
+void draw_column_run(detail::DrawingPass& pass, int64_t column, int64_t from, int64_t length,
                      Pixel pixel) {
-    if (column < 0 || column >= target.width) return;
-    const int64_t start = std::max<int64_t>(from, 0);
-    const int64_t end = std::min<int64_t>(from + length, target.height);
-    for (int64_t row = start; row < end; ++row) target.row(int(row))[column] = pixel;
+    const Area& clip = pass.clip;
+    if (column < clip.x || column >= clip.x + clip.width) return;
+    const int64_t start = std::max<int64_t>(from, clip.y);
+    const int64_t end = std::min<int64_t>(from + length, clip.y + clip.height);
+    if (end > start) pass.drew = true;
+    for (int64_t row = start; row < end; ++row) pass.buffer->row(int(row))[column] = pixel;
+}
+
+// The canvas shows what the pass drew in its clip.
+void show_drawn(const detail::DrawingPass& pass) {
+    if (pass.buffer && pass.canvas >= 0 && pass.drew) detail::canvas_drawn(pass.canvas, pass.clip);
 }
 
 } // namespace
@@ -39,14 +49,28 @@ DrawingTarget canvas_output(int gadget) {
 int start_drawing(DrawingTarget target) {
     if (!target.buffer) return 0;
     if (detail::pass.buffer) stop_drawing();
-    detail::pass = {target.buffer, target.canvas, false};
+    detail::pass = {
+        target.buffer, target.canvas, false, {0, 0, target.buffer->width, target.buffer->height}};
     return 1;
 }
 
 void stop_drawing() {
     const detail::DrawingPass ended = detail::pass;
     detail::pass = {};
-    if (ended.buffer && ended.canvas >= 0) detail::canvas_drawn(ended.canvas);
+    show_drawn(ended);
+}
+
+void set_drawing_clip(int x, int y, int width, int height) {
+    detail::DrawingPass& pass = detail::pass;
+    if (!pass.buffer) return;
+    show_drawn(pass);
+    const int64_t left = std::max<int64_t>(x, 0);
+    const int64_t top = std::max<int64_t>(y, 0);
+    const int64_t right = std::min<int64_t>(int64_t(x) + std::max(width, 0), pass.buffer->width);
+    const int64_t bottom = std::min<int64_t>(int64_t(y) + std::max(height, 0), pass.buffer->height);
+    pass.clip = {int(left), int(top), int(std::max<int64_t>(right - left, 0)),
+                 int(std::max<int64_t>(bottom - top, 0))};
+    pass.drew = false;
 }
 
 void set_drawing_mode(int mode) {
@@ -54,12 +78,11 @@ void set_drawing_mode(int mode) {
 }
 
 void detail::draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Color color) {
-    PixelBuffer& target = *pass.buffer;
     const Pixel pixel = pixel_of(color);
-    draw_row_run(target, top, left, width, pixel);
-    draw_row_run(target, top + height - 1, left, width, pixel);
-    draw_column_run(target, left, top + 1, height - 2, pixel);
-    draw_column_run(target, left + width - 1, top + 1, height - 2, pixel);
+    draw_row_run(pass, top, left, width, pixel);
+    draw_row_run(pass, top + height - 1, left, width, pixel);
+    draw_column_run(pass, left, top + 1, height - 2, pixel);
+    draw_column_run(pass, left + width - 1, top + 1, height - 2, pixel);
 }
 
 // The conversion truncates toward zero by definition, whatever the floating rounding mode.

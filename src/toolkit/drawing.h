@@ -36,6 +36,14 @@ struct PixelBuffer {
     Color color_at(int x, int y) const { return color_of(row(y)[x]); }
 };
 
+// A rectangle of pixels.
+struct Area {
+    int x = 0, y = 0, width = 0, height = 0;
+
+    bool empty() const { return width <= 0 || height <= 0; }
+    bool operator==(const Area&) const = default;
+};
+
 // Where a pass draws: a canvas's pixel buffer or an image. Empty when there is none.
 struct DrawingTarget {
     PixelBuffer* buffer = nullptr;
@@ -49,12 +57,18 @@ void stop_drawing();
 
 enum DrawingMode : int { mode_filled = 0, mode_outline = 4 };
 void set_drawing_mode(int mode);
+// Confines what the pass draws next to the rectangle, until the next call; a pass starts with
+// the whole target. A canvas shows anew only the rectangles a pass drew in, so a small change
+// costs the platform a small repaint.
+void set_drawing_clip(int x, int y, int width, int height);
 
 namespace detail {
 struct DrawingPass {
     PixelBuffer* buffer = nullptr;
     int canvas = -1;
     bool outline = false;
+    Area clip;         // always within the buffer
+    bool drew = false; // anything drawn since the clip was set
 };
 inline DrawingPass pass;
 void draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Color color);
@@ -80,11 +94,13 @@ inline void draw_box(int x, int y, int width, int height, Color color) {
         return;
     }
     PixelBuffer& target = *pass.buffer;
-    const int64_t right = std::min<int64_t>(left + wide, target.width);
-    const int64_t bottom = std::min<int64_t>(top + high, target.height);
-    left = std::max<int64_t>(left, 0);
-    top = std::max<int64_t>(top, 0);
+    const Area& clip = pass.clip;
+    const int64_t right = std::min<int64_t>(left + wide, clip.x + clip.width);
+    const int64_t bottom = std::min<int64_t>(top + high, clip.y + clip.height);
+    left = std::max<int64_t>(left, clip.x);
+    top = std::max<int64_t>(top, clip.y);
     if (right <= left || bottom <= top) return;
+    pass.drew = true;
     const Pixel pixel = pixel_of(color);
     for (int row = int(top); row < int(bottom); ++row) {
         Pixel* out = target.row(row);

@@ -31,8 +31,8 @@ PixelBuffer* canvas_buffer(int gadget) {
     return &record->buffer;
 }
 
-void canvas_drawn(int gadget) {
-    if (GadgetRecord* record = gadget_record(gadget)) binding().canvas_drawn(*record);
+void canvas_drawn(int gadget, const Area& area) {
+    if (GadgetRecord* record = gadget_record(gadget)) binding().canvas_drawn(*record, area);
 }
 
 namespace {
@@ -240,7 +240,9 @@ int resize_gadget(int gadget, int x, int y, int width, int height) {
         record->buffer = std::move(resized);
     }
     detail::binding().gadget_changed(*record);
-    if (record->kind == GadgetKind::canvas) detail::binding().canvas_drawn(*record);
+    if (record->kind == GadgetKind::canvas)
+        detail::binding().canvas_drawn(*record,
+                                       {0, 0, record->buffer.width, record->buffer.height});
     return 1;
 }
 

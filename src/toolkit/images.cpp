@@ -74,17 +74,19 @@ void store(int image, PixelBuffer&& buffer) {
 }
 
 // Copies the source onto the target with the source's top-left pixel at (x, y), dropping what
-// falls outside the target. Wide arithmetic, since grab_image passes a negated position.
-void place(const PixelBuffer& source, PixelBuffer& target, int64_t x, int64_t y) {
-    const int64_t left = std::max<int64_t>(x, 0);
-    const int64_t top = std::max<int64_t>(y, 0);
-    const int64_t right = std::min<int64_t>(x + source.width, target.width);
-    const int64_t bottom = std::min<int64_t>(y + source.height, target.height);
-    if (right <= left) return;
+// falls outside the clip; false when nothing is left. Wide arithmetic, since grab_image passes
+// a negated position.
+bool place(const PixelBuffer& source, PixelBuffer& target, int64_t x, int64_t y, const Area& clip) {
+    const int64_t left = std::max<int64_t>(x, clip.x);
+    const int64_t top = std::max<int64_t>(y, clip.y);
+    const int64_t right = std::min<int64_t>(x + source.width, clip.x + clip.width);
+    const int64_t bottom = std::min<int64_t>(y + source.height, clip.y + clip.height);
+    if (right <= left || bottom <= top) return false;
     for (int64_t row = top; row < bottom; ++row) {
         const Pixel* from = source.row(int(row - y)) + (left - x);
         std::copy(from, from + (right - left), target.row(int(row)) + left);
     }
+    return true;
 }
 
 } // namespace
@@ -116,7 +118,7 @@ int grab_image(int source, int target, int x, int y, int width, int height) {
     if (!from || target < 0) return 0;
     std::optional<PixelBuffer> copy = black_image(width, height);
     if (!copy) return 0;
-    place(*from, *copy, -int64_t(x), -int64_t(y));
+    place(*from, *copy, -int64_t(x), -int64_t(y), {0, 0, width, height});
     store(target, std::move(*copy));
     return 1;
 }
@@ -133,9 +135,9 @@ void draw_image(ImageHandle image, int x, int y) {
         // Drawn onto itself, the image is read from a copy so no pixel is read after being
         // overwritten.
         const PixelBuffer copy = *source;
-        place(copy, *target, x, y);
-    } else {
-        place(*source, *target, x, y);
+        if (place(copy, *target, x, y, detail::pass.clip)) detail::pass.drew = true;
+    } else if (place(*source, *target, x, y, detail::pass.clip)) {
+        detail::pass.drew = true;
     }
 }
 

@@ -1,59 +1,51 @@
 #include "views/charset_view.h"
 
-#include <span>
-
-#include "toolkit/requesters.h"
-#include "views/doubled_glyph.h"
-#include "views/glyph_editor_view.h"
+#include "views/charset_image.h"
 
 namespace {
 
-constexpr int cellSize = 16;
-constexpr int tableCells = 16;
-constexpr int imageSize = tableCells * cellSize;
 constexpr toolkit::Color cursorColor = 0x7FFF00;
+constexpr toolkit::Color hoverColor = toolkit::rgb(0, 255, 0);
+constexpr toolkit::Color dropTargetColor = 0x0000FF; // red
 
-void drawCharsetImage(const AppState& state) {
-    toolkit::draw_box(0, 0, imageSize, imageSize, state.paperColor);
-    for (int row = 0; row < tableCells; ++row) {
-        for (int column = 0; column < tableCells; ++column) {
-            const int code = row * tableCells + column;
-            drawDoubledGlyph(GlyphRows(state.charset.data() + code * 8, 8), column * cellSize,
-                             row * cellSize, state.inkColor);
-        }
-    }
+void drawCursorPattern(Cell cursor) {
+    const toolkit::Area cell = cellArea(cursor);
+    for (int dy = 0; dy < cellSize; ++dy)
+        for (int dx = 0; dx < cellSize; ++dx)
+            if ((dx ^ dy) & 1) toolkit::draw_box(cell.x + dx, cell.y + dy, 1, 1, cursorColor);
+}
+
+void outline(Cell cell, toolkit::Color color) {
+    const toolkit::Area area = cellArea(cell);
+    clipTo(area);
+    toolkit::set_drawing_mode(toolkit::mode_outline);
+    toolkit::draw_box(area.x, area.y, area.width, area.height, color);
+    toolkit::set_drawing_mode(toolkit::mode_filled);
 }
 
 } // namespace
 
-void drawCharsetView(const AppState& state) {
-    if (toolkit::start_drawing(toolkit::image_output(charsetImage))) {
-        drawCharsetImage(state);
-        toolkit::stop_drawing();
-    } else {
-        // The canvas is still refreshed, from the image as it was.
-        toolkit::message_requester("gridlet", "draw image char error!", toolkit::message_ok);
-    }
-    if (!toolkit::start_drawing(toolkit::canvas_output(charsetView))) {
-        toolkit::message_requester("gridlet", "draw cursor error!", toolkit::message_ok);
-        return;
-    }
-    toolkit::draw_image(toolkit::image_handle(charsetImage), 0, 0);
-    drawCursorPattern(state);
-    toolkit::stop_drawing();
+void drawCharsetViewArea(toolkit::ImageHandle picture, const toolkit::Area& area, Cell cursor) {
+    clipTo(area);
+    toolkit::draw_image(picture, 0, 0);
+    drawCursorPattern(cursor);
 }
 
-void drawCursorPattern(const AppState& state) {
-    const int left = state.cursorColumn * cellSize;
-    const int top = state.cursorRow * cellSize;
-    for (int dy = 0; dy < cellSize; ++dy) {
-        for (int dx = 0; dx < cellSize; ++dx) {
-            if ((dx ^ dy) & 1) toolkit::draw_box(left + dx, top + dy, 1, 1, cursorColor);
-        }
-    }
+void drawHoverOutline(Cell cell) {
+    outline(cell, hoverColor);
 }
 
-void refreshCharset(const AppState& state) {
-    drawCharsetView(state);
-    drawGlyphEditor(state);
+toolkit::Area draggedGlyphArea(int x, int y) {
+    return {x, y, cellSize, cellSize};
+}
+
+void drawDraggedGlyph(toolkit::ImageHandle picture, int source, int x, int y, Cell target) {
+    // The picture placed so that the source cell lands at the pointer, seen only there.
+    const toolkit::Area from = cellArea(charsetCell(source));
+    clipTo(draggedGlyphArea(x, y));
+    // Only a pointer near the view shows any of it; far away the sums could overflow.
+    const bool nearView =
+        x > -cellSize && x < charsetImageSize && y > -cellSize && y < charsetImageSize;
+    if (nearView) toolkit::draw_image(picture, x - from.x, y - from.y);
+    outline(target, dropTargetColor);
 }

@@ -1,15 +1,17 @@
-// The charset view: all 256 glyphs at twice their size in image 0, shown on the canvas with
-// the checkered cursor over the current char.
+// The charset view: image 0 with the checkered cursor over the current char's cell, and the
+// pointer's feedback on top until the view is next redrawn. Everything draws on the open pass
+// and only in the area it names, so that the canvas shows anew just that area.
 #pragma once
 
-#include "app/state/app_state.h"
+#include "views/cells.h"
 
-// Redraws image 0 from the charset, then copies it onto the charset view with the cursor.
-void drawCharsetView(const AppState& state);
+// Copies the area of the charset picture onto the pass with the cursor pattern over it.
+void drawCharsetViewArea(toolkit::ImageHandle picture, const toolkit::Area& area, Cell cursor);
 
-// The cursor checkerboard over the cursor cell, on the drawing pass that is open.
-void drawCursorPattern(const AppState& state);
+// The cell under the pointer, outlined in green.
+void drawHoverOutline(Cell cell);
 
-// The redraw after every change of glyph data: the charset view, then the glyph editor (which
-// ends with the map).
-void refreshCharset(const AppState& state);
+// A dragged glyph: its cell of the picture with the top-left corner exactly at the pointer
+// (x, y), and the cell it would land on outlined in red.
+void drawDraggedGlyph(toolkit::ImageHandle picture, int source, int x, int y, Cell target);
+toolkit::Area draggedGlyphArea(int x, int y);

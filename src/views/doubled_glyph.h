@@ -1,12 +1,8 @@
 // Glyphs at twice their size, as the charset image and the map view show them.
 #pragma once
 
-#include <cstdint>
-#include <span>
-
+#include "model/charset.h"
 #include "toolkit/drawing.h"
-
-using GlyphRows = std::span<const uint8_t, 8>;
 
 // Every set bit (column l, row k) of the glyph becomes the 2 x 2 box at (x + 2l, y + 2k) in
 // ink; clear bits are left untouched. Draws on the pass that is open.

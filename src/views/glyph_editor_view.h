@@ -1,7 +1,10 @@
-// The glyph editor: the current glyph enlarged sixteen times, and its row bytes as text.
+// The glyph editor: the current glyph enlarged sixteen times under a dotted grid.
 #pragma once
 
-#include "app/state/app_state.h"
+#include "model/document.h"
+#include "views/cells.h"
 
-// Redraws the glyph editor and the data field, then the map, which shows the same glyphs.
-void drawGlyphEditor(const AppState& state);
+constexpr int glyphEditorSize = 8 * cellSize;
+
+// Draws the editor on the open pass, within the pass's clip.
+void drawGlyphEditor(GlyphRows glyph, Color paper, Color ink);

@@ -1,19 +1,14 @@
 #include "views/map_view.h"
 
-#include "toolkit/requesters.h"
 #include "views/doubled_glyph.h"
 
 namespace {
 
-constexpr int cellSize = 16;
-
-GlyphRows glyphOf(const AppState& state, int code) {
-    return GlyphRows(state.charset.data() + (code & 0xFF) * 8, 8);
-}
+constexpr toolkit::Color outlineColor = 0x0000FF; // red
 
 // The top edge alternates ink and paper from the left, the left edge paper and ink from the
 // top; the left edge comes last, so the corner pixel ends as paper.
-void drawCellEdges(int left, int top, toolkit::Color paper, toolkit::Color ink) {
+void drawCellEdges(int left, int top, Color paper, Color ink) {
     for (int t = 0; t < cellSize - 1; t += 2) {
         toolkit::draw_box(left + t, top, 1, 1, ink);
         toolkit::draw_box(left + t + 1, top, 1, 1, paper);
@@ -24,26 +19,24 @@ void drawCellEdges(int left, int top, toolkit::Color paper, toolkit::Color ink) 
 
 } // namespace
 
-void drawMap(const AppState& state) {
-    if (!state.mapWindowAvailable) return;
-    if (!toolkit::start_drawing(toolkit::canvas_output(mapView))) {
-        toolkit::message_requester("gridlet", "draw char map error!", toolkit::message_ok);
-        return;
-    }
-    toolkit::draw_box(0, 0, state.mapWidth * cellSize, state.mapHeight * cellSize,
-                      state.paperColor);
-    for (int row = 0; row < state.mapHeight; ++row) {
-        for (int column = 0; column < state.mapWidth; ++column) {
-            drawDoubledGlyph(glyphOf(state, state.mapCells[column][row]), column * cellSize,
-                             row * cellSize, state.inkColor);
+// Every cell's drawing stays inside the cell, so cells drawn one by one show what one pass over
+// the whole map shows.
+void drawMapCells(const Document& document, bool grid, Cell first, int columns, int rows) {
+    for (int row = first.row; row < first.row + rows; ++row) {
+        for (int column = first.column; column < first.column + columns; ++column) {
+            const int left = column * cellSize, top = row * cellSize;
+            toolkit::draw_box(left, top, cellSize, cellSize, document.paperColor);
+            drawDoubledGlyph(document.glyph(document.mapCells[column][row]), left, top,
+                             document.inkColor);
+            if (grid) drawCellEdges(left, top, document.paperColor, document.inkColor);
         }
     }
-    if (state.gridOnMap) {
-        for (int row = 0; row < state.mapHeight; ++row) {
-            for (int column = 0; column < state.mapWidth; ++column) {
-                drawCellEdges(column * cellSize, row * cellSize, state.paperColor, state.inkColor);
-            }
-        }
-    }
-    toolkit::stop_drawing();
+}
+
+void drawMapOutline(Cell cell) {
+    const toolkit::Area area = cellArea(cell);
+    clipTo(area);
+    toolkit::set_drawing_mode(toolkit::mode_outline);
+    toolkit::draw_box(area.x, area.y, area.width, area.height, outlineColor);
+    toolkit::set_drawing_mode(toolkit::mode_filled);
 }

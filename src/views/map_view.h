@@ -1,7 +1,12 @@
 // The map view: the character map as a text screen of glyphs at twice their size.
 #pragma once
 
-#include "app/state/app_state.h"
+#include "model/document.h"
+#include "views/cells.h"
 
-// Redraws the visible mapWidth x mapHeight cells; does nothing without a map window.
-void drawMap(const AppState& state);
+// Draws the map cells from (first.column, first.row), columns x rows of them, on the open pass:
+// each the glyph of its code on paper and, with the grid, its dotted left and top edges.
+void drawMapCells(const Document& document, bool grid, Cell first, int columns, int rows);
+
+// The cell under the pointer, outlined in red.
+void drawMapOutline(Cell cell);

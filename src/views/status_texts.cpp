@@ -1,9 +1,6 @@
 #include "views/status_texts.h"
 
 #include "toolkit/texts.h"
-#include "toolkit/windows.h"
-#include "views/charset_view.h"
-#include "views/glyph_editor_view.h"
 
 using namespace toolkit;
 
@@ -17,7 +14,6 @@ std::string quoted(int code) {
     return "'" + char_string(code) + "'";
 }
 
-// "BeginRange:65:A": the value and, from the space on, its character.
 std::string rangeText(int value) {
     std::string text = decimal_string(value);
     if (value >= 32) text += ":" + char_string(value);
@@ -35,28 +31,29 @@ std::string describeCode(int code, bool atariCodes) {
     return numbers;
 }
 
+void writeStatusTitle(std::string& title, const std::string& baseTitle, int code, bool atariCodes) {
+    title = baseTitle;
+    title += ' ';
+    title += describeCode(code, atariCodes); // short enough to stay off the heap
+}
+
 std::string mapHoverTitle(int column, int row, int code) {
     return "Character map (" + decimal_string(column) + "," + decimal_string(row) +
            "):" + decimal_string(code) + "[" + twoHexDigits(code) + "]";
 }
 
-void moveCursor(AppState& state, int dx, int dy) {
-    state.cursorColumn = (state.cursorColumn + dx) & 15;
-    state.cursorRow = (state.cursorRow + dy) & 15;
-    state.currentChar = uint8_t(state.cursorRow * 16 + state.cursorColumn);
-    drawCharsetView(state);
-    drawGlyphEditor(state);
-    // Built in one buffer that lives for the whole run, so moving the cursor allocates nothing:
-    // the description itself is short enough to stay off the heap.
-    static std::string title;
-    title = state.baseTitle;
-    title += ' ';
-    title += describeCode(state.currentChar, state.atariCodes);
-    set_window_title(mainWindow, title);
+std::string beginRangeText(int value) {
+    return "BeginRange:" + rangeText(value);
 }
 
-void updateRangeLabels() {
-    set_gadget_text(beginRangeLabel,
-                    "BeginRange:" + rangeText(get_gadget_state(beginRangeTrackbar)));
-    set_gadget_text(endRangeLabel, "End range:" + rangeText(get_gadget_state(endRangeTrackbar)));
+std::string endRangeText(int value) {
+    return "End range:" + rangeText(value);
+}
+
+void writeDataFieldText(std::string& text, GlyphRows glyph) {
+    text.clear();
+    for (int row = 0; row < glyphBytes; ++row) {
+        if (row > 0) text += ',';
+        text += decimal_string(glyph[row]); // at most three digits: no heap
+    }
 }

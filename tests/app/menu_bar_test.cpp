@@ -1,7 +1,10 @@
 // The menu bar, the popup menus and their shortcuts as the program builds them.
 #include <gtest/gtest.h>
 
-#include "app/menu_bar.h"
+#include <set>
+
+#include "app/command_table.h"
+#include "app/menu_ids.h"
 #include "gridlet_harness.h"
 #include "toolkit/menus.h"
 
@@ -127,11 +130,38 @@ TEST(MenuBar, ShortcutsBelongToTheMainWindowOnly) {
     g.ui.choose_menu_item(mainWindow, mapZxId); // shows and activates the map window
     g.ui.press_key('I', modifier_control);
     g.run();
-    EXPECT_EQ(g.state.charset[0], 0);
+    EXPECT_EQ(g.state.document.charset[0], 0);
     g.ui.activate(mainWindow);
     g.ui.press_key('I', modifier_control);
     g.run();
-    EXPECT_EQ(g.state.charset[0], 0xFF);
+    EXPECT_EQ(g.state.document.charset[0], 0xFF);
+}
+
+} // namespace
+
+namespace {
+
+void collectIds(const std::vector<MenuEntry>& entries, std::multiset<int>& ids) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.kind == MenuEntry::Kind::item) ids.insert(entry.id);
+        collectIds(entry.children, ids);
+    }
+}
+
+// Each command is declared once, and every declared command stands in a menu.
+TEST(CommandTable, EveryCommandOnceAndInAMenu) {
+    Gridlet g;
+    std::multiset<int> placed;
+    for (const int menu : {int(mainMenu), int(rangePopupMenu), int(mapPopupMenu)})
+        collectIds(find_menu(menu)->entries, placed);
+    std::set<int> declared;
+    for (const Command& command : commandTable()) {
+        EXPECT_TRUE(declared.insert(command.id).second) << command.id;
+        EXPECT_TRUE(placed.count(command.id)) << command.id;
+        EXPECT_EQ(findCommand(command.id), &command);
+    }
+    EXPECT_EQ(std::set<int>(placed.begin(), placed.end()), declared);
+    EXPECT_EQ(findCommand(47), nullptr);
 }
 
 } // namespace

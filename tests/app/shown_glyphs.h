@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/state/app_state.h"
+#include "app/app_state.h"
 #include "toolkit/drawing.h"
 
 // The block at (left, top) against glyph code of the state's charset, in the state's colours.
@@ -15,8 +15,9 @@ inline ::testing::AssertionResult showsGlyph(const toolkit::PixelBuffer& buffer,
     const int from = skipEdges ? 1 : 0;
     for (int y = from; y < 16; ++y) {
         for (int x = from; x < 16; ++x) {
-            const bool set = state.charset[code * 8 + y / 2] & (0x80 >> (x / 2));
-            const toolkit::Color expected = set ? state.inkColor : state.paperColor;
+            const bool set = state.document.charset[code * 8 + y / 2] & (0x80 >> (x / 2));
+            const toolkit::Color expected =
+                set ? state.document.inkColor : state.document.paperColor;
             const toolkit::Color shown = buffer.color_at(left + x, top + y);
             if (shown != expected) {
                 return ::testing::AssertionFailure()

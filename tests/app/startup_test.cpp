@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/menu_bar.h"
+#include "app/menu_ids.h"
 #include "gridlet_harness.h"
 #include "toolkit/menus.h"
 #include "toolkit/windows.h"
@@ -14,22 +14,22 @@ using namespace toolkit;
 namespace {
 
 void expectStartState(const AppState& state) {
-    for (uint8_t byte : state.charset) ASSERT_EQ(byte, 0);
+    for (uint8_t byte : state.document.charset) ASSERT_EQ(byte, 0);
     EXPECT_EQ(state.currentChar, 0);
     EXPECT_EQ(state.cursorColumn, 0);
     EXPECT_EQ(state.cursorRow, 0);
-    EXPECT_EQ(state.mapWidth, 40);
-    EXPECT_EQ(state.mapHeight, 24);
+    EXPECT_EQ(state.document.mapWidth, 40);
+    EXPECT_EQ(state.document.mapHeight, 24);
     for (int row = 0; row < mapRows; ++row)
         for (int column = 0; column < mapColumns; ++column)
-            ASSERT_EQ(state.mapCells[column][row], column + 32);
-    EXPECT_EQ(state.mapCells[80][50], 112);
+            ASSERT_EQ(state.document.mapCells[column][row], column + 32);
+    EXPECT_EQ(state.document.mapCells[80][50], 112);
     EXPECT_EQ(state.popupColumn, -1);
     EXPECT_EQ(state.popupRow, -1);
     EXPECT_TRUE(state.gridOnMap);
     EXPECT_FALSE(state.atariCodes);
-    EXPECT_EQ(state.paperColor, 0x000000u);
-    EXPECT_EQ(state.inkColor, 0xFFFFFFu);
+    EXPECT_EQ(state.document.paperColor, 0x000000u);
+    EXPECT_EQ(state.document.inkColor, 0xFFFFFFu);
     EXPECT_EQ(state.bitReverse[0x01], 0x80);
     EXPECT_EQ(state.bitReverse[0x03], 0xC0);
     EXPECT_EQ(state.bitReverse[0xFF], 0xFF);
@@ -77,9 +77,9 @@ TEST(StartUp, WithoutParametersEverythingIsAtItsStartValue) {
 
 TEST(StartUp, OneParameterIsLoadedAsAFont) {
     Gridlet g({fontWithFirstByte(0x81)});
-    EXPECT_EQ(g.state.charset[0], 0x81);
-    EXPECT_EQ(g.state.charset[15], 0x11);
-    EXPECT_EQ(g.state.charset[16], 0);
+    EXPECT_EQ(g.state.document.charset[0], 0x81);
+    EXPECT_EQ(g.state.document.charset[15], 0x11);
+    EXPECT_EQ(g.state.document.charset[16], 0);
     EXPECT_EQ(g.gadgetText(dataField), "129,17,17,17,17,17,17,17");
 }
 
@@ -116,7 +116,7 @@ TEST(EventLoop, EscapeEndsWithExitCodeZero) {
     g.run();
     EXPECT_TRUE(g.ended);
     EXPECT_EQ(g.exitCode, 0);
-    EXPECT_EQ(g.state.mapCells[0][0], 32);
+    EXPECT_EQ(g.state.document.mapCells[0][0], 32);
 }
 
 TEST(EventLoop, ClosingTheMainWindowOrQuitEnds) {

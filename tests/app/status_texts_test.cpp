@@ -1,7 +1,7 @@
 // The status title, the range labels and moving the cursor with wrap-around.
 #include <gtest/gtest.h>
 
-#include "app/menu_bar.h"
+#include "app/menu_ids.h"
 #include "gridlet_harness.h"
 #include "views/status_texts.h"
 
@@ -82,7 +82,7 @@ TEST(StatusTexts, DataFieldListsTheRows) {
     Gridlet g;
     g.ui.run([&] {
         const uint8_t rows[8] = {0, 24, 36, 66, 126, 66, 66, 0};
-        std::copy_n(rows, 8, g.state.charset.begin() + 65 * 8);
+        std::copy_n(rows, 8, g.state.document.charset.begin() + 65 * 8);
     });
     g.clickGlyph(65);
     g.run();

@@ -1,4 +1,4 @@
-#include "charmap/map_commands.h"
+#include "charmap/map_edits.h"
 
 #include <gtest/gtest.h>
 

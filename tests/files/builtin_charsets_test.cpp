@@ -96,8 +96,8 @@ TEST(BuiltinCharsets, WriteTheirTableTheInverseWhereDueAndNothingElse) {
 TEST(BuiltinCharsets, ReturnTheColoursOfTheirMachine) {
     struct Expected {
         BuiltinCharset which;
-        toolkit::Color paper;
-        toolkit::Color ink;
+        Color paper;
+        Color ink;
     };
     const Expected machines[]{
         {BuiltinCharset::ibmPcCga, 0x000000, 0xFFFFFF},

@@ -1,5 +1,7 @@
 // Canvas pixels on screen after a drawing pass.
+#include <QPaintEvent>
 #include <QPixmap>
+#include <memory>
 
 #include "qt_fixture.h"
 #include "toolkit/drawing.h"
@@ -18,6 +20,22 @@ class CanvasDrawingTest : public QtToolkitTest {
     static QColor shown_at(QWidget* widget, int x, int y) {
         return widget->grab().toImage().pixelColor(x, y);
     }
+
+    // Collects the region of every paint event of the widget while the watcher lives.
+    static std::unique_ptr<QObject> watch_paints(QWidget* widget, QRegion& painted) {
+        struct Watcher : QObject {
+            QRegion& painted;
+            explicit Watcher(QRegion& region) : painted(region) {}
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() == QEvent::Paint)
+                    painted += static_cast<QPaintEvent*>(event)->region();
+                return false;
+            }
+        };
+        auto watcher = std::make_unique<Watcher>(painted);
+        widget->installEventFilter(watcher.get());
+        return watcher;
+    }
 };
 
 TEST_F(CanvasDrawingTest, DrawingShowsAfterTheInsetOfTheBorder) {
@@ -31,6 +49,24 @@ TEST_F(CanvasDrawingTest, DrawingShowsAfterTheInsetOfTheBorder) {
     EXPECT_EQ(shown_at(canvas, 2 + 7, 2 + 2), QColor(255, 255, 255));
     EXPECT_EQ(shown_at(canvas, 2 + 0, 2 + 0), QColor(255, 255, 255));
     EXPECT_NE(shown_at(canvas, 0, 0), QColor(255, 255, 255));
+}
+
+// The desktop repaints only what a pass drew in.
+TEST_F(CanvasDrawingTest, OnlyTheClippedAreaIsRepainted) {
+    ASSERT_TRUE(create_canvas(0, 0, 0, 260, 260, canvas_border | canvas_keyboard));
+    QWidget* canvas = ui.gadget_widget(0);
+    QRegion painted;
+    const std::unique_ptr<QObject> watch = watch_paints(canvas, painted);
+    QTRY_VERIFY(!painted.isEmpty()); // the first, whole paint
+    painted = QRegion();
+    ASSERT_TRUE(start_drawing(canvas_output(0)));
+    set_drawing_clip(32, 48, 16, 16);
+    draw_box(0, 0, 256, 256, rgb(255, 0, 0));
+    stop_drawing();
+    QTRY_VERIFY(!painted.isEmpty());
+    EXPECT_EQ(painted, QRegion(2 + 32, 2 + 48, 16, 16));
+    EXPECT_EQ(shown_at(canvas, 2 + 32, 2 + 48), QColor(255, 0, 0));
+    EXPECT_EQ(shown_at(canvas, 2 + 31, 2 + 48), QColor(255, 255, 255));
 }
 
 TEST_F(CanvasDrawingTest, ResizedCanvasShowsWhatItKept) {

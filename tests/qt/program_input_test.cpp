@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/menu_bar.h"
+#include "app/menu_ids.h"
 #include "program_fixture.h"
 #include "toolkit/binding.h"
 
@@ -47,15 +47,15 @@ TEST_F(ProgramInput, KeysTypedInOneBurstAllCount) {
     runLoop();
     EXPECT_EQ(state.currentChar, 90);
 
-    state.charset[90 * 8] = 0x0F;
-    const Charset before = state.charset;
+    state.document.charset[90 * 8] = 0x0F;
+    const Charset before = state.document.charset;
     postTap(charsetView, Qt::Key_I, Qt::ControlModifier);
     postTap(charsetView, Qt::Key_I, Qt::ControlModifier);
     runLoop();
-    EXPECT_EQ(state.charset, before); // inverted twice
+    EXPECT_EQ(state.document.charset, before); // inverted twice
     postTap(charsetView, Qt::Key_I, Qt::ControlModifier);
     runLoop();
-    EXPECT_EQ(state.charset[90 * 8], 0xF0);
+    EXPECT_EQ(state.document.charset[90 * 8], 0xF0);
 }
 
 TEST_F(ProgramInput, AQuickTapOfEscapeEndsTheProgram) {
@@ -89,7 +89,7 @@ TEST_F(ProgramInput, APopupOpenedWhileTheLeftButtonIsHeldEndsThePainting) {
     QTest::mouseMove(map, onMap(1, 1));
     QTest::mousePress(map, Qt::LeftButton, {}, onMap(1, 1));
     runLoop();
-    ASSERT_EQ(state.mapCells[1][1], 200);
+    ASSERT_EQ(state.document.mapCells[1][1], 200);
     // A right click opens the map's popup; the user dismisses it.
     QTest::mouseClick(map, Qt::RightButton, {}, onMap(1, 1));
     QTimer closer;
@@ -100,12 +100,12 @@ TEST_F(ProgramInput, APopupOpenedWhileTheLeftButtonIsHeldEndsThePainting) {
     runLoop();
     closer.stop();
     // The first move back over the map only enters it; the next ones would paint.
-    const MapCells before = state.mapCells;
+    const MapCells before = state.document.mapCells;
     for (const int column : {3, 4, 5}) {
         QTest::mouseMove(map, onMap(column, 1));
         runLoop();
     }
-    EXPECT_EQ(state.mapCells, before);
+    EXPECT_EQ(state.document.mapCells, before);
     QTest::mouseRelease(map, Qt::LeftButton, {}, onMap(5, 1));
     runLoop();
 }

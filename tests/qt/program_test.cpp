@@ -1,5 +1,5 @@
 // The whole program's start-up and map sizes on real windows.
-#include "app/menu_bar.h"
+#include "app/menu_ids.h"
 #include "program_fixture.h"
 
 namespace {

@@ -311,11 +311,12 @@ std::string scriptKeyBurst(MonkeyRandom& random, MonkeyProgram& program) {
     program.ui.run([keys] {
         for (const auto& key : keys) key();
     });
-    const Charset glyphs = state.charset;
+    const Charset glyphs = state.document.charset;
     program.expectedOutcome = [&state, glyphs, column = column & 15, row = row & 15] {
         if (state.cursorColumn != column || state.cursorRow != row)
             return std::string("keys of a burst were lost: the cursor is not where they lead");
-        return std::string(state.charset == glyphs ? "" : "Ctrl+I in pairs changed the glyphs");
+        return std::string(state.document.charset == glyphs ? ""
+                                                            : "Ctrl+I in pairs changed the glyphs");
     };
     return typed;
 }

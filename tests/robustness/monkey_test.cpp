@@ -20,6 +20,7 @@ namespace {
 constexpr int seedCount = 8;
 constexpr long defaultTotalEvents = 200'000;
 constexpr int viewCheckInterval = 250;
+constexpr int redrawCheckInterval = 20;
 constexpr int folderCheckInterval = 16;
 constexpr size_t trailLength = 40;
 
@@ -113,6 +114,9 @@ class MonkeyRun {
         if (!program_->ended) {
             if (!expectEmpty(stateProblem(program_->state))) return false;
             if (!expectEmpty(fileNameProblem(program_->state, ui.offeredNames, startFolder_)))
+                return false;
+            if (event_ % redrawCheckInterval == 0 &&
+                !expectEmpty(incrementalRedrawProblem(program_->state)))
                 return false;
             if (event_ % viewCheckInterval == 0 &&
                 !expectEmpty(viewProblem(program_->state, ui.typedText)))

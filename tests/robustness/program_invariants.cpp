@@ -2,17 +2,14 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
+#include "app/refresh.h"
 #include "reference_views.h"
 #include "toolkit/binding.h"
 #include "toolkit/windows.h"
 
 namespace {
-
-struct MapSize {
-    int width, height;
-};
-constexpr std::array<MapSize, 5> mapSizes{{{32, 24}, {40, 24}, {40, 25}, {80, 50}, {64, 30}}};
 
 std::string labelText(int label) {
     const toolkit::GadgetRecord* record = toolkit::find_gadget(label);
@@ -51,9 +48,11 @@ std::string stateProblem(const AppState& state) {
     }
     bool knownSize = false;
     for (const MapSize size : mapSizes)
-        knownSize |= size.width == state.mapWidth && size.height == state.mapHeight;
+        knownSize |=
+            size.width == state.document.mapWidth && size.height == state.document.mapHeight;
     if (!knownSize) {
-        return "map size " + std::to_string(state.mapWidth) + "x" + std::to_string(state.mapHeight);
+        return "map size " + std::to_string(state.document.mapWidth) + "x" +
+               std::to_string(state.document.mapHeight);
     }
     if ((state.popupColumn == -1) != (state.popupRow == -1) || state.popupColumn < -1 ||
         state.popupRow < -1) {
@@ -62,7 +61,7 @@ std::string stateProblem(const AppState& state) {
     }
     for (int x = 0; x < mapColumns; ++x) {
         for (int y = 0; y < mapRows; ++y) {
-            const int code = state.mapCells[size_t(x)][size_t(y)];
+            const int code = state.document.mapCells[size_t(x)][size_t(y)];
             if (code < 0 || code > 255) {
                 return "map cell (" + std::to_string(x) + "," + std::to_string(y) + ") holds " +
                        std::to_string(code);
@@ -92,6 +91,38 @@ std::string fileNameProblem(const AppState& state, const std::set<std::string>& 
             return "";
     }
     return "requester folder \"" + state.lastFolder + "\"";
+}
+
+std::string incrementalRedrawProblem(AppState& state) {
+    const auto canvas = [](int gadget) {
+        const toolkit::GadgetRecord* record = toolkit::find_gadget(gadget);
+        return record ? &record->buffer : nullptr;
+    };
+    const struct {
+        const char* name;
+        const toolkit::PixelBuffer* buffer;
+    } views[] = {{"image 0", toolkit::image_buffer(charsetImage)},
+                 {"charset view", canvas(charsetView)},
+                 {"glyph editor", canvas(glyphEditor)},
+                 {"map view", canvas(mapView)}};
+    std::vector<toolkit::PixelBuffer> incremental;
+    for (const auto& view : views)
+        incremental.push_back(view.buffer ? *view.buffer : toolkit::PixelBuffer());
+    ShownViews& shown = state.shown;
+    // A map never drawn yet stays so: the full redraw leaves it out.
+    const bool mapAvailable =
+        std::exchange(state.mapWindowAvailable, state.mapWindowAvailable && shown.mapDrawn);
+    state.redraw = redrawCharsetView | redrawGlyphEditor | redrawMap;
+    shown.imageDrawn = shown.charsetViewDrawn = shown.editorDrawn = shown.mapDrawn = false;
+    refresh(state);
+    state.mapWindowAvailable = mapAvailable;
+    for (size_t i = 0; i < incremental.size(); ++i) {
+        if (!views[i].buffer) continue;
+        const std::string difference = pixelDifference(incremental[i], *views[i].buffer);
+        if (!difference.empty())
+            return std::string(views[i].name) + " unlike its full redraw: " + difference;
+    }
+    return "";
 }
 
 std::string viewProblem(const AppState& state, const std::string& typedText) {

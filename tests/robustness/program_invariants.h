@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "app/state/app_state.h"
+#include "app/app_state.h"
 
 // The cursor and the current char agree, the map has one of its sizes and holds only codes,
 // a map selection is whole or absent, the range trackbars stay in 0..255 and their labels
@@ -16,6 +16,10 @@ std::string stateProblem(const AppState& state);
 // in is the start-up folder or the folder of a name the user gave.
 std::string fileNameProblem(const AppState& state, const std::set<std::string>& offeredNames,
                             const std::string& startFolder);
+
+// The views as the refresh left them, cell by changed cell, are what a full redraw of the same
+// state, feedback included, draws. Redraws them in full to find out.
+std::string incrementalRedrawProblem(AppState& state);
 
 // Image 0, the glyph editor, the map view (but for one hover outline) and the data field (unless
 // it still shows what the user typed into it) show exactly what the state holds.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/state/app_state.h"
+#include "app/app_state.h"
 #include "toolkit/drawing.h"
 
 // Image 0: every glyph pixel a 2 x 2 square, 16 glyphs a row, ink on paper.

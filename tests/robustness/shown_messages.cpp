@@ -124,7 +124,8 @@ std::string unfoundedFailure(const ShownMessage& message, const std::string& nam
     const bool cannotOpen = message.title == "Read error" || message.text.starts_with("unable");
     if (cannotOpen && openableSize(name) >= 0) return "a readable file reported as unreadable";
     if (message.text.starts_with("to big") &&
-        openableSize(name) <= static_cast<long long>(state.mapWidth) * state.mapHeight)
+        openableSize(name) <=
+            static_cast<long long>(state.document.mapWidth) * state.document.mapHeight)
         return "a map file that fits reported as too big";
     return "";
 }

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "app/state/app_state.h"
+#include "app/app_state.h"
 #include "toolkit/headless/headless_binding.h"
 
 // The box is one of the program's own messages, with its own flags; a file name in it is one

@@ -3,6 +3,6 @@
 
 #include <cstdint>
 
-#include "app/state/app_state.h"
+#include "model/charset.h"
 
 Charset busyCharset(uint32_t seed);

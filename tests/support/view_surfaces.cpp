@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/state/app_state.h"
+#include "app/app_state.h"
 #include "toolkit/drawing.h"
 #include "toolkit/windows.h"
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <random>
@@ -259,11 +260,34 @@ TEST_F(CanvasDrawing, ACanvasIsShownWhenItsPassEnds) {
     EXPECT_EQ(ui.canvas_redraws, before + 1);
 
     ASSERT_NE(start_drawing(canvas_output(3)), 0);
+    draw_box(0, 0, 1, 1, red);
     ASSERT_NE(start_drawing(image_output(0)), 0); // ends the canvas pass first
     EXPECT_EQ(ui.canvas_redraws, before + 2);
     stop_drawing();
     stop_drawing(); // nothing open: nothing shown
     EXPECT_EQ(ui.canvas_redraws, before + 2);
+
+    ASSERT_NE(start_drawing(canvas_output(3)), 0);
+    draw_box(40, 0, 4, 4, red); // outside the canvas: nothing drawn, nothing shown
+    stop_drawing();
+    EXPECT_EQ(ui.canvas_redraws, before + 2);
+}
+
+// Each clip a pass drew in is shown by itself, so the platform repaints only those areas.
+TEST_F(CanvasDrawing, ClipsConfineDrawingAndAreShownOneByOne) {
+    ASSERT_NE(create_canvas(3, 0, 0, 32, 16, 0), 0);
+    const int64_t before = ui.canvas_pixels_drawn;
+    ASSERT_NE(start_drawing(canvas_output(3)), 0);
+    set_drawing_clip(2, 2, 4, 4);
+    draw_box(0, 0, 32, 16, red);
+    set_drawing_clip(30, 14, 10, 10); // cut at the canvas's edge: 2 x 2
+    draw_box(0, 0, 32, 16, red);
+    stop_drawing();
+    EXPECT_EQ(ui.canvas_pixels_drawn - before, 4 * 4 + 2 * 2);
+    const PixelBuffer& shown = find_gadget(3)->buffer;
+    EXPECT_EQ(std::count(shown.pixels.begin(), shown.pixels.end(), pixel_of(red)), 4 * 4 + 2 * 2);
+    EXPECT_EQ(shown.color_at(2, 2), red);
+    EXPECT_EQ(shown.color_at(6, 6), white);
 }
 
 // ---- Numbers ----

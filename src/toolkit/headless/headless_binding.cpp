@@ -261,8 +261,9 @@ void HeadlessBinding::destroy_gadget(int gadget) {
     if (hover_canvas_ == gadget) hover_canvas_ = -1;
 }
 void HeadlessBinding::gadget_changed(const GadgetRecord&) {}
-void HeadlessBinding::canvas_drawn(const GadgetRecord&) {
+void HeadlessBinding::canvas_drawn(const GadgetRecord&, const Area& area) {
     ++canvas_redraws;
+    canvas_pixels_drawn += int64_t(area.width) * area.height;
 }
 void HeadlessBinding::focus_gadget(int) {}
 void HeadlessBinding::menu_changed(const MenuRecord&) {}

@@ -69,6 +69,7 @@ class HeadlessBinding : public Binding {
     std::vector<int> popups_shown; // menu numbers
     std::vector<int> color_requests;
     int canvas_redraws = 0;
+    int64_t canvas_pixels_drawn = 0; // the sum of the areas shown anew
     // Where the pointer stands in screen coordinates (popups open at pointer - 1).
     int pointer_x = 0, pointer_y = 0;
     bool escape_down = false;
@@ -81,7 +82,7 @@ class HeadlessBinding : public Binding {
     bool create_gadget(const GadgetRecord& gadget) override;
     void destroy_gadget(int gadget) override;
     void gadget_changed(const GadgetRecord& gadget) override;
-    void canvas_drawn(const GadgetRecord& canvas) override;
+    void canvas_drawn(const GadgetRecord& canvas, const Area& area) override;
     void focus_gadget(int gadget) override;
     void menu_changed(const MenuRecord& menu) override;
     void destroy_menu(int menu) override;

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QWheelEvent>
@@ -33,17 +34,19 @@ void CanvasWidget::apply(const GadgetRecord& record) {
 // The buffer is wrapped, not copied, and drawn as one opaque block in the screen's own pixel
 // layout. Without smoothing and with a whole-number device pixel ratio every pixel becomes a
 // crisp square on high-density screens.
-void CanvasWidget::paintEvent(QPaintEvent*) {
+// Only the part that needs repainting is copied: after a small change that is a cell or two.
+void CanvasWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const GadgetRecord* record = find_gadget(number_);
     const bool drawn = record && !record->buffer.pixels.empty();
     const QRect area = rect().adjusted(inset_, inset_, -inset_, -inset_);
-    const QRect shown = drawn ? area & QRect(QPoint(inset_, inset_),
-                                             QSize(record->buffer.width, record->buffer.height))
+    const QRect shown = drawn ? area & event->rect() &
+                                    QRect(QPoint(inset_, inset_),
+                                          QSize(record->buffer.width, record->buffer.height))
                               : QRect();
     // The window colour goes only where the picture does not: under the 1280 x 800 map it would
     // double the cost of every repaint.
-    for (const QRect& uncovered : QRegion(rect()).subtracted(shown))
+    for (const QRect& uncovered : QRegion(event->rect()).subtracted(shown))
         painter.fillRect(uncovered, palette().window());
     if (inset_ > 0) qDrawWinPanel(&painter, rect(), palette(), true);
     if (shown.isEmpty()) return;

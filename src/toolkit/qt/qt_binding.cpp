@@ -120,8 +120,11 @@ void QtBinding::gadget_changed(const GadgetRecord& record) {
     if (QWidget* widget = gadget_widget(record.number)) apply_gadget(widget, record);
 }
 
-void QtBinding::canvas_drawn(const GadgetRecord& canvas) {
-    if (QWidget* widget = gadget_widget(canvas.number)) widget->update();
+// Only the area that changed is repainted: copying the whole 1280 x 800 map for one cell would
+// cost more than drawing the cell.
+void QtBinding::canvas_drawn(const GadgetRecord& canvas, const Area& area) {
+    if (QWidget* widget = gadget_widget(canvas.number))
+        widget->update(area.x + canvas.inset(), area.y + canvas.inset(), area.width, area.height);
 }
 
 void QtBinding::focus_gadget(int gadget) {

@@ -42,7 +42,7 @@ class QtBinding : public Binding {
     bool create_gadget(const GadgetRecord& gadget) override;
     void destroy_gadget(int gadget) override;
     void gadget_changed(const GadgetRecord& gadget) override;
-    void canvas_drawn(const GadgetRecord& canvas) override;
+    void canvas_drawn(const GadgetRecord& canvas, const Area& area) override;
     void focus_gadget(int gadget) override;
 
     void menu_changed(const MenuRecord& menu) override;

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Each library sees only the headers of its own level and the levels below it, and each test
+# program only those of the library it tests and below (with the headless binding). Prints
+# every include that crosses the levels and fails when there is one.
+#   check-levels.sh [source root]
+set -euo pipefail
+cd "${1:-$(dirname "$0")/..}"
+
+# folder: the libraries whose headers its files may include
+declare -A may_include=(
+    [src/model]="model"
+    [src/toolkit]="toolkit"
+    [src/toolkit/headless]="toolkit toolkit/headless"
+    [src/toolkit/qt]="toolkit toolkit/qt"
+    [src/editing]="model editing"
+    [src/charmap]="model charmap"
+    [src/files]="model files"
+    [src/views]="model toolkit views"
+    [src/app]="model toolkit editing charmap files views app"
+    [src]="app toolkit/qt"
+    [tests/toolkit]="toolkit toolkit/headless"
+    [tests/editing]="model editing"
+    [tests/charmap]="model charmap"
+    [tests/files]="model files"
+    [tests/views]="model toolkit views"
+    [tests/support]="model toolkit toolkit/headless editing charmap files views app"
+    [tests/app]="model toolkit toolkit/headless editing charmap files views app"
+    [tests/robustness]="model toolkit toolkit/headless editing charmap files views app"
+    [tests/allocation]="model toolkit toolkit/headless editing charmap files views app"
+    [fuzz]="model toolkit files"
+)
+
+# The library a quoted include names: toolkit's bindings are libraries of their own.
+library_of() {
+    case "$1" in
+    toolkit/qt/*) echo toolkit/qt ;;
+    toolkit/headless/*) echo toolkit/headless ;;
+    *) echo "${1%%/*}" ;;
+    esac
+}
+
+crossings=0
+for folder in "${!may_include[@]}"; do
+    allowed=" ${may_include[$folder]} "
+    for file in "$folder"/*.cpp "$folder"/*.h; do
+        [ -e "$file" ] || continue
+        while IFS= read -r included; do
+            case "$included" in */*) ;; *) continue ;; esac
+            library=$(library_of "$included")
+            case "$library" in
+            model | toolkit | toolkit/qt | toolkit/headless | editing | charmap | files | views | app) ;;
+            *) continue ;; # a test helper or an embedded table
+            esac
+            if [[ "$allowed" != *" $library "* ]]; then
+                echo "$file includes \"$included\", above its level"
+                crossings=$((crossings + 1))
+            fi
+        done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
+    done
+done
+exit $((crossings > 0))

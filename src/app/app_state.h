@@ -1,0 +1,85 @@
+// The program's state: the document the user makes, and the state of the windows that show it.
+// The toolkit owns the windows, gadgets, menus and images; the state holds only their numbers.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/shown_views.h"
+#include "editing/glyph_transforms.h"
+#include "model/document.h"
+#include "views/cells.h"
+
+// Window numbers.
+enum WindowNumber : int { mainWindow = 0, mapWindow = 1 };
+
+// Gadget numbers.
+enum GadgetNumber : int {
+    charsetView = 0,
+    glyphEditor = 1,
+    mapView = 2,
+    dataField = 3,
+    rangeCheckbox = 4,
+    beginRangeTrackbar = 5,
+    endRangeTrackbar = 6,
+    beginRangeLabel = 7,
+    endRangeLabel = 8,
+    shiftLeftButton = 9,
+    shiftRightButton = 10,
+    shiftUpButton = 11,
+    shiftDownButton = 12,
+};
+
+// Menu numbers.
+enum MenuNumber : int { mainMenu = 0, rangePopupMenu = 2, mapPopupMenu = 3 };
+
+// Image numbers.
+enum ImageNumber : int { charsetImage = 0 };
+
+// dragSource of a drag that began outside the table of glyphs.
+constexpr int32_t noDragSource = -1;
+
+// What the next refresh redraws, asked for by the handlers of an event (app/refresh.h).
+enum Redraw : unsigned {
+    redrawCharsetView = 1,  // image 0 and the charset view
+    redrawGlyphEditor = 2,  // the glyph editor and the data field, then the map
+    redrawMap = 4,          // the map view
+    redrawStatusTitle = 8,  // the main window's title
+    redrawRangeLabels = 16, // the labels above the range trackbars
+    redrawMapTitle = 32,    // the map window's title: the cell under the pointer
+};
+
+struct AppState {
+    Document document;
+
+    uint8_t currentChar = 0;
+    int32_t cursorColumn = 0;
+    int32_t cursorRow = 0;
+    bool gridOnMap = true;
+    bool atariCodes = false;
+    bool mapWindowAvailable = false;
+    bool dragActive = false;
+    int32_t dragSource = 0;
+    int32_t popupColumn = -1;
+    int32_t popupRow = -1;
+    std::string lastFolder;
+    std::string mapFileName;
+    std::string baseTitle;
+    int32_t mapMargin = 10;
+    BitReverseTable bitReverse{};
+    RotateBuffer rotateBuffer{};
+    bool quitting = false; // "Quit" was chosen: the loop ends after this event
+
+    // Feedback over the views until they are next redrawn, and the cell the map's title names.
+    CharsetFeedback charsetFeedback;
+    std::optional<Cell> mapOutline;
+    Cell mapTitleCell;
+
+    unsigned redraw = 0;
+    ShownViews shown;
+
+    Glyph glyph(int code) { return document.glyph(code); }
+    GlyphRows glyph(int code) const { return document.glyph(code); }
+    GlyphRows currentGlyph() const { return document.glyph(currentChar); }
+};

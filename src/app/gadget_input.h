@@ -1,0 +1,6 @@
+// The gadgets around the editor: the range trackbars and box, and the four shift buttons.
+#pragma once
+
+#include "app/app_state.h"
+
+void handleGadgetEvent(AppState& state, int gadget);

@@ -1,0 +1,147 @@
+#include "app/menus.h"
+
+#include <span>
+
+#include "app/app_state.h"
+#include "app/command_table.h"
+#include "toolkit/menus.h"
+#include "toolkit/requesters.h"
+
+using namespace toolkit;
+
+namespace {
+
+// Where the commands stand: drop-downs, submenus and separators around them.
+struct Place {
+    enum class Kind { title, submenu, end, separator, item } kind;
+    int id = -1;
+    const char* text = "";
+};
+
+constexpr Place title(const char* text) {
+    return {Place::Kind::title, -1, text};
+}
+constexpr Place submenu(const char* text) {
+    return {Place::Kind::submenu, -1, text};
+}
+constexpr Place end{Place::Kind::end};
+constexpr Place separator{Place::Kind::separator};
+constexpr Place item(MenuId id) {
+    return {Place::Kind::item, id};
+}
+
+constexpr Place mainMenuPlaces[] = {
+    title("File"),
+    item(openId),
+    submenu("Save"),
+    item(saveZxFontId),
+    item(saveAtariFontId),
+    item(saveIbmFontId),
+    separator,
+    item(saveMapId),
+    item(saveImageId),
+    end,
+    item(quitId),
+
+    title("Char"),
+    submenu("Map"),
+    item(mapZxId),
+    item(mapAtariId),
+    item(mapC64Id),
+    item(mapPcId),
+    item(mapUssrId),
+    separator,
+    item(fillMapId),
+    item(gridOnMapId),
+    end,
+    submenu("Charset"),
+    item(charsetIbmCgaId),
+    item(charsetIbm866Id),
+    separator,
+    item(charsetZxSpectrumId),
+    item(charsetZx80Id),
+    item(charsetJupiterAceId),
+    separator,
+    item(charsetC64Id),
+    item(charsetAtariId),
+    item(charsetMicroshaId),
+    separator,
+    item(charsetHexId),
+    end,
+    separator,
+    item(dragSwapId),
+    item(dragCopyId),
+    separator,
+    item(rotateClockwiseId),
+    item(rotateAnticlockwiseId),
+    separator,
+    item(paperColorId),
+    item(inkColorId),
+    separator,
+    item(eraseCharsetId),
+    item(clearCharId),
+    item(invertId),
+    item(mirrorLeftRightId),
+    item(mirrorUpDownId),
+    separator,
+    item(setBeginRangeId),
+    item(setEndRangeId),
+    item(copyRangeId),
+    separator,
+    item(shiftLeftId),
+    item(shiftRightId),
+    item(shiftUpId),
+    item(shiftDownId),
+};
+
+constexpr Place rangePopupPlaces[] = {item(setBeginRangeId), item(setEndRangeId),
+                                      item(copyRangeId)};
+
+constexpr Place mapPopupPlaces[] = {
+    item(insertMapCharId),   item(deleteMapCharId),   separator,
+    item(insertMapLineId),   item(deleteMapLineId),   separator,
+    item(insertMapColumnId), item(deleteMapColumnId),
+};
+
+// Adds to the menu being built.
+void addPlaces(std::span<const Place> places) {
+    for (const Place& place : places) {
+        switch (place.kind) {
+        case Place::Kind::title:
+            add_menu_title(place.text);
+            break;
+        case Place::Kind::submenu:
+            open_submenu(place.text);
+            break;
+        case Place::Kind::end:
+            close_submenu();
+            break;
+        case Place::Kind::separator:
+            add_menu_separator();
+            break;
+        case Place::Kind::item:
+            add_menu_item(place.id, findCommand(place.id)->label);
+            break;
+        }
+    }
+}
+
+} // namespace
+
+void createMenus() {
+    if (create_menu(mainMenu, window_handle(mainWindow))) {
+        addPlaces(mainMenuPlaces);
+        for (const Command& command : commandTable())
+            if (command.shortcut) add_keyboard_shortcut(mainWindow, command.shortcut, command.id);
+    } else {
+        message_requester("gridlet", "create menu error!", message_ok);
+    }
+    if (create_popup_menu(rangePopupMenu))
+        addPlaces(rangePopupPlaces);
+    else
+        message_requester("gridlet", "create menu #2 error!", message_ok);
+    if (create_popup_menu(mapPopupMenu))
+        addPlaces(mapPopupPlaces);
+    else
+        message_requester("gridlet", "create menu #3 error!", message_ok);
+}

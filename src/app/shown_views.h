@@ -1,0 +1,54 @@
+// What the views show now, kept by the refresh so that it redraws only what changed.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "model/document.h"
+#include "views/cells.h"
+
+// Feedback over the charset view: the cell under the pointer outlined, or the glyph being
+// dragged shown at the pointer over the outlined cell it would land on.
+struct CharsetFeedback {
+    enum class Kind { none, hover, drag } kind = Kind::none;
+    Cell cell;
+    int source = 0;   // drag: the glyph carried
+    int x = 0, y = 0; // drag: the pointer
+
+    bool operator==(const CharsetFeedback&) const = default;
+};
+
+struct ShownViews {
+    // Image 0.
+    bool imageDrawn = false;
+    Charset charset{};
+    Color charsetPaper = 0, charsetInk = 0;
+
+    // The charset view.
+    bool charsetViewDrawn = false;
+    Cell cursor;
+    CharsetFeedback feedback;
+
+    // The glyph editor.
+    bool editorDrawn = false;
+    std::array<uint8_t, glyphBytes> editorGlyph{};
+    Color editorPaper = 0, editorInk = 0;
+
+    // The map view.
+    bool mapDrawn = false;
+    Document map; // the document as the map view shows it: glyphs, cells, size, colours
+    bool mapGrid = false;
+    std::optional<Cell> mapOutline;
+
+    // The range gadgets and the check marks. They are set only when the state they show
+    // changes: a trackbar moved by the user holds its new value until its event is handled.
+    bool gadgetsShown = false;
+    Range range;
+    DragMode dragMode = DragMode::swap;
+    bool grid = false;
+
+    // Buffers of the texts rewritten while editing, reused so that editing allocates nothing.
+    std::string title;
+    std::string dataText;
+};

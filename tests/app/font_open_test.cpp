@@ -1,0 +1,170 @@
+// Fonts loaded through "Open...", Ctrl+O and drops on the charset view.
+#include "file_command_test.h"
+
+#include "toolkit/requesters.h"
+#include "toolkit/texts.h"
+
+namespace {
+
+using FontOpen = FileCommandTest;
+
+std::string dataFieldText(const Bytes& glyph) {
+    std::string text;
+    for (const uint8_t row : glyph) text += (text.empty() ? "" : ",") + std::to_string(row);
+    return text;
+}
+
+TEST_F(FontOpen, RequesterStartsInTheLastFolderWithBothPatterns) {
+    g.ui.answer_cancel();
+    g.ui.choose_menu_item(mainWindow, openId);
+    g.run();
+
+    ASSERT_EQ(g.ui.file_requests.size(), 1u);
+    const toolkit::FileRequest& request = g.ui.file_requests[0];
+    EXPECT_FALSE(request.save);
+    EXPECT_EQ(request.title, "Please choose file to load");
+    EXPECT_EQ(request.folder + "/", toolkit::current_directory());
+    ASSERT_EQ(request.patterns.size(), 2u);
+    EXPECT_EQ(request.patterns[0].description, "Font (*.fnt)");
+    EXPECT_EQ(request.patterns[0].mask, "*.fnt");
+    EXPECT_EQ(request.patterns[1].description, "Character map (*.map)");
+    EXPECT_EQ(request.patterns[1].mask, "*.map");
+    EXPECT_EQ(request.pattern_index, 0);
+    // Cancelling changes nothing and says nothing.
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+    EXPECT_EQ(g.state.lastFolder, toolkit::current_directory());
+}
+
+TEST_F(FontOpen, ControlOOpensTheSameRequester) {
+    g.ui.press_key('O', toolkit::modifier_control);
+    g.run();
+
+    ASSERT_EQ(g.ui.file_requests.size(), 1u);
+    EXPECT_EQ(g.ui.file_requests[0].title, "Please choose file to load");
+}
+
+TEST_F(FontOpen, FontFillsTheCharsetRedrawsAndRemembersItsFolder) {
+    const Bytes noiseBytes = loadNoiseCharset();
+
+    EXPECT_EQ(charsetPart(0, charsetBytes), noiseBytes);
+    EXPECT_EQ(g.state.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.gadgetText(dataField), dataFieldText(charsetPart(0, 8)));
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+    EXPECT_EQ(g.ui.file_requests.back().folder + "/", toolkit::current_directory());
+
+    // The next requester starts where the font came from.
+    g.ui.answer_cancel();
+    g.ui.choose_menu_item(mainWindow, openId);
+    g.run();
+    EXPECT_EQ(g.ui.file_requests.back().folder, folder.path());
+}
+
+TEST_F(FontOpen, ZxFontAnsweredYesGoesToTheSpaceCharacter) {
+    const Bytes before = loadNoiseCharset();
+    const Bytes font = noise(768, 96);
+    folder.write("zx.fnt", font);
+    g.ui.answer_message(toolkit::message_result_yes);
+    openFont("zx.fnt");
+
+    ASSERT_EQ(g.ui.messages_shown.size(), 1u);
+    EXPECT_EQ(g.ui.messages_shown[0].title, "ZX font");
+    EXPECT_EQ(g.ui.messages_shown[0].text, "Do yo want to place at pos #32?");
+    EXPECT_EQ(g.ui.messages_shown[0].flags, toolkit::message_yes_no);
+    EXPECT_EQ(g.state.currentChar, 32);
+    EXPECT_EQ(g.state.cursorColumn, 0);
+    EXPECT_EQ(g.state.cursorRow, 2);
+    EXPECT_EQ(charsetPart(0, 256), Bytes(before.begin(), before.begin() + 256));
+    EXPECT_EQ(charsetPart(256, 768), font);
+    EXPECT_EQ(charsetPart(1024, 1024), Bytes(before.begin() + 1024, before.end()));
+    EXPECT_EQ(g.gadgetText(dataField), dataFieldText(Bytes(font.begin(), font.begin() + 8)));
+}
+
+TEST_F(FontOpen, ZxFontAnsweredNoGoesToTheCurrentChar) {
+    const Bytes before = loadNoiseCharset();
+    const Bytes font = noise(768, 97);
+    folder.write("zx.fnt", font);
+    g.ui.answer_message(toolkit::message_result_no);
+    openFont("zx.fnt");
+
+    EXPECT_EQ(g.ui.messages_shown.size(), 1u);
+    EXPECT_EQ(g.state.currentChar, 0);
+    EXPECT_EQ(charsetPart(0, 768), font);
+    EXPECT_EQ(charsetPart(768, 1280), Bytes(before.begin() + 768, before.end()));
+}
+
+TEST_F(FontOpen, LongFileFillsOnlyUpToTheLastGlyph) {
+    const Bytes before = loadNoiseCharset();
+    const Bytes font = noise(2048, 200);
+    folder.write("ibm.fnt", font);
+    selectChar(200);
+    openFont("ibm.fnt");
+
+    EXPECT_EQ(charsetPart(0, 1600), Bytes(before.begin(), before.begin() + 1600));
+    EXPECT_EQ(charsetPart(1600, 448), Bytes(font.begin(), font.begin() + 448));
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+}
+
+TEST_F(FontOpen, FileEndingInsideAGlyphKeepsTheRestOfThatGlyph) {
+    const Bytes before = loadNoiseCharset();
+    const Bytes font = noise(1001, 1001);
+    folder.write("odd.fnt", font);
+    openFont("odd.fnt");
+
+    EXPECT_EQ(charsetPart(0, 1001), font); // glyphs 0..124 and row 0 of glyph 125
+    EXPECT_EQ(charsetPart(1001, 1047), Bytes(before.begin() + 1001, before.end()));
+}
+
+TEST_F(FontOpen, FontFileChosenUnderTheMapPatternLoadsAsAMap) {
+    const Charset before = g.state.document.charset;
+    folder.write("looks-like.fnt", {200, 201, 202});
+    openMap("looks-like.fnt");
+
+    EXPECT_EQ(g.state.document.charset, before);
+    EXPECT_EQ(g.state.document.mapCells[0][0], 200);
+    EXPECT_EQ(g.state.document.mapCells[2][0], 202);
+    EXPECT_EQ(g.state.document.mapCells[3][0], 35); // past the file: as it was
+    EXPECT_EQ(g.state.mapFileName, folder / "looks-like.fnt");
+    EXPECT_EQ(g.state.lastFolder, folder.path() + "/");
+}
+
+TEST_F(FontOpen, MissingEmptyFolderAndPipeAreNoFile) {
+    folder.write("empty.fnt", {});
+    std::filesystem::create_directory(folder / "folder.fnt");
+    makeFifo("pipe.fnt");
+    const Bytes before = loadNoiseCharset();
+
+    for (const std::string name : {"missing.fnt", "empty.fnt", "folder.fnt", "pipe.fnt"}) {
+        SCOPED_TRACE(name);
+        g.ui.messages_shown.clear();
+        openFont(name);
+        EXPECT_EQ(messages(), (std::vector<Message>{{"No file", folder / name}}));
+        EXPECT_EQ(charsetPart(0, charsetBytes), before);
+    }
+}
+
+TEST_F(FontOpen, DropOnTheCharsetViewLoadsAFontAtTheCurrentChar) {
+    const Bytes before = loadNoiseCharset();
+    const Bytes font = noise(16, 16);
+    folder.write("dropped.map", font); // the extension does not matter
+    selectChar(3);
+    g.ui.drop_files(charsetView, {folder / "dropped.map"});
+    g.run();
+
+    EXPECT_EQ(charsetPart(24, 16), font);
+    EXPECT_EQ(charsetPart(0, 24), Bytes(before.begin(), before.begin() + 24));
+    EXPECT_EQ(g.gadgetText(dataField), dataFieldText(Bytes(font.begin(), font.begin() + 8)));
+}
+
+TEST_F(FontOpen, DropOfSeveralFilesLoadsTheFirst) {
+    const std::vector<std::string> names{folder / "a.fnt", folder / "b.fnt", folder / "c.fnt"};
+    for (uint32_t seed = 1; seed <= 3; ++seed)
+        folder.write(std::string(1, char('a' + seed - 1)) + ".fnt", noise(64, seed));
+    g.ui.drop_files(charsetView, names);
+    g.run();
+
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(charsetPart(0, 64), noise(64, 1));
+    EXPECT_EQ(g.state.lastFolder, folder.path() + "/");
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+// Map files saved with File > Save > "Character_map" and loaded through "Open..." and drops.
+#include "file_command_test.h"
+
+#include "toolkit/texts.h"
+
+namespace {
+
+using MapFile = FileCommandTest;
+
+// The start-up map: every row counts up from the space character.
+Bytes startMapRows(int width, int height) {
+    Bytes bytes;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) bytes.push_back(static_cast<uint8_t>(x + 32));
+    }
+    return bytes;
+}
+
+TEST_F(MapFile, StartMapSavesAsItsVisibleCellsRowByRow) {
+    const std::string offered = g.state.mapFileName;
+    chooseWithFile(saveMapId, folder / "screen");
+
+    ASSERT_EQ(g.ui.file_requests.size(), 1u);
+    const toolkit::FileRequest& request = g.ui.file_requests[0];
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.title, "Please choose file to save");
+    EXPECT_EQ(request.folder + "/" + request.name, toolkit::current_directory() + "charmap.map");
+    ASSERT_EQ(request.patterns.size(), 1u);
+    EXPECT_EQ(request.patterns[0].description, "Character map (*.map)");
+    EXPECT_EQ(request.patterns[0].mask, "*.map");
+
+    EXPECT_EQ(folder.read("screen.map"), startMapRows(40, 24));
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+    EXPECT_EQ(g.state.mapFileName, offered);
+    EXPECT_EQ(g.state.lastFolder, folder.path() + "/");
+}
+
+TEST_F(MapFile, SavedMapLoadsBackIntoEveryVisibleCell) {
+    const Bytes cells = noise(1000, 1000);
+    g.ui.choose_menu_item(mainWindow, mapC64Id);
+    folder.write("noise.map", cells);
+    openMap("noise.map");
+    chooseWithFile(saveMapId, folder / "copy.MAP");
+
+    EXPECT_EQ(folder.read("copy.MAP"), cells);
+    for (int y = 0; y < 25; ++y) {
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(g.state.document.mapCells[x][y], cells[y * 40 + x]);
+    }
+}
+
+TEST_F(MapFile, HighBytesLoadAsCodesAbove127) {
+    Bytes high;
+    for (int code = 128; code < 256; ++code) high.push_back(static_cast<uint8_t>(code));
+    folder.write("high.map", high);
+    openMap("high.map");
+
+    for (int i = 0; i < 128; ++i) {
+        ASSERT_EQ(g.state.document.mapCells[i % 40][i / 40], 128 + i) << "byte " << i;
+    }
+    EXPECT_EQ(g.state.document.mapCells[8][3], 40); // the first cell past the file keeps its code
+}
+
+TEST_F(MapFile, FileLargerThanTheMapIsRefusedWholly) {
+    g.ui.choose_menu_item(mainWindow, mapZxId);
+    g.run();
+    const MapCells before = g.state.document.mapCells;
+    const std::string name = folder / "wide.map";
+    folder.write("wide.map", startMapRows(40, 24));
+    openMap("wide.map");
+
+    EXPECT_EQ(messages(), (std::vector<Message>{{"Open File", "to big map:" + name}}));
+    EXPECT_EQ(g.state.document.mapCells, before);
+    EXPECT_EQ(g.state.mapFileName, name); // "Open..." names the map even when it failed
+}
+
+TEST_F(MapFile, ShorterFileFillsRowsInFileOrderAndKeepsTheRest) {
+    g.ui.choose_menu_item(mainWindow, mapC64Id);
+    const Bytes cells = noise(960, 960);
+    folder.write("shorter.map", cells);
+    openMap("shorter.map");
+
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(g.state.document.mapCells[x][y], cells[y * 40 + x]);
+    }
+    for (int x = 0; x < 40; ++x) EXPECT_EQ(g.state.document.mapCells[x][24], x + 32);
+}
+
+TEST_F(MapFile, EmptyFileChangesNoCellButRedrawsAndNamesTheMap) {
+    folder.write("empty.map", {});
+    const MapCells before = g.state.document.mapCells;
+    const int redraws = g.ui.canvas_redraws;
+    openMap("empty.map");
+
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+    EXPECT_EQ(g.state.document.mapCells, before);
+    EXPECT_GT(g.ui.canvas_redraws, redraws);
+    EXPECT_EQ(g.state.mapFileName, folder / "empty.map");
+}
+
+TEST_F(MapFile, MissingFolderAndPipeCannotBeOpened) {
+    std::filesystem::create_directory(folder / "folder.map");
+    makeFifo("pipe.map");
+    const MapCells before = g.state.document.mapCells;
+    for (const std::string name : {"missing.map", "folder.map", "pipe.map"}) {
+        SCOPED_TRACE(name);
+        g.ui.messages_shown.clear();
+        openMap(name);
+        EXPECT_EQ(messages(),
+                  (std::vector<Message>{{"Open File", "unable to open:" + folder / name}}));
+        EXPECT_EQ(g.state.document.mapCells, before);
+        EXPECT_EQ(g.state.mapFileName, folder / name);
+    }
+}
+
+TEST_F(MapFile, DropOnTheMapViewLoadsAndNamesTheMapOnlyOnSuccess) {
+    const std::string startName = g.state.mapFileName;
+    folder.write("wide.map", noise(2000, 1));
+    g.ui.drop_files(mapView, {folder / "wide.map"});
+    g.ui.drop_files(mapView, {folder / "missing.map"});
+    g.run();
+
+    EXPECT_EQ(messages(),
+              (std::vector<Message>{{"Open File", "to big map:" + folder / "wide.map"},
+                                    {"Open File", "unable to open:" + folder / "missing.map"}}));
+    EXPECT_EQ(g.state.mapFileName, startName);
+
+    folder.write("small.map", {7, 8, 9});
+    g.ui.drop_files(mapView, {folder / "small.map"});
+    g.run();
+    EXPECT_EQ(g.state.document.mapCells[1][0], 8);
+    EXPECT_EQ(g.state.mapFileName, folder / "small.map");
+    // The next save offers the dropped map's name.
+    g.ui.answer_cancel();
+    g.ui.choose_menu_item(mainWindow, saveMapId);
+    g.run();
+    EXPECT_EQ(g.ui.file_requests.back().name, "small.map");
+    EXPECT_EQ(g.ui.file_requests.back().folder, folder.path());
+}
+
+TEST_F(MapFile, FailedSaveKeepsTheOldMapFile) {
+    const Bytes old = noise(4000, 4);
+    folder.write("old.map", old);
+    toolkit::detail::AtomicFile::fail_writes_after(10);
+    chooseWithFile(saveMapId, folder / "old.map");
+    toolkit::detail::AtomicFile::fail_writes_after(-1);
+
+    EXPECT_EQ(messages(),
+              (std::vector<Message>{{"Save file", "File Error:" + folder / "old.map"}}));
+    EXPECT_EQ(folder.read("old.map"), old);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.map"});
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+// The renderers draw the same pixels whether a view is drawn whole or cell by cell through
+// clips, which is what lets the refresh redraw only what changed; and a clip keeps every
+// pixel outside it as it was.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "toolkit/binding.h"
+#include "toolkit/drawing.h"
+#include "views/charset_image.h"
+#include "views/charset_view.h"
+#include "views/glyph_editor_view.h"
+#include "views/map_view.h"
+
+namespace {
+
+using toolkit::PixelBuffer;
+
+constexpr int canvasImage = 1;
+constexpr int pictureImage = 2;
+
+// The pixels the drawing leaves in a fresh grey image of the size.
+PixelBuffer drawn(int width, int height, const std::function<void()>& draw) {
+    toolkit::create_image(canvasImage, width, height);
+    toolkit::start_drawing(toolkit::image_output(canvasImage));
+    toolkit::draw_box(0, 0, width, height, 0x808080);
+    draw();
+    toolkit::stop_drawing();
+    return *toolkit::image_buffer(canvasImage);
+}
+
+// The drawing done once per cell, each time clipped to that cell.
+std::function<void()> cellByCell(int columns, int rows, const std::function<void()>& draw) {
+    return [=] {
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column) {
+                clipTo(cellArea({column, row}));
+                draw();
+            }
+    };
+}
+
+Document busyDocument(uint32_t seed) {
+    std::mt19937 random(seed);
+    Document document;
+    for (uint8_t& byte : document.charset) byte = uint8_t(random());
+    for (auto& column : document.mapCells)
+        for (int32_t& cell : column) cell = int32_t(random() % 256);
+    document.mapWidth = 12;
+    document.mapHeight = 7;
+    document.paperColor = 0x102030;
+    document.inkColor = 0xF0E0D0;
+    return document;
+}
+
+class Renderers : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        toolkit::free_image(canvasImage);
+        toolkit::free_image(pictureImage);
+    }
+    const Document document = busyDocument(7);
+};
+
+TEST_F(Renderers, CellByCellIsTheWholeDrawing) {
+    const auto editor = [&] {
+        drawGlyphEditor(document.glyph(65), document.paperColor, document.inkColor);
+    };
+    EXPECT_EQ(drawn(128, 128, cellByCell(8, 8, editor)).pixels, drawn(128, 128, editor).pixels);
+
+    for (const bool grid : {true, false}) {
+        const auto wholeMap = [&] { drawMapCells(document, grid, {0, 0}, 12, 7); };
+        const auto mapCells = cellByCell(12, 7, [&] {
+            const toolkit::Area clip = toolkit::detail::pass.clip;
+            drawMapCells(document, grid, {clip.x / cellSize, clip.y / cellSize}, 1, 1);
+        });
+        EXPECT_EQ(drawn(192, 112, mapCells).pixels, drawn(192, 112, wholeMap).pixels) << grid;
+    }
+
+    const auto image = [&] {
+        for (int code = 0; code < 256; ++code)
+            drawCharsetImageCell(document.charset, code, document.paperColor, document.inkColor);
+    };
+    toolkit::create_image(pictureImage, 256, 256);
+    toolkit::start_drawing(toolkit::image_output(pictureImage));
+    image();
+    toolkit::stop_drawing();
+    const toolkit::ImageHandle handle = toolkit::image_handle(pictureImage);
+    const Cell cursor{5, 9};
+    const auto view = [&] { drawCharsetViewArea(handle, {0, 0, 256, 256}, cursor); };
+    const auto viewCells = cellByCell(
+        16, 16, [&] { drawCharsetViewArea(handle, toolkit::detail::pass.clip, cursor); });
+    EXPECT_EQ(drawn(256, 256, viewCells).pixels, drawn(256, 256, view).pixels);
+}
+
+TEST_F(Renderers, AClipKeepsEveryPixelOutsideIt) {
+    const PixelBuffer before = drawn(128, 128, [] {});
+    const toolkit::Area cell = cellArea({2, 3});
+    const PixelBuffer after = drawn(128, 128, [&] {
+        clipTo(cell);
+        drawGlyphEditor(document.glyph(200), document.paperColor, document.inkColor);
+        drawMapCells(document, true, {0, 0}, 8, 7);
+    });
+    int changed = 0;
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x) {
+            const bool inside = x >= cell.x && x < cell.x + 16 && y >= cell.y && y < cell.y + 16;
+            if (!inside) {
+                ASSERT_EQ(after.color_at(x, y), before.color_at(x, y)) << x << "," << y;
+            }
+            changed += after.color_at(x, y) != before.color_at(x, y);
+        }
+    EXPECT_GT(changed, 0);
+}
+
+} // namespace
