@@ -1,5 +1,6 @@
 // Heap allocations while editing: painted pixels and cursor moves, counted after one pass over
-// every cell and code (which sizes the texts and queues once).
+// every cell and code (which sizes the texts and queues once). The pixels are painted in
+// strokes of 64, each of which ends as one undo step.
 //  - headless binding: the logic and the core, from the scripted input to the handled events;
 //    the target is none at all.
 //  - Qt binding (offscreen): first the event handling alone (logic, core and the binding's
@@ -111,7 +112,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QtCounts qt = countOnQt(edits);
 
-    std::printf("heap allocations while editing, after one pass over every cell and code\n");
+    std::printf("heap allocations while editing, after one pass over every cell and code\n"
+                "(pixels in strokes of 64, each stroke recorded as an undo step)\n");
     print("headless: logic and core", headless, edits);
     print("Qt (offscreen): event handling", qt.handling, edits);
     print("Qt (offscreen): with Qt's delivery and repaint", qt.whole, edits);

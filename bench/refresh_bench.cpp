@@ -2,7 +2,8 @@
 // three view buffers. Two figures with their targets: the refresh after one painted pixel (an
 // 80 x 50 map of busy glyphs that shows the glyph in 16 cells) and the refresh after a pointer
 // move over the map with no button held (only the old and the new outlined cells). The full
-// redraw of all three views is shown for comparison.
+// redraw of all three views is shown for comparison, and the undo of a large step beside the
+// refresh it causes.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -76,6 +77,47 @@ void RefreshAfterMapHover(benchmark::State& timing) {
     }
 }
 
+// An undone step and its redo in turn: one that changed every glyph, or every map cell. Alone,
+// and with the refresh that shows it.
+template <bool withRefresh> void undoInTurn(benchmark::State& timing, void (*edit)(Document&)) {
+    BusyProgram program;
+    AppState& state = program.state;
+    const Document before = state.document;
+    edit(state.document);
+    state.history.record(before, state.document);
+    bool undone = false;
+    for (auto _ : timing) {
+        undone ? state.history.redo(state.document) : state.history.undo(state.document);
+        undone = !undone;
+        if (withRefresh) {
+            requestRedraw(state, redrawGlyphViews | redrawMap);
+            refresh(state);
+        }
+    }
+}
+
+void invertEveryGlyph(Document& document) {
+    for (uint8_t& row : document.charset) row = uint8_t(~row);
+}
+
+void fillTheMap(Document& document) {
+    for (int column = 0; column < 80; ++column)
+        for (int row = 0; row < 50; ++row) document.mapCells[column][row] = 7;
+}
+
+void UndoWholeCharset(benchmark::State& timing) {
+    undoInTurn<false>(timing, invertEveryGlyph);
+}
+void UndoWholeCharsetAndRefresh(benchmark::State& timing) {
+    undoInTurn<true>(timing, invertEveryGlyph);
+}
+void UndoMapFill(benchmark::State& timing) {
+    undoInTurn<false>(timing, fillTheMap);
+}
+void UndoMapFillAndRefresh(benchmark::State& timing) {
+    undoInTurn<true>(timing, fillTheMap);
+}
+
 // Every view drawn from nothing, as the first refresh does.
 void FullRedraw(benchmark::State& timing) {
     BusyProgram program;
@@ -95,6 +137,10 @@ void FillFloorBenchmark(benchmark::State& timing) {
 BENCHMARK(RefreshAfterPaintedPixel)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RefreshAfterMapHover)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FullRedraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoWholeCharset)->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoWholeCharsetAndRefresh)->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoMapFill)->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoMapFillAndRefresh)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FillFloorBenchmark)->Name(floorName)->Unit(benchmark::kMicrosecond);
 
 // The console report, and at its end how many floors each refresh costs, in processor time,
@@ -115,6 +161,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
         report("refresh after a painted pixel", "RefreshAfterPaintedPixel", paintTarget);
         report("refresh after a move over the map", "RefreshAfterMapHover", hoverTarget);
         report("full redraw", "FullRedraw", 0);
+        report("undo of a step that changed every glyph", "UndoWholeCharset", 0);
+        report("  with the refresh it causes", "UndoWholeCharsetAndRefresh", 0);
+        report("undo of a map fill", "UndoMapFill", 0);
+        report("  with the refresh it causes", "UndoMapFillAndRefresh", 0);
     }
 
   private:

@@ -34,7 +34,17 @@ add_custom_command(
     COMMENT "Compressing the man page"
     VERBATIM)
 
-add_custom_target(gridlet_desktop_files ALL DEPENDS ${icon_pngs} ${desktop_build}/gridlet.1.gz)
+# A Debian package carries its changelog compressed, beside the copyright file.
+add_custom_command(
+    OUTPUT ${desktop_build}/changelog.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${desktop_source}/changelog ${desktop_build}/changelog
+    COMMAND gzip -9 -n -f ${desktop_build}/changelog
+    DEPENDS ${desktop_source}/changelog
+    COMMENT "Compressing the changelog"
+    VERBATIM)
+
+add_custom_target(gridlet_desktop_files ALL
+    DEPENDS ${icon_pngs} ${desktop_build}/gridlet.1.gz ${desktop_build}/changelog.gz)
 
 install(FILES ${desktop_source}/${GRIDLET_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -44,12 +54,14 @@ install(FILES ${desktop_source}/${GRIDLET_APP_ID}.mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${GRIDLET_APP_ID}.xml)
 install(FILES ${icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${desktop_build}/gridlet.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${desktop_source}/copyright ${desktop_build}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The Debian package. Its dependencies come from dpkg-shlibdeps; the caches of launchers, file
 # types and icons are refreshed by the triggers of the Debian packages that own them.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME gridlet)
-set(CPACK_PACKAGE_CONTACT "gridlet developers")
+set(CPACK_PACKAGE_CONTACT "gridlet developers <gridlet@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the 8x8 character sets of 8-bit computers")
 # One line of the control file's long description each.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION

@@ -19,6 +19,7 @@ declare -A may_include=(
     [src/app]="model toolkit editing charmap files views app"
     [src]="app toolkit/qt"
     [tests/toolkit]="toolkit toolkit/headless"
+    [tests/model]="model"
     [tests/editing]="model editing"
     [tests/charmap]="model charmap"
     [tests/files]="model files"

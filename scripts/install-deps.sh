@@ -11,6 +11,7 @@ packages=(
     xvfb xauth
     python3-pil
     desktop-file-utils appstream librsvg2-bin groff-base dpkg-dev xdotool imagemagick
+    lintian xclip
 )
 
 missing=()

@@ -36,10 +36,10 @@ xdotool mousemove 0 0
 capture "$main" main-window.png
 
 # The map window opens only from Char > Map: open the File menu with a click on its title,
-# then go right to Char, right into Map, and down to "Atari 40x24".
+# then go right past Edit to Char, right into Map, and down to "Atari 40x24".
 xdotool mousemove --window "$main" 10 8 click 1
 sleep 0.5
-xdotool key --delay 150 Right Right Down Return
+xdotool key --delay 150 Right Right Right Down Return
 map=$(x11_wait_window '^Character map' 10)
 xdotool mousemove 0 0
 sleep 0.5 # the first paint follows the window's mapping

@@ -9,6 +9,7 @@
 #include "app/shown_views.h"
 #include "editing/glyph_transforms.h"
 #include "model/document.h"
+#include "model/undo_history.h"
 #include "views/cells.h"
 
 // Window numbers.
@@ -70,6 +71,12 @@ struct AppState {
     BitReverseTable bitReverse{};
     RotateBuffer rotateBuffer{};
     bool quitting = false; // "Quit" was chosen: the loop ends after this event
+
+    // The undo steps, and the document as of the last one. A painting stroke on the glyph
+    // editor or the map, from button down to button up, becomes one step when it ends.
+    UndoHistory history;
+    Document undoBase;
+    bool stroking = false;
 
     // Feedback over the views until they are next redrawn, and the cell the map's title names.
     CharsetFeedback charsetFeedback;

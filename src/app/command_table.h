@@ -2,6 +2,7 @@
 // menu bar, the popup menus, the shortcuts and the dispatch are all built from this table.
 #pragma once
 
+#include <array>
 #include <span>
 
 #include "app/app_state.h"
@@ -10,8 +11,9 @@
 struct Command {
     MenuId id;
     const char* label; // "Open...\tCtrl+O": after the tab, the shortcut's label
-    int shortcut;      // 0, or the key as add_keyboard_shortcut takes it
     void (*run)(AppState& state);
+    std::array<int, 2> shortcuts{}; // keys as add_keyboard_shortcut takes them; 0 for none
+    bool everyWindow = false;       // the shortcuts work in the Character map window too
 };
 
 std::span<const Command> commandTable();

@@ -8,6 +8,7 @@
 #include "app/map_view_input.h"
 #include "app/program.h"
 #include "app/refresh.h"
+#include "app/undo_commands.h"
 #include "toolkit/menus.h"
 #include "toolkit/windows.h"
 
@@ -60,6 +61,7 @@ bool handleNextEvent(AppState& state) {
     // The key state, not a key event: Escape ends the program whichever gadget has the focus.
     if (is_key_down(vk_escape)) return false;
     if (!dispatch(state, kind)) return false;
+    recordUndoStep(state);
     refresh(state);
     return true;
 }

@@ -25,6 +25,7 @@ void handleGlyphEditorEvent(AppState& state) {
     const Cell cell = mouseCell(glyphEditor);
     const int buttons = get_gadget_attribute(glyphEditor, attribute_buttons);
     const int type = event_type();
+    followStroke(state.stroking, glyphEditor);
     const bool moving = type == mouse_move;
     if (type == left_button_down || (moving && (buttons & button_left))) {
         setPixelAt(state, cell, true);

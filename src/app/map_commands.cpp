@@ -6,11 +6,15 @@
 
 using namespace toolkit;
 
+void fitMapWindow(const Document& document) {
+    resize_gadget(mapView, 0, 0, cellSize * document.mapWidth, cellSize * document.mapHeight);
+    resize_window(mapWindow, keep_value, keep_value, gadget_width(mapView), gadget_height(mapView));
+}
+
 void setMapSize(AppState& state, MapSize size) {
     state.document.mapWidth = size.width;
     state.document.mapHeight = size.height;
-    resize_gadget(mapView, 0, 0, cellSize * size.width, cellSize * size.height);
-    resize_window(mapWindow, keep_value, keep_value, gadget_width(mapView), gadget_height(mapView));
+    fitMapWindow(state.document);
     requestRedraw(state, redrawMap);
     hide_window(mapWindow, 0);
 }

@@ -6,6 +6,8 @@
 // Sizes the map view and the Character map window's inner area to exactly the map, redraws
 // it and shows the window.
 void setMapSize(AppState& state, MapSize size);
+// The map view and the window's inner area take exactly the document's map size.
+void fitMapWindow(const Document& document);
 // Every visible cell becomes the current char.
 void fillMapWithCurrentChar(AppState& state);
 void toggleGrid(AppState& state);

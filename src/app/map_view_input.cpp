@@ -19,6 +19,7 @@ bool accepted(const Document& document, Cell cell) {
 void handleMapViewEvent(AppState& state) {
     const Cell cell = mouseCell(mapView);
     const int type = event_type();
+    followStroke(state.stroking, mapView);
     if (type == right_click && menu_exists(mapPopupMenu)) {
         state.popupColumn = cell.column;
         state.popupRow = cell.row;

@@ -49,4 +49,11 @@ enum MenuId : int {
     deleteMapLineId = 44,
     insertMapColumnId = 45,
     deleteMapColumnId = 46,
+    undoId = 47,
+    redoId = 48,
+    cutId = 49,
+    copyId = 50,
+    pasteId = 51,
+    keysHelpId = 52,
+    aboutId = 53,
 };

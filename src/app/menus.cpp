@@ -43,6 +43,14 @@ constexpr Place mainMenuPlaces[] = {
     end,
     item(quitId),
 
+    title("Edit"),
+    item(undoId),
+    item(redoId),
+    separator,
+    item(cutId),
+    item(copyId),
+    item(pasteId),
+
     title("Char"),
     submenu("Map"),
     item(mapZxId),
@@ -92,6 +100,10 @@ constexpr Place mainMenuPlaces[] = {
     item(shiftRightId),
     item(shiftUpId),
     item(shiftDownId),
+
+    title("Help"),
+    item(keysHelpId),
+    item(aboutId),
 };
 
 constexpr Place rangePopupPlaces[] = {item(setBeginRangeId), item(setEndRangeId),
@@ -128,11 +140,18 @@ void addPlaces(std::span<const Place> places) {
 
 } // namespace
 
+void addShortcuts(int window) {
+    for (const Command& command : commandTable()) {
+        if (window != mainWindow && !command.everyWindow) continue;
+        for (const int shortcut : command.shortcuts)
+            if (shortcut) add_keyboard_shortcut(window, shortcut, command.id);
+    }
+}
+
 void createMenus() {
     if (create_menu(mainMenu, window_handle(mainWindow))) {
         addPlaces(mainMenuPlaces);
-        for (const Command& command : commandTable())
-            if (command.shortcut) add_keyboard_shortcut(mainWindow, command.shortcut, command.id);
+        addShortcuts(mainWindow);
     } else {
         message_requester("gridlet", "create menu error!", message_ok);
     }

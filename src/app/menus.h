@@ -3,3 +3,5 @@
 #pragma once
 
 void createMenus();
+// The window's keyboard shortcuts: all of them in the main window, the Edit menu's in the map.
+void addShortcuts(int window);

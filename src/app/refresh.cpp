@@ -201,12 +201,14 @@ void refreshRangeLabels(const AppState& state) {
     set_gadget_text(endRangeLabel, endRangeText(state.document.range.end));
 }
 
-// The trackbars, the range box and the check marks show the document and the grid setting.
+// The trackbars, the range box and the check marks show the document and the grid setting;
+// Undo and Redo are greyed out when there is nothing to undo or redo.
 void showStateInGadgets(AppState& state) {
     const Range& range = state.document.range;
     ShownViews& shown = state.shown;
+    const bool canUndo = state.history.canUndo(), canRedo = state.history.canRedo();
     if (shown.gadgetsShown && shown.range == range && shown.dragMode == state.document.dragMode &&
-        shown.grid == state.gridOnMap)
+        shown.grid == state.gridOnMap && shown.canUndo == canUndo && shown.canRedo == canRedo)
         return;
     for (const auto& [gadget, value] : {std::pair{int(beginRangeTrackbar), range.begin},
                                         std::pair{int(endRangeTrackbar), range.end},
@@ -220,10 +222,17 @@ void showStateInGadgets(AppState& state) {
         if (get_menu_item_checked(mainMenu, item) != int(checked))
             set_menu_item_checked(mainMenu, item, checked);
     }
+    for (const auto& [item, enabled] :
+         {std::pair{int(undoId), canUndo}, std::pair{int(redoId), canRedo}}) {
+        if (get_menu_item_enabled(mainMenu, item) != int(enabled))
+            set_menu_item_enabled(mainMenu, item, enabled);
+    }
     shown.gadgetsShown = menu_exists(mainMenu) != 0; // until the menus exist, again
     shown.range = range;
     shown.dragMode = state.document.dragMode;
     shown.grid = state.gridOnMap;
+    shown.canUndo = canUndo;
+    shown.canRedo = canRedo;
 }
 
 } // namespace

@@ -47,6 +47,7 @@ struct ShownViews {
     Range range;
     DragMode dragMode = DragMode::swap;
     bool grid = false;
+    bool canUndo = false, canRedo = false;
 
     // Buffers of the texts rewritten while editing, reused so that editing allocates nothing.
     std::string title;

@@ -41,8 +41,10 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     buildBitReverse(state.bitReverse);
     fillStartMap(state.document.mapCells);
     openMapWindow(state);
+    addShortcuts(mapWindow);
     set_active_gadget(charsetView);
-    refresh(state); // the check marks
+    state.undoBase = state.document;
+    refresh(state); // the check marks and the greyed Undo and Redo
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/clipboard.h"
 #include "toolkit/drawing.h"
 #include "toolkit/windows.h"
 
@@ -56,6 +57,7 @@ struct MenuEntry {
     int id = -1;
     std::string text;
     bool checked = false;
+    bool enabled = true;             // a disabled item is shown greyed out and cannot be chosen
     std::vector<MenuEntry> children; // drop-downs and submenus
 };
 
@@ -121,6 +123,9 @@ class Binding {
     // The chosen colour 0x00BBGGRR or -1; custom colours live for the run.
     virtual int color_requester(int start_color, std::array<int, 16>& custom_colors) = 0;
     virtual int message_requester(const std::string& title, const std::string& text, int flags) = 0;
+
+    virtual bool set_clipboard(const ClipboardData& data) = 0;
+    virtual ClipboardData get_clipboard(const std::string& own_type) = 0;
 
     // Blocks until the platform has delivered and handled one message.
     virtual void wait_message() = 0;

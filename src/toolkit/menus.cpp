@@ -187,6 +187,22 @@ int get_menu_item_checked(int menu, int id) {
     return item && item->checked ? 1 : 0;
 }
 
+void set_menu_item_enabled(int menu, int id, int enabled) {
+    auto found = menus.find(menu);
+    if (found == menus.end()) return;
+    if (MenuEntry* item = detail::find_item(found->second.entries, id)) {
+        item->enabled = enabled != 0;
+        detail::note_change(menu);
+    }
+}
+
+int get_menu_item_enabled(int menu, int id) {
+    auto found = menus.find(menu);
+    if (found == menus.end()) return 0;
+    const MenuEntry* item = detail::find_item(found->second.entries, id);
+    return item && item->enabled ? 1 : 0;
+}
+
 int menu_exists(int menu) {
     return menus.count(menu) ? 1 : 0;
 }

@@ -27,6 +27,9 @@ void open_submenu(const std::string& text);
 void close_submenu();
 void set_menu_item_checked(int menu, int id, int checked);
 int get_menu_item_checked(int menu, int id);
+// A disabled item is greyed out and cannot be chosen from the menu; items start enabled.
+void set_menu_item_enabled(int menu, int id, int enabled);
+int get_menu_item_enabled(int menu, int id);
 int menu_exists(int menu);
 // Shows the popup at the pointer and returns when it closes; a chosen item's menu event is
 // then waiting in the queue, in the given window.

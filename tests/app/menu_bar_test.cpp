@@ -12,7 +12,8 @@ using namespace toolkit;
 
 namespace {
 
-// One line per entry, indented by depth: "[id] text", "> submenu", "---", "*" for a check mark.
+// One line per entry, indented by depth: "[id] text", "> submenu", "---", "*" for a check mark,
+// "(greyed)" for a disabled item.
 void listEntries(const std::vector<MenuEntry>& entries, int depth, std::string& out) {
     for (const MenuEntry& entry : entries) {
         out += std::string(size_t(depth) * 2, ' ');
@@ -26,7 +27,7 @@ void listEntries(const std::vector<MenuEntry>& entries, int depth, std::string& 
             break;
         case MenuEntry::Kind::item:
             out += "[" + std::to_string(entry.id) + "] " + entry.text +
-                   (entry.checked ? " *" : "") + "\n";
+                   (entry.checked ? " *" : "") + (entry.enabled ? "" : " (greyed)") + "\n";
             break;
         }
     }
@@ -50,6 +51,13 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
     [5] Character_map
     [6] Characters image
   [1] Quit
+> Edit
+  [47] Undo	Ctrl+Z (greyed)
+  [48] Redo	Ctrl+Shift+Z (greyed)
+  ---
+  [49] Cut	Ctrl+X
+  [50] Copy	Ctrl+C
+  [51] Paste	Ctrl+V
 > Char
   > Map
     [21] ZX 32x24
@@ -97,6 +105,9 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
   [13] Char shift right
   [14] Char shift up
   [15] Char shift down
+> Help
+  [52] Keys and mouse
+  [53] About gridlet
 )");
     EXPECT_EQ(listMenu(rangePopupMenu), R"([16] Set begin range
 [17] Set end range
@@ -161,7 +172,7 @@ TEST(CommandTable, EveryCommandOnceAndInAMenu) {
         EXPECT_EQ(findCommand(command.id), &command);
     }
     EXPECT_EQ(std::set<int>(placed.begin(), placed.end()), declared);
-    EXPECT_EQ(findCommand(47), nullptr);
+    EXPECT_EQ(findCommand(999), nullptr);
 }
 
 } // namespace

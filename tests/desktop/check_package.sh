@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package of the build given as $1: CPack makes it, its dependencies are the Debian
-# packages of the libraries the program links, it unpacks into a scratch root, and the program
-# from it starts on a virtual display and ends on Escape with exit code 0.
+# packages of the libraries the program links, lintian finds nothing to complain of, it unpacks
+# into a scratch root, and the program from it starts on a virtual display and ends on Escape
+# with exit code 0.
 set -euo pipefail
 build="$(realpath "$1")"
 here="$(dirname "$(realpath "$0")")"
@@ -29,9 +30,16 @@ for file in ./usr/bin/gridlet ./usr/share/applications/io.github.gridlet.Gridlet
     ./usr/share/metainfo/io.github.gridlet.Gridlet.metainfo.xml \
     ./usr/share/mime/packages/io.github.gridlet.Gridlet.xml \
     ./usr/share/icons/hicolor/scalable/apps/io.github.gridlet.Gridlet.svg \
-    ./usr/share/man/man1/gridlet.1.gz; do
+    ./usr/share/man/man1/gridlet.1.gz ./usr/share/doc/gridlet/copyright \
+    ./usr/share/doc/gridlet/changelog.gz; do
     grep -qx "$file" <<<"$contents" || fail "the package lacks $file"
 done
+
+# Debian's own checks of a package, errors and warnings both.
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 ||
+        fail "lintian: $(grep -v 'root privileges' "$scratch/lintian.log")"
+fi
 
 root="$scratch/root"
 dpkg -x "$deb" "$root"

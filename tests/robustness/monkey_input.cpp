@@ -144,9 +144,9 @@ int randomModifiers(MonkeyRandom& random) {
 
 // Every id of the menus, a few that no item has, and "Quit" only now and then.
 int randomMenuId(MonkeyRandom& random) {
-    if (random.chance(5)) return random.pick<int>({-5, -1, 47, 48, 99, 1000, 65535});
-    int id = random.between(0, 46);
-    while (id == 1 && !random.chance(25)) id = random.between(0, 46);
+    if (random.chance(5)) return random.pick<int>({-5, -1, 54, 55, 99, 1000, 65535});
+    int id = random.between(0, 53);
+    while (id == 1 && !random.chance(25)) id = random.between(0, 53);
     return id;
 }
 
@@ -268,6 +268,34 @@ std::string scriptMenu(MonkeyRandom& random, HeadlessBinding& ui) {
     }
 }
 
+// What another program may have left on the clipboard: glyph text in its forms, words, a
+// picture of any size, gridlet's own bytes of any length.
+std::string scriptClipboard(MonkeyRandom& random, HeadlessBinding& ui) {
+    ClipboardData data;
+    switch (random.between(0, 3)) {
+    case 0:
+        data.text = random.pick<std::string>(
+            {"0x3C,0x66,0x6E,0x6E,0x60,0x62,0x3C,0x00", "$FF $00 $FF", "10 DATA 1,2,3,4,5,6,7,8",
+             "..####..\n.##..##.", "300 1 2", "3C 66", "hello", "", "defb 3Ch,66h"});
+        break;
+    case 1: {
+        data.picture = PixelBuffer(random.between(0, 40), random.between(0, 40), 0);
+        for (Pixel& pixel : data.picture.pixels)
+            pixel = pixel_of(Color(random.between(0, 0xFFFFFF)));
+        break;
+    }
+    default:
+        data.own_type = "application/x-gridlet-glyphs";
+        data.own_bytes.resize(size_t(random.between(0, 3000)));
+        for (uint8_t& byte : data.own_bytes) byte = random.byte();
+        break;
+    }
+    ui.run([&ui, data] { ui.clipboard = data; });
+    return "clipboard: " + std::to_string(data.text.size()) + " characters, picture " +
+           std::to_string(data.picture.width) + "x" + std::to_string(data.picture.height) + ", " +
+           std::to_string(data.own_bytes.size()) + " bytes";
+}
+
 std::string scriptWindow(MonkeyRandom& random, HeadlessBinding& ui) {
     if (random.chance(60)) {
         ui.request_close(mapWindow);
@@ -349,7 +377,7 @@ std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, Scra
     case 5:
         return scriptDrop(random, program, folder);
     case 6:
-        return scriptWindow(random, ui);
+        return random.chance(70) ? scriptWindow(random, ui) : scriptClipboard(random, ui);
     case 7:
         return scriptExtremeInput(random, ui);
     case 8:

@@ -21,6 +21,7 @@ constexpr int seedCount = 8;
 constexpr long defaultTotalEvents = 200'000;
 constexpr int viewCheckInterval = 250;
 constexpr int redrawCheckInterval = 20;
+constexpr int undoRoundTripInterval = 200;
 constexpr int folderCheckInterval = 16;
 constexpr size_t trailLength = 40;
 
@@ -114,6 +115,8 @@ class MonkeyRun {
         if (!program_->ended) {
             if (!expectEmpty(stateProblem(program_->state))) return false;
             if (!expectEmpty(fileNameProblem(program_->state, ui.offeredNames, startFolder_)))
+                return false;
+            if (!expectEmpty(undoProblem(program_->state, event_ % undoRoundTripInterval == 0)))
                 return false;
             if (event_ % redrawCheckInterval == 0 &&
                 !expectEmpty(incrementalRedrawProblem(program_->state)))

@@ -93,6 +93,26 @@ std::string fileNameProblem(const AppState& state, const std::set<std::string>& 
     return "requester folder \"" + state.lastFolder + "\"";
 }
 
+std::string undoProblem(const AppState& state, bool roundTrip) {
+    if (state.stroking) return "";
+    UndoHistory history = state.history;
+    Document document = state.document;
+    if (history.record(state.undoBase, document)) return "a change was not made an undo step";
+    if (!roundTrip) return "";
+    int undone = 0;
+    for (; history.canUndo(); ++undone) history.undo(document);
+    for (; undone > 0; --undone) history.redo(document);
+    if (document == state.document) return "";
+    const Document& now = state.document;
+    std::string what = document.charset != now.charset ? " charset" : "";
+    if (document.mapCells != now.mapCells) what += " map cells";
+    if (document.mapWidth != now.mapWidth || document.mapHeight != now.mapHeight) what += " size";
+    if (document.paperColor != now.paperColor || document.inkColor != now.inkColor)
+        what += " colours";
+    if (!(document.range == now.range) || document.dragMode != now.dragMode) what += " settings";
+    return "undoing and redoing every step changed the document:" + what;
+}
+
 std::string incrementalRedrawProblem(AppState& state) {
     const auto canvas = [](int gadget) {
         const toolkit::GadgetRecord* record = toolkit::find_gadget(gadget);

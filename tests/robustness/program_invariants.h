@@ -17,6 +17,10 @@ std::string stateProblem(const AppState& state);
 std::string fileNameProblem(const AppState& state, const std::set<std::string>& offeredNames,
                             const std::string& startFolder);
 
+// Every change is in the undo history once no stroke goes on, and undoing every step kept then
+// redoing as many gives the document back (tried on a copy).
+std::string undoProblem(const AppState& state, bool roundTrip);
+
 // The views as the refresh left them, cell by changed cell, are what a full redraw of the same
 // state, feedback included, draws. Redraws them in full to find out.
 std::string incrementalRedrawProblem(AppState& state);

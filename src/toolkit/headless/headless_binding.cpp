@@ -301,6 +301,18 @@ int HeadlessBinding::message_requester(const std::string& title, const std::stri
     return flags == 4 ? 7 : 1;
 }
 
+bool HeadlessBinding::set_clipboard(const ClipboardData& data) {
+    clipboard = data;
+    return true;
+}
+
+ClipboardData HeadlessBinding::get_clipboard(const std::string& own_type) {
+    ClipboardData held = clipboard;
+    if (held.own_type != own_type) held.own_bytes.clear();
+    held.own_type = own_type;
+    return held;
+}
+
 void HeadlessBinding::wait_message() {
     if (messages_.empty()) {
         // Nothing left for the user to do: hold Escape so that a full run ends.

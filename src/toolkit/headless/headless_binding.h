@@ -68,6 +68,8 @@ class HeadlessBinding : public Binding {
 
     std::vector<int> popups_shown; // menu numbers
     std::vector<int> color_requests;
+    // What the desktop's clipboard holds; tests put other programs' data here too.
+    ClipboardData clipboard;
     int canvas_redraws = 0;
     int64_t canvas_pixels_drawn = 0; // the sum of the areas shown anew
     // Where the pointer stands in screen coordinates (popups open at pointer - 1).
@@ -91,6 +93,8 @@ class HeadlessBinding : public Binding {
     FileChoice file_requester(const FileRequest& request) override;
     int color_requester(int start_color, std::array<int, 16>& custom_colors) override;
     int message_requester(const std::string& title, const std::string& text, int flags) override;
+    bool set_clipboard(const ClipboardData& data) override;
+    ClipboardData get_clipboard(const std::string& own_type) override;
     void wait_message() override;
     bool is_key_down(int virtual_key) override;
 

@@ -13,15 +13,16 @@ using Chosen = std::function<void(int id)>;
 void add_entries(QMenu* menu, const std::vector<MenuEntry>& entries, const Chosen& chosen);
 
 // Only a checked item is checkable, so Qt draws no empty box beside the others.
-void show_check_mark(QAction* action, bool checked) {
-    action->setCheckable(checked);
-    action->setChecked(checked);
+void show_state(QAction* action, const MenuEntry& entry) {
+    action->setCheckable(entry.checked);
+    action->setChecked(entry.checked);
+    action->setEnabled(entry.enabled);
 }
 
 void add_item(QMenu* menu, const MenuEntry& entry, const Chosen& chosen) {
     QAction* action = menu->addAction(without_mnemonics(qt_text(entry.text)));
     action->setData(entry.id);
-    show_check_mark(action, entry.checked);
+    show_state(action, entry);
     // Qt toggles a checkable action when it is chosen; the mark stays as the record has it
     // until the logic changes it.
     const int id = entry.id;
@@ -50,12 +51,12 @@ void add_entries(QMenu* menu, const std::vector<MenuEntry>& entries, const Chose
 }
 
 // Each entry has one action, in order: items, separators and the submenus' own actions.
-void show_check_marks(const QList<QAction*>& actions, const std::vector<MenuEntry>& entries) {
+void show_states(const QList<QAction*>& actions, const std::vector<MenuEntry>& entries) {
     for (size_t i = 0; i < entries.size() && qsizetype(i) < actions.size(); ++i) {
         QAction* action = actions[qsizetype(i)];
-        if (entries[i].kind == MenuEntry::Kind::item) show_check_mark(action, entries[i].checked);
+        if (entries[i].kind == MenuEntry::Kind::item) show_state(action, entries[i]);
         if (entries[i].kind == MenuEntry::Kind::submenu && action->menu())
-            show_check_marks(action->menu()->actions(), entries[i].children);
+            show_states(action->menu()->actions(), entries[i].children);
     }
 }
 
@@ -89,8 +90,8 @@ bool same_layout(const std::vector<MenuEntry>& shown, const std::vector<MenuEntr
                       });
 }
 
-void show_check_marks(QMenuBar* bar, const MenuRecord& record) {
-    show_check_marks(bar->actions(), record.entries);
+void show_item_states(QMenuBar* bar, const MenuRecord& record) {
+    show_states(bar->actions(), record.entries);
 }
 
 std::unique_ptr<QMenu> build_popup(const MenuRecord& record) {

@@ -54,6 +54,8 @@ class QtBinding : public Binding {
     int color_requester(int start_color, std::array<int, 16>& custom_colors) override;
     int message_requester(const std::string& title, const std::string& text, int flags) override;
 
+    bool set_clipboard(const ClipboardData& data) override;
+    ClipboardData get_clipboard(const std::string& own_type) override;
     void wait_message() override;
     bool is_key_down(int virtual_key) override;
 

@@ -7,8 +7,8 @@
 
 namespace toolkit::qt {
 
-// A bar whose items stay the same only gets its check marks updated: rebuilding would delete
-// a drop-down the user may have open right now.
+// A bar whose items stay the same only gets its check marks and greying updated: rebuilding would
+// delete a drop-down the user may have open right now.
 void QtBinding::menu_changed(const MenuRecord& record) {
     if (record.popup) return;
     ProgramWindow* window = window_widget(record.window);
@@ -16,7 +16,7 @@ void QtBinding::menu_changed(const MenuRecord& record) {
     auto shown = shown_bars_.find(record.number);
     if (shown != shown_bars_.end() && window->menu_bar() &&
         same_layout(shown->second.entries, record.entries)) {
-        show_check_marks(window->menu_bar(), record);
+        show_item_states(window->menu_bar(), record);
     } else {
         window->set_menu_bar(build_menu_bar(record, record.window));
     }

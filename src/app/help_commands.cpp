@@ -1,0 +1,36 @@
+#include "app/help_commands.h"
+
+#include "toolkit/requesters.h"
+
+using namespace toolkit;
+
+void showKeysAndMouse(AppState&) {
+    message_requester("Keys and mouse",
+                      "Glyph editor: the left button sets pixels, the right button clears them; "
+                      "hold a button and move to paint.\n"
+                      "Charset view: click a glyph to edit it; drag a glyph onto another to swap "
+                      "or copy it (Char > Drag mode); right-click for the range menu.\n"
+                      "Arrow keys: move the current glyph. Insert: a blank glyph at the current "
+                      "one. Delete: remove the current glyph.\n"
+                      "Character map: the left button paints the current glyph into cells; "
+                      "right-click to insert or delete a char, a line or a column.\n"
+                      "Range: with the box beside the two sliders ticked, transforms, cut and "
+                      "copy act on the whole range.\n"
+                      "Ctrl+O open, Ctrl+I invert, Ctrl+Z undo, Ctrl+Shift+Z or Ctrl+Y redo, "
+                      "Ctrl+X cut, Ctrl+C copy, Ctrl+V paste (these five in both windows).\n"
+                      "Escape quits at once, asking nothing.",
+                      message_ok);
+}
+
+void showAbout(AppState& state) {
+    message_requester("About gridlet",
+                      state.baseTitle +
+                          "\nAn editor for the 8 x 8 character sets of 8-bit home computers.\n"
+                          "Free software under the MIT licence (the file LICENSE).\n"
+                          "Built-in character sets, taken from the machines' own ROMs: IBM PC "
+                          "character ROM 5788005 (CGA), code page 866 from the kbd console fonts, "
+                          "Commodore 64 character ROM 901225-01, Atari XL/XE OS ROM, Sinclair ZX "
+                          "Spectrum 48K and ZX80 ROMs, the Microsha character generator and the "
+                          "Jupiter Ace ROM.",
+                      message_ok);
+}
