@@ -11,7 +11,8 @@ packages=(
     xvfb xauth
     python3-pil
     desktop-file-utils appstream librsvg2-bin groff-base dpkg-dev xdotool imagemagick
-    lintian xclip
+    lintian xclip libpng-dev
+    kbd xfonts-utils pcf2bdf cc65 z80asm
 )
 
 missing=()

@@ -8,6 +8,7 @@
 
 #include "app/shown_views.h"
 #include "editing/glyph_transforms.h"
+#include "files/code_pages.h"
 #include "model/document.h"
 #include "model/undo_history.h"
 #include "views/cells.h"
@@ -71,6 +72,8 @@ struct AppState {
     BitReverseTable bitReverse{};
     RotateBuffer rotateBuffer{};
     bool quitting = false; // "Quit" was chosen: the loop ends after this event
+    // The IBM PC code page of the built-in set the glyphs came from, for console fonts.
+    CodePage codePage = CodePage::none;
 
     // The undo steps, and the document as of the last one. A painting stroke on the glyph
     // editor or the map, from button down to button up, becomes one step when it ends.

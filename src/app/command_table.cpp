@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/clipboard_commands.h"
+#include "app/export_commands.h"
 #include "app/file_commands.h"
 #include "app/glyph_commands.h"
 #include "app/help_commands.h"
@@ -97,6 +98,14 @@ constexpr std::array commands{
     Command{copyId, "Copy\tCtrl+C", copyGlyphs, {shortcut_control + 'C'}, true},
     Command{pasteId, "Paste\tCtrl+V", pasteGlyphs, {shortcut_control + 'V'}, true},
     Command{keysHelpId, "Keys and mouse", showKeysAndMouse},
+    Command{exportPngId, "PNG picture...", exportPng},
+    Command{exportPsfId, "Console font (PSF)...", exportPsf},
+    Command{exportBdfId, "BDF font...", exportBdf},
+    Command{exportC64Id, "C64 font (.64c)...", exportC64Font},
+    Command{exportCSourceId, "C source...", exportCSource},
+    Command{exportAssemblerId, "Assembler source...", exportAssembler},
+    Command{exportBasicId, "BASIC DATA lines...", exportBasicData},
+    Command{exportMapCSourceId, "Character map as C source...", exportMapCSource},
     Command{aboutId, "About gridlet", showAbout},
 };
 

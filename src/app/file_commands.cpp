@@ -7,6 +7,7 @@
 
 #include "app/refresh.h"
 #include "files/font_file.h"
+#include "files/font_formats.h"
 #include "files/map_file.h"
 #include "toolkit/drawing.h"
 #include "toolkit/files.h"
@@ -20,6 +21,25 @@ namespace {
 constexpr int fileNumber = 0;
 constexpr int fontPattern = 0;
 constexpr int mapPattern = 1;
+constexpr int allFontsPattern = 2;
+// Larger files are read only as raw fonts, of which no more than the charset holds is used.
+constexpr int64_t largestFontFile = int64_t(16) << 20;
+
+// Puts what was read into the charset; says what of it did not fit.
+std::string placeFontReading(AppState& state, const FontReading& reading) {
+    Charset& charset = state.document.charset;
+    for (const auto& [code, glyph] : reading.coded)
+        std::copy(glyph.begin(), glyph.end(), glyphOf(charset, code).begin());
+    const int first = reading.atCurrentChar ? state.currentChar : reading.firstCode;
+    const size_t placed = placeFont(charset, first, reading.bytes);
+    // Only the glyph rows of a header-less file run past the end unseen, as they always have.
+    state.codePage = CodePage::none;
+    std::string note = reading.note;
+    if (!reading.raw && placed < reading.bytes.size())
+        note = std::to_string((reading.bytes.size() - placed) / glyphBytes) +
+               " glyphs did not fit after glyph 255";
+    return note;
+}
 
 // Up to `most` bytes of the file, or nothing when it cannot be opened.
 std::optional<std::vector<uint8_t>> readFile(const std::string& name, int64_t most) {
@@ -30,7 +50,8 @@ std::optional<std::vector<uint8_t>> readFile(const std::string& name, int64_t mo
     return bytes;
 }
 
-// True only when the whole file is under its name.
+} // namespace
+
 bool writeFile(const std::string& name, std::span<const uint8_t> bytes) {
     if (!create_file(fileNumber, name)) return false;
     const int64_t length = int64_t(bytes.size());
@@ -40,14 +61,15 @@ bool writeFile(const std::string& name, std::span<const uint8_t> bytes) {
     return written && closed;
 }
 
-// The name the user chose with the extension appended where it is missing, or "" when the
-// requester was cancelled.
 std::string askSaveName(AppState& state, const std::string& defaultPath,
-                        const std::string& patterns, const std::string& extension) {
+                        const std::string& patterns,
+                        std::initializer_list<std::string_view> extensions) {
     std::string name = save_file_requester("Please choose file to save", defaultPath, patterns, 0);
     if (name.empty()) return name;
     state.lastFolder = path_part(name);
-    if (lower_case(right_part(name, 4)) != extension) name += extension;
+    const size_t pattern = size_t(std::max(selected_file_pattern(), 0));
+    const std::string extension(extensions.begin()[std::min(pattern, extensions.size() - 1)]);
+    if (lower_case(right_part(name, int(extension.size()))) != extension) name += extension;
     return name;
 }
 
@@ -55,16 +77,17 @@ void saveBytes(const std::string& name, std::span<const uint8_t> bytes) {
     if (!writeFile(name, bytes)) message_requester("Save file", "File Error:" + name, message_ok);
 }
 
-} // namespace
-
 void openFile(AppState& state) {
     const std::string name =
         open_file_requester("Please choose file to load", state.lastFolder,
-                            "Font (*.fnt)|*.fnt|Character map (*.map)|*.map", fontPattern);
+                            std::string("Font (*.fnt)|*.fnt|Character map (*.map)|*.map|"
+                                        "Fonts and pictures (PSF, BDF, .64c, PNG, BMP, raw)|") +
+                                fontFilesMask,
+                            fontPattern);
     if (name.empty()) return;
     state.lastFolder = path_part(name);
     const int pattern = selected_file_pattern();
-    if (pattern == fontPattern) {
+    if (pattern == fontPattern || pattern == allFontsPattern) {
         loadFontFile(state, name);
         requestRedraw(state, redrawGlyphViews);
     } else if (pattern == mapPattern) {
@@ -75,9 +98,18 @@ void openFile(AppState& state) {
 
 void loadFontFile(AppState& state, const std::string& name) {
     if (trim_spaces(name).empty()) return;
-    int64_t size = file_size(name);
-    if (size == zxFontBytes && message_requester("ZX font", "Do yo want to place at pos #32?",
-                                                 message_yes_no) == message_result_yes) {
+    const int64_t size = file_size(name);
+    const std::optional<std::vector<uint8_t>> bytes =
+        size > 0 ? readFile(name, std::min(size, largestFontFile)) : std::nullopt;
+    const Document& document = state.document;
+    const FontReading reading =
+        bytes ? decodeFontFile(*bytes, name, document.paperColor, document.inkColor)
+              : FontReading{};
+    // The question of a raw 96-glyph set comes first, as it always has; a file that cannot be
+    // read is asked about too, since nothing tells it is not one.
+    if (size == zxFontBytes && (!bytes || reading.raw) &&
+        message_requester("ZX font", "Do yo want to place at pos #32?", message_yes_no) ==
+            message_result_yes) {
         state.currentChar = zxFontFirstCode;
         state.cursorColumn = zxFontFirstCode % 16;
         state.cursorRow = zxFontFirstCode / 16;
@@ -86,14 +118,20 @@ void loadFontFile(AppState& state, const std::string& name) {
         message_requester("No file", name, message_ok);
         return;
     }
-    const int64_t room = charsetBytes - glyphBytes * int64_t(state.currentChar);
-    const std::optional<std::vector<uint8_t>> bytes = readFile(name, std::min(size, room));
     if (!bytes) {
         message_requester("Read error", name, message_ok);
         return;
     }
+    std::string problem = reading.problem;
+    if (problem.empty() && !reading.raw && size > largestFontFile)
+        problem = "it is larger than any font gridlet reads";
+    if (!problem.empty()) {
+        message_requester("Open File", "not read:" + name + "\n" + problem + ".", message_ok);
+        return;
+    }
     state.lastFolder = path_part(name);
-    placeFont(state.document.charset, state.currentChar, *bytes);
+    const std::string note = placeFontReading(state, reading);
+    if (!note.empty()) message_requester("Open File", name + "\n" + note + ".", message_ok);
 }
 
 void loadMapFile(AppState& state, const std::string& name) {
@@ -121,20 +159,20 @@ void saveFont(AppState& state, int length) {
         message_requester("Save File", "out of size", message_ok);
         return;
     }
-    const std::string name = askSaveName(state, state.lastFolder, "Font (*.fnt)|*.fnt", ".fnt");
+    const std::string name = askSaveName(state, state.lastFolder, "Font (*.fnt)|*.fnt", {".fnt"});
     if (!name.empty()) saveBytes(name, *bytes);
 }
 
 void saveMap(AppState& state) {
     const std::string name =
-        askSaveName(state, state.mapFileName, "Character map (*.map)|*.map", ".map");
+        askSaveName(state, state.mapFileName, "Character map (*.map)|*.map", {".map"});
     const Document& document = state.document;
     if (!name.empty())
         saveBytes(name, encodeMap(document.mapCells, document.mapWidth, document.mapHeight));
 }
 
 void exportCharsetImage(AppState& state) {
-    const std::string name = askSaveName(state, state.lastFolder, ".bmp", ".bmp");
+    const std::string name = askSaveName(state, state.lastFolder, ".bmp", {".bmp"});
     if (!name.empty() && !save_image(charsetImage, name))
         message_requester("Save file", "File Error:" + name, message_ok);
 }

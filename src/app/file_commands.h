@@ -3,7 +3,11 @@
 // library decodes and encodes; these ask the questions and show the messages.
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "app/app_state.h"
 
@@ -26,6 +30,16 @@ void saveFont(AppState& state, int length);
 void saveMap(AppState& state);
 // Saves image 0, the charset picture, as a BMP file.
 void exportCharsetImage(AppState& state);
+
+// The name chosen in the save requester, with the extension of the pattern chosen appended where
+// the name lacks it, or "" when the requester was cancelled; the folder is remembered.
+std::string askSaveName(AppState& state, const std::string& defaultPath,
+                        const std::string& patterns,
+                        std::initializer_list<std::string_view> extensions);
+// True only when the whole file is under its name; a failed save leaves any old file as it was.
+bool writeFile(const std::string& name, std::span<const uint8_t> bytes);
+// Writes the file, or says "File Error:" with its name.
+void saveBytes(const std::string& name, std::span<const uint8_t> bytes);
 
 // Files dropped on the charset view load as a font, on the map view as a map; of several
 // (one name a line) only the first.

@@ -66,5 +66,8 @@ void loadCharset(AppState& state, BuiltinCharset which) {
     state.document.paperColor = colors.paper;
     state.document.inkColor = colors.ink;
     state.atariCodes = which == BuiltinCharset::atariXl;
+    state.codePage = which == BuiltinCharset::ibmPcCga   ? CodePage::cp437
+                     : which == BuiltinCharset::ibmPc866 ? CodePage::cp866
+                                                         : CodePage::none;
     requestRedraw(state, redrawGlyphViews);
 }

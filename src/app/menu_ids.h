@@ -56,4 +56,12 @@ enum MenuId : int {
     pasteId = 51,
     keysHelpId = 52,
     aboutId = 53,
+    exportPngId = 54,
+    exportPsfId = 55,
+    exportBdfId = 56,
+    exportC64Id = 57,
+    exportCSourceId = 58,
+    exportAssemblerId = 59,
+    exportBasicId = 60,
+    exportMapCSourceId = 61,
 };

@@ -1,25 +1,26 @@
-// Glyphs as a picture: side by side in a strip for others to paste, and read back from any
-// picture cut into 8 x 8 cells.
+// Glyphs in pictures: a strip of them side by side, or a sheet of 16 a row, at any whole scale.
+// gridlet's own picture of the set is a sheet at scale 2; the clipboard carries a strip.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
-#include "model/document.h"
+#include "files/font_reading.h"
+#include "files/picture.h"
 
-// A picture of colours 0x00BBGGRR, row by row from the top.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<Color> pixels;
-
-    Color at(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
-};
+constexpr int sheetColumns = 16;
+constexpr int largestScale = 8;
 
 // The glyphs side by side, 8 x 8 pixels each, ink on paper.
 Picture encodeGlyphStrip(std::span<const uint8_t> glyphs, Color paper, Color ink);
+// The glyphs 16 a row at the scale, ink on paper; what a last row lacks is paper.
+Picture encodeGlyphSheet(std::span<const uint8_t> glyphs, Color paper, Color ink, int scale);
 
-// The glyphs of the picture's 8 x 8 cells, left to right and top to bottom; a pixel is set
-// when its colour is nearer the ink than the paper. Nothing for a picture smaller than a cell.
+// The glyphs of the picture's 8 x 8 cells, left to right and top to bottom; a pixel is set when
+// its colour is nearer the ink than the paper. Nothing for a picture smaller than a cell.
 std::vector<uint8_t> decodeGlyphCells(const Picture& picture, Color paper, Color ink);
+// A sheet 128 * s pixels wide of at least two rows gives codes from 0 on; a strip 8 * s pixels
+// high gives glyphs from the current char on (s = 1..8). A pixel is set when its square's
+// colour is nearer the ink than the paper.
+FontReading decodeGlyphPicture(const Picture& picture, Color paper, Color ink);

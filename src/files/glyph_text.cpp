@@ -83,7 +83,13 @@ size_t dataWord(std::string_view line) {
 
 // Comments, array sizes and BASIC line numbers go: they hold numbers that are not glyphs. In
 // a BASIC listing only the DATA lines count.
-std::string withoutAsides(std::string_view text) {
+std::string withoutAsides(std::string_view original) {
+    // Block comments first: they may span lines and hold any character, ";" and "[" included.
+    std::string text(original);
+    for (size_t open = text.find("/*"); open != std::string::npos; open = text.find("/*", open)) {
+        const size_t close = text.find("*/", open + 2);
+        text.erase(open, close == std::string::npos ? std::string::npos : close + 2 - open);
+    }
     const std::vector<std::string_view> all = lines(text);
     const bool basic = std::any_of(all.begin(), all.end(), [](std::string_view line) {
         return dataWord(line) != std::string_view::npos;
@@ -105,11 +111,6 @@ std::string withoutAsides(std::string_view text) {
             if (c == ']') inBracket = false;
         }
         kept += clean + '\n';
-    }
-    // Block comments may span lines.
-    for (size_t open = kept.find("/*"); open != std::string::npos; open = kept.find("/*")) {
-        const size_t close = kept.find("*/", open + 2);
-        kept.erase(open, close == std::string::npos ? std::string::npos : close + 2 - open);
     }
     return kept;
 }
@@ -141,13 +142,14 @@ std::optional<long> parsed(std::string_view digits, int base) {
 // The value of a token in one of the number forms; nothing for a word.
 std::optional<long> number(const std::string& token) {
     const std::string t = lowered(token);
+    // "0B6h" is hex, not binary: the suffix is looked at first.
+    if (t.ends_with('h') && std::isdigit(static_cast<unsigned char>(t[0])))
+        return parsed(std::string_view(t).substr(0, t.size() - 1), 16);
     if (t.starts_with("0x")) return parsed(std::string_view(t).substr(2), 16);
     if (t.starts_with("0b")) return parsed(std::string_view(t).substr(2), 2);
     if (t.starts_with('$')) return parsed(std::string_view(t).substr(1), 16);
     if (t.starts_with("&h")) return parsed(std::string_view(t).substr(2), 16);
     if (t.starts_with('%')) return parsed(std::string_view(t).substr(1), 2);
-    if (t.ends_with('h') && std::isdigit(static_cast<unsigned char>(t[0])))
-        return parsed(std::string_view(t).substr(0, t.size() - 1), 16);
     return parsed(t, 10);
 }
 

@@ -14,7 +14,7 @@ std::string dataFieldText(const Bytes& glyph) {
     return text;
 }
 
-TEST_F(FontOpen, RequesterStartsInTheLastFolderWithBothPatterns) {
+TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAndAllFormats) {
     g.ui.answer_cancel();
     g.ui.choose_menu_item(mainWindow, openId);
     g.run();
@@ -24,11 +24,13 @@ TEST_F(FontOpen, RequesterStartsInTheLastFolderWithBothPatterns) {
     EXPECT_FALSE(request.save);
     EXPECT_EQ(request.title, "Please choose file to load");
     EXPECT_EQ(request.folder + "/", toolkit::current_directory());
-    ASSERT_EQ(request.patterns.size(), 2u);
+    ASSERT_EQ(request.patterns.size(), 3u);
     EXPECT_EQ(request.patterns[0].description, "Font (*.fnt)");
     EXPECT_EQ(request.patterns[0].mask, "*.fnt");
     EXPECT_EQ(request.patterns[1].description, "Character map (*.map)");
     EXPECT_EQ(request.patterns[1].mask, "*.map");
+    EXPECT_EQ(request.patterns[2].mask,
+              "*.fnt;*.bin;*.ch8;*.chr;*.rom;*.64c;*.psf;*.bdf;*.png;*.bmp");
     EXPECT_EQ(request.pattern_index, 0);
     // Cancelling changes nothing and says nothing.
     EXPECT_TRUE(g.ui.messages_shown.empty());

@@ -22,11 +22,12 @@ for size in 16 32 48 64 128 256; do
     [ -f "$share/icons/hicolor/${size}x$size/apps/$icon.png" ] || fail "no ${size}px icon '$icon'"
 done
 
-# Every type the launcher opens must be defined by the installed file types.
+# Every type the launcher opens must be defined by the installed file types or the desktop's.
 types=$(value MimeType | tr ';' ' ')
 [ -n "$types" ] || fail "the launcher opens no file type"
 for type in $types; do
-    grep -q "<mime-type type=\"$type\">" "$share/mime/packages/$app_id.xml" ||
+    grep -q "<mime-type type=\"$type\">" "$share/mime/packages/$app_id.xml" \
+        /usr/share/mime/packages/freedesktop.org.xml ||
         fail "the launcher opens $type, which no installed file type defines"
 done
 echo "launcher valid; program, icons and file types installed"

@@ -144,9 +144,9 @@ int randomModifiers(MonkeyRandom& random) {
 
 // Every id of the menus, a few that no item has, and "Quit" only now and then.
 int randomMenuId(MonkeyRandom& random) {
-    if (random.chance(5)) return random.pick<int>({-5, -1, 54, 55, 99, 1000, 65535});
-    int id = random.between(0, 53);
-    while (id == 1 && !random.chance(25)) id = random.between(0, 53);
+    if (random.chance(5)) return random.pick<int>({-5, -1, 62, 63, 99, 1000, 65535});
+    int id = random.between(0, 61);
+    while (id == 1 && !random.chance(25)) id = random.between(0, 61);
     return id;
 }
 

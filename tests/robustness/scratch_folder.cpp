@@ -5,7 +5,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <stdexcept>
+
+#include "files/bdf_file.h"
+#include "files/c64_font.h"
+#include "files/glyph_picture.h"
+#include "files/png_file.h"
+#include "files/psf_file.h"
 
 namespace fs = std::filesystem;
 
@@ -17,8 +24,9 @@ const std::string longestMap = std::string(251, 'm') + ".map";
 const std::string tooLong = std::string(300, 'x') + ".fnt";
 
 const std::vector<std::string> poolNames = {
-    "a.fnt",     "b.fnt",    "c.map",    "d.map",          "e.bmp",       "plain",    "upper.FNT",
-    "mixed.Map", "short.fn", "data.bin", "with space.fnt", "ünïcode.fnt", "link.fnt", longestFont};
+    "a.fnt",     "b.fnt",    "c.map",     "d.map",          "e.bmp",       "plain",    "upper.FNT",
+    "mixed.Map", "short.fn", "data.bin",  "with space.fnt", "ünïcode.fnt", "link.fnt", longestFont,
+    "font.psf",  "font.bdf", "sheet.png", "strip.png",      "font.64c",    "cut.psf"};
 const std::vector<std::string> missingNames = {
     "missing.fnt",     "missing.map", "missing",  "no-folder/x.fnt",
     "no-folder/y.map", "gone.bmp",    longestMap, tooLong};
@@ -62,6 +70,25 @@ ScratchFolder::ScratchFolder() {
     fs::create_symlink("no-folder/x.map", files_ + "dangling.map");
     fs::create_symlink("gone.fnt", files_ + "dangling.fnt");
     fs::create_directory_symlink("dir", files_ + "dirlink.fnt");
+    writeSamples();
+}
+
+// Fonts and pictures of the formats the program recognises, until random bytes replace them.
+void ScratchFolder::writeSamples() const {
+    Charset glyphs;
+    for (size_t i = 0; i < glyphs.size(); ++i) glyphs[i] = uint8_t(i * 13 + 5);
+    const auto write = [this](const std::string& name, const std::vector<uint8_t>& bytes) {
+        std::ofstream(files_ + name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    };
+    const std::vector<uint8_t> psf = encodePsf2(glyphs);
+    write("font.psf", psf);
+    write("cut.psf", std::vector<uint8_t>(psf.begin(), psf.begin() + 1000));
+    const std::string bdf = encodeBdf(std::span(glyphs).first(800), 32, "sample");
+    write("font.bdf", std::vector<uint8_t>(bdf.begin(), bdf.end()));
+    write("sheet.png", encodePng(encodeGlyphSheet(glyphs, 0x000000, 0xFFFFFF, 2)));
+    write("strip.png", encodePng(encodeGlyphStrip(std::span(glyphs).first(80), 0, 0xFFFFFF)));
+    write("font.64c", encodeC64Font(glyphs));
 }
 
 ScratchFolder::~ScratchFolder() {

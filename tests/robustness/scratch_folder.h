@@ -39,6 +39,8 @@ class ScratchFolder {
     std::vector<std::string> strayEntries() const;
 
   private:
+    void writeSamples() const;
+
     std::string root_;    // holds nothing but files_ and working_
     std::string files_;   // the folder offered to the program
     std::string working_; // the process's current directory during a run

@@ -14,7 +14,7 @@ using toolkit::ShownMessage;
 namespace {
 
 // How the text of a message is made.
-enum class Text { fixed, nameAfter, nameOnly, any };
+enum class Text { fixed, nameAfter, nameOnly, nameThenReason, any };
 
 struct KnownMessage {
     const char* title;
@@ -24,7 +24,7 @@ struct KnownMessage {
 };
 
 // Paste explains in its own words why it pasted nothing or not all; the help texts are long.
-constexpr std::array<KnownMessage, 12> userMessages{{
+constexpr std::array<KnownMessage, 14> userMessages{{
     {"ZX font", "Do yo want to place at pos #32?", Text::fixed, toolkit::message_yes_no},
     {"No file", "", Text::nameOnly, toolkit::message_ok},
     {"Read error", "", Text::nameOnly, toolkit::message_ok},
@@ -33,6 +33,8 @@ constexpr std::array<KnownMessage, 12> userMessages{{
     {"Open File", "to big map:", Text::nameAfter, toolkit::message_ok},
     {"Open File", "unable to open:", Text::nameAfter, toolkit::message_ok},
     {"Gridlet", "Range Error!", Text::fixed, toolkit::message_ok},
+    {"Open File", "not read:", Text::nameThenReason, toolkit::message_ok},
+    {"Open File", "", Text::nameThenReason, toolkit::message_ok}, // what was left out
     {"Paste", "", Text::any, toolkit::message_ok},
     {"Copy", "The clipboard could not take the glyphs.", Text::fixed, toolkit::message_ok},
     {"Keys and mouse", "", Text::any, toolkit::message_ok},
@@ -54,7 +56,8 @@ constexpr std::array<KnownMessage, 8> toolkitFailures{{
 
 bool givenName(const std::string& name, const std::set<std::string>& offeredNames) {
     if (offeredNames.count(name)) return true;
-    for (const std::string extension : {".fnt", ".map", ".bmp"}) {
+    for (const std::string extension : {".fnt", ".map", ".bmp", ".png", ".psf", ".bdf", ".64c",
+                                        ".c", ".h", ".s", ".a", ".asm", ".z80", ".bas"}) {
         if (name.ends_with(extension) &&
             offeredNames.count(name.substr(0, name.size() - extension.size())))
             return true;
@@ -74,6 +77,11 @@ bool matches(const KnownMessage& known, const ShownMessage& message,
                givenName(message.text.substr(start.size()), offeredNames);
     case Text::nameOnly:
         return givenName(message.text, offeredNames);
+    case Text::nameThenReason: {
+        const size_t line = message.text.find('\n');
+        return message.text.starts_with(start) && line != std::string::npos &&
+               givenName(message.text.substr(start.size(), line - start.size()), offeredNames);
+    }
     case Text::any:
         return true;
     }
@@ -154,7 +162,9 @@ std::string messageProblem(const ShownMessage& message, const std::set<std::stri
         if (!matches(known, message, offeredNames)) continue;
         if (message.flags != known.flags) return "wrong buttons: " + describe(message);
         const std::string name = message.text.substr(std::string(known.text).size());
-        if (known.kind == Text::fixed || known.kind == Text::any) return "";
+        if (known.kind == Text::fixed || known.kind == Text::any ||
+            known.kind == Text::nameThenReason)
+            return "";
         const std::string unfounded = unfoundedFailure(message, name, state);
         return unfounded.empty() ? "" : unfounded + ": " + describe(message);
     }

@@ -1,0 +1,18 @@
+// Pictures of any content, PNG or BMP: read through libpng or the BMP reader and cut into
+// glyphs, they give a whole number of glyphs of a sheet or a strip, or a reason.
+#include <string>
+
+#include "files/font_formats.h"
+#include "fuzz_failure.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 1) return 0;
+    const char* name = data[0] & 1 ? "sheet.png" : "sheet.bmp";
+    const FontReading reading = decodeFontFile({data + 1, size - 1}, name, 0x000000, 0xFFFFFF);
+    if (!reading.problem.empty() || reading.raw) return 0;
+    if (reading.bytes.empty() || reading.bytes.size() % 8 != 0)
+        fuzzFailure("read " + std::to_string(reading.bytes.size()) + " bytes of glyphs");
+    if (!reading.atCurrentChar && reading.bytes.size() > 2048)
+        fuzzFailure("a sheet of too many glyphs");
+    return 0;
+}

@@ -1,0 +1,72 @@
+#include "files/bmp_file.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr size_t fileHeaderBytes = 14;
+constexpr size_t infoHeaderBytes = 40;
+
+uint32_t u32(std::span<const uint8_t> bytes, size_t at) {
+    return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
+           uint32_t(bytes[at + 3]) << 24;
+}
+
+uint16_t u16(std::span<const uint8_t> bytes, size_t at) {
+    return uint16_t(bytes[at] | bytes[at + 1] << 8);
+}
+
+PictureReading refused(const char* why) {
+    return {{}, why};
+}
+
+} // namespace
+
+bool isBmp(std::span<const uint8_t> file) {
+    return file.size() >= 2 && file[0] == 'B' && file[1] == 'M';
+}
+
+PictureReading decodeBmp(std::span<const uint8_t> file) {
+    if (!isBmp(file) || file.size() < fileHeaderBytes + infoHeaderBytes)
+        return refused("it is no BMP picture, or its header is cut short");
+    const uint32_t pixelStart = u32(file, 10);
+    const uint32_t infoSize = u32(file, 14);
+    const int64_t width = int32_t(u32(file, 18));
+    const int64_t signedHeight = int32_t(u32(file, 22));
+    const uint16_t bits = u16(file, 28);
+    const uint32_t compression = u32(file, 30);
+    if (infoSize < infoHeaderBytes || compression != 0 || (bits != 8 && bits != 24 && bits != 32))
+        return refused("it is a BMP picture of a kind gridlet does not read (only uncompressed "
+                       "pictures of 8, 24 or 32 bits)");
+    const int64_t height = std::abs(signedHeight);
+    if (width < 1 || height < 1 || width > largestPictureSide || height > largestPictureSide)
+        return refused("its size is no picture size gridlet reads");
+    const size_t rowBytes = (size_t(width) * bits / 8 + 3) / 4 * 4;
+    if (pixelStart > file.size() || rowBytes * size_t(height) > file.size() - pixelStart)
+        return refused("the file ends before its pixels do");
+    const size_t paletteStart = fileHeaderBytes + infoSize;
+    uint32_t colours = u32(file, 46);
+    if (bits == 8 && colours == 0) colours = 256;
+    if (bits == 8 && (colours > 256 || paletteStart + 4 * size_t(colours) > pixelStart))
+        return refused("its colour table is damaged");
+
+    PictureReading reading;
+    Picture& picture = reading.picture;
+    picture.width = int(width);
+    picture.height = int(height);
+    picture.pixels.resize(size_t(width) * size_t(height));
+    for (int64_t row = 0; row < height; ++row) {
+        // Rows run from the bottom up unless the height is negative.
+        const int y = int(signedHeight > 0 ? height - 1 - row : row);
+        const uint8_t* in = file.data() + pixelStart + size_t(row) * rowBytes;
+        for (int x = 0; x < picture.width; ++x) {
+            const uint8_t* bgr = in + size_t(x) * bits / 8;
+            if (bits == 8) {
+                if (*bgr >= colours) return refused("a pixel names a colour the table lacks");
+                bgr = file.data() + paletteStart + 4 * size_t(*bgr);
+            }
+            picture.at(x, y) = Color(bgr[2] | bgr[1] << 8 | bgr[0] << 16);
+        }
+    }
+    return reading;
+}

@@ -1,0 +1,18 @@
+#include "files/c64_font.h"
+
+#include <algorithm>
+
+FontReading decodeC64Font(std::span<const uint8_t> file) {
+    if (file.size() <= 2) return FontReading::refused("it holds a load address and no glyph");
+    FontReading reading;
+    reading.bytes.assign(file.begin() + 2, file.end());
+    return reading;
+}
+
+std::vector<uint8_t> encodeC64Font(std::span<const uint8_t> glyphs, uint16_t address) {
+    std::vector<uint8_t> out(2 + glyphs.size());
+    out[0] = uint8_t(address & 0xFF);
+    out[1] = uint8_t(address >> 8);
+    std::copy(glyphs.begin(), glyphs.end(), out.begin() + 2);
+    return out;
+}

@@ -1,0 +1,75 @@
+#include "files/font_formats.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string>
+
+#include "files/bdf_file.h"
+#include "files/bmp_file.h"
+#include "files/c64_font.h"
+#include "files/glyph_picture.h"
+#include "files/png_file.h"
+#include "files/psf_file.h"
+
+namespace {
+
+std::string extensionOf(std::string_view name) {
+    const size_t dot = name.find_last_of('.');
+    const size_t slash = name.find_last_of("/\\");
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+        return "";
+    std::string extension(name.substr(dot));
+    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+bool rawName(std::string_view name) {
+    constexpr std::array<std::string_view, 5> raw{".fnt", ".bin", ".ch8", ".chr", ".rom"};
+    return std::ranges::find(raw, extensionOf(name)) != raw.end();
+}
+
+// The format a name claims, for the formats that mark their files: "" for the others.
+std::string formatNamed(std::string_view name) {
+    const std::string extension = extensionOf(name);
+    if (extension == ".psf") return "a console font";
+    if (extension == ".bdf") return "a BDF font";
+    if (extension == ".png") return "a PNG picture";
+    if (extension == ".bmp") return "a BMP picture";
+    return "";
+}
+
+FontReading raw(std::span<const uint8_t> file) {
+    FontReading reading;
+    reading.raw = true;
+    reading.bytes.assign(file.begin(), file.end());
+    return reading;
+}
+
+FontReading fromPicture(const PictureReading& picture, Color paper, Color ink) {
+    if (!picture.problem.empty()) return FontReading::refused(picture.problem);
+    return decodeGlyphPicture(picture.picture, paper, ink);
+}
+
+} // namespace
+
+FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name, Color paper,
+                           Color ink) {
+    FontReading reading;
+    if (isPng(file))
+        reading = fromPicture(decodePng(file), paper, ink);
+    else if (isBmp(file))
+        reading = fromPicture(decodeBmp(file), paper, ink);
+    else if (isPsf(file))
+        reading = decodePsf(file);
+    else if (isBdf(file))
+        reading = decodeBdf(file);
+    else if (extensionOf(name) == ".64c")
+        reading = decodeC64Font(file);
+    else if (const std::string claimed = formatNamed(name); !claimed.empty())
+        return FontReading::refused("its name says " + claimed + ", but it holds none");
+    else
+        return raw(file);
+    if (!reading.problem.empty() && rawName(name)) return raw(file);
+    return reading;
+}

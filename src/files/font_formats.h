@@ -1,0 +1,19 @@
+// Font files of every format gridlet reads, recognised by their content first and their name
+// second: raw fonts, C64 fonts (.64c), console fonts (PSF), BDF fonts and pictures (PNG, BMP).
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "files/font_reading.h"
+#include "model/document.h"
+
+// The open requester's entry for all of them.
+constexpr const char* fontFilesMask = "*.fnt;*.bin;*.ch8;*.chr;*.rom;*.64c;*.psf;*.bdf;*.png;*.bmp";
+
+// A file that is none of the others is a raw font: glyph rows with no header. So is one whose
+// first bytes only look like another format's, when its name says it is raw. One named as a
+// format that marks its files (.psf, .bdf, .png, .bmp) without the mark is not read.
+FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name, Color paper,
+                           Color ink);

@@ -1,0 +1,99 @@
+#include "files/psf_file.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr uint8_t psf1Magic[] = {0x36, 0x04};
+constexpr uint8_t psf2Magic[] = {0x72, 0xB5, 0x4A, 0x86};
+constexpr size_t psf1HeaderBytes = 4;
+constexpr size_t psf2HeaderBytes = 32;
+constexpr uint32_t psf2HasUnicodeTable = 1;
+constexpr size_t glyphsRead = 256;
+
+bool startsWith(std::span<const uint8_t> file, std::span<const uint8_t> magic) {
+    return file.size() >= magic.size() && std::equal(magic.begin(), magic.end(), file.begin());
+}
+
+uint32_t u32(std::span<const uint8_t> bytes, size_t at) {
+    return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
+           uint32_t(bytes[at + 3]) << 24;
+}
+
+void put32(std::vector<uint8_t>& out, uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(uint8_t(value >> shift));
+}
+
+void putUtf8(std::vector<uint8_t>& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(uint8_t(c));
+    } else if (c < 0x800) {
+        out.push_back(uint8_t(0xC0 | c >> 6));
+        out.push_back(uint8_t(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(uint8_t(0xE0 | c >> 12));
+        out.push_back(uint8_t(0x80 | (c >> 6 & 0x3F)));
+        out.push_back(uint8_t(0x80 | (c & 0x3F)));
+    }
+}
+
+std::string sizeProblem(uint64_t width, uint64_t height) {
+    return "its glyphs are " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels, and gridlet edits glyphs of 8 x 8";
+}
+
+FontReading glyphsFrom(std::span<const uint8_t> file, size_t start, uint64_t count) {
+    if (count == 0) return FontReading::refused("it holds no glyph");
+    if (start + count * 8 > file.size())
+        return FontReading::refused("the file ends before its glyphs do");
+    FontReading reading;
+    reading.atCurrentChar = false;
+    const size_t taken = size_t(std::min<uint64_t>(count, glyphsRead));
+    reading.bytes.assign(file.begin() + ptrdiff_t(start),
+                         file.begin() + ptrdiff_t(start + taken * 8));
+    if (count > glyphsRead)
+        reading.note = "it holds " + std::to_string(count) + " glyphs: the first 256 were read";
+    return reading;
+}
+
+} // namespace
+
+bool isPsf(std::span<const uint8_t> file) {
+    return startsWith(file, psf1Magic) || startsWith(file, psf2Magic);
+}
+
+FontReading decodePsf(std::span<const uint8_t> file) {
+    if (startsWith(file, psf1Magic)) {
+        if (file.size() < psf1HeaderBytes) return FontReading::refused("its header is cut short");
+        if (file[3] != 8) return FontReading::refused(sizeProblem(8, file[3]));
+        return glyphsFrom(file, psf1HeaderBytes, file[2] & 1 ? 512 : 256);
+    }
+    if (!startsWith(file, psf2Magic) || file.size() < psf2HeaderBytes)
+        return FontReading::refused("it is no console font, or its header is cut short");
+    const uint32_t headerSize = u32(file, 8), length = u32(file, 16), charSize = u32(file, 20);
+    const uint32_t height = u32(file, 24), width = u32(file, 28);
+    if (width != 8 || height != 8) return FontReading::refused(sizeProblem(width, height));
+    if (charSize != 8 || headerSize < psf2HeaderBytes || headerSize > file.size())
+        return FontReading::refused("its header is damaged");
+    return glyphsFrom(file, headerSize, length);
+}
+
+std::vector<uint8_t> encodePsf2(std::span<const uint8_t> glyphs,
+                                std::span<const char32_t> unicode) {
+    std::vector<uint8_t> out(std::begin(psf2Magic), std::end(psf2Magic));
+    const uint32_t count = uint32_t(glyphs.size() / 8);
+    if (unicode.size() < count) unicode = {}; // a table names every glyph, or there is none
+    put32(out, 0);                            // version
+    put32(out, psf2HeaderBytes);              // header size
+    put32(out, unicode.empty() ? 0 : psf2HasUnicodeTable); // flags
+    put32(out, count);
+    put32(out, 8); // bytes a glyph
+    put32(out, 8); // height
+    put32(out, 8); // width
+    out.insert(out.end(), glyphs.begin(), glyphs.begin() + ptrdiff_t(count * 8));
+    for (size_t i = 0; i < unicode.size() && i < count; ++i) {
+        putUtf8(out, unicode[i]);
+        out.push_back(0xFF); // the end of one glyph's entry
+    }
+    return out;
+}

@@ -1,0 +1,17 @@
+// Linux console fonts (PSF 1 and 2) of 8 x 8 glyphs, as setfont loads them.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "files/font_reading.h"
+
+bool isPsf(std::span<const uint8_t> file);
+// The glyphs from code 0 on; of more than 256, the first 256 and a note.
+FontReading decodePsf(std::span<const uint8_t> file);
+// A PSF 2 font of the glyphs; with `unicode` (a code point for every glyph) also its Unicode
+// table.
+std::vector<uint8_t> encodePsf2(std::span<const uint8_t> glyphs,
+                                std::span<const char32_t> unicode = {});

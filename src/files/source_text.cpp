@@ -1,0 +1,119 @@
+#include "files/source_text.h"
+
+#include <cctype>
+
+namespace {
+
+constexpr int cell = 8;
+
+std::string hex(uint8_t value, const char* prefix, const char* suffix, bool upper = true) {
+    const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    return prefix + std::string{digits[value >> 4], digits[value & 15]} + suffix;
+}
+
+// "65 'A'": the code, and its character where it prints as one (not the comment's own marks).
+std::string describe(int code) {
+    std::string text = std::to_string(code);
+    if (code >= 32 && code < 127) text += std::string(" '") + char(code) + "'";
+    return text;
+}
+
+std::string header(std::string_view name, size_t count) {
+    return "; " + std::string(name) + ": " + std::to_string(count) +
+           " glyphs of 8 x 8 pixels, a byte a row from the top, bit 7 the leftmost pixel.\n"
+           "; Made with gridlet.\n";
+}
+
+} // namespace
+
+std::string identifierOf(std::string_view fileName) {
+    const size_t slash = fileName.find_last_of("/\\");
+    std::string_view stem = fileName.substr(slash == std::string_view::npos ? 0 : slash + 1);
+    stem = stem.substr(0, stem.find('.'));
+    std::string name;
+    for (const char c : stem)
+        name += std::isalnum(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 128
+                    ? c
+                    : '_';
+    if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0]))) name = "font_" + name;
+    return name;
+}
+
+std::string encodeCSource(std::span<const uint8_t> glyphs, int firstCode, std::string_view name) {
+    const size_t count = glyphs.size() / cell;
+    std::string out =
+        "/* " + std::string(name) + ": " + std::to_string(count) +
+        " glyphs of 8 x 8 pixels, a byte a row from the top, bit 7 the leftmost pixel.\n"
+        "   Made with gridlet. */\n";
+    out += "static const unsigned char " + std::string(name) + "[" + std::to_string(count) +
+           "][8] = {\n";
+    for (size_t i = 0; i < count; ++i) {
+        out += "    {";
+        for (int row = 0; row < cell; ++row)
+            out += hex(glyphs[i * cell + size_t(row)], row ? ", 0x" : "0x", "");
+        out += "}, /* " + describe(firstCode + int(i)) + " */\n";
+    }
+    return out + "};\n";
+}
+
+std::string encodeAssembler(std::span<const uint8_t> glyphs, int firstCode, std::string_view name,
+                            Assembler dialect) {
+    const size_t count = glyphs.size() / cell;
+    std::string out = header(name, count) + std::string(name) + ":\n";
+    for (size_t i = 0; i < count; ++i) {
+        std::string line;
+        for (int row = 0; row < cell; ++row) {
+            const uint8_t value = glyphs[i * cell + size_t(row)];
+            if (row) line += ",";
+            switch (dialect) {
+            case Assembler::ca65:
+                line += hex(value, "$", "");
+                break;
+            case Assembler::acme:
+                line += hex(value, "$", "", false);
+                break;
+            case Assembler::z80Defb:
+                line += hex(value, "0x", "", false);
+                break;
+            case Assembler::z80Db:
+                line += hex(value, "0", "h"); // a leading digit: 0FFh is a number, FFh a name
+                break;
+            }
+        }
+        const char* directive = dialect == Assembler::ca65      ? ".byte"
+                                : dialect == Assembler::acme    ? "!byte"
+                                : dialect == Assembler::z80Defb ? "defb"
+                                                                : "DB";
+        out += "        " + std::string(directive) + " " + line + " ; " +
+               describe(firstCode + int(i)) + "\n";
+    }
+    return out;
+}
+
+std::string encodeBasicData(std::span<const uint8_t> glyphs, int firstCode, std::string_view name) {
+    const size_t count = glyphs.size() / cell;
+    std::string out = "10 REM " + std::string(name) + ": " + std::to_string(count) +
+                      " GLYPHS FROM CODE " + std::to_string(firstCode) + ", 8 BYTES EACH\n";
+    for (size_t i = 0; i < count; ++i) {
+        out += std::to_string(20 + 10 * i) + " DATA ";
+        for (int row = 0; row < cell; ++row)
+            out += (row ? "," : "") + std::to_string(glyphs[i * cell + size_t(row)]);
+        out += "\n";
+    }
+    return out;
+}
+
+std::string encodeMapCSource(const MapCells& cells, int width, int height, std::string_view name) {
+    std::string out = "/* " + std::string(name) + ": a character map of " + std::to_string(width) +
+                      " x " + std::to_string(height) +
+                      " cells, row by row, a character code a cell. Made with gridlet. */\n"
+                      "static const unsigned char " +
+                      std::string(name) + "[" + std::to_string(height) + "][" +
+                      std::to_string(width) + "] = {\n";
+    for (int y = 0; y < height; ++y) {
+        out += "    {";
+        for (int x = 0; x < width; ++x) out += (x ? ", " : "") + std::to_string(cells[x][y] & 0xFF);
+        out += "},\n";
+    }
+    return out + "};\n";
+}

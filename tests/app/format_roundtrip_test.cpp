@@ -1,0 +1,133 @@
+// Every export read back by a program nobody here wrote, then opened (or pasted) by gridlet
+// again: the same glyphs.
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "file_command_test.h"
+#include "toolkit/clipboard.h"
+
+namespace {
+
+// What the command printed; the test fails when it does not end with status 0.
+std::string run(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen((command + " 2>&1").c_str(), "r")) {
+        char buffer[4096];
+        while (size_t got = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
+        EXPECT_EQ(pclose(pipe), 0) << command << "\n" << output;
+    }
+    return output;
+}
+
+std::string text(const std::string& path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class FormatRoundTrip : public FileCommandTest {
+  protected:
+    void SetUp() override {
+        FileCommandTest::SetUp();
+        g.ui.choose_menu_item(mainWindow, charsetIbmCgaId);
+        g.run();
+        set = g.state.document.charset;
+    }
+
+    // Opens the file into an erased set from code 0 and expects the set back.
+    void expectOpensAsTheSet(const std::string& path) {
+        SCOPED_TRACE(path);
+        g.ui.choose_menu_item(mainWindow, eraseCharsetId);
+        g.clickGlyph(0);
+        chooseWithFile(openId, path, 2);
+        EXPECT_TRUE(messages().empty());
+        EXPECT_EQ(g.state.document.charset, set);
+    }
+    // Pastes the text at code 0 of an erased set and expects the set back.
+    void expectPastesAsTheSet(const std::string& path) {
+        SCOPED_TRACE(path);
+        g.ui.choose_menu_item(mainWindow, eraseCharsetId);
+        g.clickGlyph(0);
+        g.ui.clipboard = toolkit::ClipboardData{.text = text(path)};
+        g.ui.choose_menu_item(mainWindow, pasteId);
+        g.run();
+        EXPECT_EQ(messages(), std::vector<Message>{});
+        EXPECT_EQ(g.state.document.charset, set);
+    }
+    Bytes setBytes() const { return Bytes(set.begin(), set.end()); }
+
+    Charset set;
+};
+
+TEST_F(FormatRoundTrip, PictureIsReadByPillowAndOpensAgain) {
+    chooseWithFile(exportPngId, folder / "set");
+    const std::string pixels =
+        run("/usr/bin/python3 -c \"import PIL.Image, sys; i = PIL.Image.open(sys.argv[1]); "
+            "print(i.size, ' '.join(''.join('#' if i.getpixel((16 + x * 2, 64 + y * 2))[0] > 128 "
+            "else '.' for x in range(8)) for y in range(8)))\" " +
+            folder / "set.png");
+    // 'A' (code 65) at column 1 of row 4: 30 78 CC CC FC CC CC 00.
+    EXPECT_EQ(pixels, "(256, 256) ..##.... .####... ##..##.. ##..##.. ######.. ##..##.. ##..##.. "
+                      "........\n");
+    expectOpensAsTheSet(folder / "set.png");
+}
+
+TEST_F(FormatRoundTrip, ConsoleFontIsReadByPsfxtableWithItsUnicodeTable) {
+    chooseWithFile(exportPsfId, folder / "set.psf");
+    run("psfxtable -i " + folder / "set.psf" + " -o " + folder / "copy.psf" + " -ot " +
+        folder / "table.txt");
+    const std::string table = text(folder / "table.txt");
+    EXPECT_NE(table.find("0x041\tU+0041"), std::string::npos) << table.substr(0, 400);
+    EXPECT_NE(table.find("0x0db\tU+2588"), std::string::npos); // the full block
+    expectOpensAsTheSet(folder / "copy.psf");
+}
+
+TEST_F(FormatRoundTrip, BdfIsCompiledByBdftopcfAndItsBitsComeBack) {
+    chooseWithFile(exportBdfId, folder / "set.bdf");
+    run("bdftopcf -o " + folder / "set.pcf" + " " + folder / "set.bdf");
+    run("pcf2bdf -o " + folder / "back.bdf" + " " + folder / "set.pcf");
+    const std::string back = text(folder / "back.bdf");
+    const size_t a = back.find("ENCODING 65");
+    ASSERT_NE(a, std::string::npos);
+    EXPECT_NE(back.find("BITMAP\n30\n78\nCC\nCC\nFC\nCC\nCC\n00", a), std::string::npos);
+    expectOpensAsTheSet(folder / "back.bdf");
+}
+
+TEST_F(FormatRoundTrip, C64FontHasItsLoadAddressAndOpensAgain) {
+    chooseWithFile(exportC64Id, folder / "set");
+    const Bytes file = folder.read("set.64c");
+    ASSERT_EQ(file.size(), 2u + 2048u);
+    EXPECT_EQ(file[0], 0x00);
+    EXPECT_EQ(file[1], 0x38);
+    expectOpensAsTheSet(folder / "set.64c");
+}
+
+TEST_F(FormatRoundTrip, CSourceCompilesIntoAProgramThatPrintsTheSet) {
+    chooseWithFile(exportCSourceId, folder / "my font");
+    std::ofstream(folder / "main.c") << "#include <stdio.h>\n#include \"my font.c\"\n"
+                                        "int main(void) { fwrite(my_font, 1, sizeof my_font, "
+                                        "stdout); return 0; }\n";
+    run("gcc -Wall -Werror -o " + folder / "print" + " '" + folder / "main.c" + "'");
+    run("'" + folder / "print" + "' > " + folder / "printed");
+    EXPECT_EQ(folder.read("printed"), setBytes());
+    expectPastesAsTheSet(folder / "my font.c");
+}
+
+TEST_F(FormatRoundTrip, AssemblerSourcesAssembleToTheSet) {
+    // ca65 and ld65 for the 6502; z80asm for both Z80 forms.
+    chooseWithFile(exportAssemblerId, folder / "set", 0);
+    run("ca65 -o " + folder / "set.o" + " " + folder / "set.s");
+    run("ld65 -t none -o " + folder / "set6502.bin" + " " + folder / "set.o");
+    EXPECT_EQ(folder.read("set6502.bin"), setBytes());
+    for (const auto& [pattern, extension] : {std::pair{2, ".asm"}, std::pair{3, ".z80"}}) {
+        chooseWithFile(exportAssemblerId, folder / "z", pattern);
+        run("z80asm -o " + folder / "z80.bin" + " " + folder / ("z" + std::string(extension)));
+        EXPECT_EQ(folder.read("z80.bin"), setBytes()) << extension;
+        expectPastesAsTheSet(folder / ("z" + std::string(extension)));
+    }
+    expectPastesAsTheSet(folder / "set.s");
+    chooseWithFile(exportBasicId, folder / "set");
+    expectPastesAsTheSet(folder / "set.bas");
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+#!/usr/bin/env python3
+"""Writes the malformed font files of this folder: each gives a message and changes nothing."""
+import struct, zlib, pathlib
+
+here = pathlib.Path(__file__).parent
+
+def write(name, data):
+    (here / name).write_bytes(data if isinstance(data, bytes) else data.encode())
+
+def psf2(width=8, height=8, length=256, header=32, glyph_bytes=None):
+    size = glyph_bytes if glyph_bytes is not None else height * ((width + 7) // 8)
+    return struct.pack('<4sIIIIIII', b'\x72\xb5\x4a\x86', 0, header, 0, length, size, height, width)
+
+def png(width, height, rows=None, cut=None):
+    def chunk(kind, body):
+        return struct.pack('>I', len(body)) + kind + body + struct.pack('>I', zlib.crc32(kind + body))
+    raw = b''.join(b'\0' + bytes(3 * width) for _ in range(height)) if rows is None else rows
+    data = (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 2, 0, 0, 0))
+            + chunk(b'IDAT', zlib.compress(raw)) + chunk(b'IEND', b''))
+    return data[:cut] if cut else data
+
+def bmp(width, height, bits=24, compression=0, cut=None):
+    row = (width * bits // 8 + 3) // 4 * 4
+    size = (row * height) & 0xFFFFFFFF
+    header = struct.pack('<2sIHHIIiiHHIIiiII', b'BM', (54 + size) & 0xFFFFFFFF, 0, 0, 54, 40, width,
+                         height, 1, bits, compression, size, 0, 0, 0, 0)
+    data = header + bytes(row * height if width * height < 10000 else 16)
+    return data[:cut] if cut else data
+
+BDF_HEAD = 'STARTFONT 2.1\nFONT test\nSIZE 8 75 75\nFONTBOUNDINGBOX {}\nCHARS 1\n'
+def bdf(box='8 8 0 -1', glyph_box='8 8 0 -1', bitmap='3C\n' * 8, code=65):
+    return (BDF_HEAD.format(box) + 'STARTCHAR a\nENCODING {}\nBBX {}\nBITMAP\n{}ENDCHAR\nENDFONT\n'
+            .format(code, glyph_box, bitmap))
+
+write('empty.psf', b'')
+write('not-a-console-font.psf', bytes(range(256)) * 8)
+write('psf1-8x16.psf', b'\x36\x04\x00\x10' + bytes(4096))
+write('psf1-truncated.psf', b'\x36\x04\x00\x08' + bytes(100))
+write('psf2-8x16.psf', psf2(height=16) + bytes(4096))
+write('psf2-huge-length.psf', psf2(length=0xFFFFFFFF) + bytes(2048))
+write('psf2-damaged-header.psf', psf2(header=4) + bytes(2048))
+write('psf2-no-glyphs.psf', psf2(length=0))
+write('bdf-16x16-cells.bdf', bdf(box='16 16 0 -2', glyph_box='16 16 0 -2'))
+write('bdf-glyph-larger-than-its-cell.bdf', bdf(glyph_box='9 8 0 -1'))
+write('bdf-glyph-before-the-box.bdf', 'STARTFONT 2.1\nSTARTCHAR a\nENCODING 65\nENDCHAR\n')
+write('bdf-damaged-bitmap.bdf', bdf(bitmap='ZZ\n'))
+write('bdf-no-glyph.bdf', BDF_HEAD.format('8 8 0 -1') + 'ENDFONT\n')
+write('bdf-codes-beyond-255.bdf', bdf(code=300))
+write('bdf-huge-numbers.bdf', bdf(glyph_box='99999999999 8 0 -1'))
+write('c64-address-only.64c', b'\x00\x38')
+write('png-truncated.png', png(128, 128, cut=60))
+write('png-huge.png', png(100000, 100000, rows=b'', cut=None))
+write('png-neither-sheet-nor-strip.png', png(100, 37))
+write('png-damaged-data.png', png(128, 16, rows=b'\xff' * 40))
+write('bmp-truncated.bmp', bmp(256, 256, cut=1000))
+write('bmp-compressed.bmp', bmp(128, 16, bits=8, compression=1))
+write('bmp-huge.bmp', bmp(100000, 100000))
+write('bmp-of-16-bits.bmp', bmp(128, 16, bits=16))
