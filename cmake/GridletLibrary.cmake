@@ -28,6 +28,10 @@ function(gridlet_test name)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest_main ${ARG_LINKS})
     endif()
+    # The kept session and recent files of the tests' programs stay in the build folder, never
+    # in the user's own.
+    set(home ${PROJECT_BINARY_DIR}/test-home)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=/tmp")
+        PROPERTIES ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=/tmp;XDG_STATE_HOME=${home}/state;XDG_CONFIG_HOME=${home}/config")
 endfunction()

@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/shown_views.h"
 #include "editing/glyph_transforms.h"
 #include "files/code_pages.h"
+#include "files/recent_files.h"
+#include "files/session_file.h"
 #include "model/document.h"
 #include "model/undo_history.h"
 #include "views/cells.h"
@@ -80,6 +83,14 @@ struct AppState {
     UndoHistory history;
     Document undoBase;
     bool stroking = false;
+
+    // The session as last kept on disk (or as at start), the one the last run kept (none when
+    // there was no file), and the fonts and maps opened or saved last.
+    bool keepingSession = false; // from the end of start-up on
+    Session keptSession;
+    Session seenSession; // as after the last event: a change starts the two seconds anew
+    std::optional<SessionReading> lastSession;
+    std::vector<RecentFile> recentFiles;
 
     // Feedback over the views until they are next redrawn, and the cell the map's title names.
     CharsetFeedback charsetFeedback;

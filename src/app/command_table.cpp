@@ -9,6 +9,7 @@
 #include "app/glyph_commands.h"
 #include "app/help_commands.h"
 #include "app/map_commands.h"
+#include "app/session_commands.h"
 #include "app/undo_commands.h"
 #include "toolkit/menus.h"
 
@@ -35,6 +36,10 @@ template <int index> void mapSize(AppState& state) {
 
 template <MapEdit edit> void mapEdit(AppState& state) {
     editMap(state, edit);
+}
+
+template <int index> void openRecent(AppState& state) {
+    openRecentFile(state, index);
 }
 
 constexpr std::array commands{
@@ -106,6 +111,16 @@ constexpr std::array commands{
     Command{exportAssemblerId, "Assembler source...", exportAssembler},
     Command{exportBasicId, "BASIC DATA lines...", exportBasicData},
     Command{exportMapCSourceId, "Character map as C source...", exportMapCSource},
+    Command{restoreSessionId, "Restore last session", restoreLastSession},
+    // The recent files' items show their names.
+    Command{MenuId(recentFileId + 0), "", openRecent<0>},
+    Command{MenuId(recentFileId + 1), "", openRecent<1>},
+    Command{MenuId(recentFileId + 2), "", openRecent<2>},
+    Command{MenuId(recentFileId + 3), "", openRecent<3>},
+    Command{MenuId(recentFileId + 4), "", openRecent<4>},
+    Command{MenuId(recentFileId + 5), "", openRecent<5>},
+    Command{MenuId(recentFileId + 6), "", openRecent<6>},
+    Command{MenuId(recentFileId + 7), "", openRecent<7>},
     Command{aboutId, "About gridlet", showAbout},
 };
 

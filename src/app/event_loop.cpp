@@ -8,6 +8,7 @@
 #include "app/map_view_input.h"
 #include "app/program.h"
 #include "app/refresh.h"
+#include "app/session_commands.h"
 #include "app/undo_commands.h"
 #include "toolkit/menus.h"
 #include "toolkit/windows.h"
@@ -49,6 +50,9 @@ bool dispatch(AppState& state, int kind) {
     case gadget_event:
         dispatchGadget(state, event_gadget());
         return true;
+    case timer_event:
+        if (event_gadget() == sessionTimer) keepSession(state);
+        return true;
     default:
         return true;
     }
@@ -62,6 +66,7 @@ bool handleNextEvent(AppState& state) {
     if (is_key_down(vk_escape)) return false;
     if (!dispatch(state, kind)) return false;
     recordUndoStep(state);
+    noteSessionChanges(state);
     refresh(state);
     return true;
 }

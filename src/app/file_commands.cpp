@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/refresh.h"
+#include "app/session_commands.h"
 #include "files/font_file.h"
 #include "files/font_formats.h"
 #include "files/map_file.h"
@@ -41,7 +42,8 @@ std::string placeFontReading(AppState& state, const FontReading& reading) {
     return note;
 }
 
-// Up to `most` bytes of the file, or nothing when it cannot be opened.
+} // namespace
+
 std::optional<std::vector<uint8_t>> readFile(const std::string& name, int64_t most) {
     if (!open_file_for_reading(fileNumber, name)) return std::nullopt;
     std::vector<uint8_t> bytes(size_t(std::max<int64_t>(most, 0)));
@@ -49,8 +51,6 @@ std::optional<std::vector<uint8_t>> readFile(const std::string& name, int64_t mo
     close_file(fileNumber);
     return bytes;
 }
-
-} // namespace
 
 bool writeFile(const std::string& name, std::span<const uint8_t> bytes) {
     if (!create_file(fileNumber, name)) return false;
@@ -73,8 +73,10 @@ std::string askSaveName(AppState& state, const std::string& defaultPath,
     return name;
 }
 
-void saveBytes(const std::string& name, std::span<const uint8_t> bytes) {
-    if (!writeFile(name, bytes)) message_requester("Save file", "File Error:" + name, message_ok);
+bool saveBytes(const std::string& name, std::span<const uint8_t> bytes) {
+    if (writeFile(name, bytes)) return true;
+    message_requester("Save file", "File Error:" + name, message_ok);
+    return false;
 }
 
 void openFile(AppState& state) {
@@ -130,6 +132,7 @@ void loadFontFile(AppState& state, const std::string& name) {
         return;
     }
     state.lastFolder = path_part(name);
+    rememberRecentFile(state, RecentFile::Kind::font, name);
     const std::string note = placeFontReading(state, reading);
     if (!note.empty()) message_requester("Open File", name + "\n" + note + ".", message_ok);
 }
@@ -150,6 +153,7 @@ void loadMapFile(AppState& state, const std::string& name) {
     placeMap(document.mapCells, document.mapWidth, document.mapHeight, *bytes);
     requestRedraw(state, redrawMap);
     state.mapFileName = name;
+    rememberRecentFile(state, RecentFile::Kind::map, name);
 }
 
 void saveFont(AppState& state, int length) {
@@ -160,15 +164,17 @@ void saveFont(AppState& state, int length) {
         return;
     }
     const std::string name = askSaveName(state, state.lastFolder, "Font (*.fnt)|*.fnt", {".fnt"});
-    if (!name.empty()) saveBytes(name, *bytes);
+    if (!name.empty() && saveBytes(name, *bytes))
+        rememberRecentFile(state, RecentFile::Kind::font, name);
 }
 
 void saveMap(AppState& state) {
     const std::string name =
         askSaveName(state, state.mapFileName, "Character map (*.map)|*.map", {".map"});
     const Document& document = state.document;
-    if (!name.empty())
-        saveBytes(name, encodeMap(document.mapCells, document.mapWidth, document.mapHeight));
+    if (!name.empty() &&
+        saveBytes(name, encodeMap(document.mapCells, document.mapWidth, document.mapHeight)))
+        rememberRecentFile(state, RecentFile::Kind::map, name);
 }
 
 void exportCharsetImage(AppState& state) {

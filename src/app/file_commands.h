@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/app_state.h"
 
@@ -36,10 +38,12 @@ void exportCharsetImage(AppState& state);
 std::string askSaveName(AppState& state, const std::string& defaultPath,
                         const std::string& patterns,
                         std::initializer_list<std::string_view> extensions);
+// Up to `most` bytes of the file, or nothing when it cannot be opened.
+std::optional<std::vector<uint8_t>> readFile(const std::string& name, int64_t most);
 // True only when the whole file is under its name; a failed save leaves any old file as it was.
 bool writeFile(const std::string& name, std::span<const uint8_t> bytes);
-// Writes the file, or says "File Error:" with its name.
-void saveBytes(const std::string& name, std::span<const uint8_t> bytes);
+// Writes the file, or says "File Error:" with its name and gives false.
+bool saveBytes(const std::string& name, std::span<const uint8_t> bytes);
 
 // Files dropped on the charset view load as a font, on the map view as a map; of several
 // (one name a line) only the first.

@@ -64,4 +64,7 @@ enum MenuId : int {
     exportAssemblerId = 59,
     exportBasicId = 60,
     exportMapCSourceId = 61,
+    restoreSessionId = 62,
+    recentFileId = 63, // the first of eight, one a recent file
+    lastRecentFileId = 70,
 };

@@ -13,7 +13,7 @@ namespace {
 
 // Where the commands stand: drop-downs, submenus and separators around them.
 struct Place {
-    enum class Kind { title, submenu, end, separator, item } kind;
+    enum class Kind { title, submenu, end, separator, item, recentFiles } kind;
     int id = -1;
     const char* text = "";
 };
@@ -33,6 +33,10 @@ constexpr Place item(MenuId id) {
 constexpr Place mainMenuPlaces[] = {
     title("File"),
     item(openId),
+    submenu("Open recent"),
+    Place{Place::Kind::recentFiles},
+    end,
+    item(restoreSessionId),
     submenu("Save"),
     item(saveZxFontId),
     item(saveAtariFontId),
@@ -127,8 +131,18 @@ constexpr Place mapPopupPlaces[] = {
     item(insertMapColumnId), item(deleteMapColumnId),
 };
 
+// One item a recent file, its number first; a greyed one when there are none.
+void addRecentFiles(const std::vector<RecentFile>& recent) {
+    for (size_t i = 0; i < recent.size(); ++i)
+        add_menu_item(recentFileId + int(i), std::to_string(i + 1) + " " + recent[i].name);
+    if (recent.empty()) {
+        add_menu_item(recentFileId, "No recent files");
+        set_menu_item_enabled(mainMenu, recentFileId, 0);
+    }
+}
+
 // Adds to the menu being built.
-void addPlaces(std::span<const Place> places) {
+void addPlaces(std::span<const Place> places, const std::vector<RecentFile>& recent = {}) {
     for (const Place& place : places) {
         switch (place.kind) {
         case Place::Kind::title:
@@ -146,6 +160,9 @@ void addPlaces(std::span<const Place> places) {
         case Place::Kind::item:
             add_menu_item(place.id, findCommand(place.id)->label);
             break;
+        case Place::Kind::recentFiles:
+            addRecentFiles(recent);
+            break;
         }
     }
 }
@@ -160,13 +177,17 @@ void addShortcuts(int window) {
     }
 }
 
-void createMenus() {
-    if (create_menu(mainMenu, window_handle(mainWindow))) {
-        addPlaces(mainMenuPlaces);
+bool createMainMenu(const std::vector<RecentFile>& recent) {
+    if (!create_menu(mainMenu, window_handle(mainWindow))) return false;
+    addPlaces(mainMenuPlaces, recent);
+    return true;
+}
+
+void createMenus(const std::vector<RecentFile>& recent) {
+    if (createMainMenu(recent))
         addShortcuts(mainWindow);
-    } else {
+    else
         message_requester("gridlet", "create menu error!", message_ok);
-    }
     if (create_popup_menu(rangePopupMenu))
         addPlaces(rangePopupPlaces);
     else

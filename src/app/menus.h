@@ -2,6 +2,12 @@
 // command table.
 #pragma once
 
-void createMenus();
+#include <vector>
+
+#include "files/recent_files.h"
+
+void createMenus(const std::vector<RecentFile>& recent);
+// The menu bar alone, made anew when the recent files change; false when it could not be.
+bool createMainMenu(const std::vector<RecentFile>& recent);
 // The window's keyboard shortcuts: all of them in the main window, the Edit menu's in the map.
 void addShortcuts(int window);

@@ -202,13 +202,16 @@ void refreshRangeLabels(const AppState& state) {
 }
 
 // The trackbars, the range box and the check marks show the document and the grid setting;
-// Undo and Redo are greyed out when there is nothing to undo or redo.
+// Undo and Redo are greyed out when there is nothing to undo or redo, and "Restore last session"
+// when no session was kept.
 void showStateInGadgets(AppState& state) {
     const Range& range = state.document.range;
     ShownViews& shown = state.shown;
     const bool canUndo = state.history.canUndo(), canRedo = state.history.canRedo();
+    const bool canRestore = state.lastSession.has_value();
     if (shown.gadgetsShown && shown.range == range && shown.dragMode == state.document.dragMode &&
-        shown.grid == state.gridOnMap && shown.canUndo == canUndo && shown.canRedo == canRedo)
+        shown.grid == state.gridOnMap && shown.canUndo == canUndo && shown.canRedo == canRedo &&
+        shown.canRestore == canRestore)
         return;
     for (const auto& [gadget, value] : {std::pair{int(beginRangeTrackbar), range.begin},
                                         std::pair{int(endRangeTrackbar), range.end},
@@ -223,7 +226,8 @@ void showStateInGadgets(AppState& state) {
             set_menu_item_checked(mainMenu, item, checked);
     }
     for (const auto& [item, enabled] :
-         {std::pair{int(undoId), canUndo}, std::pair{int(redoId), canRedo}}) {
+         {std::pair{int(undoId), canUndo}, std::pair{int(redoId), canRedo},
+          std::pair{int(restoreSessionId), canRestore}}) {
         if (get_menu_item_enabled(mainMenu, item) != int(enabled))
             set_menu_item_enabled(mainMenu, item, enabled);
     }
@@ -233,6 +237,7 @@ void showStateInGadgets(AppState& state) {
     shown.grid = state.gridOnMap;
     shown.canUndo = canUndo;
     shown.canRedo = canRedo;
+    shown.canRestore = canRestore;
 }
 
 } // namespace

@@ -47,7 +47,7 @@ struct ShownViews {
     Range range;
     DragMode dragMode = DragMode::swap;
     bool grid = false;
-    bool canUndo = false, canRedo = false;
+    bool canUndo = false, canRedo = false, canRestore = false;
 
     // Buffers of the texts rewritten while editing, reused so that editing allocates nothing.
     std::string title;

@@ -4,6 +4,7 @@
 #include "app/menus.h"
 #include "app/program.h"
 #include "app/refresh.h"
+#include "app/session_commands.h"
 #include "charmap/map_edits.h"
 #include "editing/glyph_transforms.h"
 #include "toolkit/drawing.h"
@@ -19,6 +20,7 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     start_toolkit(binding, std::move(parameters));
     state.baseTitle = "gridlet v2 0.9f";
     state.lastFolder = current_directory();
+    readKeptFiles(state);
 
     if (!open_window(mainWindow, 0, 0, 640, 480, state.baseTitle,
                      window_caption | window_system_menu | window_minimise_box |
@@ -36,7 +38,7 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     // map is first drawn when a map size shows it.
     requestRedraw(state, redrawGlyphViews);
     refresh(state);
-    createMenus();
+    createMenus(state.recentFiles);
     enable_gadget_drop(charsetView, drop_files, drop_copy);
     buildBitReverse(state.bitReverse);
     fillStartMap(state.document.mapCells);
@@ -44,11 +46,14 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     addShortcuts(mapWindow);
     set_active_gadget(charsetView);
     state.undoBase = state.document;
-    refresh(state); // the check marks and the greyed Undo and Redo
+    startKeepingSession(state);
+    refresh(state); // the check marks and the greyed items
     return true;
 }
 
-int shutDown(AppState&) {
+// Nothing is asked; what the user made is kept for "Restore last session".
+int shutDown(AppState& state) {
+    if (state.keepingSession) keepSessionAtQuit(state);
     shut_down_toolkit();
     return 0;
 }

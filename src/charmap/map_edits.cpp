@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-bool isMapSize(int width, int height) {
-    return std::ranges::any_of(
-        mapSizes, [&](MapSize size) { return size.width == width && size.height == height; });
-}
-
 void fillStartMap(MapCells& cells) {
     for (int x = 0; x < mapColumns; ++x) cells[x].fill(x + 32);
 }

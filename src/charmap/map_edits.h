@@ -7,8 +7,6 @@
 
 #include "model/character_map.h"
 
-bool isMapSize(int width, int height);
-
 // Every storage cell (x, y), hidden ones included, holds x + 32.
 void fillStartMap(MapCells& cells);
 

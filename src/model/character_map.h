@@ -18,3 +18,9 @@ struct MapSize {
 
 // The screen sizes in the order the "Map" menu offers them.
 constexpr std::array<MapSize, 5> mapSizes{{{32, 24}, {40, 24}, {40, 25}, {80, 50}, {64, 30}}};
+
+constexpr bool isMapSize(int width, int height) {
+    for (const MapSize size : mapSizes)
+        if (size.width == width && size.height == height) return true;
+    return false;
+}

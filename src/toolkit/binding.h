@@ -124,6 +124,10 @@ class Binding {
     virtual int color_requester(int start_color, std::array<int, 16>& custom_colors) = 0;
     virtual int message_requester(const std::string& title, const std::string& text, int flags) = 0;
 
+    // After the time, the binding reports timer_fired; a timer started again starts anew.
+    virtual void start_timer(int timer, int milliseconds) = 0;
+    virtual void stop_timer(int timer) = 0;
+
     virtual bool set_clipboard(const ClipboardData& data) = 0;
     virtual ClipboardData get_clipboard(const std::string& own_type) = 0;
 
@@ -162,6 +166,7 @@ void text_field_edited(int gadget, const std::string& text);
 void window_moved(int window, int x, int y);
 void window_activated(int window, bool active);
 void window_close_requested(int window);
+void timer_fired(int timer);
 void menu_item_chosen(int window, int id);
 // Looks the key up in the active window's shortcut table (Tab and Shift+Tab included);
 // true when a shortcut took it, so that no gadget sees the key.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -168,6 +169,26 @@ int64_t write_data(int file, const void* buffer, int64_t length) {
         if (entry->filled == buffer_size) flush_buffer(*entry);
     }
     return entry->write_failed ? 0 : length;
+}
+
+std::string user_folder(UserFolder which) {
+    const char* own =
+        std::getenv(which == UserFolder::state ? "XDG_STATE_HOME" : "XDG_CONFIG_HOME");
+    // The base directory specification ignores relative paths.
+    if (own && own[0] == '/') return std::string(own) + "/";
+    const char* home = std::getenv("HOME");
+    const std::string base = home && home[0] ? home : ".";
+    return base + (which == UserFolder::state ? "/.local/state/" : "/.config/");
+}
+
+int make_folder(const std::string& path) {
+    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (!part.empty() && mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return 0;
+        if (slash == std::string::npos) break;
+    }
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? 1 : 0;
 }
 
 void detail::close_all_files() {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace toolkit {
 
@@ -24,5 +25,19 @@ int read_byte(int file);
 int64_t read_data(int file, void* buffer, int64_t length);
 int write_byte(int file, int value);
 int64_t write_data(int file, const void* buffer, int64_t length);
+
+// Saves the whole file atomically on a thread of its own, so that the caller does not wait for
+// the disk; a newer save of the same name replaces one that has not begun.
+void save_file_later(const std::string& name, std::vector<uint8_t> bytes);
+// Waits until every save handed over has ended; non-zero when all of them succeeded.
+int finish_saves();
+
+// The folders where a program keeps what it remembers between runs, ending in "/": its state
+// (XDG_STATE_HOME, else ~/.local/state/) and its settings (XDG_CONFIG_HOME, else ~/.config/).
+enum class UserFolder { state, config };
+std::string user_folder(UserFolder which);
+// Makes the folder and those above it that are missing, readable by the user alone; non-zero
+// when it exists afterwards.
+int make_folder(const std::string& path);
 
 } // namespace toolkit

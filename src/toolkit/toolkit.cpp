@@ -29,6 +29,7 @@ void start_toolkit(Binding& binding, std::vector<std::string> parameters) {
 
 void shut_down_toolkit() {
     detail::close_all_files();
+    detail::end_background_saves();
     detail::destroy_all_menus();
     detail::destroy_all_windows();
     detail::free_all_images();

@@ -140,6 +140,18 @@ void window_activated(int window, bool active) {
         {.kind = active ? activate_event : deactivate_event, .window = window, .object = window});
 }
 
+void start_timer(int timer, int milliseconds) {
+    if (timer >= 0) detail::binding().start_timer(timer, std::max(0, milliseconds));
+}
+
+void stop_timer(int timer) {
+    if (timer >= 0) detail::binding().stop_timer(timer);
+}
+
+void timer_fired(int timer) {
+    detail::queue_event({.kind = timer_event, .object = timer});
+}
+
 void window_close_requested(int window) {
     if (!window_record(window)) return;
     detail::queue_event({.kind = close_window_event, .window = window, .object = window});

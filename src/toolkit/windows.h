@@ -25,6 +25,7 @@ enum EventKind : int {
     close_window_event = 13116,
     moved_event = 13117,
     resized_event = 13118,
+    timer_event = 13119, // a timer ran out; the object number is the timer's
 };
 
 // Sub-events of canvas gadgets (event_type of a gadget event raised by a canvas).
@@ -140,6 +141,10 @@ int get_gadget_attribute(int gadget, int attribute);
 int resize_gadget(int gadget, int x, int y, int width, int height);
 int gadget_width(int gadget);
 int gadget_height(int gadget);
+
+// Timers: when the time has passed, one timer event. Starting a timer that runs starts it anew.
+void start_timer(int timer, int milliseconds);
+void stop_timer(int timer);
 
 // Events.
 int wait_window_event();

@@ -43,6 +43,9 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
     Gridlet g;
     EXPECT_EQ(listMenu(mainMenu), R"(> File
   [0] Open...	Ctrl+O
+  > Open recent
+    [63] No recent files (greyed)
+  [62] Restore last session (greyed)
   > Save
     [2] ZX 96 chars(768bytes)
     [3] Atari 128 chars(1024bytes)
@@ -179,9 +182,12 @@ TEST(CommandTable, EveryCommandOnceAndInAMenu) {
     std::set<int> declared;
     for (const Command& command : commandTable()) {
         EXPECT_TRUE(declared.insert(command.id).second) << command.id;
-        EXPECT_TRUE(placed.count(command.id)) << command.id;
         EXPECT_EQ(findCommand(command.id), &command);
+        // The recent files' items stand in the menu as there are files: here, none.
+        if (command.id > recentFileId && command.id <= lastRecentFileId) continue;
+        EXPECT_TRUE(placed.count(command.id)) << command.id;
     }
+    for (int id = recentFileId + 1; id <= lastRecentFileId; ++id) declared.erase(id);
     EXPECT_EQ(std::set<int>(placed.begin(), placed.end()), declared);
     EXPECT_EQ(findCommand(999), nullptr);
 }

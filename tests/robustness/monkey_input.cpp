@@ -377,7 +377,13 @@ std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, Scra
     case 5:
         return scriptDrop(random, program, folder);
     case 6:
-        return random.chance(70) ? scriptWindow(random, ui) : scriptClipboard(random, ui);
+        if (random.chance(30)) return scriptClipboard(random, ui);
+        if (random.chance(30)) {
+            const int milliseconds = random.between(0, 4000); // the session timer may run out
+            ui.advance_time(milliseconds);
+            return "time passes: " + text(milliseconds) + " ms";
+        }
+        return scriptWindow(random, ui);
     case 7:
         return scriptExtremeInput(random, ui);
     case 8:

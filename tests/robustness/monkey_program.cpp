@@ -11,6 +11,8 @@ MonkeyProgram::MonkeyProgram(MonkeyRandom& random, ScratchFolder& folder,
         ended = true;
         exitCode = 0;
     }
+    // The recent files were offered to the programs before this one, in the same folder.
+    for (const RecentFile& file : state.recentFiles) ui.offeredNames.insert(file.name);
 }
 
 MonkeyProgram::~MonkeyProgram() {

@@ -13,6 +13,7 @@
 #include "monkey_input.h"
 #include "program_invariants.h"
 #include "shown_messages.h"
+#include "toolkit/files.h"
 #include "toolkit/texts.h"
 
 namespace {
@@ -126,6 +127,7 @@ class MonkeyRun {
                 return false;
         }
         if (event_ % folderCheckInterval == 0) {
+            toolkit::finish_saves(); // a session being written has a temporary name meanwhile
             const std::vector<std::string> stray = folder_.strayEntries();
             if (!expectHolds(stray.empty(), "stray file " + (stray.empty() ? "" : stray[0])))
                 return false;

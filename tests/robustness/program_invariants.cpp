@@ -6,6 +6,7 @@
 
 #include "app/refresh.h"
 #include "reference_views.h"
+#include "shown_messages.h"
 #include "toolkit/binding.h"
 #include "toolkit/windows.h"
 
@@ -80,7 +81,8 @@ std::string stateProblem(const AppState& state) {
 
 std::string fileNameProblem(const AppState& state, const std::set<std::string>& offeredNames,
                             const std::string& startFolder) {
-    if (state.mapFileName != startFolder + "charmap.map" && !offeredNames.count(state.mapFileName))
+    if (state.mapFileName != startFolder + "charmap.map" &&
+        !givenName(state.mapFileName, offeredNames))
         return "map file name \"" + state.mapFileName + "\"";
     if (state.lastFolder == startFolder) return "";
     // The names in that folder sort right after it.

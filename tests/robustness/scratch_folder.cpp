@@ -60,6 +60,9 @@ ScratchFolder::ScratchFolder() {
     working_ = root_ + "working/";
     fs::create_directory(files_);
     fs::create_directory(working_);
+    // The programs' kept sessions and recent files stay here, where the monkey's names are.
+    setenv("XDG_STATE_HOME", (root_ + "state").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (root_ + "config").c_str(), 1);
     for (const char* folder : {"dir", "dir.fnt", "dir.map", "dir.bmp"})
         fs::create_directory(files_ + folder);
     for (const std::string& fifo : fifoNames) {
@@ -148,12 +151,13 @@ std::string ScratchFolder::anyName(MonkeyRandom& random) {
 std::vector<std::string> ScratchFolder::strayEntries() const {
     std::vector<std::string> stray;
     for (const fs::directory_entry& entry : fs::directory_iterator(root_)) {
-        if (entry.path().filename() != "files" && entry.path().filename() != "working")
+        const std::string name = entry.path().filename().string();
+        if (name != "files" && name != "working" && name != "state" && name != "config")
             stray.push_back(entry.path().string());
     }
     for (const fs::directory_entry& entry : fs::directory_iterator(working_))
         stray.push_back(entry.path().string());
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(files_)) {
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root_)) {
         if (looksTemporary(entry.path().filename().string()))
             stray.push_back(entry.path().string());
     }

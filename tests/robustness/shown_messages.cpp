@@ -54,17 +54,6 @@ constexpr std::array<KnownMessage, 8> toolkitFailures{{
     {"Gridlet", "Character Map not available", Text::fixed, toolkit::message_ok},
 }};
 
-bool givenName(const std::string& name, const std::set<std::string>& offeredNames) {
-    if (offeredNames.count(name)) return true;
-    for (const std::string extension : {".fnt", ".map", ".bmp", ".png", ".psf", ".bdf", ".64c",
-                                        ".c", ".h", ".s", ".a", ".asm", ".z80", ".bas"}) {
-        if (name.ends_with(extension) &&
-            offeredNames.count(name.substr(0, name.size() - extension.size())))
-            return true;
-    }
-    return false;
-}
-
 bool matches(const KnownMessage& known, const ShownMessage& message,
              const std::set<std::string>& offeredNames) {
     if (message.title != known.title) return false;
@@ -151,6 +140,17 @@ std::string describe(const ShownMessage& message) {
 }
 
 } // namespace
+
+bool givenName(const std::string& name, const std::set<std::string>& offeredNames) {
+    if (offeredNames.count(name)) return true;
+    for (const std::string extension : {".fnt", ".map", ".bmp", ".png", ".psf", ".bdf", ".64c",
+                                        ".c", ".h", ".s", ".a", ".asm", ".z80", ".bas"}) {
+        if (name.ends_with(extension) &&
+            offeredNames.count(name.substr(0, name.size() - extension.size())))
+            return true;
+    }
+    return false;
+}
 
 std::string messageProblem(const ShownMessage& message, const std::set<std::string>& offeredNames,
                            const AppState& state) {

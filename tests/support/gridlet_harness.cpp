@@ -1,10 +1,29 @@
 #include "gridlet_harness.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 #include "toolkit/windows.h"
 
-Gridlet::Gridlet(std::vector<std::string> parameters) {
+KeptFilesHome::KeptFilesHome() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "gridlet-home-XXXXXX").string();
+    if (mkdtemp(pattern.data())) path = pattern;
+}
+
+void KeptFilesHome::use() const {
+    setenv("XDG_STATE_HOME", (path + "/state").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (path + "/config").c_str(), 1);
+}
+
+KeptFilesHome::~KeptFilesHome() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+Gridlet::Gridlet(std::vector<std::string> parameters, const KeptFilesHome* sharedHome) {
+    if (!sharedHome) sharedHome = &ownHome.emplace();
+    sharedHome->use();
     if (!startUp(state, ui, std::move(parameters))) {
         ended = true;
         exitCode = 0;

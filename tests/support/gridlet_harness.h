@@ -1,19 +1,37 @@
 // The whole program running in-process on the headless binding, driven by a test.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/program.h"
 #include "toolkit/headless/headless_binding.h"
 
+// The folders a program keeps its session and recent files in: fresh and empty for each test
+// program, removed with it.
+class KeptFilesHome {
+  public:
+    KeptFilesHome();
+    ~KeptFilesHome();
+    KeptFilesHome(const KeptFilesHome&) = delete;
+    KeptFilesHome& operator=(const KeptFilesHome&) = delete;
+    // Makes the programs started from now on keep their files here.
+    void use() const;
+    std::string sessionFile() const { return path + "/state/gridlet/session"; }
+    std::string path;
+};
+
 struct Gridlet {
+    // A program of its own home, or of one a test shares between programs it runs in turn.
+    explicit Gridlet(std::vector<std::string> parameters = {},
+                     const KeptFilesHome* sharedHome = nullptr);
+    std::optional<KeptFilesHome> ownHome;
     toolkit::HeadlessBinding ui;
     AppState state;
     bool ended = false; // the program has shut down (Escape, close, "Quit")
     int exitCode = -1;
 
-    explicit Gridlet(std::vector<std::string> parameters = {});
     ~Gridlet();
     Gridlet(const Gridlet&) = delete;
     Gridlet& operator=(const Gridlet&) = delete;

@@ -418,3 +418,38 @@ TEST_F(Files, SavingThroughALinkLoopFailsAndChangesNothing) {
 }
 
 } // namespace
+
+namespace {
+
+// Two programs keeping one file: whichever writes last wins, and a reader never finds a mix.
+TEST_F(Files, SavesOnAThreadOfTheirOwnLeaveTheFileWholeAndTheLastWins) {
+    const Bytes first = varied_bytes(6000, 1), second = varied_bytes(6000, 2);
+    const std::string name = folder / "session";
+    for (int i = 0; i < 200; ++i) {
+        save_file_later(name, i % 2 ? second : first);
+        const Bytes seen = folder.read("session");
+        if (!seen.empty()) {
+            ASSERT_TRUE(seen == first || seen == second) << i;
+        }
+    }
+    EXPECT_NE(finish_saves(), 0);
+    EXPECT_EQ(folder.read("session"), second);
+    save_file_later(folder / "no-folder/session", first);
+    EXPECT_EQ(finish_saves(), 0);
+}
+
+TEST_F(Files, UserFoldersFollowXdgAndAreMadeWhole) {
+    setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
+    unsetenv("XDG_CONFIG_HOME");
+    setenv("HOME", folder.path().c_str(), 1);
+    EXPECT_EQ(user_folder(UserFolder::state), folder / "state/");
+    EXPECT_EQ(user_folder(UserFolder::config), folder / ".config/");
+    setenv("XDG_STATE_HOME", "relative", 1); // ignored: only absolute paths count
+    EXPECT_EQ(user_folder(UserFolder::state), folder / ".local/state/");
+    EXPECT_NE(make_folder(folder / "a/b/c/"), 0);
+    EXPECT_EQ(file_size(folder / "a/b/c"), file_is_folder);
+    folder.write("file", {1});
+    EXPECT_EQ(make_folder(folder / "file/d"), 0);
+}
+
+} // namespace

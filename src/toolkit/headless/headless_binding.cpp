@@ -194,6 +194,33 @@ void HeadlessBinding::run(std::function<void()> step) {
     post(std::move(step));
 }
 
+void HeadlessBinding::advance_time(int milliseconds) {
+    post([=, this] {
+        const int64_t until = now_ + milliseconds;
+        // Fired in the order they are due, each as its time comes.
+        while (true) {
+            auto next = timers_.end();
+            for (auto it = timers_.begin(); it != timers_.end(); ++it)
+                if (it->second <= until && (next == timers_.end() || it->second < next->second))
+                    next = it;
+            if (next == timers_.end()) break;
+            now_ = next->second;
+            const int timer = next->first;
+            timers_.erase(next);
+            timer_fired(timer);
+        }
+        now_ = until;
+    });
+}
+
+void HeadlessBinding::start_timer(int timer, int milliseconds) {
+    timers_[timer] = now_ + milliseconds;
+}
+
+void HeadlessBinding::stop_timer(int timer) {
+    timers_.erase(timer);
+}
+
 // ---- Answers ----
 
 void HeadlessBinding::answer_file(const std::string& path, int pattern_index) {

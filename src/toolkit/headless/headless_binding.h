@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,9 @@ class HeadlessBinding : public Binding {
     void drop_text(int gadget, const std::string& text); // refused: no event
     // Any other step, run as one platform message.
     void run(std::function<void()> step);
+    // Time passing: a message that moves the clock on and fires the timers due by then.
+    void advance_time(int milliseconds);
+    bool timer_running(int timer) const { return timers_.count(timer) != 0; }
     bool has_pending_input() const { return !messages_.empty(); }
 
     // ---- Answers for the modal requesters, taken in order; with none queued a file or
@@ -93,6 +97,8 @@ class HeadlessBinding : public Binding {
     FileChoice file_requester(const FileRequest& request) override;
     int color_requester(int start_color, std::array<int, 16>& custom_colors) override;
     int message_requester(const std::string& title, const std::string& text, int flags) override;
+    void start_timer(int timer, int milliseconds) override;
+    void stop_timer(int timer) override;
     bool set_clipboard(const ClipboardData& data) override;
     ClipboardData get_clipboard(const std::string& own_type) override;
     void wait_message() override;
@@ -122,6 +128,8 @@ class HeadlessBinding : public Binding {
     std::deque<Answer> answers_;
     int buttons_ = 0;
     int hover_canvas_ = -1;
+    int64_t now_ = 0;               // milliseconds since the binding was made
+    std::map<int, int64_t> timers_; // timer -> when it is due
 };
 
 } // namespace toolkit

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include "toolkit/qt/gadget_widgets.h"
@@ -44,6 +45,7 @@ void QtBinding::start() {
 }
 
 void QtBinding::shut_down() {
+    timers_.clear();
     gadgets_.clear();
     shown_bars_.clear();
     windows_.clear();
@@ -140,6 +142,20 @@ void QtBinding::drop_enabled(const GadgetRecord& record) {
 
 void QtBinding::wait_message() {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void QtBinding::start_timer(int number, int milliseconds) {
+    std::unique_ptr<QTimer>& timer = timers_[number];
+    if (!timer) {
+        timer = std::make_unique<QTimer>();
+        timer->setSingleShot(true);
+        QObject::connect(timer.get(), &QTimer::timeout, [number] { timer_fired(number); });
+    }
+    timer->start(milliseconds);
+}
+
+void QtBinding::stop_timer(int number) {
+    if (auto found = timers_.find(number); found != timers_.end()) found->second->stop();
 }
 
 bool QtBinding::is_key_down(int virtual_key) {

@@ -9,6 +9,7 @@
 
 #include "toolkit/binding.h"
 
+class QTimer;
 class QWidget;
 
 namespace toolkit::qt {
@@ -54,6 +55,8 @@ class QtBinding : public Binding {
     int color_requester(int start_color, std::array<int, 16>& custom_colors) override;
     int message_requester(const std::string& title, const std::string& text, int flags) override;
 
+    void start_timer(int timer, int milliseconds) override;
+    void stop_timer(int timer) override;
     bool set_clipboard(const ClipboardData& data) override;
     ClipboardData get_clipboard(const std::string& own_type) override;
     void wait_message() override;
@@ -67,6 +70,7 @@ class QtBinding : public Binding {
     std::map<int, QPointer<QWidget>> gadgets_;
     std::map<int, MenuRecord> shown_bars_; // each menu bar as its window shows it
     std::unique_ptr<KeyRouter> keys_;
+    std::map<int, std::unique_ptr<QTimer>> timers_;
 };
 
 } // namespace toolkit::qt

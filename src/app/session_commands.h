@@ -1,0 +1,30 @@
+// The session kept across quits and crashes, and the fonts and maps opened or saved last. The
+// session is written two seconds after the last change and at quit, on a thread of its own.
+#pragma once
+
+#include <string>
+
+#include "app/app_state.h"
+
+constexpr int sessionTimer = 0;
+constexpr int sessionDelay = 2000; // milliseconds after the last change
+
+// At start: the session the last run kept and the recent files, read without a word whatever
+// state their files are in. The start-up state stays as it is.
+void readKeptFiles(AppState& state);
+// The start-up state is what this run has kept so far: it writes nothing until it changes.
+void startKeepingSession(AppState& state);
+// After every event: a change starts the two seconds anew.
+void noteSessionChanges(AppState& state);
+// The two seconds are over: the session goes to disk.
+void keepSession(AppState& state);
+// At quit: what changed since the last write goes to disk, and is there when the program ends.
+void keepSessionAtQuit(AppState& state);
+
+// File > "Restore last session": the session the last run kept, as one undo step.
+void restoreLastSession(AppState& state);
+
+// A font or map opened or saved goes first in the list of recent files.
+void rememberRecentFile(AppState& state, RecentFile::Kind kind, const std::string& name);
+// File > "Open recent": the list's entry, opened as it was; a name that is gone leaves the list.
+void openRecentFile(AppState& state, int index);

@@ -1,0 +1,141 @@
+// The session kept through the event loop: when it is written, what "Restore last session"
+// brings back, and the recent files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app/menu_ids.h"
+#include "app/session_commands.h"
+#include "files/session_file.h"
+#include "gridlet_harness.h"
+#include "toolkit/files.h"
+#include "toolkit/menus.h"
+
+using namespace toolkit;
+
+namespace {
+
+std::vector<uint8_t> bytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+void paintPixel(Gridlet& g, int column) {
+    g.ui.click_on_canvas(glyphEditor, button_left, column * 16 + 8, 8);
+    g.run();
+}
+
+TEST(KeptSession, WrittenTwoSecondsAfterTheLastChangeAndAtQuit) {
+    KeptFilesHome home;
+    {
+        Gridlet g({}, &home);
+        paintPixel(g, 0);
+        g.ui.advance_time(1900);
+        paintPixel(g, 1); // the two seconds start anew
+        g.ui.advance_time(1900);
+        g.run();
+        finish_saves();
+        EXPECT_FALSE(std::filesystem::exists(home.sessionFile()));
+        g.ui.advance_time(200);
+        g.run();
+        finish_saves();
+        const SessionReading kept = decodeSession(bytesOf(home.sessionFile()));
+        ASSERT_EQ(kept.problem, "");
+        EXPECT_EQ(kept.session.charset[0], 0xC0);
+        paintPixel(g, 2); // kept at quit, without waiting
+    }
+    EXPECT_EQ(decodeSession(bytesOf(home.sessionFile())).session.charset[0], 0xE0);
+    // A run that changes nothing keeps what the last one kept.
+    const std::vector<uint8_t> before = bytesOf(home.sessionFile());
+    { Gridlet g({}, &home); }
+    EXPECT_EQ(bytesOf(home.sessionFile()), before);
+}
+
+TEST(KeptSession, RestoreBringsBackTheLastRunAsOneUndoStep) {
+    KeptFilesHome home;
+    Session last;
+    last.charset[65 * 8] = 0xFF;
+    last.mapWidth = 80;
+    last.mapHeight = 50;
+    last.mapCells[79][49] = 200;
+    last.inkColor = 0x00FF00;
+    last.currentChar = 65;
+    last.range = {10, 20, true};
+    last.gridOnMap = false;
+    writeBytes(home.sessionFile(), encodeSession(last));
+    Gridlet g({}, &home);
+    EXPECT_EQ(g.state.document.charset[65 * 8], 0); // the start is as it always was
+    EXPECT_EQ(get_menu_item_enabled(mainMenu, restoreSessionId), 1);
+    g.ui.choose_menu_item(mainWindow, restoreSessionId);
+    g.run();
+    const Document& document = g.state.document;
+    EXPECT_EQ(document.charset, last.charset);
+    EXPECT_EQ(document.mapCells, last.mapCells);
+    EXPECT_EQ(document.mapWidth, 80);
+    EXPECT_EQ(document.inkColor, 0x00FF00u);
+    EXPECT_EQ(document.range, last.range);
+    EXPECT_FALSE(g.state.gridOnMap);
+    EXPECT_EQ(g.state.currentChar, 65);
+    EXPECT_EQ(gadget_width(mapView), 80 * 16);
+    EXPECT_EQ(g.state.history.steps(), 1u);
+    g.tapKey('Z', modifier_control);
+    g.run();
+    EXPECT_EQ(g.state.document.charset[65 * 8], 0);
+    EXPECT_EQ(g.state.document.mapWidth, 40);
+}
+
+TEST(KeptSession, NoneIsGreyedAndADamagedOneIsRefusedOnlyWhenAskedFor) {
+    {
+        Gridlet g;
+        EXPECT_EQ(get_menu_item_enabled(mainMenu, restoreSessionId), 0);
+    }
+    KeptFilesHome home;
+    writeBytes(home.sessionFile(), std::vector<uint8_t>(3000, 7));
+    Gridlet g({}, &home);
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+    const Charset before = g.state.document.charset;
+    g.ui.choose_menu_item(mainWindow, restoreSessionId);
+    g.run();
+    ASSERT_EQ(g.ui.messages_shown.size(), 1u);
+    EXPECT_EQ(g.ui.messages_shown[0].text,
+              "The last session cannot be restored: the file is no gridlet session.");
+    EXPECT_EQ(g.state.document.charset, before);
+}
+
+TEST(RecentFilesMenu, OpenedAndSavedFilesComeFirstAndAGoneOneLeaves) {
+    KeptFilesHome home;
+    const std::string font = home.path + "/a.fnt", map = home.path + "/m.map";
+    writeBytes(font, std::vector<uint8_t>(16, 0x81));
+    {
+        Gridlet g({}, &home);
+        g.ui.answer_file(font, 0);
+        g.ui.choose_menu_item(mainWindow, openId);
+        g.ui.answer_file(map, 0);
+        g.ui.choose_menu_item(mainWindow, saveMapId);
+        g.run();
+        ASSERT_EQ(g.state.recentFiles.size(), 2u);
+        EXPECT_EQ(g.state.recentFiles[0].name, map);
+    }
+    Gridlet g({}, &home); // the list lasts from run to run
+    ASSERT_EQ(g.state.recentFiles.size(), 2u);
+    std::filesystem::remove(map);
+    g.clickGlyph(5);
+    g.ui.choose_menu_item(mainWindow, recentFileId + 1); // the font, second in the list
+    g.ui.choose_menu_item(mainWindow, recentFileId + 1); // now the map, which is gone
+    g.run();
+    EXPECT_EQ(g.state.document.charset[5 * 8], 0x81);
+    ASSERT_EQ(g.ui.messages_shown.size(), 1u);
+    EXPECT_EQ(g.ui.messages_shown[0].text, "unable to open:" + map);
+    ASSERT_EQ(g.state.recentFiles.size(), 1u);
+    EXPECT_EQ(g.state.recentFiles[0].name, font);
+}
+
+} // namespace
