@@ -9,7 +9,7 @@
 
 #include "app/program.h"
 #include "first_paint_watch.h"
-#include "toolkit/qt/desktop_application.h"
+#include "toolkit/desktop_program.h"
 #include "toolkit/qt/program_window.h"
 #include "toolkit/qt/qt_binding.h"
 
@@ -32,5 +32,5 @@ int startAndEndWhenPainted(toolkit::Binding& binding, std::vector<std::string> p
 } // namespace
 
 int main(int argc, char** argv) {
-    return toolkit::qt::run_desktop_program(argc, argv, startAndEndWhenPainted);
+    return toolkit::run_desktop_program(argc, argv, startAndEndWhenPainted);
 }

@@ -10,14 +10,18 @@ cd "${1:-$(dirname "$0")/..}"
 declare -A may_include=(
     [src/model]="model"
     [src/toolkit]="toolkit"
+    [src/toolkit/posix]="toolkit"
+    [src/toolkit/windows]="toolkit"
     [src/toolkit/headless]="toolkit toolkit/headless"
     [src/toolkit/qt]="toolkit toolkit/qt"
     [src/editing]="model editing"
     [src/charmap]="model charmap"
     [src/files]="model files"
+    [src/files/windows]="model files"
     [src/views]="model toolkit views"
     [src/app]="model toolkit editing charmap files views app"
-    [src]="app toolkit/qt"
+    [src]="app toolkit"
+    [src/toolkit/win32]="toolkit toolkit/win32"
     [tests/toolkit]="toolkit toolkit/headless"
     [tests/model]="model"
     [tests/editing]="model editing"
@@ -36,6 +40,7 @@ library_of() {
     case "$1" in
     toolkit/qt/*) echo toolkit/qt ;;
     toolkit/headless/*) echo toolkit/headless ;;
+    toolkit/win32/*) echo toolkit/win32 ;;
     *) echo "${1%%/*}" ;;
     esac
 }
@@ -49,7 +54,7 @@ for folder in "${!may_include[@]}"; do
             case "$included" in */*) ;; *) continue ;; esac
             library=$(library_of "$included")
             case "$library" in
-            model | toolkit | toolkit/qt | toolkit/headless | editing | charmap | files | views | app) ;;
+            model | toolkit | toolkit/qt | toolkit/headless | toolkit/win32 | editing | charmap | files | views | app) ;;
             *) continue ;; # a test helper or an embedded table
             esac
             if [[ "$allowed" != *" $library "* ]]; then

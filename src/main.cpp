@@ -1,7 +1,7 @@
-// The desktop program: the logic on the Qt binding.
+// The desktop program: the logic on the binding of the system it was built for.
 #include "app/program.h"
-#include "toolkit/qt/desktop_application.h"
+#include "toolkit/desktop_program.h"
 
 int main(int argc, char** argv) {
-    return toolkit::qt::run_desktop_program(argc, argv, runProgram);
+    return toolkit::run_desktop_program(argc, argv, runProgram);
 }

@@ -3,6 +3,7 @@
 // reached the disk. A file that a rename would harm (one with other hard links) or that cannot be
 // replaced (a writable file in a folder the user may not write to) is overwritten in place on
 // commit instead, with its old contents kept in memory and written back if the new ones fail.
+// (On Windows, where links and such folders are rare, every save goes through a temporary file.)
 #pragma once
 
 #include <cstddef>

@@ -1,19 +1,14 @@
 #include "toolkit/files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
 
 #include "toolkit/atomic_file.h"
 #include "toolkit/detail.h"
+#include "toolkit/native_files.h"
 
 namespace toolkit {
 
@@ -21,7 +16,7 @@ namespace {
 
 constexpr size_t buffer_size = 4096;
 
-// A file opened for reading has a descriptor; one being created writes through an AtomicFile.
+// A file opened for reading has a reader; one being created writes through an AtomicFile.
 struct OpenFile {
     int reader = -1;
     detail::AtomicFile writer;
@@ -54,12 +49,8 @@ OpenFile* find_writer(int file) {
 // True when a byte is ready in the buffer, fetching the next block if needed.
 bool fill_buffer(OpenFile& file) {
     if (file.position < file.filled) return true;
-    ssize_t got = 0;
-    do {
-        got = ::read(file.reader, file.buffer.data(), file.buffer.size());
-    } while (got < 0 && errno == EINTR);
     file.position = 0;
-    file.filled = got > 0 ? static_cast<size_t>(got) : 0;
+    file.filled = detail::read_some(file.reader, file.buffer.data(), file.buffer.size());
     return file.filled > 0;
 }
 
@@ -72,7 +63,7 @@ void flush_buffer(OpenFile& file) {
 
 int close_open_file(OpenFile& file) {
     if (file.reader >= 0) {
-        ::close(file.reader);
+        detail::close_reader(file.reader);
         return 1;
     }
     flush_buffer(file);
@@ -84,26 +75,18 @@ int close_open_file(OpenFile& file) {
 int64_t file_size(const std::string& name) {
     std::string path = name;
     while (path.size() > 1 && (path.ends_with('/') || path.ends_with('\\'))) path.pop_back();
-    struct stat info {};
-    if (path.empty() || stat(path.c_str(), &info) != 0) return file_missing;
-    if (S_ISDIR(info.st_mode)) return file_is_folder;
-    return S_ISREG(info.st_mode) ? static_cast<int64_t>(info.st_size) : file_missing;
+    const detail::PathFacts facts = detail::path_facts(path);
+    if (facts.kind == detail::PathKind::folder) return file_is_folder;
+    return facts.kind == detail::PathKind::file ? facts.size : file_missing;
 }
 
 int open_file_for_reading(int file, const std::string& name) {
     close_file(file);
     if (file < 0) return 0;
-    // Non-blocking, so that a FIFO cannot hang the program before it is turned down.
-    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return 0;
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
-        ::close(fd);
-        return 0;
-    }
+    const int reader = detail::open_reader(name);
+    if (reader < 0) return 0;
     auto opened = std::make_unique<OpenFile>();
-    opened->reader = fd;
+    opened->reader = reader;
     open_files()[file] = std::move(opened);
     return 1;
 }
@@ -169,26 +152,6 @@ int64_t write_data(int file, const void* buffer, int64_t length) {
         if (entry->filled == buffer_size) flush_buffer(*entry);
     }
     return entry->write_failed ? 0 : length;
-}
-
-std::string user_folder(UserFolder which) {
-    const char* own =
-        std::getenv(which == UserFolder::state ? "XDG_STATE_HOME" : "XDG_CONFIG_HOME");
-    // The base directory specification ignores relative paths.
-    if (own && own[0] == '/') return std::string(own) + "/";
-    const char* home = std::getenv("HOME");
-    const std::string base = home && home[0] ? home : ".";
-    return base + (which == UserFolder::state ? "/.local/state/" : "/.config/");
-}
-
-int make_folder(const std::string& path) {
-    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        if (!part.empty() && mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return 0;
-        if (slash == std::string::npos) break;
-    }
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? 1 : 0;
 }
 
 void detail::close_all_files() {

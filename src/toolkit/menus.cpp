@@ -128,6 +128,14 @@ void destroy_all_menus() {
 
 namespace toolkit {
 
+bool same_menu_layout(const std::vector<MenuEntry>& shown, const std::vector<MenuEntry>& wanted) {
+    return std::equal(shown.begin(), shown.end(), wanted.begin(), wanted.end(),
+                      [](const MenuEntry& a, const MenuEntry& b) {
+                          return a.kind == b.kind && a.id == b.id && a.text == b.text &&
+                                 same_menu_layout(a.children, b.children);
+                      });
+}
+
 using detail::menus;
 
 int create_menu(int menu, WindowHandle window) {

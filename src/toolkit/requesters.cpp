@@ -2,10 +2,9 @@
 // and the custom colours, kept for the whole run.
 #include "toolkit/requesters.h"
 
-#include <sys/stat.h>
-
 #include "toolkit/binding.h"
 #include "toolkit/detail.h"
+#include "toolkit/native_files.h"
 #include "toolkit/object_tables.h"
 
 namespace toolkit {
@@ -73,8 +72,7 @@ bool requester_folder_exists(const std::string& path) {
     const size_t separator = path.find_last_of("/\\");
     if (separator == std::string::npos) return true; // the requester's own folder
     const std::string folder = path.substr(0, separator + 1);
-    struct stat info {};
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return detail::path_facts(folder).kind == detail::PathKind::folder;
 }
 
 int selected_file_pattern() {

@@ -1,9 +1,6 @@
 #include "toolkit/texts.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <utility>
 #include <vector>
 
@@ -112,17 +109,6 @@ std::string path_part(const std::string& path) {
     const auto last_separator = name.find_last_of("/\\");
     if (last_separator == std::string::npos) return "";
     return name.substr(0, last_separator + 1);
-}
-
-std::string current_directory() {
-    std::string directory(256, '\0');
-    while (getcwd(directory.data(), directory.size()) == nullptr) {
-        if (errno != ERANGE) return "/";
-        directory.resize(directory.size() * 2);
-    }
-    directory.resize(directory.find('\0'));
-    if (!directory.ends_with('/')) directory += '/';
-    return directory;
 }
 
 int count_program_parameters() {

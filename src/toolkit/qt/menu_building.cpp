@@ -82,14 +82,6 @@ QMenuBar* build_menu_bar(const MenuRecord& record, int window) {
     return bar;
 }
 
-bool same_layout(const std::vector<MenuEntry>& shown, const std::vector<MenuEntry>& wanted) {
-    return std::equal(shown.begin(), shown.end(), wanted.begin(), wanted.end(),
-                      [](const MenuEntry& a, const MenuEntry& b) {
-                          return a.kind == b.kind && a.id == b.id && a.text == b.text &&
-                                 same_layout(a.children, b.children);
-                      });
-}
-
 void show_item_states(QMenuBar* bar, const MenuRecord& record) {
     show_states(bar->actions(), record.entries);
 }

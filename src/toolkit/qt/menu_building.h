@@ -13,8 +13,6 @@ namespace toolkit::qt {
 // Choosing an item of the bar queues its menu event in the window.
 QMenuBar* build_menu_bar(const MenuRecord& record, int window);
 
-// True when two menus differ at most in the states of their items.
-bool same_layout(const std::vector<MenuEntry>& shown, const std::vector<MenuEntry>& wanted);
 // Sets the check marks and greying of a bar built from a record of the same layout.
 void show_item_states(QMenuBar* bar, const MenuRecord& record);
 

@@ -15,7 +15,7 @@ void QtBinding::menu_changed(const MenuRecord& record) {
     if (!window) return;
     auto shown = shown_bars_.find(record.number);
     if (shown != shown_bars_.end() && window->menu_bar() &&
-        same_layout(shown->second.entries, record.entries)) {
+        same_menu_layout(shown->second.entries, record.entries)) {
         show_item_states(window->menu_bar(), record);
     } else {
         window->set_menu_bar(build_menu_bar(record, record.window));

@@ -1,0 +1,131 @@
+// PNG pictures on Windows, read and written by the system's own codec (Windows Imaging
+// Component): the one reader of untrusted pictures there, kept up to date with the system.
+#include "files/png_file.h"
+
+// windows.h first: the other system headers need its types.
+#include <windows.h>
+
+#include <wincodec.h>
+#include <wrl/client.h>
+
+#include <algorithm>
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+constexpr uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+// COM for the calling thread, for as long as one call needs it.
+class ComUse {
+  public:
+    ComUse() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComUse() {
+        if (started_) CoUninitialize();
+    }
+    ComUse(const ComUse&) = delete;
+    ComUse& operator=(const ComUse&) = delete;
+
+  private:
+    bool started_;
+};
+
+ComPtr<IWICImagingFactory> imagingFactory() {
+    ComPtr<IWICImagingFactory> factory;
+    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                     IID_PPV_ARGS(&factory));
+    return factory;
+}
+
+} // namespace
+
+bool isPng(std::span<const uint8_t> file) {
+    return file.size() >= sizeof signature &&
+           std::equal(signature, std::end(signature), file.data());
+}
+
+PictureReading decodePng(std::span<const uint8_t> file) {
+    PictureReading reading;
+    if (!isPng(file)) {
+        reading.problem = "it is no PNG picture";
+        return reading;
+    }
+    const ComUse com;
+    const ComPtr<IWICImagingFactory> factory = imagingFactory();
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    UINT width = 0, height = 0;
+    if (!factory || FAILED(factory->CreateStream(&stream)) ||
+        FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(file.data()),
+                                            static_cast<DWORD>(file.size()))) ||
+        FAILED(factory->CreateDecoder(GUID_ContainerFormatPng, nullptr, &decoder)) ||
+        FAILED(decoder->Initialize(stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
+        FAILED(decoder->GetFrame(0, &frame)) || FAILED(frame->GetSize(&width, &height))) {
+        reading.problem = "it is a damaged PNG picture";
+        return reading;
+    }
+    if (width > UINT(largestPictureSide) || height > UINT(largestPictureSide)) {
+        reading.problem =
+            "it is larger than " + std::to_string(largestPictureSide) + " pixels on a side";
+        return reading;
+    }
+    // Every kind of PNG becomes 8-bit colour; transparency is dropped.
+    ComPtr<IWICFormatConverter> converter;
+    const UINT stride = width * 3;
+    std::vector<BYTE> pixels(size_t(stride) * height);
+    if (FAILED(factory->CreateFormatConverter(&converter)) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR,
+                                     WICBitmapDitherTypeNone, nullptr, 0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->CopyPixels(nullptr, stride, UINT(pixels.size()), pixels.data()))) {
+        reading.problem = "it is a damaged PNG picture";
+        return reading;
+    }
+    reading.picture.width = int(width);
+    reading.picture.height = int(height);
+    reading.picture.pixels.resize(size_t(width) * height);
+    for (size_t i = 0; i < reading.picture.pixels.size(); ++i) {
+        const BYTE* bgr = &pixels[i * 3];
+        reading.picture.pixels[i] = Color(bgr[2] | bgr[1] << 8 | bgr[0] << 16);
+    }
+    return reading;
+}
+
+std::vector<uint8_t> encodePng(const Picture& picture) {
+    const ComUse com;
+    const ComPtr<IWICImagingFactory> factory = imagingFactory();
+    ComPtr<IStream> memory;
+    ComPtr<IWICBitmapEncoder> encoder;
+    ComPtr<IWICBitmapFrameEncode> frame;
+    ComPtr<IPropertyBag2> options;
+    if (!factory || FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &memory)) ||
+        FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) ||
+        FAILED(encoder->Initialize(memory.Get(), WICBitmapEncoderNoCache)) ||
+        FAILED(encoder->CreateNewFrame(&frame, &options)) ||
+        FAILED(frame->Initialize(options.Get())) ||
+        FAILED(frame->SetSize(UINT(picture.width), UINT(picture.height))))
+        return {};
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    const UINT stride = UINT(picture.width) * 3;
+    std::vector<BYTE> pixels(size_t(stride) * size_t(picture.height));
+    for (size_t i = 0; i < picture.pixels.size(); ++i) {
+        pixels[i * 3] = BYTE(picture.pixels[i] >> 16);
+        pixels[i * 3 + 1] = BYTE(picture.pixels[i] >> 8);
+        pixels[i * 3 + 2] = BYTE(picture.pixels[i]);
+    }
+    if (FAILED(frame->SetPixelFormat(&format)) || format != GUID_WICPixelFormat24bppBGR ||
+        FAILED(
+            frame->WritePixels(UINT(picture.height), stride, UINT(pixels.size()), pixels.data())) ||
+        FAILED(frame->Commit()) || FAILED(encoder->Commit()))
+        return {};
+    STATSTG facts{};
+    HGLOBAL global = nullptr;
+    if (FAILED(memory->Stat(&facts, STATFLAG_NONAME)) ||
+        FAILED(GetHGlobalFromStream(memory.Get(), &global)))
+        return {};
+    const auto* bytes = static_cast<const uint8_t*>(GlobalLock(global));
+    std::vector<uint8_t> out(bytes, bytes + facts.cbSize.QuadPart);
+    GlobalUnlock(global);
+    return out;
+}
