@@ -3,11 +3,12 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 PACKAGE_BUILD ?= build-package
+WINDOWS_BUILD ?= build-windows
 JOBS       ?= $(shell nproc)
 WERROR     ?= ON
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIDLET_WERROR=$(WERROR)
 
-.PHONY: all deps build run test test-asan bench package fuzz clean
+.PHONY: all deps build run test test-asan windows test-windows bench package fuzz clean
 
 all: build
 
@@ -26,12 +27,25 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
+	$(MAKE) test-windows
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DGRIDLET_SANITIZE=ON -DGRIDLET_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
+
+# The Windows program, cross-built with MinGW-w64: one static gridlet.exe.
+windows: deps
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DGRIDLET_WERROR=$(WERROR)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	@ls -l $(WINDOWS_BUILD)/gridlet.exe
+
+# Under Wine on a virtual display: the binding's tests, then the real gridlet.exe beside the
+# Qt program of $(BUILD).
+test-windows: windows build
+	scripts/test-windows.sh $(WINDOWS_BUILD) $(BUILD)
 
 # Every figure beside its baseline: the refresh after an edit, paint latency, start-up and heap
 # allocations while editing. The Qt ones run offscreen.
@@ -55,4 +69,4 @@ package: deps
 	@ls $(PACKAGE_BUILD)/*.deb
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(WINDOWS_BUILD)

@@ -13,6 +13,8 @@ packages=(
     desktop-file-utils appstream librsvg2-bin groff-base dpkg-dev xdotool imagemagick
     lintian xclip libpng-dev
     kbd xfonts-utils pcf2bdf cc65 z80asm
+    g++-mingw-w64-x86-64-posix wine wine64
+    libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1
 )
 
 missing=()

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The Windows program's tests, under Wine on a virtual display: the binding's conformance tests
+# (the Windows build's ctest), then the real gridlet.exe driven with xdotool beside the Qt program.
+#   test-windows.sh WINDOWS_BUILD LINUX_BUILD
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+windows_build="$(realpath "$1")"
+linux_build="$(realpath "$2")"
+
+if [ -z "${GRIDLET_WINE_DISPLAY:-}" ]; then
+    GRIDLET_WINE_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+started=$SECONDS
+# A prefix of its own, made anew: nothing of an earlier run or of the user's Wine. No Mono or
+# Gecko: their installers would wait for an answer.
+export WINEPREFIX="$windows_build/wine-prefix" WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+rm -rf "$WINEPREFIX"
+wineboot --init >/dev/null 2>&1
+wineserver --wait
+echo "Wine prefix made in $((SECONDS - started)) s"
+
+(cd "$windows_build" && ctest --output-on-failure)
+bash "$root/tests/windows/check_program.sh" "$windows_build/gridlet.exe" "$linux_build/gridlet"
+wineserver --kill || true
+echo "The Windows part took $((SECONDS - started)) s"
