@@ -39,24 +39,6 @@ class DropTest : public QtToolkitTest {
     }
 };
 
-TEST_F(DropTest, DroppedFilesGiveOneEventWithTheNamesOnLines) {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile("/tmp/a.map"), QUrl::fromLocalFile("/tmp/b c.map"),
-                  QUrl::fromLocalFile("/tmp/d.fnt")});
-    EXPECT_TRUE(canvas->acceptDrops());
-    EXPECT_EQ(drag_over(data), std::pair(true, Qt::CopyAction));
-    drop(data);
-    int drops = 0;
-    while (has_queued_events()) {
-        if (wait_window_event() != files_dropped_event) continue;
-        ++drops;
-        EXPECT_EQ(event_gadget(), 2);
-        EXPECT_EQ(event_window(), 1);
-        EXPECT_EQ(event_dropped_files(), "/tmp/a.map\n/tmp/b c.map\n/tmp/d.fnt");
-    }
-    EXPECT_EQ(drops, 1);
-}
-
 TEST_F(DropTest, TextAndRemoteFilesAreRefused) {
     QMimeData text;
     text.setText("some text");
@@ -67,11 +49,6 @@ TEST_F(DropTest, TextAndRemoteFilesAreRefused) {
     EXPECT_FALSE(drag_over(remote).first);
     drop(remote);
     EXPECT_TRUE(events_of_kind(files_dropped_event).empty());
-}
-
-TEST_F(DropTest, CanvasWithoutRegistrationTakesNoFiles) {
-    ASSERT_TRUE(create_canvas(1, 0, 0, 128, 128, 0));
-    EXPECT_FALSE(ui.gadget_widget(1)->acceptDrops());
 }
 
 } // namespace

@@ -54,57 +54,6 @@ TEST_F(GadgetTest, LabelShowsItsTextLiterallyAndChangesSilently) {
     EXPECT_TRUE(events_of(7).empty());
 }
 
-TEST_F(GadgetTest, TrackbarReportsEveryMovementButNotTheLogicsOwn) {
-    auto* slider = widget<QSlider>(5);
-    EXPECT_EQ(slider->maximum(), 255);
-    EXPECT_EQ(slider->tickInterval(), 1);
-    slider->setFocus();
-    events();
-    QTest::keyClick(slider, Qt::Key_Right);
-    EXPECT_EQ(events_of(5).size(), 1u);
-    QTest::keyClick(slider, Qt::Key_Right);
-    EXPECT_EQ(events_of(5).size(), 1u);
-    EXPECT_EQ(get_gadget_state(5), 2);
-
-    set_gadget_state(5, 100);
-    EXPECT_EQ(slider->value(), 100);
-    EXPECT_TRUE(events_of(5).empty());
-}
-
-TEST_F(GadgetTest, CheckBoxTogglesWithTheRecord) {
-    auto* box = widget<QCheckBox>(4);
-    QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_EQ(events_of(4).size(), 1u);
-    EXPECT_EQ(get_gadget_state(4), 1);
-    EXPECT_TRUE(box->isChecked());
-
-    set_gadget_state(4, 0);
-    EXPECT_FALSE(box->isChecked());
-    EXPECT_TRUE(events_of(4).empty());
-}
-
-TEST_F(GadgetTest, ButtonClickRaisesOneEventAndTakesTheFocus) {
-    QTest::mouseClick(widget<QPushButton>(9), Qt::LeftButton);
-    const std::vector<SeenEvent> seen = events_of(9);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].sub_event, 0);
-    EXPECT_EQ(focused_gadget(), 9);
-}
-
-TEST_F(GadgetTest, TextFieldIsEditableAndWrittenSilently) {
-    auto* field = widget<QTextEdit>(3);
-    EXPECT_FALSE(field->isReadOnly());
-    EXPECT_EQ(field->frameShadow(), QFrame::Sunken);
-    set_gadget_text(3, "0,24,36,66,126,66,66,0");
-    EXPECT_EQ(field->toPlainText(), QStringLiteral("0,24,36,66,126,66,66,0"));
-    EXPECT_TRUE(events_of(3).empty());
-
-    set_active_gadget(3);
-    QTest::keyClicks(field, "7");
-    EXPECT_FALSE(events_of(3).empty());
-    EXPECT_NE(find_gadget(3)->text.find('7'), std::string::npos);
-}
-
 TEST_F(GadgetTest, SecondToolTipReplacesTheFirst) {
     set_gadget_tooltip(9, "shift left");
     EXPECT_EQ(ui.gadget_widget(9)->toolTip(), QStringLiteral("shift left"));

@@ -46,14 +46,6 @@ class MenuTest : public QtToolkitTest {
     QAction* bar_action(int id) const { return find_action(window->menu_bar()->actions(), id); }
 };
 
-TEST_F(MenuTest, ChoosingAnItemRaisesItsMenuEvent) {
-    bar_action(27)->trigger();
-    const std::vector<SeenEvent> chosen = events_of_kind(menu_event);
-    ASSERT_EQ(chosen.size(), 1u);
-    EXPECT_EQ(chosen[0].object, 27);
-    EXPECT_EQ(chosen[0].window, 0);
-}
-
 TEST_F(MenuTest, TabTextIsOnlyALabelAndAmpersandsShowAsThey) {
     EXPECT_TRUE(bar_action(0)->shortcut().isEmpty());
     QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
@@ -110,15 +102,6 @@ TEST_F(PopupMenuTest, ChosenItemRaisesItsEventInTheGivenWindow) {
     ASSERT_EQ(chosen.size(), 1u);
     EXPECT_EQ(chosen[0].object, 17);
     EXPECT_EQ(chosen[0].window, 0);
-}
-
-TEST_F(PopupMenuTest, DismissedPopupRaisesNothing) {
-    QTimer::singleShot(0, [] {
-        if (QWidget* popup = QApplication::activePopupWidget())
-            QTest::keyClick(popup, Qt::Key_Escape);
-    });
-    show_popup_menu(2, window_handle(0));
-    EXPECT_TRUE(events_of_kind(menu_event).empty());
 }
 
 } // namespace

@@ -125,12 +125,6 @@ TEST_F(RequesterTest, NameInAFolderThatDoesNotExistIsRefusedAndTheRequesterStays
     EXPECT_TRUE(complaint.contains(QStringLiteral("missing"))) << complaint.toStdString();
 }
 
-TEST_F(RequesterTest, CancelledFileRequesterGivesNothing) {
-    answer_with<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-    EXPECT_EQ(open_file_requester("Open", folder_path, "Font (*.fnt)|*.fnt", 0), "");
-    EXPECT_EQ(selected_file_pattern(), -1);
-}
-
 TEST_F(RequesterTest, ColourRequesterStartsAtBlackAndKeepsCustomColours) {
     answer_with<QColorDialog>([](QColorDialog& dialog) {
         EXPECT_EQ(dialog.currentColor(), QColor(0, 0, 0));

@@ -71,13 +71,6 @@ TEST_F(WindowTest, CentringOnTheActiveWindow) {
     EXPECT_EQ(window_y(1), std::max(0, frame.y() + (frame.height() - outer.height()) / 2));
 }
 
-TEST_F(WindowTest, TitleShowsTheProgramsCharacters) {
-    open_shown_window(0);
-    set_window_title(0, "gridlet v2 0.9f 196($C4)'\xC4'");
-    EXPECT_EQ(ui.window_widget(0)->windowTitle(),
-              QString::fromUtf8("gridlet v2 0.9f 196($C4)'\u00C4'"));
-}
-
 TEST_F(WindowTest, ResizeKeepsThePlaceAndSetsTheInnerSize) {
     qt::ProgramWindow* window = open_shown_window(0);
     const QPoint corner = window->frameGeometry().topLeft();
@@ -86,16 +79,6 @@ TEST_F(WindowTest, ResizeKeepsThePlaceAndSetsTheInnerSize) {
     EXPECT_EQ(window->frameGeometry().topLeft(), corner);
     ASSERT_TRUE(resize_window(0, keep_value, keep_value, keep_value, 150));
     EXPECT_EQ(window->size(), QSize(320, 150));
-}
-
-TEST_F(WindowTest, CloseRequestOnlyRaisesAnEvent) {
-    qt::ProgramWindow* window = open_shown_window(0);
-    events();
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
-    const std::vector<SeenEvent> closes = events_of_kind(close_window_event);
-    ASSERT_EQ(closes.size(), 1u);
-    EXPECT_EQ(closes[0].window, 0);
 }
 
 TEST_F(WindowTest, MenuBarTakesItsHeightFromTheClientArea) {
@@ -110,21 +93,6 @@ TEST_F(WindowTest, MenuBarTakesItsHeightFromTheClientArea) {
     EXPECT_GT(bar_height, 0);
     EXPECT_EQ(window->size(), QSize(640, 480));
     EXPECT_EQ(ui.gadget_widget(0)->mapTo(window, QPoint(0, 0)), QPoint(0, bar_height));
-}
-
-TEST_F(WindowTest, ActivationIsReported) {
-    open_shown_window(0);
-    events();
-    qt::ProgramWindow* second = open_shown_window(1);
-    EXPECT_EQ(active_window(), 1);
-    const std::vector<SeenEvent> seen = events();
-    EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [](const SeenEvent& event) {
-        return event.kind == deactivate_event && event.window == 0;
-    }));
-    ui.window_widget(0)->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(ui.window_widget(0)));
-    EXPECT_EQ(active_window(), 0);
-    EXPECT_FALSE(second->isActiveWindow());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "toolkit/headless/headless_binding.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/menus.h"
 
@@ -133,7 +134,7 @@ void HeadlessBinding::click_on_canvas(int gadget, int button, int x, int y) {
 
 void HeadlessBinding::press_key(int virtual_key, int modifiers) {
     post([=, this] {
-        if (virtual_key == vk_escape) escape_down = true;
+        if (virtual_key == vk_escape) escape_down = escape_pressed_ = true;
         const int window = active_window();
         if (shortcut_key(window, virtual_key, modifiers)) return;
         canvas_key(focused_gadget(), virtual_key, true, modifiers);
@@ -351,8 +352,9 @@ void HeadlessBinding::wait_message() {
     message();
 }
 
+// A tap of Escape whose release came before the question still counts, once, as on the desktop.
 bool HeadlessBinding::is_key_down(int virtual_key) {
-    return virtual_key == vk_escape && escape_down;
+    return virtual_key == vk_escape && (escape_down || std::exchange(escape_pressed_, false));
 }
 
 } // namespace toolkit

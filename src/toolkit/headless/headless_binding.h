@@ -128,6 +128,7 @@ class HeadlessBinding : public Binding {
     std::deque<Answer> answers_;
     int buttons_ = 0;
     int hover_canvas_ = -1;
+    bool escape_pressed_ = false; // since is_key_down last asked
     int64_t now_ = 0;               // milliseconds since the binding was made
     std::map<int, int64_t> timers_; // timer -> when it is due
 };

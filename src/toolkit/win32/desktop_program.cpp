@@ -26,14 +26,17 @@ std::vector<std::string> command_line_parameters() {
 
 } // namespace
 
-int run_desktop_program(int, char**, const Program& program) {
+bool win32::prepare_process() {
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const INITCOMMONCONTROLSEX controls{.dwSize = sizeof controls,
                                         .dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
                                                  ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    // The file dialogs run shell extensions, which want a single-threaded apartment.
-    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    return SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+}
+
+int run_desktop_program(int, char**, const Program& program) {
+    const bool com = win32::prepare_process();
     int code = 0;
     {
         win32::Win32Binding binding;

@@ -13,6 +13,11 @@
 
 namespace toolkit::win32 {
 
+// Once per process, before the first window: per-monitor DPI awareness, the common controls,
+// and the single-threaded apartment that the file dialogs' shell extensions want. True when COM
+// was started here (and is to be ended with CoUninitialize).
+bool prepare_process();
+
 class Win32Binding : public Binding {
   public:
     Win32Binding();
@@ -74,7 +79,8 @@ class Win32Binding : public Binding {
     struct ShownGadget {
         HWND handle = nullptr;
         bool tracking_mouse = false;
-        std::string tooltip; // as the tool tip control has it
+        std::optional<POINT> pointer; // where the last move was reported
+        std::string tooltip;          // as the tool tip control has it
     };
 
     ShownWindow* shown_window(int window);
@@ -86,6 +92,7 @@ class Win32Binding : public Binding {
     void set_tooltip(const GadgetRecord& record);
     void change_scale(int window, int scale, const RECT& suggested);
     void command(int window, WPARAM wparam, LPARAM lparam);
+    void pointer_released_outside(int gadget, HWND handle, LPARAM lparam);
     void note_key(const MSG& message);
     HFONT font_for(int scale);
 

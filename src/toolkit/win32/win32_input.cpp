@@ -149,6 +149,22 @@ LRESULT Win32Binding::window_message(int window, HWND handle, UINT message, WPAR
     return DefWindowProcW(handle, message, wparam, lparam);
 }
 
+// The last button let go outside the canvas: the pointer has left it, though the system tells
+// no one while nothing moves.
+void Win32Binding::pointer_released_outside(int gadget, HWND handle, LPARAM lparam) {
+    RECT client{};
+    GetClientRect(handle, &client);
+    const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    ShownGadget* shown = shown_gadget(gadget);
+    if (PtInRect(&client, at) || !shown) return;
+    TRACKMOUSEEVENT cancel{
+        .cbSize = sizeof cancel, .dwFlags = TME_LEAVE | TME_CANCEL, .hwndTrack = handle};
+    TrackMouseEvent(&cancel);
+    shown->tracking_mouse = false;
+    shown->pointer.reset();
+    canvas_mouse_left(gadget);
+}
+
 // Menu items carry their id plus one (0 is what a dismissed popup returns); controls their
 // gadget number plus one.
 void Win32Binding::command(int window, WPARAM wparam, LPARAM lparam) {
@@ -186,18 +202,27 @@ LRESULT Win32Binding::canvas_message(int gadget, HWND handle, UINT message, WPAR
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_MOUSEMOVE:
-        if (ShownGadget* shown = shown_gadget(gadget); shown && !shown->tracking_mouse) {
+    case WM_MOUSEMOVE: {
+        ShownGadget* shown = shown_gadget(gadget);
+        if (shown && !shown->tracking_mouse) {
             TRACKMOUSEEVENT track{
                 .cbSize = sizeof track, .dwFlags = TME_LEAVE, .hwndTrack = handle};
             shown->tracking_mouse = TrackMouseEvent(&track);
         }
         // A button the core still holds was released where this canvas could not see it.
         if (record->buttons & ~held_buttons(wparam)) canvas_capture_lost(gadget);
+        // The system also sends a move where nothing moved, after a press or a change of
+        // capture: only real moves count.
+        if (shown && shown->pointer && shown->pointer->x == x && shown->pointer->y == y) return 0;
+        if (shown) shown->pointer = POINT{x, y};
         canvas_mouse_moved(gadget, x, y, modifier_bits());
         return 0;
+    }
     case WM_MOUSELEAVE:
-        if (ShownGadget* shown = shown_gadget(gadget)) shown->tracking_mouse = false;
+        if (ShownGadget* shown = shown_gadget(gadget)) {
+            shown->tracking_mouse = false;
+            shown->pointer.reset();
+        }
         canvas_mouse_left(gadget);
         return 0;
     case WM_LBUTTONDOWN:
@@ -206,7 +231,7 @@ LRESULT Win32Binding::canvas_message(int gadget, HWND handle, UINT message, WPAR
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK: {
-        SetCapture(handle);
+        if (GetCapture() != handle) SetCapture(handle);
         const bool double_click = message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK ||
                                   message == WM_MBUTTONDBLCLK;
         canvas_button_pressed(gadget, button_of(message), x, y, double_click, modifier_bits());
@@ -216,10 +241,15 @@ LRESULT Win32Binding::canvas_message(int gadget, HWND handle, UINT message, WPAR
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
         canvas_button_released(gadget, button_of(message), x, y, modifier_bits());
-        if (!held_buttons(wparam) && GetCapture() == handle) ReleaseCapture();
+        if (!held_buttons(wparam) && GetCapture() == handle) {
+            ReleaseCapture();
+            pointer_released_outside(gadget, handle, lparam);
+        }
         return 0;
     case WM_CAPTURECHANGED:
-        if (record->buttons) canvas_capture_lost(gadget);
+        // Taking the capture again for a second button changes nothing.
+        if (record->buttons && reinterpret_cast<HWND>(lparam) != handle)
+            canvas_capture_lost(gadget);
         return 0;
     case WM_MOUSEWHEEL:
         canvas_wheel(gadget, GET_WHEEL_DELTA_WPARAM(wparam), modifier_bits());

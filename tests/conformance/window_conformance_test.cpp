@@ -1,0 +1,59 @@
+// Windows: shown with their title and inner size, hidden and shown on request, closed only by
+// the logic, activation followed.
+#include "conformance.h"
+#include "toolkit/binding.h"
+
+using namespace toolkit;
+
+namespace {
+
+using WindowConformance = Conformance;
+
+TEST_F(WindowConformance, OpensWithItsTitleAndInnerSize) {
+    // A title with characters beyond ASCII, as the code page names give them.
+    ASSERT_TRUE(open_window(0, 40, 40, 300, 200, "Zeichens\xC3\xA4tze \xE2\x80\x93 1",
+                            window_caption | window_system_menu | window_minimise_box));
+    events();
+    EXPECT_TRUE(user->shown(0));
+    EXPECT_EQ(user->title(0), "Zeichens\xC3\xA4tze \xE2\x80\x93 1");
+    EXPECT_EQ(user->inner_size(0), std::pair(300, 200));
+    set_window_title(0, "gridlet v2 0.9f 65");
+    events();
+    EXPECT_EQ(user->title(0), "gridlet v2 0.9f 65");
+}
+
+TEST_F(WindowConformance, HiddenWindowShowsAndHidesOnRequestAndTakesItsNewSize) {
+    open_shown_window(0);
+    ASSERT_TRUE(open_window(1, 80, 80, 522, 394, "Character map",
+                            window_caption | window_system_menu | window_hidden));
+    events();
+    EXPECT_FALSE(user->shown(1));
+    ASSERT_TRUE(resize_window(1, keep_value, keep_value, 640, 384));
+    hide_window(1, 0);
+    events();
+    EXPECT_TRUE(user->shown(1));
+    EXPECT_EQ(user->inner_size(1), std::pair(640, 384));
+    hide_window(1, 1);
+    events();
+    EXPECT_FALSE(user->shown(1));
+}
+
+TEST_F(WindowConformance, CloseRequestOnlyRaisesAnEvent) {
+    open_shown_window(0);
+    user->close(0);
+    const std::vector<SeenEvent> closes = events_of(close_window_event);
+    ASSERT_EQ(closes.size(), 1u);
+    EXPECT_EQ(closes[0].window, 0);
+    EXPECT_TRUE(user->shown(0));
+}
+
+TEST_F(WindowConformance, TheCoreFollowsActivation) {
+    open_shown_window(0);
+    open_shown_window(1, 300, 200);
+    EXPECT_EQ(active_window(), 1);
+    user->activate(0);
+    events();
+    EXPECT_EQ(active_window(), 0);
+}
+
+} // namespace
