@@ -48,12 +48,13 @@ test-windows: windows build
 	scripts/test-windows.sh $(WINDOWS_BUILD) $(BUILD)
 
 # Every figure beside its baseline: the refresh after an edit, paint latency, start-up and heap
-# allocations while editing. The Qt ones run offscreen.
-bench: build
+# allocations while editing, and gridlet.exe's start-up under Wine and its size. The Qt ones run offscreen.
+bench: build windows
 	$(BUILD)/bench/gridlet_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/paint_latency_bench --benchmark_min_time=2
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/startup_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/allocation_bench
+	scripts/bench-windows.sh $(WINDOWS_BUILD) $(BUILD)
 
 # The fuzz targets, in a clang build of their own (build-fuzz), each run for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60

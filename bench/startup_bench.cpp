@@ -4,75 +4,25 @@
 // bare window that shows one line of text (see startup_probe_text.cpp).
 //
 //     startup_bench [runs]     (default 21 each; QT_QPA_PLATFORM=offscreen unless set)
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <vector>
+
+#include "process_runs.h"
 
 namespace {
 
 constexpr double targetTimeRatio = 1.3;
 constexpr double targetExtraMiB = 8.0;
-constexpr unsigned hangLimitSeconds = 60;
-
-struct Run {
-    double milliseconds = 0;
-    double maxRssMiB = 0;
-};
 
 struct Probe {
     const char* label;
     const char* path;
     std::vector<Run> runs;
 };
-
-// One start of the probe; exits the benchmark when the probe fails. The harness is small, so
-// the fork costs next to nothing of what is timed.
-Run runOnce(const char* path, bool showOutput) {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child < 0) {
-        std::perror("fork");
-        std::exit(2);
-    }
-    if (child == 0) {
-        alarm(hangLimitSeconds); // survives the exec: a probe that never paints is ended
-        if (!showOutput) {
-            const int nothing = open("/dev/null", O_WRONLY);
-            dup2(nothing, STDOUT_FILENO);
-            dup2(nothing, STDERR_FILENO);
-        }
-        execl(path, path, static_cast<char*>(nullptr));
-        std::perror(path);
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    if (wait4(child, &status, 0, &usage) != child) {
-        std::perror("wait4");
-        std::exit(2);
-    }
-    const auto end = std::chrono::steady_clock::now();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s did not end cleanly (status %d)\n", path, status);
-        std::exit(2);
-    }
-    return {std::chrono::duration<double, std::milli>(end - start).count(),
-            double(usage.ru_maxrss) / 1024.0};
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 double medianOf(const Probe& probe, double Run::*field) {
     std::vector<double> values;
@@ -100,10 +50,10 @@ int main(int argc, char** argv) {
 
     // A first start of each fills the caches (libraries, fonts) that every later start finds;
     // it alone shows what the probes print, the timed starts stay quiet.
-    for (Probe* probe : probes) runOnce(probe->path, true);
+    for (Probe* probe : probes) runOnce({probe->path}, true);
     for (int i = 0; i < runs; ++i) {
         // In turn, so that slow phases of the machine fall on all of them.
-        for (Probe* probe : probes) probe->runs.push_back(runOnce(probe->path, false));
+        for (Probe* probe : probes) probe->runs.push_back(runOnce({probe->path}, false));
     }
     if (ownRuntimeFolder) rmdir(runtimeFolder);
 
