@@ -20,6 +20,8 @@ class PlatformUser {
     virtual void settle() = 0;
     // Sends a message that does nothing, so that one wait of the logic's loop returns.
     virtual void wake() = 0;
+    // Lets time pass, the platform's messages handled meanwhile.
+    virtual void wait(int milliseconds) = 0;
 
     // Canvas positions are in the drawing area; the platform routes the input as it would a
     // real mouse's (to the canvas under the pointer, or the one holding the capture).

@@ -110,6 +110,19 @@ TEST_F(ServicesConformance, ClipboardGivesBackEveryFormAndReadsOtherProgramsText
     EXPECT_TRUE(other.own_bytes.empty());
 }
 
+TEST_F(ServicesConformance, ATimerFiresOnceAfterItsTimeAndAStoppedOneNot) {
+    start_timer(3, 200);
+    start_timer(4, 200);
+    stop_timer(4);
+    EXPECT_TRUE(events_of(timer_event).empty());
+    user->wait(400);
+    const std::vector<SeenEvent> fired = events_of(timer_event);
+    ASSERT_EQ(fired.size(), 1u);
+    EXPECT_EQ(fired[0].object, 3);
+    user->wait(400);
+    EXPECT_TRUE(events_of(timer_event).empty());
+}
+
 TEST_F(ServicesConformance, CanvasShowsItsBufferInsideItsBorder) {
     ASSERT_TRUE(start_drawing(canvas_output(2)));
     draw_box(0, 0, 256, 256, rgb(0, 0, 0));

@@ -22,7 +22,7 @@ TEST_F(WindowConformance, OpensWithItsTitleAndInnerSize) {
     EXPECT_EQ(user->title(0), "gridlet v2 0.9f 65");
 }
 
-TEST_F(WindowConformance, HiddenWindowShowsAndHidesOnRequestAndTakesItsNewSize) {
+TEST_F(WindowConformance, HiddenWindowShowsAndHidesOnRequestKeepingItsPlace) {
     open_shown_window(0);
     ASSERT_TRUE(open_window(1, 80, 80, 522, 394, "Character map",
                             window_caption | window_system_menu | window_hidden));
@@ -33,6 +33,7 @@ TEST_F(WindowConformance, HiddenWindowShowsAndHidesOnRequestAndTakesItsNewSize) 
     events();
     EXPECT_TRUE(user->shown(1));
     EXPECT_EQ(user->inner_size(1), std::pair(640, 384));
+    EXPECT_EQ(std::pair(window_x(1), window_y(1)), std::pair(80, 80));
     hide_window(1, 1);
     events();
     EXPECT_FALSE(user->shown(1));

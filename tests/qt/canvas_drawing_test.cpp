@@ -38,19 +38,6 @@ class CanvasDrawingTest : public QtToolkitTest {
     }
 };
 
-TEST_F(CanvasDrawingTest, DrawingShowsAfterTheInsetOfTheBorder) {
-    ASSERT_TRUE(create_canvas(0, 0, 0, 20, 12, canvas_border | canvas_keyboard));
-    ASSERT_TRUE(start_drawing(canvas_output(0)));
-    draw_box(3, 2, 4, 1, rgb(255, 0, 0));
-    stop_drawing();
-    QWidget* canvas = ui.gadget_widget(0);
-    EXPECT_EQ(shown_at(canvas, 2 + 3, 2 + 2), QColor(255, 0, 0));
-    EXPECT_EQ(shown_at(canvas, 2 + 6, 2 + 2), QColor(255, 0, 0));
-    EXPECT_EQ(shown_at(canvas, 2 + 7, 2 + 2), QColor(255, 255, 255));
-    EXPECT_EQ(shown_at(canvas, 2 + 0, 2 + 0), QColor(255, 255, 255));
-    EXPECT_NE(shown_at(canvas, 0, 0), QColor(255, 255, 255));
-}
-
 // The desktop repaints only what a pass drew in.
 TEST_F(CanvasDrawingTest, OnlyTheClippedAreaIsRepainted) {
     ASSERT_TRUE(create_canvas(0, 0, 0, 260, 260, canvas_border | canvas_keyboard));

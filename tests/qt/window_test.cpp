@@ -34,24 +34,6 @@ TEST_F(WindowTest, WindowCannotBeResizedOrMaximised) {
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
-TEST_F(WindowTest, HiddenWindowShowsWhenAskedAndKeepsItsPlace) {
-    open_shown_window(0);
-    ASSERT_TRUE(
-        open_window(1, 40, 50, 522, 394, "Character map", main_window_flags + window_hidden));
-    qt::ProgramWindow* window = ui.window_widget(1);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window_x(1), 40);
-    EXPECT_EQ(window_y(1), 50);
-
-    hide_window(1, 0);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(40, 50));
-
-    hide_window(1, 1);
-    EXPECT_FALSE(window->isVisible());
-}
-
 TEST_F(WindowTest, ShowingAMinimisedWindowKeepsItMinimised) {
     qt::ProgramWindow* window = open_shown_window(0);
     window->showMinimized();

@@ -15,6 +15,10 @@ class HeadlessUser : public PlatformUser {
     void wake() override {
         ui_.run([] {});
     }
+    void wait(int milliseconds) override {
+        ui_.advance_time(milliseconds);
+        settle();
+    }
 
     void move_to(int canvas, int x, int y) override { ui_.move_on_canvas(canvas, x, y); }
     void press(int canvas, int button, int x, int y) override {

@@ -86,6 +86,7 @@ class QtUser : public PlatformUser {
     void wake() override {
         QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::User));
     }
+    void wait(int milliseconds) override { QTest::qWait(milliseconds); }
 
     void move_to(int canvas, int x, int y) override {
         QTest::mouseMove(window_of(canvas), at(canvas, x, y));

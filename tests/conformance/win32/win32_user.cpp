@@ -90,6 +90,14 @@ class Win32User : public PlatformUser {
         }
     }
     void wake() override { PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0); }
+    void wait(int milliseconds) override {
+        for (const ULONGLONG end = GetTickCount64() + ULONGLONG(milliseconds);
+             GetTickCount64() < end;) {
+            settle();
+            Sleep(5);
+        }
+        settle();
+    }
 
     void move_to(int canvas, int x, int y) override {
         const POINT at = on_screen(canvas, x, y);
