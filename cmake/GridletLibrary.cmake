@@ -28,6 +28,11 @@ function(gridlet_test name)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest_main ${ARG_LINKS})
     endif()
+    if(WIN32)
+        # Under Wine: one process for the whole binary, since each start of Wine takes a while.
+        add_test(NAME ${name} COMMAND ${name})
+        return()
+    endif()
     # The kept session and recent files of the tests' programs stay in the build folder, never
     # in the user's own.
     set(home ${PROJECT_BINARY_DIR}/test-home)

@@ -30,7 +30,7 @@ TEST(SessionFile, EveryFieldComesBack) {
 
 TEST(SessionFile, DamagedAndForeignFilesAreRefused) {
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(GRIDLET_DAMAGED_SESSIONS)) {
+    for (const auto& entry : std::filesystem::directory_iterator(GRIDLET_TEST_DATA "/sessions")) {
         if (entry.path().extension() == ".py") continue;
         std::ifstream in(entry.path(), std::ios::binary);
         const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};

@@ -2,18 +2,27 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TempFolder {
   public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "gridlet-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+        std::random_device random;
+        std::error_code error;
+        const auto base = std::filesystem::temp_directory_path(error);
+        for (int attempt = 0; attempt < 100 && !error; ++attempt) {
+            auto candidate = base / ("gridlet-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate, error)) {
+                path_ = std::move(candidate);
+                return;
+            }
+        }
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

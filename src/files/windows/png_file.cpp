@@ -70,12 +70,14 @@ PictureReading decodePng(std::span<const uint8_t> file) {
             "it is larger than " + std::to_string(largestPictureSide) + " pixels on a side";
         return reading;
     }
-    // Every kind of PNG becomes 8-bit colour; transparency is dropped.
+    // Every kind of PNG becomes 8-bit colour with straight alpha, which is then dropped: a
+    // transparent pixel keeps its colour. (Not 24-bit colour at once: Wine's converter makes it
+    // only from colour pictures, and Windows' makes 32-bit from every kind.)
     ComPtr<IWICFormatConverter> converter;
-    const UINT stride = width * 3;
+    const UINT stride = width * 4;
     std::vector<BYTE> pixels(size_t(stride) * height);
     if (FAILED(factory->CreateFormatConverter(&converter)) ||
-        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR,
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA,
                                      WICBitmapDitherTypeNone, nullptr, 0,
                                      WICBitmapPaletteTypeCustom)) ||
         FAILED(converter->CopyPixels(nullptr, stride, UINT(pixels.size()), pixels.data()))) {
@@ -86,8 +88,8 @@ PictureReading decodePng(std::span<const uint8_t> file) {
     reading.picture.height = int(height);
     reading.picture.pixels.resize(size_t(width) * height);
     for (size_t i = 0; i < reading.picture.pixels.size(); ++i) {
-        const BYTE* bgr = &pixels[i * 3];
-        reading.picture.pixels[i] = Color(bgr[2] | bgr[1] << 8 | bgr[0] << 16);
+        const BYTE* bgra = &pixels[i * 4];
+        reading.picture.pixels[i] = Color(bgra[2] | bgra[1] << 8 | bgra[0] << 16);
     }
     return reading;
 }

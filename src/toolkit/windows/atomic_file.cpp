@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <string>
 #include <utility>
 
 #include "toolkit/native_files.h"
@@ -59,6 +60,29 @@ int make_temporary(const std::string& target, std::string& temporary) {
     return -1;
 }
 
+// The temporary file takes the target's attributes (hidden, archive...; a new file gets plain
+// ones) and its place; ReplaceFile also keeps the target's permissions. Another program reading
+// the target (a second copy of this one, a virus scanner, the search indexer) holds it open for
+// a moment and the system refuses the replace, so it is tried again for up to a second.
+bool replace_target(const std::wstring& target, const std::wstring& temporary) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    SetFileAttributesW(temporary.c_str(), exists ? attributes : FILE_ATTRIBUTE_NORMAL);
+    for (int waited = 0;; waited += 10) {
+        if (exists ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                  REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+                         MoveFileExW(temporary.c_str(), target.c_str(),
+                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                   : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+                          error == ERROR_LOCK_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+        if (!held || waited >= 1000) return false;
+        Sleep(10);
+    }
+}
+
 } // namespace
 
 AtomicFile::~AtomicFile() {
@@ -92,16 +116,7 @@ bool AtomicFile::commit() {
     bool saved = !failed_ && _commit(fd_) == 0;
     saved = _close(std::exchange(fd_, -1)) == 0 && saved;
     if (saved) {
-        const std::wstring target = windows::wide_text(target_);
-        const std::wstring temporary = windows::wide_text(temporary_);
-        SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
-        // ReplaceFile keeps the old file's attributes and permissions; a new file just moves.
-        saved = path_facts(target_).kind == PathKind::file
-                    ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
-                                   REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
-                          MoveFileExW(temporary.c_str(), target.c_str(),
-                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-                    : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        saved = replace_target(windows::wide_text(target_), windows::wide_text(temporary_));
         if (saved) temporary_.clear();
     }
     abandon();
