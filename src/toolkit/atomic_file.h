@@ -3,7 +3,6 @@
 // reached the disk. A file that a rename would harm (one with other hard links) or that cannot be
 // replaced (a writable file in a folder the user may not write to) is overwritten in place on
 // commit instead, with its old contents kept in memory and written back if the new ones fail.
-// (On Windows, where links and such folders are rare, every save goes through a temporary file.)
 #pragma once
 
 #include <cstddef>
@@ -20,9 +19,10 @@ class AtomicFile {
     AtomicFile& operator=(const AtomicFile&) = delete;
     ~AtomicFile(); // abandons an uncommitted file
 
-    // Follows symbolic links (dangling ones too) to the file they name and gets ready to write
-    // it. False when the target is not a regular file (a folder, FIFO, device or socket) or not
-    // writable, when its folder cannot take a new file, or when the links loop.
+    // Follows symbolic links (dangling ones too, except on Windows) to the file they name and gets
+    // ready to write it. False when the target is not a regular file (a folder, FIFO, device or
+    // socket) or not writable, when its folder cannot take a new file, when the links loop, or
+    // on Windows when they lead nowhere.
     bool open(const std::string& target);
     bool is_open() const { return fd_ >= 0; }
     // False (and stays failed) when the bytes could not all be written.

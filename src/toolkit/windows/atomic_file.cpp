@@ -1,5 +1,7 @@
 // Saves on Windows: the bytes go to a hidden file beside the target, flushed to disk, that then
-// replaces the target in one step, keeping the target's attributes and permissions.
+// replaces the target in one step, keeping the target's attributes and permissions. A symbolic
+// link is followed to the file it names; a file with other hard links, or in a folder the user
+// may not write to, is overwritten in place.
 #include "toolkit/atomic_file.h"
 
 // windows.h first: the other system headers need its types.
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -24,14 +27,13 @@ namespace {
 
 int64_t write_budget = -1; // the test hook: bytes that may still be written; -1 for no limit
 
-bool write_all(int fd, const char* data, size_t length) {
-    if (write_budget >= 0) {
+// Only new bytes count against the test hook's budget: old contents written back after a failed
+// save in place must always get through.
+bool write_all(int fd, const char* data, size_t length, bool budgeted) {
+    if (budgeted && write_budget >= 0) {
         const size_t allowed = std::min<size_t>(length, static_cast<size_t>(write_budget));
         write_budget -= static_cast<int64_t>(allowed);
-        if (allowed < length) {
-            write_all(fd, data, allowed);
-            return false;
-        }
+        return write_all(fd, data, allowed, false) && allowed == length;
     }
     while (length > 0) {
         const int written =
@@ -41,6 +43,65 @@ bool write_all(int fd, const char* data, size_t length) {
         length -= static_cast<size_t>(written);
     }
     return true;
+}
+
+bool read_all(int fd, std::vector<char>& bytes) {
+    std::vector<char> block(65536);
+    if (_lseeki64(fd, 0, SEEK_SET) != 0) return false;
+    while (true) {
+        const int got = _read(fd, block.data(), static_cast<unsigned>(block.size()));
+        if (got < 0) return false;
+        if (got == 0) return true;
+        bytes.insert(bytes.end(), block.begin(), block.begin() + got);
+    }
+}
+
+// Makes a file hold exactly `bytes`, on disk.
+bool overwrite(int fd, const std::vector<char>& bytes, bool budgeted) {
+    return _lseeki64(fd, 0, SEEK_SET) == 0 && write_all(fd, bytes.data(), bytes.size(), budgeted) &&
+           _chsize_s(fd, static_cast<int64_t>(bytes.size())) == 0 && _commit(fd) == 0;
+}
+
+// The system names a final path "\\?\C:\..." or "\\?\UNC\server\...": the usual forms are
+// kept inside.
+std::string without_long_path_prefix(const std::string& path) {
+    if (path.starts_with("\\\\?\\UNC\\")) return "\\" + path.substr(7);
+    if (path.starts_with("\\\\?\\")) return path.substr(4);
+    return path;
+}
+
+struct FinalTarget {
+    std::string path;
+    bool exists = false;
+    DWORD links = 1; // names the file has
+};
+
+// The file a save to `path` writes: a symbolic link is followed to the file at its end, so the
+// link stays. Nothing for a link that leads nowhere or in a loop (the system cannot open those).
+std::optional<FinalTarget> final_target(const std::string& path) {
+    const std::wstring wide = windows::wide_text(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return FinalTarget{path};
+    const HANDLE file =
+        CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    FinalTarget found{path, true};
+    BY_HANDLE_FILE_INFORMATION facts{};
+    if (GetFileInformationByHandle(file, &facts)) found.links = facts.nNumberOfLinks;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        std::wstring final(MAX_PATH, L'\0');
+        DWORD length = 0;
+        while ((length = GetFinalPathNameByHandleW(file, final.data(), DWORD(final.size()),
+                                                   FILE_NAME_NORMALIZED)) >= final.size())
+            final.resize(length + 1);
+        final.resize(length);
+        found.path =
+            length > 0 ? without_long_path_prefix(windows::utf8_text(final)) : std::string();
+    }
+    CloseHandle(file);
+    if (found.path.empty()) return std::nullopt;
+    return found;
 }
 
 // "name.~gridlet1234" beside the target: unique names are tried until one can be made.
@@ -91,36 +152,72 @@ AtomicFile::~AtomicFile() {
 
 bool AtomicFile::open(const std::string& target) {
     abandon();
-    const PathFacts facts = path_facts(target);
+    const std::optional<FinalTarget> resolved = final_target(target);
+    if (!resolved) return false;
+    const std::string& path = resolved->path;
+    const PathFacts facts = path_facts(path);
     if (facts.kind != PathKind::file && facts.kind != PathKind::missing) return false;
-    if (facts.kind == PathKind::file) {
+    if (resolved->exists) {
         // A read-only file is not replaced.
-        const DWORD attributes = GetFileAttributesW(windows::wide_text(target).c_str());
+        const DWORD attributes = GetFileAttributesW(windows::wide_text(path).c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY))
             return false;
+        // A replace would leave the file's other names holding the old contents.
+        if (resolved->links > 1) return open_in_place(path);
     }
-    fd_ = make_temporary(target, temporary_);
-    if (fd_ < 0) return false;
+    fd_ = make_temporary(path, temporary_);
+    if (fd_ < 0) {
+        // A folder the user may not write to still lets its writable files be saved.
+        return resolved->exists && errno == EACCES && open_in_place(path);
+    }
+    target_ = path;
+    return true;
+}
+
+bool AtomicFile::open_in_place(const std::string& target) {
+    // Read as well as write: the old contents are kept to be written back if the save fails.
+    const int fd = _wopen(windows::wide_text(target).c_str(), _O_RDWR | _O_BINARY | _O_NOINHERIT);
+    if (fd < 0) return false;
+    fd_ = fd;
+    in_place_ = true;
     target_ = target;
     return true;
 }
 
 bool AtomicFile::write(const void* data, size_t length) {
     if (fd_ < 0 || failed_) return false;
-    if (!write_all(fd_, static_cast<const char*>(data), length)) failed_ = true;
+    const char* bytes = static_cast<const char*>(data);
+    if (in_place_) {
+        // The target is touched only at commit, so an abandoned save leaves it as it was.
+        pending_.insert(pending_.end(), bytes, bytes + length);
+        return true;
+    }
+    if (!write_all(fd_, bytes, length, true)) failed_ = true;
     return !failed_;
 }
 
 bool AtomicFile::commit() {
     if (fd_ < 0) return false;
-    bool saved = !failed_ && _commit(fd_) == 0;
-    saved = _close(std::exchange(fd_, -1)) == 0 && saved;
-    if (saved) {
-        saved = replace_target(windows::wide_text(target_), windows::wide_text(temporary_));
-        if (saved) temporary_.clear();
-    }
+    const bool saved = !failed_ && (in_place_ ? commit_in_place() : commit_by_rename());
     abandon();
     return saved;
+}
+
+bool AtomicFile::commit_by_rename() {
+    const bool flushed = _commit(fd_) == 0;
+    if (_close(std::exchange(fd_, -1)) != 0 || !flushed ||
+        !replace_target(windows::wide_text(target_), windows::wide_text(temporary_)))
+        return false;
+    temporary_.clear();
+    return true;
+}
+
+bool AtomicFile::commit_in_place() {
+    std::vector<char> old;
+    if (!read_all(fd_, old)) return false;
+    if (overwrite(fd_, pending_, true)) return true;
+    overwrite(fd_, old, false); // the save failed whether or not this succeeds
+    return false;
 }
 
 void AtomicFile::abandon() {
@@ -128,6 +225,8 @@ void AtomicFile::abandon() {
     if (!temporary_.empty()) DeleteFileW(windows::wide_text(temporary_).c_str());
     temporary_.clear();
     target_.clear();
+    pending_ = std::vector<char>();
+    in_place_ = false;
     failed_ = false;
 }
 

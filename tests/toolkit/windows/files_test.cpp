@@ -61,6 +61,41 @@ TEST_F(Files, NamesOutsideAsciiAndEitherSeparatorReachTheSameFile) {
         std::filesystem::is_directory(std::filesystem::path(folder.path()) / L"\u00E4\\\u20AC"));
 }
 
+TEST_F(Files, HardLinkedFileIsWrittenInPlace) {
+    folder.write("font.fnt", varied_bytes(3000, 10));
+    std::filesystem::create_hard_link(folder / "font.fnt", folder / "twin.fnt");
+    const Bytes new_content = varied_bytes(6000, 11);
+    ASSERT_NE(save(folder / "font.fnt", new_content), 0);
+    EXPECT_EQ(folder.read("font.fnt"), new_content);
+    EXPECT_EQ(folder.read("twin.fnt"), new_content);
+}
+
+// A save through a symbolic link writes the file it names, however it is named (relative to the
+// link's folder here), and the link stays; one that leads nowhere or in a loop is refused.
+TEST_F(Files, SymbolicLinksAreFollowedToAnExistingFile) {
+    const auto link = [&](const std::string& name, const wchar_t* points_to) {
+        return CreateSymbolicLinkW(std::filesystem::path(folder / name).c_str(), points_to,
+                                   SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+    };
+    std::filesystem::create_directory(folder / "sub");
+    folder.write("real.fnt", {1, 1});
+    const auto is_link = [&](const std::string& name) {
+        const DWORD attributes = attributes_of(folder / name);
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    };
+    if (!link("sub/link.fnt", L"..\\real.fnt") || !is_link("sub/link.fnt"))
+        GTEST_SKIP() << "no symbolic links here (this user may not make them, or Wine makes none)";
+    ASSERT_TRUE(link("a", L"b") && link("b", L"a") && link("nowhere", L"missing.fnt"));
+
+    ASSERT_NE(save(folder / "sub/link.fnt", {9}), 0);
+    EXPECT_EQ(folder.read("real.fnt"), Bytes{9});
+    for (const char* name : {"a", "nowhere"}) EXPECT_EQ(save(folder / name, {9}), 0) << name;
+    for (const char* name : {"sub/link.fnt", "a", "b", "nowhere"})
+        EXPECT_TRUE(is_link(name)) << name;
+    EXPECT_EQ(sorted(folder.entries()),
+              (std::vector<std::string>{"a", "b", "nowhere", "real.fnt", "sub"}));
+}
+
 TEST(UserFolders, AreTheApplicationDataFolders) {
     for (const auto& [which, variable] :
          {std::pair{UserFolder::state, "LOCALAPPDATA"}, std::pair{UserFolder::config, "APPDATA"}}) {
