@@ -3,7 +3,8 @@
 # command line; Char > Charset > ZX Spectrum is chosen from the menu, a pixel painted, and the set
 # saved through File > Save > IBM font and the file requester; Escape ends it with exit code 0.
 # Their canvases must look the same, pixel for pixel, at the start and once painted, and the
-# saved fonts must be the same bytes: the built-in set with the painted pixel.
+# saved fonts must be the same bytes: the built-in set with the painted pixel. gridlet.exe runs
+# twice: at 96 dots per inch, and at 192, where each of its pixels must be a crisp 2 x 2 square.
 #   check_program.sh GRIDLET_EXE QT_GRIDLET   (on an X display, with WINEPREFIX set)
 set -euo pipefail
 exe="$(realpath "$1")"
@@ -21,20 +22,25 @@ fail() {
 }
 font="$root/data/charsets/ibm-pc-cga.bin"
 
-# The top of the client area below whatever menu bar the platform draws: one row above the
-# charset view's dark inner border line.
+# The top of the client area below whatever menu bar the platform draws: one pixel of the
+# program's above the charset view's dark inner border line. (awk reads to the end, so that
+# convert never writes into a closed pipe.)
 client_top() {
     import -window "$main" "$scratch/whole.png"
-    convert "$scratch/whole.png" -crop 1x80+130+0 +repage -depth 8 txt:- |
-        awk -F'[:(), ]+' 'NR > 1 && $3 == $4 && $4 == $5 && $3 >= 80 && $3 <= 144 {
-            print $2 - 1; exit }'
+    convert "$scratch/whole.png" -crop "1x$((80 * scale))+$((130 * scale))+0" +repage -depth 8 \
+        txt:- | awk -v scale="$scale" -F'[:(), ]+' '
+        !found && NR > 1 && $3 == $4 && $4 == $5 && $3 >= 80 && $3 <= 144 {
+            print $2 - scale; found = 1 }'
 }
 
 # The charset view's and the glyph editor's drawing areas, side by side in one picture.
 shoot() {
+    local s=$scale
     import -window "$main" "$scratch/whole.png"
-    convert "$scratch/whole.png" \( -clone 0 -crop "256x256+2+$((top + 2))" \) \
-        \( -clone 0 -crop "128x128+262+$top" \) -delete 0 +repage +append "$scratch/$1.png"
+    convert "$scratch/whole.png" \
+        \( -clone 0 -crop "$((256 * s))x$((256 * s))+$((2 * s))+$((top + 2 * s))" \) \
+        \( -clone 0 -crop "$((128 * s))x$((128 * s))+$((262 * s))+$top" \) \
+        -delete 0 +repage +append "$scratch/$1.png"
 }
 
 same() {
@@ -44,7 +50,7 @@ same() {
 # Opens the menu bar's first drop-down with a click on its title, then moves with keys.
 menu_keys() {
     xdotool windowfocus --sync "$main"
-    xdotool mousemove --window "$main" 10 8 click 1
+    xdotool mousemove --window "$main" $((10 * scale)) $((8 * scale)) click 1
     sleep 0.7
     xdotool key --delay 200 "$@"
     sleep 1
@@ -64,7 +70,7 @@ run() {
     shoot "$label-start"
     # Char, then Map, Charset; in it IBM CGA, IBM 866, ZX Spectrum.
     menu_keys Right Right Down Right Down Down Return
-    xdotool mousemove --window "$main" 300 $((top + 40)) click 1 mousemove 0 0
+    xdotool mousemove --window "$main" $((300 * scale)) $((top + 40 * scale)) click 1 mousemove 0 0
     sleep 0.7
     shoot "$label-painted"
     # File, from the bottom: Quit, Export, Save; in it ZX, Atari, IBM font. (Upwards, since
@@ -80,14 +86,33 @@ run() {
     pid=""
 }
 
+# Wine takes the screen's dots per inch from the registry when its server starts.
+dots_per_inch() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wineserver --kill || true
+    wineserver --wait
+}
+
+scale=1
 run qt "$font" "$scratch/qt.fnt" "$scratch/qt.fnt" "$qt"
+dots_per_inch 96
 run wine "$(winepath -w "$font")" "$(winepath -w "$scratch")\\wine.fnt" "$scratch/wine.fnt" \
+    wine "$exe"
+dots_per_inch 192
+scale=2
+run wine2 "$(winepath -w "$font")" "$(winepath -w "$scratch")\\wine2.fnt" "$scratch/wine2.fnt" \
     wine "$exe"
 
 same qt-start wine-start || fail "the started programs' canvases differ"
 same qt-painted wine-painted || fail "the painted programs' canvases differ"
 ! same wine-start wine-painted || fail "choosing a charset and painting changed nothing"
+for shot in start painted; do
+    convert "$scratch/qt-$shot.png" -sample 200% "$scratch/qt2-$shot.png"
+    same "qt2-$shot" "wine2-$shot" ||
+        fail "at 192 dots per inch the $shot canvases are not the Qt ones doubled"
+done
 cmp "$scratch/qt.fnt" "$scratch/wine.fnt" || fail "the saved fonts differ"
+cmp "$scratch/qt.fnt" "$scratch/wine2.fnt" || fail "the font saved at 192 dots per inch differs"
 ! cmp -s "$scratch/wine.fnt" "$root/data/charsets/zx-spectrum.bin" ||
     fail "the saved font lacks the painted pixel"
-echo "gridlet.exe under Wine showed, painted and saved what the Qt program did, and ended on Escape"
+echo "gridlet.exe under Wine showed (at 96 and 192 dots per inch), painted and saved what the Qt program did, and ended on Escape"
