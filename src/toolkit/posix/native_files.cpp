@@ -48,7 +48,7 @@ void detail::close_reader(int reader) {
 std::string user_folder(UserFolder which) {
     const char* own =
         std::getenv(which == UserFolder::state ? "XDG_STATE_HOME" : "XDG_CONFIG_HOME");
-    // The base directory specification ignores relative paths.
+    // Only absolute folders count: XDG says a relative one is to be ignored.
     if (own && own[0] == '/') return std::string(own) + "/";
     const char* home = std::getenv("HOME");
     const std::string base = home && home[0] ? home : ".";
