@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace toolkit::detail {
 
@@ -24,5 +25,13 @@ int open_reader(const std::string& path);
 // Bytes read into `into`; 0 at the end or on an error.
 size_t read_some(int reader, void* into, size_t length);
 void close_reader(int reader);
+
+// The steps of a save (atomic_file.cpp) that differ by system, each on an open file: every byte
+// written; the whole contents read from the start; back to the start; cut to `length` bytes and
+// all of it on disk.
+bool write_fully(int fd, const char* data, size_t length);
+bool read_whole(int fd, std::vector<char>& bytes);
+bool rewind_file(int fd);
+bool end_file_and_sync(int fd, int64_t length);
 
 } // namespace toolkit::detail

@@ -1,10 +1,10 @@
+// Saves on Linux and other POSIX systems.
 #include "toolkit/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -13,12 +13,11 @@
 #include <string>
 #include <utility>
 
+#include "toolkit/native_files.h"
+
 namespace toolkit::detail {
 
 namespace {
-
-// Bytes that may still be written before writes fail (the test hook); -1 for no limit.
-int64_t write_budget = -1;
 
 // As many symbolic links as the system follows in one path before it gives up.
 constexpr int most_links = 40;
@@ -84,14 +83,17 @@ bool keep_owner(int fd, const struct stat& old) {
            fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
 }
 
-// Writes every byte, retrying interrupted writes. Only new bytes count against the test hook's
-// budget: old contents written back after a failure must always get through.
-bool write_all(int fd, const char* data, size_t length, bool budgeted) {
-    if (budgeted && write_budget >= 0) {
-        const size_t allowed = std::min<size_t>(length, write_budget);
-        write_budget -= allowed;
-        return write_all(fd, data, allowed, false) && allowed == length;
-    }
+// Makes the rename itself survive a crash.
+void sync_folder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+bool write_fully(int fd, const char* data, size_t length) {
     while (length > 0) {
         const ssize_t written = ::write(fd, data, length);
         if (written < 0) {
@@ -99,12 +101,12 @@ bool write_all(int fd, const char* data, size_t length, bool budgeted) {
             return false;
         }
         data += written;
-        length -= written;
+        length -= static_cast<size_t>(written);
     }
     return true;
 }
 
-bool read_all(int fd, std::vector<char>& bytes) {
+bool read_whole(int fd, std::vector<char>& bytes) {
     std::vector<char> block(65536);
     off_t offset = 0;
     while (true) {
@@ -119,24 +121,12 @@ bool read_all(int fd, std::vector<char>& bytes) {
     }
 }
 
-// Makes a file hold exactly `bytes`, on disk.
-bool overwrite(int fd, const std::vector<char>& bytes, bool budgeted) {
-    return lseek(fd, 0, SEEK_SET) == 0 && write_all(fd, bytes.data(), bytes.size(), budgeted) &&
-           ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
+bool rewind_file(int fd) {
+    return lseek(fd, 0, SEEK_SET) == 0;
 }
 
-// Makes the rename itself survive a crash.
-void sync_folder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    ::close(fd);
-}
-
-} // namespace
-
-AtomicFile::~AtomicFile() {
-    abandon();
+bool end_file_and_sync(int fd, int64_t length) {
+    return ftruncate(fd, static_cast<off_t>(length)) == 0 && fsync(fd) == 0;
 }
 
 bool AtomicFile::open(const std::string& target) {
@@ -178,25 +168,6 @@ bool AtomicFile::open_in_place(const std::string& target) {
     return true;
 }
 
-bool AtomicFile::write(const void* data, size_t length) {
-    if (fd_ < 0 || failed_) return false;
-    const char* bytes = static_cast<const char*>(data);
-    if (in_place_) {
-        // The target is touched only at commit, so an abandoned save leaves it as it was.
-        pending_.insert(pending_.end(), bytes, bytes + length);
-        return true;
-    }
-    if (!write_all(fd_, bytes, length, true)) failed_ = true;
-    return !failed_;
-}
-
-bool AtomicFile::commit() {
-    if (fd_ < 0) return false;
-    const bool saved = !failed_ && (in_place_ ? commit_in_place() : commit_by_rename());
-    abandon();
-    return saved;
-}
-
 bool AtomicFile::commit_by_rename() {
     struct stat old {};
     const bool replacing = stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
@@ -214,15 +185,6 @@ bool AtomicFile::commit_by_rename() {
     return true;
 }
 
-bool AtomicFile::commit_in_place() {
-    std::vector<char> old;
-    if (!read_all(fd_, old)) return false;
-    // Once fsync has taken the bytes, closing the file can report no further error.
-    if (overwrite(fd_, pending_, true)) return true;
-    overwrite(fd_, old, false); // the save failed whether or not this succeeds
-    return false;
-}
-
 void AtomicFile::abandon() {
     if (fd_ >= 0) ::close(std::exchange(fd_, -1));
     if (!temporary_.empty()) unlink(temporary_.c_str());
@@ -231,10 +193,6 @@ void AtomicFile::abandon() {
     pending_ = std::vector<char>();
     in_place_ = false;
     failed_ = false;
-}
-
-void AtomicFile::fail_writes_after(int64_t bytes) {
-    write_budget = bytes < 0 ? -1 : bytes;
 }
 
 } // namespace toolkit::detail

@@ -25,43 +25,6 @@ namespace toolkit::detail {
 
 namespace {
 
-int64_t write_budget = -1; // the test hook: bytes that may still be written; -1 for no limit
-
-// Only new bytes count against the test hook's budget: old contents written back after a failed
-// save in place must always get through.
-bool write_all(int fd, const char* data, size_t length, bool budgeted) {
-    if (budgeted && write_budget >= 0) {
-        const size_t allowed = std::min<size_t>(length, static_cast<size_t>(write_budget));
-        write_budget -= static_cast<int64_t>(allowed);
-        return write_all(fd, data, allowed, false) && allowed == length;
-    }
-    while (length > 0) {
-        const int written =
-            _write(fd, data, static_cast<unsigned>(std::min<size_t>(length, INT_MAX)));
-        if (written <= 0) return false;
-        data += written;
-        length -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-bool read_all(int fd, std::vector<char>& bytes) {
-    std::vector<char> block(65536);
-    if (_lseeki64(fd, 0, SEEK_SET) != 0) return false;
-    while (true) {
-        const int got = _read(fd, block.data(), static_cast<unsigned>(block.size()));
-        if (got < 0) return false;
-        if (got == 0) return true;
-        bytes.insert(bytes.end(), block.begin(), block.begin() + got);
-    }
-}
-
-// Makes a file hold exactly `bytes`, on disk.
-bool overwrite(int fd, const std::vector<char>& bytes, bool budgeted) {
-    return _lseeki64(fd, 0, SEEK_SET) == 0 && write_all(fd, bytes.data(), bytes.size(), budgeted) &&
-           _chsize_s(fd, static_cast<int64_t>(bytes.size())) == 0 && _commit(fd) == 0;
-}
-
 // The system names a final path "\\?\C:\..." or "\\?\UNC\server\...": the usual forms are
 // kept inside.
 std::string without_long_path_prefix(const std::string& path) {
@@ -146,8 +109,34 @@ bool replace_target(const std::wstring& target, const std::wstring& temporary) {
 
 } // namespace
 
-AtomicFile::~AtomicFile() {
-    abandon();
+bool write_fully(int fd, const char* data, size_t length) {
+    while (length > 0) {
+        const int written =
+            _write(fd, data, static_cast<unsigned>(std::min<size_t>(length, INT_MAX)));
+        if (written <= 0) return false;
+        data += written;
+        length -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+bool read_whole(int fd, std::vector<char>& bytes) {
+    std::vector<char> block(65536);
+    if (!rewind_file(fd)) return false;
+    while (true) {
+        const int got = _read(fd, block.data(), static_cast<unsigned>(block.size()));
+        if (got < 0) return false;
+        if (got == 0) return true;
+        bytes.insert(bytes.end(), block.begin(), block.begin() + got);
+    }
+}
+
+bool rewind_file(int fd) {
+    return _lseeki64(fd, 0, SEEK_SET) == 0;
+}
+
+bool end_file_and_sync(int fd, int64_t length) {
+    return _chsize_s(fd, length) == 0 && _commit(fd) == 0;
 }
 
 bool AtomicFile::open(const std::string& target) {
@@ -184,25 +173,6 @@ bool AtomicFile::open_in_place(const std::string& target) {
     return true;
 }
 
-bool AtomicFile::write(const void* data, size_t length) {
-    if (fd_ < 0 || failed_) return false;
-    const char* bytes = static_cast<const char*>(data);
-    if (in_place_) {
-        // The target is touched only at commit, so an abandoned save leaves it as it was.
-        pending_.insert(pending_.end(), bytes, bytes + length);
-        return true;
-    }
-    if (!write_all(fd_, bytes, length, true)) failed_ = true;
-    return !failed_;
-}
-
-bool AtomicFile::commit() {
-    if (fd_ < 0) return false;
-    const bool saved = !failed_ && (in_place_ ? commit_in_place() : commit_by_rename());
-    abandon();
-    return saved;
-}
-
 bool AtomicFile::commit_by_rename() {
     const bool flushed = _commit(fd_) == 0;
     if (_close(std::exchange(fd_, -1)) != 0 || !flushed ||
@@ -210,14 +180,6 @@ bool AtomicFile::commit_by_rename() {
         return false;
     temporary_.clear();
     return true;
-}
-
-bool AtomicFile::commit_in_place() {
-    std::vector<char> old;
-    if (!read_all(fd_, old)) return false;
-    if (overwrite(fd_, pending_, true)) return true;
-    overwrite(fd_, old, false); // the save failed whether or not this succeeds
-    return false;
 }
 
 void AtomicFile::abandon() {
@@ -228,10 +190,6 @@ void AtomicFile::abandon() {
     pending_ = std::vector<char>();
     in_place_ = false;
     failed_ = false;
-}
-
-void AtomicFile::fail_writes_after(int64_t bytes) {
-    write_budget = bytes < 0 ? -1 : bytes;
 }
 
 } // namespace toolkit::detail
