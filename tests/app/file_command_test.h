@@ -16,6 +16,7 @@
 #include "app/menu_ids.h"
 #include "gridlet_harness.h"
 #include "toolkit/atomic_file.h"
+#include "toolkit/requesters.h"
 #include "toolkit/windows.h"
 
 using Bytes = std::vector<uint8_t>;
@@ -38,6 +39,18 @@ class FileCommandTest : public ::testing::Test {
         g.ui.answer_file(path, pattern);
         g.ui.choose_menu_item(mainWindow, id);
         g.run();
+    }
+    // The one requester a menu item opens, answered with Cancel.
+    toolkit::FileRequest cancelledRequester(int id) {
+        const size_t before = g.ui.file_requests.size();
+        g.ui.answer_cancel();
+        g.ui.choose_menu_item(mainWindow, id);
+        g.run();
+        if (g.ui.file_requests.size() != before + 1) {
+            ADD_FAILURE() << "menu item " << id << " opened no single requester";
+            return {};
+        }
+        return g.ui.file_requests.back();
     }
     void openFont(const std::string& name) { chooseWithFile(openId, folder / name, 0); }
     void openMap(const std::string& name) { chooseWithFile(openId, folder / name, 1); }

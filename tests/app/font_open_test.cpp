@@ -15,12 +15,7 @@ std::string dataFieldText(const Bytes& glyph) {
 }
 
 TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAndAllFormats) {
-    g.ui.answer_cancel();
-    g.ui.choose_menu_item(mainWindow, openId);
-    g.run();
-
-    ASSERT_EQ(g.ui.file_requests.size(), 1u);
-    const toolkit::FileRequest& request = g.ui.file_requests[0];
+    const toolkit::FileRequest request = cancelledRequester(openId);
     EXPECT_FALSE(request.save);
     EXPECT_EQ(request.title, "Please choose file to load");
     EXPECT_EQ(request.folder + "/", toolkit::current_directory());
@@ -55,10 +50,7 @@ TEST_F(FontOpen, FontFillsTheCharsetRedrawsAndRemembersItsFolder) {
     EXPECT_EQ(g.ui.file_requests.back().folder + "/", toolkit::current_directory());
 
     // The next requester starts where the font came from.
-    g.ui.answer_cancel();
-    g.ui.choose_menu_item(mainWindow, openId);
-    g.run();
-    EXPECT_EQ(g.ui.file_requests.back().folder, folder.path());
+    EXPECT_EQ(cancelledRequester(openId).folder, folder.path());
 }
 
 TEST_F(FontOpen, ZxFontAnsweredYesGoesToTheSpaceCharacter) {

@@ -41,12 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Menu, FontLengths,
                                            FontLength{saveIbmFontId, 2048, 0}));
 
 TEST_F(FontSave, RequesterOffersTheLastFolderAndTheFontPattern) {
-    g.ui.answer_cancel();
-    g.ui.choose_menu_item(mainWindow, saveIbmFontId);
-    g.run();
-
-    ASSERT_EQ(g.ui.file_requests.size(), 1u);
-    const toolkit::FileRequest& request = g.ui.file_requests[0];
+    const toolkit::FileRequest request = cancelledRequester(saveIbmFontId);
     EXPECT_TRUE(request.save);
     EXPECT_EQ(request.title, "Please choose file to save");
     EXPECT_EQ(request.folder + "/", toolkit::current_directory());

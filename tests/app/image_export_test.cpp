@@ -29,12 +29,7 @@ toolkit::Color fileColor(const Bytes& file, int x, int y) {
 }
 
 TEST_F(ImageExport, RequesterOffersTheLastFolderAndTheBmpPattern) {
-    g.ui.answer_cancel();
-    g.ui.choose_menu_item(mainWindow, saveImageId);
-    g.run();
-
-    ASSERT_EQ(g.ui.file_requests.size(), 1u);
-    const toolkit::FileRequest& request = g.ui.file_requests[0];
+    const toolkit::FileRequest request = cancelledRequester(saveImageId);
     EXPECT_TRUE(request.save);
     EXPECT_EQ(request.title, "Please choose file to save");
     EXPECT_EQ(request.folder + "/", toolkit::current_directory());

@@ -131,11 +131,9 @@ TEST_F(MapFile, DropOnTheMapViewLoadsAndNamesTheMapOnlyOnSuccess) {
     EXPECT_EQ(g.state.document.mapCells[1][0], 8);
     EXPECT_EQ(g.state.mapFileName, folder / "small.map");
     // The next save offers the dropped map's name.
-    g.ui.answer_cancel();
-    g.ui.choose_menu_item(mainWindow, saveMapId);
-    g.run();
-    EXPECT_EQ(g.ui.file_requests.back().name, "small.map");
-    EXPECT_EQ(g.ui.file_requests.back().folder, folder.path());
+    const toolkit::FileRequest request = cancelledRequester(saveMapId);
+    EXPECT_EQ(request.name, "small.map");
+    EXPECT_EQ(request.folder, folder.path());
 }
 
 TEST_F(MapFile, FailedSaveKeepsTheOldMapFile) {
