@@ -128,25 +128,23 @@ void UndoMapFillAndRefresh(benchmark::State& timing) {
 }
 
 // The session kept after a change: on the event loop's thread only its encoding and the hand-
-// over; the write itself, with the wait for the disk, on the thread of its own.
-void SessionHandOver(benchmark::State& timing) {
+// over (SessionHandOver); the write itself, with the wait for the disk, is on a thread of its own
+// (SessionWrite waits for it at every change).
+template <bool waitForTheDisk> void keepSessionInTurn(benchmark::State& timing) {
     BusyProgram program;
     AppState& state = program.state;
     for (auto _ : timing) {
         state.document.charset[0] ^= 1;
         keepSession(state);
+        if (waitForTheDisk) toolkit::finish_saves();
     }
     toolkit::finish_saves();
 }
-
+void SessionHandOver(benchmark::State& timing) {
+    keepSessionInTurn<false>(timing);
+}
 void SessionWrite(benchmark::State& timing) {
-    BusyProgram program;
-    AppState& state = program.state;
-    for (auto _ : timing) {
-        state.document.charset[0] ^= 1;
-        keepSession(state);
-        toolkit::finish_saves();
-    }
+    keepSessionInTurn<true>(timing);
 }
 
 // Every view drawn from nothing, as the first refresh does.
