@@ -6,23 +6,13 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "menu_actions.h"
 #include "qt_fixture.h"
 #include "toolkit/menus.h"
 
 using namespace toolkit;
 
 namespace {
-
-QAction* find_action(const QList<QAction*>& actions, int id) {
-    for (QAction* action : actions) {
-        if (action->menu()) {
-            if (QAction* inner = find_action(action->menu()->actions(), id)) return inner;
-        } else if (action->data().isValid() && action->data().toInt() == id) {
-            return action;
-        }
-    }
-    return nullptr;
-}
 
 class MenuTest : public QtToolkitTest {
   protected:

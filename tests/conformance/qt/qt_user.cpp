@@ -20,6 +20,7 @@
 #include <QWheelEvent>
 #include <functional>
 
+#include "../../qt/menu_actions.h"
 #include "platform_user.h"
 #include "toolkit/qt/program_window.h"
 #include "toolkit/qt/qt_binding.h"
@@ -54,17 +55,6 @@ int qt_key(int virtual_key) {
     default:
         return virtual_key; // letters and digits are the same in both
     }
-}
-
-QAction* find_action(const QList<QAction*>& actions, int id) {
-    for (QAction* action : actions) {
-        if (action->menu()) {
-            if (QAction* inner = find_action(action->menu()->actions(), id)) return inner;
-        } else if (action->data().isValid() && action->data().toInt() == id) {
-            return action;
-        }
-    }
-    return nullptr;
 }
 
 // Runs the answer inside the modal widget's own loop, as soon as it is up.
