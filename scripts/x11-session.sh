@@ -1,10 +1,16 @@
 # shellcheck shell=bash
 # Shell functions that drive the real program on an X display with xdotool; sourced by the
-# screenshot script and the package test. All waits are bounded.
+# desktop checks and the screenshot script. All waits are bounded.
 
 # The program must show its windows on this X display, whatever platform the caller's
 # environment names (offscreen or wayland would leave nothing for xdotool to find).
 export QT_QPA_PLATFORM=xcb
+
+# fail MESSAGE...: ends the check, saying why.
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
 
 # x11_wait_window NAME SECONDS: prints the id of the first visible window whose title matches
 # the pattern NAME; fails when none shows up in time.

@@ -12,10 +12,6 @@ fi
 # shellcheck source=scripts/x11-session.sh
 source "$here/../../scripts/x11-session.sh"
 scratch="$(mktemp -d)"
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # A font whose first glyph is an "A": the current char at start.
 printf '\x3C\x66\x6E\x6E\x60\x62\x3C\x00' >"$scratch/a.fnt"

@@ -15,10 +15,6 @@ scratch="$(mktemp -d)"
 export XDG_STATE_HOME="$scratch/state" XDG_CONFIG_HOME="$scratch/config"
 pid=""
 trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 start() {
     "$build/gridlet" &

@@ -16,10 +16,6 @@ scratch="$(mktemp -d)"
 export XDG_STATE_HOME="$scratch/state" XDG_CONFIG_HOME="$scratch/config"
 pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 font="$root/data/charsets/ibm-pc-cga.bin"
 
 # The top of the client area below whatever menu bar the platform draws: one pixel of the
