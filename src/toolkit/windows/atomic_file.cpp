@@ -36,7 +36,8 @@ std::string without_long_path_prefix(const std::string& path) {
 struct FinalTarget {
     std::string path;
     bool exists = false;
-    DWORD links = 1; // names the file has
+    DWORD attributes = INVALID_FILE_ATTRIBUTES; // of the file itself, not of a link to it
+    DWORD links = 1;                            // names the file has
 };
 
 // The file a save to `path` writes: a symbolic link is followed to the file at its end, so the
@@ -51,7 +52,10 @@ std::optional<FinalTarget> final_target(const std::string& path) {
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     FinalTarget found{path, true};
     BY_HANDLE_FILE_INFORMATION facts{};
-    if (GetFileInformationByHandle(file, &facts)) found.links = facts.nNumberOfLinks;
+    if (GetFileInformationByHandle(file, &facts)) {
+        found.attributes = facts.dwFileAttributes;
+        found.links = facts.nNumberOfLinks;
+    }
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
         std::wstring final(MAX_PATH, L'\0');
         DWORD length = 0;
@@ -148,8 +152,8 @@ bool AtomicFile::open(const std::string& target) {
     if (facts.kind != PathKind::file && facts.kind != PathKind::missing) return false;
     if (resolved->exists) {
         // A read-only file is not replaced.
-        const DWORD attributes = GetFileAttributesW(windows::wide_text(path).c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY))
+        if (resolved->attributes == INVALID_FILE_ATTRIBUTES ||
+            (resolved->attributes & FILE_ATTRIBUTE_READONLY))
             return false;
         // A replace would leave the file's other names holding the old contents.
         if (resolved->links > 1) return open_in_place(path);
