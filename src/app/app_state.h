@@ -86,7 +86,8 @@ struct AppState {
 
     // The session as last kept on disk (or as at start), the one the last run kept (none when
     // there was no file), and the fonts and maps opened or saved last.
-    bool keepingSession = false; // from the end of start-up on
+    bool keepingSession = false;     // from the end of start-up on
+    bool keepingFailureTold = false; // a failed keep is told once a run
     Session keptSession;
     Session seenSession; // as after the last event: a change starts the two seconds anew
     std::optional<SessionReading> lastSession;

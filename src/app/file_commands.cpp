@@ -37,9 +37,25 @@ std::string placeFontReading(AppState& state, const FontReading& reading) {
     state.codePage = CodePage::none;
     std::string note = reading.note;
     if (!reading.raw && placed < reading.bytes.size())
-        note = std::to_string((reading.bytes.size() - placed) / glyphBytes) +
+        note = std::to_string((reading.bytes.size() - placed + glyphBytes - 1) / glyphBytes) +
                " glyphs did not fit after glyph 255";
     return note;
+}
+
+// The file's name, then on a line of its own why the system would not have it.
+std::string withReason(const std::string& name, const std::string& why) {
+    return why.empty() ? name : name + "\n" + why + ".";
+}
+
+// Why a file whose size is not positive cannot be loaded.
+std::string unloadableReason(const std::string& name, int64_t size) {
+    if (size == 0) return "it is empty";
+    if (size == file_is_folder) return "it is a folder";
+    if (open_file_for_reading(fileNumber, name)) { // there after all: it came meanwhile
+        close_file(fileNumber);
+        return "";
+    }
+    return last_file_problem();
 }
 
 } // namespace
@@ -73,9 +89,14 @@ std::string askSaveName(AppState& state, const std::string& defaultPath,
     return name;
 }
 
+void tellSaveFailed(const std::string& name) {
+    message_requester("Save file", "File Error:" + withReason(name, last_file_problem()),
+                      message_ok);
+}
+
 bool saveBytes(const std::string& name, std::span<const uint8_t> bytes) {
     if (writeFile(name, bytes)) return true;
-    message_requester("Save file", "File Error:" + name, message_ok);
+    tellSaveFailed(name);
     return false;
 }
 
@@ -117,15 +138,17 @@ void loadFontFile(AppState& state, const std::string& name) {
         state.cursorRow = zxFontFirstCode / 16;
     }
     if (size < 1) {
-        message_requester("No file", name, message_ok);
+        message_requester("No file", withReason(name, unloadableReason(name, size)), message_ok);
         return;
     }
     if (!bytes) {
-        message_requester("Read error", name, message_ok);
+        message_requester("Read error", withReason(name, last_file_problem()), message_ok);
         return;
     }
+    // Only a raw font may be larger: of it no more than the charset holds is used. Any other
+    // format is refused by its size, whatever its cut-off start would have said.
     std::string problem = reading.problem;
-    if (problem.empty() && !reading.raw && size > largestFontFile)
+    if (!reading.raw && size > largestFontFile)
         problem = "it is larger than any font gridlet reads";
     if (!problem.empty()) {
         message_requester("Open File", "not read:" + name + "\n" + problem + ".", message_ok);
@@ -147,7 +170,8 @@ void loadMapFile(AppState& state, const std::string& name) {
     }
     const std::optional<std::vector<uint8_t>> bytes = readFile(name, cells);
     if (!bytes) {
-        message_requester("Open File", "unable to open:" + name, message_ok);
+        message_requester("Open File", "unable to open:" + withReason(name, last_file_problem()),
+                          message_ok);
         return;
     }
     placeMap(document.mapCells, document.mapWidth, document.mapHeight, *bytes);
@@ -179,8 +203,7 @@ void saveMap(AppState& state) {
 
 void exportCharsetImage(AppState& state) {
     const std::string name = askSaveName(state, state.lastFolder, ".bmp", {".bmp"});
-    if (!name.empty() && !save_image(charsetImage, name))
-        message_requester("Save file", "File Error:" + name, message_ok);
+    if (!name.empty() && !save_image(charsetImage, name)) tellSaveFailed(name);
 }
 
 void handleDroppedFiles(AppState& state, int gadget, const std::string& names) {

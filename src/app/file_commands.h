@@ -42,8 +42,10 @@ std::string askSaveName(AppState& state, const std::string& defaultPath,
 std::optional<std::vector<uint8_t>> readFile(const std::string& name, int64_t most);
 // True only when the whole file is under its name; a failed save leaves any old file as it was.
 bool writeFile(const std::string& name, std::span<const uint8_t> bytes);
-// Writes the file, or says "File Error:" with its name and gives false.
+// Writes the file, or says "File Error:" with its name and why and gives false.
 bool saveBytes(const std::string& name, std::span<const uint8_t> bytes);
+// Says "File Error:" with the name and why the system refused the save.
+void tellSaveFailed(const std::string& name);
 
 // Files dropped on the charset view load as a font, on the map view as a map; of several
 // (one name a line) only the first.

@@ -18,17 +18,33 @@ namespace {
 // A session is a few kilobytes, a recent-files list less: anything larger is not one.
 constexpr int64_t largestKeptFile = 1 << 16;
 
+// "" where the user has no such folder: then nothing is kept.
+std::string ownFolder(UserFolder which) {
+    const std::string folder = user_folder(which);
+    return folder.empty() ? folder : folder + "gridlet/";
+}
 std::string sessionFolder() {
-    return user_folder(UserFolder::state) + "gridlet/";
+    return ownFolder(UserFolder::state);
 }
 std::string sessionFile() {
     return sessionFolder() + "session";
 }
 std::string settingsFolder() {
-    return user_folder(UserFolder::config) + "gridlet/";
+    return ownFolder(UserFolder::config);
 }
 std::string recentFilesFile() {
     return settingsFolder() + "recent-files";
+}
+
+// The first keep of a run that fails is told, with where and why; later ones are not, so that a
+// folder that stays unwritable does not interrupt the work every two seconds.
+void tellKeepingFailed(AppState& state, const std::string& folder, const std::string& why) {
+    if (state.keepingFailureTold) return;
+    state.keepingFailureTold = true;
+    message_requester("gridlet",
+                      "Your work cannot be kept in " + folder +
+                          " for \"Restore last session\": " + why + ".",
+                      message_ok);
 }
 
 Session currentSession(const AppState& state) {
@@ -41,14 +57,22 @@ Session currentSession(const AppState& state) {
 void writeSession(AppState& state, const Session& session) {
     stop_timer(sessionTimer);
     state.keptSession = session;
-    if (make_folder(sessionFolder())) save_file_later(sessionFile(), encodeSession(session));
+    const std::string folder = sessionFolder();
+    if (folder.empty()) return;
+    if (make_folder(folder))
+        save_file_later(sessionFile(), encodeSession(session));
+    else
+        tellKeepingFailed(state, folder, last_file_problem());
 }
 
-void writeRecentFiles(const AppState& state) {
+void writeRecentFiles(AppState& state) {
+    const std::string folder = settingsFolder();
+    if (folder.empty()) return;
     const std::string text = encodeRecentFiles(state.recentFiles);
-    if (make_folder(settingsFolder()))
-        writeFile(recentFilesFile(),
-                  std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    if (!make_folder(folder) ||
+        !writeFile(recentFilesFile(),
+                   std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size())))
+        tellKeepingFailed(state, folder, last_file_problem());
 }
 
 // The list is shown in File > "Open recent"; the menus are made anew to show it.
@@ -63,13 +87,33 @@ void recentFilesChanged(AppState& state) {
 } // namespace
 
 void readKeptFiles(AppState& state) {
-    if (const auto bytes = readFile(sessionFile(), largestKeptFile))
-        state.lastSession = decodeSession(*bytes);
-    else if (file_size(sessionFile()) != file_missing)
-        state.lastSession = SessionReading{{}, "its file cannot be read"};
+    if (!sessionFolder().empty()) {
+        if (const auto bytes = readFile(sessionFile(), largestKeptFile))
+            state.lastSession = decodeSession(*bytes);
+        else if (file_size(sessionFile()) != file_missing)
+            state.lastSession = SessionReading{{}, "its file cannot be read"};
+    }
+    if (settingsFolder().empty()) return;
     if (const auto bytes = readFile(recentFilesFile(), largestKeptFile))
         state.recentFiles =
             decodeRecentFiles({reinterpret_cast<const char*>(bytes->data()), bytes->size()});
+}
+
+void keepInPlaceBackups() {
+    const std::string folder = sessionFolder();
+    set_backup_folder(folder.empty() ? folder : folder + "backups/");
+}
+
+void tellLeftoverBackups() {
+    const std::vector<std::string> backups = leftover_backups();
+    if (backups.empty()) return;
+    std::string names;
+    for (const std::string& backup : backups) names += "\n" + backup;
+    message_requester("Save file",
+                      "A save was stopped before it ended. The old contents of the file it was "
+                      "writing are kept in:" +
+                          names,
+                      message_ok);
 }
 
 void startKeepingSession(AppState& state) {
@@ -78,6 +122,9 @@ void startKeepingSession(AppState& state) {
 }
 
 void noteSessionChanges(AppState& state) {
+    // A save on the thread of its own that failed is learnt of here, after the event it ended in.
+    if (const std::string why = take_background_save_problem(); !why.empty())
+        tellKeepingFailed(state, sessionFolder(), why);
     const Session session = currentSession(state);
     if (session == state.seenSession) return;
     state.seenSession = session;
@@ -90,6 +137,7 @@ void keepSession(AppState& state) {
 }
 
 void keepSessionAtQuit(AppState& state) {
+    state.keepingFailureTold = true; // no message while the program ends
     keepSession(state);
     finish_saves();
 }

@@ -12,9 +12,14 @@ constexpr int sessionDelay = 2000; // milliseconds after the last change
 // At start: the session the last run kept and the recent files, read without a word whatever
 // state their files are in. The start-up state stays as it is.
 void readKeptFiles(AppState& state);
+// Saves written in place keep the old contents under the state folder until they end; a backup
+// left over by a save that was killed is told with where it is.
+void keepInPlaceBackups();
+void tellLeftoverBackups();
 // The start-up state is what this run has kept so far: it writes nothing until it changes.
 void startKeepingSession(AppState& state);
-// After every event: a change starts the two seconds anew.
+// After every event: a change starts the two seconds anew. The first failed keep of a run is
+// told, with the folder and why.
 void noteSessionChanges(AppState& state);
 // The two seconds are over: the session goes to disk.
 void keepSession(AppState& state);

@@ -21,6 +21,7 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     state.baseTitle = "gridlet v2 0.9f";
     state.lastFolder = current_directory();
     readKeptFiles(state);
+    keepInPlaceBackups();
 
     if (!open_window(mainWindow, 0, 0, 640, 480, state.baseTitle,
                      window_caption | window_system_menu | window_minimise_box |
@@ -48,6 +49,7 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     state.undoBase = state.document;
     startKeepingSession(state);
     refresh(state); // the check marks and the greyed items
+    tellLeftoverBackups();
     return true;
 }
 

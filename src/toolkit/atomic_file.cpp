@@ -2,36 +2,92 @@
 #include "toolkit/atomic_file.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <mutex>
 
+#include "toolkit/files.h"
 #include "toolkit/native_files.h"
 
-namespace toolkit::detail {
+namespace toolkit {
 
 namespace {
 
-int64_t write_budget = -1; // the test hook: bytes that may still be written; -1 for no limit
+std::mutex backup_mutex; // the folder is read by the thread of background saves too
+std::string backup_folder;
+
+std::string backups() {
+    std::lock_guard lock(backup_mutex);
+    return backup_folder;
+}
+
+// The test hooks: bytes that may still be written (-1 for no limit), and whether the process
+// ends then instead of the write failing. Atomic: the thread of background saves reads them.
+std::atomic<int64_t> write_budget = -1;
+std::atomic<bool> end_process = false;
+thread_local bool cut_by_hook = false; // the last write failed as the hook said, not the system
+
+// Why the last write failed: the hook stands for a full disk.
+std::string write_problem() {
+    return cut_by_hook ? "no space left on the device" : detail::system_problem();
+}
 
 // Only new bytes count against the test hook's budget: old contents written back after a failed
 // save in place must always get through.
 bool write_all(int fd, const char* data, size_t length, bool budgeted) {
-    if (budgeted && write_budget >= 0) {
-        const size_t allowed = std::min<size_t>(length, static_cast<size_t>(write_budget));
+    const int64_t budget = write_budget.load();
+    if (budgeted && budget >= 0) {
+        const size_t allowed = std::min<size_t>(length, static_cast<size_t>(budget));
         write_budget -= static_cast<int64_t>(allowed);
-        return write_fully(fd, data, allowed) && allowed == length;
+        const bool written = detail::write_fully(fd, data, allowed);
+        if (allowed < length && end_process) std::_Exit(9);
+        cut_by_hook = written && allowed < length;
+        return written && allowed == length;
     }
-    return write_fully(fd, data, length);
+    cut_by_hook = false;
+    return detail::write_fully(fd, data, length);
 }
 
 // Makes a file hold exactly `bytes`, on disk.
 bool overwrite(int fd, const std::vector<char>& bytes, bool budgeted) {
-    return rewind_file(fd) && write_all(fd, bytes.data(), bytes.size(), budgeted) &&
-           end_file_and_sync(fd, static_cast<int64_t>(bytes.size()));
+    return detail::rewind_file(fd) && write_all(fd, bytes.data(), bytes.size(), budgeted) &&
+           detail::end_file_and_sync(fd, static_cast<int64_t>(bytes.size()));
 }
+
+std::string name_part(const std::string& path) {
+    const size_t separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+constexpr const char* backup_ending = ".old-contents";
 
 } // namespace
 
+void set_backup_folder(const std::string& folder) {
+    std::lock_guard lock(backup_mutex);
+    backup_folder = folder;
+}
+
+std::vector<std::string> leftover_backups() {
+    const std::string folder = backups();
+    std::vector<std::string> found;
+    if (folder.empty()) return found;
+    for (const std::string& name : detail::folder_entries(folder))
+        if (name.ends_with(backup_ending)) found.push_back(folder + name);
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+namespace detail {
+
 AtomicFile::~AtomicFile() {
     abandon();
+}
+
+bool AtomicFile::fail(std::string why) {
+    problem_ = std::move(why);
+    return false;
 }
 
 bool AtomicFile::write(const void* data, size_t length) {
@@ -42,7 +98,10 @@ bool AtomicFile::write(const void* data, size_t length) {
         pending_.insert(pending_.end(), bytes, bytes + length);
         return true;
     }
-    if (!write_all(fd_, bytes, length, true)) failed_ = true;
+    if (!write_all(fd_, bytes, length, true)) {
+        failed_ = true;
+        problem_ = write_problem();
+    }
     return !failed_;
 }
 
@@ -53,17 +112,53 @@ bool AtomicFile::commit() {
     return saved;
 }
 
+// "font.fnt.<time>.old-contents" in the backup folder, on disk before the file is touched. With
+// no backup folder the old contents are kept in memory only.
+bool AtomicFile::keep_backup(const std::vector<char>& old, std::string& backup) {
+    const std::string folder = backups();
+    if (folder.empty()) return true;
+    std::string why;
+    if (!make_folders(folder, why))
+        return fail("its old contents cannot be kept in " + folder + ": " + why);
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        backup = folder + name_part(target_) + "." +
+                 std::to_string(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() +
+                                attempt) +
+                 backup_ending;
+        if (write_new_file(backup, old, why)) return true;
+        if (path_facts(backup).kind == PathKind::missing) break; // not a clash of names
+    }
+    backup.clear();
+    return fail("its old contents cannot be kept in " + folder + ": " + why);
+}
+
 bool AtomicFile::commit_in_place() {
     std::vector<char> old;
-    if (!read_whole(fd_, old)) return false;
+    if (!read_whole(fd_, old)) return fail(system_problem());
+    std::string backup;
+    if (!keep_backup(old, backup)) return false;
     // Once the bytes are on disk, closing the file can report no further error.
-    if (overwrite(fd_, pending_, true)) return true;
-    overwrite(fd_, old, false); // the save failed whether or not this succeeds
+    if (overwrite(fd_, pending_, true)) {
+        if (!backup.empty()) remove_file(backup);
+        return true;
+    }
+    problem_ = write_problem();
+    // The save failed whether or not this succeeds; the backup stays if it does not.
+    if (overwrite(fd_, old, false) && !backup.empty()) remove_file(backup);
     return false;
 }
 
 void AtomicFile::fail_writes_after(int64_t bytes) {
     write_budget = bytes < 0 ? -1 : bytes;
+    end_process = false;
 }
 
-} // namespace toolkit::detail
+void AtomicFile::end_process_after(int64_t bytes) {
+    write_budget = bytes < 0 ? -1 : bytes;
+    end_process = bytes >= 0;
+}
+
+} // namespace detail
+
+} // namespace toolkit

@@ -1,8 +1,9 @@
 // A file saved so that a failed save never destroys the file it replaces. The bytes go to a
 // temporary file in the target's folder that is renamed over the target only when every byte
 // reached the disk. A file that a rename would harm (one with other hard links) or that cannot be
-// replaced (a writable file in a folder the user may not write to) is overwritten in place on
-// commit instead, with its old contents kept in memory and written back if the new ones fail.
+// replaced (a writable file in a folder the user may not write to, or another user's file in a
+// shared sticky folder) is overwritten in place on commit instead: its old contents are first
+// kept in a backup file (see set_backup_folder) and are written back if the new ones fail.
 #pragma once
 
 #include <cstddef>
@@ -21,7 +22,8 @@ class AtomicFile {
 
     // Follows symbolic links (dangling ones too, except on Windows) to the file they name and gets
     // ready to write it. False when the target is not a regular file (a folder, FIFO, device or
-    // socket) or not writable, when its folder cannot take a new file, when the links loop, or
+    // socket) or not writable, when its folder cannot take a new file, when the links loop, when
+    // a link is one the system refuses to follow (another user's, in a shared sticky folder), or
     // on Windows when they lead nowhere.
     bool open(const std::string& target);
     bool is_open() const { return fd_ >= 0; }
@@ -33,15 +35,22 @@ class AtomicFile {
     bool commit();
     // Drops what was written; the target stays as it was.
     void abandon();
+    // Why open, write or commit failed last, in a few words; "" when nothing failed.
+    const std::string& problem() const { return problem_; }
 
     // Tests: make writes of new bytes fail once this many more bytes have been written (-1:
     // never). Old contents written back after a failed save in place are never held back.
     static void fail_writes_after(int64_t bytes);
+    // Tests: end the process at once, as a kill would, once this many more bytes have been
+    // written.
+    static void end_process_after(int64_t bytes);
 
   private:
     bool open_in_place(const std::string& target);
     bool commit_by_rename();
     bool commit_in_place();
+    bool keep_backup(const std::vector<char>& old, std::string& backup);
+    bool fail(std::string why);
 
     int fd_ = -1; // the temporary file, or the target itself when written in place
     bool in_place_ = false;
@@ -49,6 +58,10 @@ class AtomicFile {
     std::string target_;
     std::string temporary_;
     std::vector<char> pending_; // the new contents of a file written in place
+    std::string problem_;
+    // POSIX: the file replaced, opened once; its mode and owner are read from it, never again
+    // from its name, which another program could point elsewhere meanwhile.
+    int target_fd_ = -1;
 };
 
 } // namespace toolkit::detail

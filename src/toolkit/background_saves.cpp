@@ -35,6 +35,11 @@ class Saver {
         wake_.notify_all();
     }
 
+    std::string take_problem() {
+        std::lock_guard lock(mutex_);
+        return std::exchange(problem_, std::string());
+    }
+
     bool finish() {
         std::unique_lock lock(mutex_);
         idle_.wait(lock, [this] { return waiting_.empty() && !busy_; });
@@ -67,6 +72,8 @@ class Saver {
             lock.lock();
             busy_ = false;
             allSaved_ = allSaved_ && saved;
+            if (!saved && problem_.empty())
+                problem_ = file.problem().empty() ? "it could not be written" : file.problem();
             idle_.notify_all();
         }
     }
@@ -76,6 +83,7 @@ class Saver {
     std::deque<Job> waiting_;
     std::thread thread_;
     bool busy_ = false, stopping_ = false, allSaved_ = true;
+    std::string problem_; // of the first failed save since it was last taken
 };
 
 Saver& saver() {
@@ -91,6 +99,10 @@ void save_file_later(const std::string& name, std::vector<uint8_t> bytes) {
 
 int finish_saves() {
     return saver().finish() ? 1 : 0;
+}
+
+std::string take_background_save_problem() {
+    return saver().take_problem();
 }
 
 void detail::end_background_saves() {

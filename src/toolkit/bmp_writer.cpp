@@ -7,6 +7,7 @@
 #include "toolkit/atomic_file.h"
 #include "toolkit/binding.h"
 #include "toolkit/drawing.h"
+#include "toolkit/native_files.h"
 
 namespace toolkit {
 
@@ -58,7 +59,9 @@ int save_image(int image, const std::string& file_name) {
     if (file_name.empty() || !picture) return 0;
     const std::vector<uint8_t> bytes = bmp_file(*picture);
     detail::AtomicFile file;
-    return file.open(file_name) && file.write(bytes.data(), bytes.size()) && file.commit() ? 1 : 0;
+    if (file.open(file_name) && file.write(bytes.data(), bytes.size()) && file.commit()) return 1;
+    detail::set_file_problem(file.problem());
+    return 0;
 }
 
 } // namespace toolkit

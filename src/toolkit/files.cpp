@@ -5,6 +5,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "toolkit/atomic_file.h"
 #include "toolkit/detail.h"
@@ -15,6 +16,11 @@ namespace toolkit {
 namespace {
 
 constexpr size_t buffer_size = 4096;
+
+std::string& file_problem() {
+    static std::string problem;
+    return problem;
+}
 
 // A file opened for reading has a reader; one being created writes through an AtomicFile.
 struct OpenFile {
@@ -67,7 +73,9 @@ int close_open_file(OpenFile& file) {
         return 1;
     }
     flush_buffer(file);
-    return file.writer.commit() ? 1 : 0;
+    if (file.writer.commit()) return 1;
+    detail::set_file_problem(file.writer.problem());
+    return 0;
 }
 
 } // namespace
@@ -80,10 +88,19 @@ int64_t file_size(const std::string& name) {
     return facts.kind == detail::PathKind::file ? facts.size : file_missing;
 }
 
+void detail::set_file_problem(std::string problem) {
+    file_problem() = std::move(problem);
+}
+
+std::string last_file_problem() {
+    return file_problem();
+}
+
 int open_file_for_reading(int file, const std::string& name) {
     close_file(file);
+    file_problem().clear();
     if (file < 0) return 0;
-    const int reader = detail::open_reader(name);
+    const int reader = detail::open_reader(name, file_problem());
     if (reader < 0) return 0;
     auto opened = std::make_unique<OpenFile>();
     opened->reader = reader;
@@ -95,7 +112,11 @@ int create_file(int file, const std::string& name) {
     close_file(file);
     if (file < 0) return 0;
     auto opened = std::make_unique<OpenFile>();
-    if (!opened->writer.open(name)) return 0;
+    if (!opened->writer.open(name)) {
+        file_problem() = opened->writer.problem();
+        return 0;
+    }
+    file_problem().clear();
     open_files()[file] = std::move(opened);
     return 1;
 }
@@ -103,6 +124,7 @@ int create_file(int file, const std::string& name) {
 int close_file(int file) {
     const auto found = open_files().find(file);
     if (found == open_files().end()) return 0;
+    file_problem().clear();
     const int result = close_open_file(*found->second);
     open_files().erase(found);
     return result;

@@ -20,8 +20,8 @@ struct PathFacts {
 PathFacts path_facts(const std::string& path);
 
 // A regular file opened for reading, or -1 (also for FIFOs and devices, which are never waited
-// on).
-int open_reader(const std::string& path);
+// on) with why in `problem`.
+int open_reader(const std::string& path, std::string& problem);
 // Bytes read into `into`; 0 at the end or on an error.
 size_t read_some(int reader, void* into, size_t length);
 void close_reader(int reader);
@@ -33,5 +33,18 @@ bool write_fully(int fd, const char* data, size_t length);
 bool read_whole(int fd, std::vector<char>& bytes);
 bool rewind_file(int fd);
 bool end_file_and_sync(int fd, int64_t length);
+
+// Why the last of the calls above failed, in a few words ("permission denied").
+std::string system_problem();
+// A file that did not exist made with `bytes`, readable by the user alone, on disk with its name.
+bool write_new_file(const std::string& path, const std::vector<char>& bytes, std::string& problem);
+// The folder and those above it made where missing, readable by the user alone.
+bool make_folders(const std::string& path, std::string& problem);
+bool remove_file(const std::string& path);
+// The names in a folder, without "." and "..".
+std::vector<std::string> folder_entries(const std::string& folder);
+
+// Why make_folder, or a file of the numbered files, failed last (files.cpp).
+void set_file_problem(std::string problem);
 
 } // namespace toolkit::detail

@@ -121,17 +121,22 @@ TEST_F(FontOpen, FontFileChosenUnderTheMapPatternLoadsAsAMap) {
     EXPECT_EQ(g.state.lastFolder, folder.path() + "/");
 }
 
-TEST_F(FontOpen, MissingEmptyFolderAndPipeAreNoFile) {
+TEST_F(FontOpen, MissingEmptyFolderAndPipeAreNoFileAndSayWhy) {
     folder.write("empty.fnt", {});
     std::filesystem::create_directory(folder / "folder.fnt");
     makeFifo("pipe.fnt");
     const Bytes before = loadNoiseCharset();
 
-    for (const std::string name : {"missing.fnt", "empty.fnt", "folder.fnt", "pipe.fnt"}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"missing.fnt", "it or its folder does not exist."},
+        {"empty.fnt", "it is empty."},
+        {"folder.fnt", "it is a folder."},
+        {"pipe.fnt", "it is not a regular file (a FIFO, a device or a socket)."}};
+    for (const auto& [name, why] : cases) {
         SCOPED_TRACE(name);
         g.ui.messages_shown.clear();
         openFont(name);
-        EXPECT_EQ(messages(), (std::vector<Message>{{"No file", folder / name}}));
+        EXPECT_EQ(messages(), (std::vector<Message>{{"No file", folder / name + "\n" + why}}));
         EXPECT_EQ(charsetPart(0, charsetBytes), before);
     }
 }

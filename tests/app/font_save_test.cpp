@@ -81,7 +81,8 @@ TEST_F(FontSave, WriteFailurePartWayKeepsTheOldFileAndIsReported) {
     chooseWithFile(saveIbmFontId, folder / "kept.fnt");
 
     EXPECT_EQ(messages(),
-              (std::vector<Message>{{"Save file", "File Error:" + folder / "kept.fnt"}}));
+              (std::vector<Message>{{"Save file", "File Error:" + folder / "kept.fnt" +
+                                                      "\nno space left on the device."}}));
     EXPECT_EQ(folder.read("kept.fnt"), old);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"kept.fnt"}); // no temporary left
 }
@@ -95,8 +96,8 @@ TEST_F(FontSave, NameInNoFolderIsRefusedByTheRequesterAndAFolderIsReported) {
     EXPECT_EQ(g.ui.refused_paths, refused);
     EXPECT_TRUE(messages().empty());
     chooseWithFile(saveZxFontId, folder / "taken.fnt");
-    EXPECT_EQ(messages(),
-              (std::vector<Message>{{"Save file", "File Error:" + folder / "taken.fnt"}}));
+    EXPECT_EQ(messages(), (std::vector<Message>{{"Save file", "File Error:" + folder / "taken.fnt" +
+                                                                  "\nit is a folder."}}));
     EXPECT_FALSE(exists("missing"));
     EXPECT_EQ(folder.read("plain.txt"), (Bytes{1, 2, 3}));
     EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(folder / "taken.fnt")));
@@ -107,7 +108,10 @@ TEST_F(FontSave, PipeIsNotReplaced) {
     const std::string pipe = makeFifo("pipe.fnt");
     chooseWithFile(saveZxFontId, pipe);
 
-    EXPECT_EQ(messages(), (std::vector<Message>{{"Save file", "File Error:" + pipe}}));
+    EXPECT_EQ(messages(),
+              (std::vector<Message>{{"Save file", "File Error:" + pipe +
+                                                      "\nit is not a regular file (a FIFO, a "
+                                                      "device or a socket)."}}));
     EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::path(pipe)));
 }
 

@@ -118,7 +118,8 @@ TEST_F(ImageExport, WriteFailurePartWayKeepsTheOldFileAndIsReported) {
     chooseWithFile(saveImageId, folder / "old.bmp");
 
     EXPECT_EQ(messages(),
-              (std::vector<Message>{{"Save file", "File Error:" + folder / "old.bmp"}}));
+              (std::vector<Message>{{"Save file", "File Error:" + folder / "old.bmp" +
+                                                      "\nno space left on the device."}}));
     EXPECT_EQ(folder.read("old.bmp"), old);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.bmp"});
 }
@@ -126,8 +127,8 @@ TEST_F(ImageExport, WriteFailurePartWayKeepsTheOldFileAndIsReported) {
 TEST_F(ImageExport, FolderUnderTheNameIsReportedAndNothingIsMade) {
     std::filesystem::create_directory(folder / "taken.bmp");
     chooseWithFile(saveImageId, folder / "taken.bmp");
-    EXPECT_EQ(messages(),
-              (std::vector<Message>{{"Save file", "File Error:" + folder / "taken.bmp"}}));
+    EXPECT_EQ(messages(), (std::vector<Message>{{"Save file", "File Error:" + folder / "taken.bmp" +
+                                                                  "\nit is a folder."}}));
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"taken.bmp"});
     EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(folder / "taken.bmp")));
 }

@@ -102,12 +102,16 @@ TEST_F(MapFile, MissingFolderAndPipeCannotBeOpened) {
     std::filesystem::create_directory(folder / "folder.map");
     makeFifo("pipe.map");
     const MapCells before = g.state.document.mapCells;
-    for (const std::string name : {"missing.map", "folder.map", "pipe.map"}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"missing.map", "it or its folder does not exist."},
+        {"folder.map", "it is a folder."},
+        {"pipe.map", "it is not a regular file (a FIFO, a device or a socket)."}};
+    for (const auto& [name, why] : cases) {
         SCOPED_TRACE(name);
         g.ui.messages_shown.clear();
         openMap(name);
-        EXPECT_EQ(messages(),
-                  (std::vector<Message>{{"Open File", "unable to open:" + folder / name}}));
+        EXPECT_EQ(messages(), (std::vector<Message>{
+                                  {"Open File", "unable to open:" + folder / name + "\n" + why}}));
         EXPECT_EQ(g.state.document.mapCells, before);
         EXPECT_EQ(g.state.mapFileName, folder / name);
     }
@@ -122,7 +126,8 @@ TEST_F(MapFile, DropOnTheMapViewLoadsAndNamesTheMapOnlyOnSuccess) {
 
     EXPECT_EQ(messages(),
               (std::vector<Message>{{"Open File", "to big map:" + folder / "wide.map"},
-                                    {"Open File", "unable to open:" + folder / "missing.map"}}));
+                                    {"Open File", "unable to open:" + folder / "missing.map" +
+                                                      "\nit or its folder does not exist."}}));
     EXPECT_EQ(g.state.mapFileName, startName);
 
     folder.write("small.map", {7, 8, 9});
@@ -144,7 +149,8 @@ TEST_F(MapFile, FailedSaveKeepsTheOldMapFile) {
     toolkit::detail::AtomicFile::fail_writes_after(-1);
 
     EXPECT_EQ(messages(),
-              (std::vector<Message>{{"Save file", "File Error:" + folder / "old.map"}}));
+              (std::vector<Message>{{"Save file", "File Error:" + folder / "old.map" +
+                                                      "\nno space left on the device."}}));
     EXPECT_EQ(folder.read("old.map"), old);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.map"});
 }

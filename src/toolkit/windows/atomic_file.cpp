@@ -145,23 +145,28 @@ bool end_file_and_sync(int fd, int64_t length) {
 
 bool AtomicFile::open(const std::string& target) {
     abandon();
+    problem_.clear();
     const std::optional<FinalTarget> resolved = final_target(target);
-    if (!resolved) return false;
+    if (!resolved) return fail("its symbolic link leads nowhere or loops");
     const std::string& path = resolved->path;
     const PathFacts facts = path_facts(path);
-    if (facts.kind != PathKind::file && facts.kind != PathKind::missing) return false;
+    if (facts.kind == PathKind::folder) return fail("it is a folder");
+    if (facts.kind != PathKind::file && facts.kind != PathKind::missing)
+        return fail("it is not a regular file (a device)");
     if (resolved->exists) {
         // A read-only file is not replaced.
         if (resolved->attributes == INVALID_FILE_ATTRIBUTES ||
             (resolved->attributes & FILE_ATTRIBUTE_READONLY))
-            return false;
+            return fail("it is read-only");
         // A replace would leave the file's other names holding the old contents.
         if (resolved->links > 1) return open_in_place(path);
     }
     fd_ = make_temporary(path, temporary_);
     if (fd_ < 0) {
+        const std::string why = system_problem();
         // A folder the user may not write to still lets its writable files be saved.
-        return resolved->exists && errno == EACCES && open_in_place(path);
+        if (resolved->exists && errno == EACCES) return open_in_place(path);
+        return fail(why);
     }
     target_ = path;
     return true;
@@ -170,7 +175,7 @@ bool AtomicFile::open(const std::string& target) {
 bool AtomicFile::open_in_place(const std::string& target) {
     // Read as well as write: the old contents are kept to be written back if the save fails.
     const int fd = _wopen(windows::wide_text(target).c_str(), _O_RDWR | _O_BINARY | _O_NOINHERIT);
-    if (fd < 0) return false;
+    if (fd < 0) return fail(system_problem());
     fd_ = fd;
     in_place_ = true;
     target_ = target;
@@ -181,7 +186,7 @@ bool AtomicFile::commit_by_rename() {
     const bool flushed = _commit(fd_) == 0;
     if (_close(std::exchange(fd_, -1)) != 0 || !flushed ||
         !replace_target(windows::wide_text(target_), windows::wide_text(temporary_)))
-        return false;
+        return fail(system_problem());
     temporary_.clear();
     return true;
 }
