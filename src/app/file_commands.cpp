@@ -35,11 +35,10 @@ std::string placeFontReading(AppState& state, const FontReading& reading) {
     const size_t placed = placeFont(charset, first, reading.bytes);
     // Only the glyph rows of a header-less file run past the end unseen, as they always have.
     state.codePage = CodePage::none;
-    std::string note = reading.note;
-    if (!reading.raw && placed < reading.bytes.size())
-        note = std::to_string((reading.bytes.size() - placed + glyphBytes - 1) / glyphBytes) +
-               " glyphs did not fit after glyph 255";
-    return note;
+    if (reading.raw || placed == reading.bytes.size()) return reading.note;
+    const std::string cut = std::to_string((reading.bytes.size() - placed) / glyphBytes) +
+                            " glyphs did not fit after glyph 255";
+    return reading.note.empty() ? cut : cut + ";\n" + reading.note;
 }
 
 // The file's name, then on a line of its own why the system would not have it.

@@ -44,7 +44,8 @@ PictureReading decodeBmp(std::span<const uint8_t> file) {
     const size_t rowBytes = (size_t(width) * bits / 8 + 3) / 4 * 4;
     if (pixelStart > file.size() || rowBytes * size_t(height) > file.size() - pixelStart)
         return refused("the file ends before its pixels do");
-    const size_t paletteStart = fileHeaderBytes + infoSize;
+    const size_t paletteStart = fileHeaderBytes + size_t(infoSize);
+    if (pixelStart < paletteStart) return refused("its pixels start inside its header");
     uint32_t colours = u32(file, 46);
     if (bits == 8 && colours == 0) colours = 256;
     if (bits == 8 && (colours > 256 || paletteStart + 4 * size_t(colours) > pixelStart))

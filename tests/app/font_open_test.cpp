@@ -167,3 +167,51 @@ TEST_F(FontOpen, DropOfSeveralFilesLoadsTheFirst) {
 }
 
 } // namespace
+
+namespace {
+
+// A 24-bit BMP of 128 x 8 pixels (one row of glyphs) whose pixels start at `pixelStart`, with
+// `extra` more bytes after them.
+Bytes bmpFile(uint32_t pixelStart, size_t extra = 0) {
+    Bytes file(std::max<size_t>(pixelStart, 54) + 128 * 8 * 3 + extra, 0);
+    const auto put32 = [&](size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i) file[at + size_t(i)] = uint8_t(value >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(10, pixelStart);
+    put32(14, 40);
+    put32(18, 128);
+    put32(22, 8);
+    file[26] = 1;
+    file[28] = 24;
+    return file;
+}
+
+} // namespace
+
+// Each says what is wrong with it, not what a reading of its cut-off start would say.
+TEST_F(FontOpen, DamagedFilesSayWhatIsWrong) {
+    Bytes c64{0x00, 0x30};
+    c64.insert(c64.end(), 8, 0x81);
+    c64.insert(c64.end(), {1, 2, 3});
+    folder.write("stray.64c", c64);
+    folder.write("inside.bmp", bmpFile(20));
+    folder.write("huge.bmp", bmpFile(54, size_t(17) << 20));
+    const struct {
+        std::string name, text;
+    } cases[] = {
+        {"stray.64c",
+         folder / "stray.64c" + "\nits last 3 bytes do not make a whole glyph and were left out."},
+        {"inside.bmp",
+         "not read:" + folder / "inside.bmp" + "\nits pixels start inside its header."},
+        {"huge.bmp",
+         "not read:" + folder / "huge.bmp" + "\nit is larger than any font gridlet reads."}};
+    for (const auto& [name, text] : cases) {
+        SCOPED_TRACE(name);
+        g.ui.messages_shown.clear();
+        openFont(name);
+        EXPECT_EQ(messages(), (std::vector<Message>{{"Open File", text}}));
+    }
+    EXPECT_EQ(charsetPart(0, 8), Bytes(8, 0x81)); // the whole glyph of the C64 file
+}

@@ -139,3 +139,33 @@ TEST(RecentFilesMenu, OpenedAndSavedFilesComeFirstAndAGoneOneLeaves) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(KeptSession, AFolderThatTakesNoFileIsToldOnceARun) {
+    KeptFilesHome home;
+    writeBytes(home.path + "/state", {1}); // XDG_STATE_HOME is a file
+    Gridlet g({}, &home);
+    for (int column = 0; column < 3; ++column) {
+        paintPixel(g, column);
+        g.ui.advance_time(sessionDelay);
+        g.run();
+    }
+    ASSERT_EQ(g.ui.messages_shown.size(), 1u);
+    EXPECT_EQ(g.ui.messages_shown[0].text,
+              "Your work cannot be kept in " + home.path +
+                  "/state/gridlet/ for \"Restore last session\": a part of its path is not a "
+                  "folder.");
+}
+
+TEST(KeptSession, ABackupThatASaveLeftIsToldAtStart) {
+    KeptFilesHome home;
+    const std::string backup = home.path + "/state/gridlet/backups/font.fnt.1234.old-contents";
+    writeBytes(backup, {1, 2, 3});
+    Gridlet g({}, &home);
+    ASSERT_EQ(g.ui.messages_shown.size(), 1u);
+    EXPECT_EQ(g.ui.messages_shown[0].title, "Save file");
+    EXPECT_TRUE(g.ui.messages_shown[0].text.ends_with("\n" + backup));
+}
+
+} // namespace

@@ -6,11 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <future>
 #include <ostream>
+#include <thread>
 #include <utility>
 
 #include "files_fixture.h"
@@ -20,14 +23,17 @@ namespace {
 using namespace files_testing;
 using namespace toolkit;
 
+constexpr uid_t nobody = 65534;
+constexpr uid_t stranger = 65533; // a second user without privileges
+
 // Runs `action` as a user without privileges, since root writes into read-only folders: root forks
 // a child that gives them up for good. 0 when the action succeeded, 1 when it failed, 2 when the
 // privileges could not be dropped.
-template <typename Action> int as_unprivileged_user(Action action) {
+template <typename Action> int as_unprivileged_user(Action action, uid_t user = nobody) {
     if (geteuid() != 0) return action() ? 0 : 1;
     const pid_t child = fork();
     if (child == 0) {
-        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+        if (setgroups(0, nullptr) != 0 || setgid(user) != 0 || setuid(user) != 0) _exit(2);
         _exit(action() ? 0 : 1); // _exit: the child must not tidy up the parent's folder
     }
     int status = 0;
@@ -194,7 +200,132 @@ TEST_F(PosixFiles, SavingThroughALinkLoopFailsAndChangesNothing) {
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "b"));
 }
 
+// A shared sticky folder like /tmp ("shared") beside a folder of nobody's own ("home", holding
+// "font.fnt"); in the shared one a link to the font, and one to a new name at home, owned by
+// `owner`.
+class StickyFolder : public PosixFiles {
+  protected:
+    void SetUp() override {
+        PosixFiles::SetUp();
+        if (geteuid() != 0) GTEST_SKIP() << "only root can make links of other users";
+        ASSERT_EQ(chmod(folder.path().c_str(), 0755), 0);
+        ASSERT_EQ(mkdir((folder / "shared").c_str(), 01777), 0);
+        ASSERT_EQ(chmod((folder / "shared").c_str(), 01777), 0);
+        ASSERT_EQ(mkdir((folder / "home").c_str(), 0700), 0);
+        folder.write("home/font.fnt", old_font);
+        ASSERT_EQ(chown((folder / "home").c_str(), nobody, nobody), 0);
+        ASSERT_EQ(chown((folder / "home/font.fnt").c_str(), nobody, nobody), 0);
+    }
+
+    void plant_links(uid_t owner) {
+        for (const auto& [link, target] : {std::pair{"shared/link", "home/font.fnt"},
+                                           std::pair{"shared/new-link", "home/new.fnt"}}) {
+            ASSERT_EQ(symlink((folder / target).c_str(), (folder / link).c_str()), 0);
+            ASSERT_EQ(lchown((folder / link).c_str(), owner, owner), 0);
+        }
+    }
+
+    const Bytes old_font = varied_bytes(2048, 20);
+};
+
+TEST_F(StickyFolder, AnotherUsersLinkIsNotFollowed) {
+    ASSERT_NO_FATAL_FAILURE(plant_links(stranger));
+    for (const char* link : {"shared/link", "shared/new-link"}) {
+        SCOPED_TRACE(link);
+        EXPECT_EQ(as_unprivileged_user([&] {
+                      return create_file(0, folder / link) == 0 &&
+                             last_file_problem().find("symbolic link") != std::string::npos;
+                  }),
+                  0);
+    }
+    EXPECT_EQ(folder.read("home/font.fnt"), old_font);
+    EXPECT_EQ(sorted(folder.entries()), (std::vector<std::string>{"home", "shared"}));
+    EXPECT_EQ(file_size(folder / "home/new.fnt"), file_missing);
+}
+
+TEST_F(StickyFolder, OwnLinkIsFollowed) {
+    ASSERT_NO_FATAL_FAILURE(plant_links(nobody));
+    EXPECT_EQ(as_unprivileged_user([&] { return save(folder / "shared/link", {7}) != 0; }), 0);
+    EXPECT_EQ(folder.read("home/font.fnt"), Bytes{7});
+}
+
+// A rename over it is refused, so it is written in place, and stays its owner's.
+TEST_F(StickyFolder, AnotherUsersWritableFileIsSavedInPlace) {
+    folder.write("shared/theirs.fnt", old_font);
+    ASSERT_EQ(chown((folder / "shared/theirs.fnt").c_str(), stranger, stranger), 0);
+    ASSERT_EQ(chmod((folder / "shared/theirs.fnt").c_str(), 0666), 0);
+    const Bytes new_content = varied_bytes(1000, 21);
+    EXPECT_EQ(as_unprivileged_user([&] { return save(folder / "shared/theirs.fnt", new_content); }),
+              0);
+    EXPECT_EQ(folder.read("shared/theirs.fnt"), new_content);
+    struct stat info {};
+    ASSERT_EQ(stat((folder / "shared/theirs.fnt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, stranger);
+}
+
+// The umask is the process's: a save that changed it for a moment would give files that another
+// thread makes meanwhile the wrong permissions.
+TEST_F(PosixFiles, SavesNeverChangeTheUmask) {
+    const auto umask_now = [] {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.starts_with("Umask:")) return std::stoi(line.substr(6), nullptr, 8);
+        return -1;
+    };
+    const int mask = umask_now();
+    if (mask < 0) GTEST_SKIP() << "the system does not show the umask";
+    std::atomic<bool> saving = true;
+    std::atomic<int> seen_changed = 0;
+    std::thread watcher([&] {
+        while (saving)
+            if (umask_now() != mask) ++seen_changed;
+    });
+    for (int i = 0; i < 100; ++i) save(folder / ("new" + std::to_string(i % 4)), {1});
+    saving = false;
+    watcher.join();
+    EXPECT_EQ(seen_changed, 0);
+    struct stat info {};
+    ASSERT_EQ(stat((folder / "new0").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0666u & ~mode_t(mask));
+}
+
+// A hard-linked file is written in place: the old contents wait in the backup folder until the
+// new ones are on disk, so a save killed half-way leaves them there; one that ends leaves none.
+TEST_F(PosixFiles, SaveInPlaceKeepsABackupUntilItEnds) {
+    const Bytes old = varied_bytes(3000, 22), new_content = varied_bytes(6000, 23);
+    folder.write("font.fnt", old);
+    ASSERT_EQ(link((folder / "font.fnt").c_str(), (folder / "twin.fnt").c_str()), 0);
+    set_backup_folder(folder / "state/backups/");
+
+    const pid_t child = fork();
+    if (child == 0) {
+        detail::AtomicFile::end_process_after(1000);
+        save(folder / "font.fnt", new_content);
+        _exit(0); // not reached: the save ends the process
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 9);
+    EXPECT_NE(folder.read("font.fnt"), old);
+    const std::vector<std::string> left = leftover_backups();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_TRUE(left[0].starts_with(folder / "state/backups/font.fnt.")) << left[0];
+    EXPECT_EQ(folder.read(left[0].substr(folder.path().size() + 1)), old);
+
+    ASSERT_EQ(std::remove(left[0].c_str()), 0);
+    ASSERT_NE(save(folder / "font.fnt", new_content), 0);
+    EXPECT_EQ(folder.read("twin.fnt"), new_content);
+    detail::AtomicFile::fail_writes_after(10);
+    EXPECT_EQ(save(folder / "font.fnt", old), 0);
+    EXPECT_EQ(folder.read("twin.fnt"), new_content);
+    EXPECT_TRUE(leftover_backups().empty());
+    set_backup_folder("");
+}
+
 TEST_F(PosixFiles, UserFoldersFollowXdg) {
+    const char* own_home = std::getenv("HOME");
+    const std::string home = own_home ? own_home : "";
     setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
     unsetenv("XDG_CONFIG_HOME");
     setenv("HOME", folder.path().c_str(), 1);
@@ -202,6 +333,10 @@ TEST_F(PosixFiles, UserFoldersFollowXdg) {
     EXPECT_EQ(user_folder(UserFolder::config), folder / ".config/");
     setenv("XDG_STATE_HOME", "relative", 1); // ignored: only absolute paths count
     EXPECT_EQ(user_folder(UserFolder::state), folder / ".local/state/");
+    unsetenv("HOME"); // then nothing is kept, not even under the current folder
+    EXPECT_EQ(user_folder(UserFolder::state), "");
+    EXPECT_EQ(user_folder(UserFolder::config), "");
+    setenv("HOME", home.c_str(), 1);
 }
 
 } // namespace
