@@ -61,13 +61,22 @@ TEST_F(Files, NamesOutsideAsciiAndEitherSeparatorReachTheSameFile) {
         std::filesystem::is_directory(std::filesystem::path(folder.path()) / L"\u00E4\\\u20AC"));
 }
 
+// The old contents wait in the backup folder while the new ones are written, and go when the save
+// ends, whether it succeeded or failed.
 TEST_F(Files, HardLinkedFileIsWrittenInPlace) {
     folder.write("font.fnt", varied_bytes(3000, 10));
     std::filesystem::create_hard_link(folder / "font.fnt", folder / "twin.fnt");
+    set_backup_folder(folder / "state\\backups\\");
     const Bytes new_content = varied_bytes(6000, 11);
     ASSERT_NE(save(folder / "font.fnt", new_content), 0);
     EXPECT_EQ(folder.read("font.fnt"), new_content);
     EXPECT_EQ(folder.read("twin.fnt"), new_content);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "state\\backups"));
+    detail::AtomicFile::fail_writes_after(10);
+    EXPECT_EQ(save(folder / "font.fnt", {1, 2, 3}), 0);
+    EXPECT_EQ(folder.read("twin.fnt"), new_content);
+    EXPECT_TRUE(leftover_backups().empty());
+    set_backup_folder("");
 }
 
 // A save through a symbolic link writes the file it names, however it is named (relative to the
