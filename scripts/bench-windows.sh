@@ -6,7 +6,7 @@ set -euo pipefail
 windows_build="$(realpath "$1")"
 linux_build="$(realpath "$2")"
 if [ -z "${GRIDLET_WINE_DISPLAY:-}" ]; then
-    GRIDLET_WINE_DISPLAY=1 exec xvfb-run -a -n 160 -s "-screen 0 1280x1024x24" "$0" "$@"
+    GRIDLET_WINE_DISPLAY=1 exec "$(dirname "$(realpath "$0")")/with-display.sh" "$0" "$@"
 fi
 export WINEPREFIX="$windows_build/wine-prefix" WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

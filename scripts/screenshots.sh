@@ -10,7 +10,7 @@ program="$(realpath "${2:-$root/build/gridlet}")"
 
 # Run again inside a display of our own, so the pictures never depend on the user's desktop.
 if [ -z "${GRIDLET_SCREENSHOT_DISPLAY:-}" ]; then
-    GRIDLET_SCREENSHOT_DISPLAY=1 exec xvfb-run -a -n 130 -s "-screen 0 1280x1024x24" "$0" "$out" "$program"
+    GRIDLET_SCREENSHOT_DISPLAY=1 exec "$root/scripts/with-display.sh" "$0" "$out" "$program"
 fi
 
 # shellcheck source=scripts/x11-session.sh

@@ -8,7 +8,7 @@ windows_build="$(realpath "$1")"
 linux_build="$(realpath "$2")"
 
 if [ -z "${GRIDLET_WINE_DISPLAY:-}" ]; then
-    GRIDLET_WINE_DISPLAY=1 exec xvfb-run -a -n 150 -s "-screen 0 1280x1024x24" "$0" "$@"
+    GRIDLET_WINE_DISPLAY=1 exec "$root/scripts/with-display.sh" "$0" "$@"
 fi
 
 started=$SECONDS

@@ -7,7 +7,7 @@ build="$(realpath "$1")"
 here="$(dirname "$(realpath "$0")")"
 
 if [ -z "${GRIDLET_CLIPBOARD_DISPLAY:-}" ]; then
-    GRIDLET_CLIPBOARD_DISPLAY=1 exec xvfb-run -a -n 110 -s "-screen 0 1280x1024x24" "$0" "$@"
+    GRIDLET_CLIPBOARD_DISPLAY=1 exec "$here/../../scripts/with-display.sh" "$0" "$@"
 fi
 # shellcheck source=scripts/x11-session.sh
 source "$here/../../scripts/x11-session.sh"

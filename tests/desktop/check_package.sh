@@ -47,7 +47,7 @@ dpkg -x "$deb" "$root"
 ! readelf -d "$root/usr/bin/gridlet" | grep -Eq 'RPATH|RUNPATH' || fail "the program has a run path"
 
 status=0
-xvfb-run -a -n 140 -s "-screen 0 1280x1024x24" "$here/start_and_quit.sh" "$root/usr/bin/gridlet" ||
+"$here/../../scripts/with-display.sh" "$here/start_and_quit.sh" "$root/usr/bin/gridlet" ||
     status=$?
 [ "$status" -eq 0 ] || fail "the packaged program ended with exit code $status"
 echo "$(basename "$deb"): installs, depends on $depends, starts and ends on Escape"

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# with-display.sh COMMAND [ARGUMENT...]: runs the command on a virtual X display of its own, then
+# ends the display. Xvfb picks the number itself (-displayfd), taking one no other server holds,
+# and writes it only once it takes connections: checks run side by side never share a display,
+# and none starts before its display is there.
+set -euo pipefail
+if [ $# -lt 1 ]; then
+    echo "usage: $0 COMMAND [ARGUMENT...]" >&2
+    exit 2
+fi
+said="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$said" 2>"$said.log" &
+server=$!
+trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -f "$said" "$said.log"' EXIT
+number=""
+for ((tries = 0; tries < 300; tries++)); do
+    number="$(tr -dc 0-9 <"$said")"
+    [ -n "$number" ] && break
+    if ! kill -0 "$server" 2>/dev/null; then
+        echo "Xvfb ended before it showed a display:" >&2
+        cat "$said.log" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
+if [ -z "$number" ]; then
+    echo "Xvfb showed no display within 30 s" >&2
+    exit 1
+fi
+status=0
+DISPLAY=":$number" "$@" || status=$?
+exit "$status"
