@@ -8,20 +8,27 @@ JOBS       ?= $(shell nproc)
 WERROR     ?= ON
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIDLET_WERROR=$(WERROR)
 
-.PHONY: all deps build run test test-asan windows test-windows bench package fuzz clean
+.PHONY: all deps editor-deps build run test test-asan windows test-windows bench package fuzz clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
-$(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+editor-deps:
+	@scripts/install-deps.sh editor
 
-build: deps $(BUILD)/build.ninja
+# Everything: the editor, its tests and benchmarks.
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DGRIDLET_TESTS=ON -DGRIDLET_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The editor alone, from the editor's packages alone; a build folder made for the tests is
+# used as it is.
+run: editor-deps
+	@[ -f $(BUILD)/build.ninja ] || \
+		cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DGRIDLET_TESTS=OFF -DGRIDLET_BENCH=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target gridlet
 	@scripts/run-gridlet.sh $(BUILD)/gridlet $(ARGS)
 
 test: build

@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing gridlet need.
+# Installs the Debian 12 packages that building, running and testing gridlet need; with
+# "editor", only those that building and running the editor need.
 # Only what is missing is installed; without root it prints the command to run instead.
 set -euo pipefail
 
+editor_packages=(g++ cmake ninja-build make pkg-config qt6-base-dev libgl-dev libpng-dev librsvg2-bin)
 packages=(
-    g++ cmake ninja-build make pkg-config
-    qt6-base-dev libgl-dev
+    "${editor_packages[@]}"
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth
     python3-pil
     desktop-file-utils appstream librsvg2-bin groff-base dpkg-dev xdotool imagemagick
-    lintian xclip libpng-dev
+    lintian xclip
     kbd xfonts-utils pcf2bdf cc65 z80asm
     g++-mingw-w64-x86-64-posix wine wine64
     libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1
 )
+
+if [ "${1:-}" = editor ]; then
+    packages=("${editor_packages[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
