@@ -28,6 +28,23 @@ x11_wait_window() {
     return 1
 }
 
+# x11_wait_until SECONDS COMMAND...: runs the command every tenth of a second until it succeeds;
+# fails when it has not within SECONDS. A wait for what the program shows, never a guess of how
+# long it takes on a busy machine.
+x11_wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# x11_windows_of PID: how many visible windows the process shows (its menus' pop-ups too).
+x11_windows_of() {
+    xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l
+}
+
 # x11_type WINDOW KEY...: gives WINDOW the keyboard focus, then presses and releases each key
 # through the X server, as a keyboard would.
 x11_type() {
