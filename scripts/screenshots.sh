@@ -37,13 +37,20 @@ capture "$main" main-window.png
 
 # The map window opens only from Char > Map: open the File menu with a click on its title,
 # then go right past Edit to Char, right into Map, and down to "Atari 40x24".
+menu_open() {
+    [ "$(x11_windows_of "$pid")" -gt "$1" ]
+}
+windows=$(x11_windows_of "$pid")
 xdotool mousemove --window "$main" 10 8 click 1
-sleep 0.5
+x11_wait_until 10 menu_open "$windows" || fail "the File menu did not open"
 xdotool key --delay 150 Right Right Right Down Return
 map=$(x11_wait_window '^Character map' 10)
 xdotool mousemove 0 0
-sleep 0.5 # the first paint follows the window's mapping
-capture "$map" character-map.png
+# The first paint follows the window's mapping: a picture of one flat colour came too early.
+painted() {
+    capture "$map" character-map.png && [ "$(identify -format '%k' "$out/character-map.png")" -gt 1 ]
+}
+x11_wait_until 10 painted || fail "the Character map was not painted"
 
 x11_type "$main" Escape
 trap - EXIT
