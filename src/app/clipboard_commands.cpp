@@ -18,6 +18,9 @@ namespace {
 // The MIME type of gridlet's own form: the glyphs' bytes, 8 a glyph.
 constexpr const char* glyphsType = "application/x-gridlet-glyphs";
 
+// 1 MiB holds a whole set many times over in any text form; past that it is no font.
+constexpr size_t largestText = size_t(1) << 20;
+
 struct Selection {
     int first, last;
 };
@@ -60,6 +63,10 @@ struct Pasting {
 Pasting clipboardGlyphs(const AppState& state) {
     const ClipboardData held = get_clipboard(glyphsType);
     if (!held.own_bytes.empty() && held.own_bytes.size() % glyphBytes == 0) return {held.own_bytes};
+    if (held.text.size() > largestText)
+        return {{},
+                "The text on the clipboard is larger than 1 MiB: gridlet reads no more text than "
+                "that."};
     Pasting pasting{
         {}, "The clipboard holds nothing to paste: copy glyphs, numbers or a picture first."};
     if (!held.text.empty()) {

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <optional>
+
+#include "files/data_numbers.h"
 
 namespace {
 
@@ -16,12 +17,6 @@ std::string hexByte(uint8_t value) {
 
 bool isHexDigit(char c) {
     return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-}
-
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return out;
 }
 
 std::vector<std::string_view> lines(std::string_view text) {
@@ -68,100 +63,70 @@ std::optional<std::vector<uint8_t>> bitRows(std::string_view text) {
 
 // ---- Numbers ----
 
-// Where the word DATA stands in the line, or npos.
-size_t dataWord(std::string_view line) {
-    const std::string lower = lowered(line);
-    for (size_t at = lower.find("data"); at != std::string::npos; at = lower.find("data", at + 1)) {
-        const auto partOfWord = [&](size_t i) {
-            return i < lower.size() &&
-                   (std::isalnum(static_cast<unsigned char>(lower[i])) || lower[i] == '_');
-        };
-        if ((at == 0 || !partOfWord(at - 1)) && !partOfWord(at + 4)) return at;
-    }
-    return std::string_view::npos;
+constexpr unsigned tooLarge = 256;
+constexpr size_t longestShown = 24;
+
+// A digit's value in bases up to 16; 16 for a character that is no such digit.
+unsigned digitValue(char c) {
+    if (c >= '0' && c <= '9') return unsigned(c - '0');
+    const int lower = std::tolower(static_cast<unsigned char>(c));
+    return lower >= 'a' && lower <= 'f' ? unsigned(lower - 'a' + 10) : 16;
 }
 
-// Comments, array sizes and BASIC line numbers go: they hold numbers that are not glyphs. In
-// a BASIC listing only the DATA lines count.
-std::string withoutAsides(std::string_view original) {
-    // Block comments first: they may span lines and hold any character, ";" and "[" included.
-    std::string text(original);
-    for (size_t open = text.find("/*"); open != std::string::npos; open = text.find("/*", open)) {
-        const size_t close = text.find("*/", open + 2);
-        text.erase(open, close == std::string::npos ? std::string::npos : close + 2 - open);
+// The value of the digits, tooLarge for any above 255 however long; nothing for a non-digit.
+std::optional<unsigned> digitsValue(std::string_view digits, unsigned base) {
+    if (digits.empty()) return std::nullopt;
+    unsigned value = 0;
+    for (const char c : digits) {
+        const unsigned digit = digitValue(c);
+        if (digit >= base) return std::nullopt;
+        value = std::min(value * base + digit, tooLarge);
     }
-    const std::vector<std::string_view> all = lines(text);
-    const bool basic = std::any_of(all.begin(), all.end(), [](std::string_view line) {
-        return dataWord(line) != std::string_view::npos;
-    });
-    std::string kept;
-    for (std::string_view line : all) {
-        if (basic) {
-            const size_t data = dataWord(line);
-            if (data == std::string_view::npos) continue;
-            line.remove_prefix(data + 4);
-        }
-        std::string clean;
-        bool inBracket = false;
-        for (size_t i = 0; i < line.size(); ++i) {
-            const char c = line[i];
-            if (c == ';' || (c == '/' && i + 1 < line.size() && line[i + 1] == '/')) break;
-            if (c == '[') inBracket = true;
-            if (!inBracket) clean += c;
-            if (c == ']') inBracket = false;
-        }
-        kept += clean + '\n';
-    }
-    return kept;
-}
-
-std::vector<std::string> tokens(std::string_view text) {
-    std::vector<std::string> out;
-    std::string current;
-    for (const char c : text) {
-        if (std::isalnum(static_cast<unsigned char>(c)) || c == '$' || c == '&' || c == '%') {
-            current += c;
-        } else if (!current.empty()) {
-            out.push_back(std::move(current));
-            current.clear();
-        }
-    }
-    if (!current.empty()) out.push_back(std::move(current));
-    return out;
-}
-
-std::optional<long> parsed(std::string_view digits, int base) {
-    if (digits.empty() || digits.size() > 9) return std::nullopt;
-    long value = 0;
-    const auto [end, error] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-    if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
     return value;
 }
 
-// The value of a token in one of the number forms; nothing for a word.
-std::optional<long> number(const std::string& token) {
-    const std::string t = lowered(token);
-    // "0B6h" is hex, not binary: the suffix is looked at first.
-    if (t.ends_with('h') && std::isdigit(static_cast<unsigned char>(t[0])))
-        return parsed(std::string_view(t).substr(0, t.size() - 1), 16);
-    if (t.starts_with("0x")) return parsed(std::string_view(t).substr(2), 16);
-    if (t.starts_with("0b")) return parsed(std::string_view(t).substr(2), 2);
-    if (t.starts_with('$')) return parsed(std::string_view(t).substr(1), 16);
-    if (t.starts_with("&h")) return parsed(std::string_view(t).substr(2), 16);
-    if (t.starts_with('%')) return parsed(std::string_view(t).substr(1), 2);
-    return parsed(t, 10);
+bool hasPrefix(std::string_view token, std::string_view prefix) {
+    return token.size() > prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), token.begin(), [](char p, char t) {
+               return p == std::tolower(static_cast<unsigned char>(t));
+           });
+}
+
+// The value of a token in one of the number forms, decimal unless marked; nothing for a word.
+std::optional<unsigned> number(std::string_view t) {
+    if (t.empty()) return std::nullopt;
+    const char last = char(std::tolower(static_cast<unsigned char>(t.back())));
+    // "0B6h" is hex, not binary: the suffix is looked at first. "FFh" is a name.
+    if (last == 'h' && t.size() > 1 && std::isdigit(static_cast<unsigned char>(t[0])))
+        return digitsValue(t.substr(0, t.size() - 1), 16);
+    if (hasPrefix(t, "0x")) return digitsValue(t.substr(2), 16);
+    if (hasPrefix(t, "0b")) return digitsValue(t.substr(2), 2);
+    if (hasPrefix(t, "$")) return digitsValue(t.substr(1), 16);
+    if (hasPrefix(t, "&h")) return digitsValue(t.substr(2), 16);
+    if (hasPrefix(t, "%")) return digitsValue(t.substr(1), 2);
+    return digitsValue(t, 10);
+}
+
+bool isShortHex(std::string_view token) {
+    return token.size() <= 2 && std::all_of(token.begin(), token.end(), isHexDigit);
 }
 
 // "3C 66 6E 6E": every token one or two hex digits, some of them letters.
-bool isHexDump(const std::vector<std::string>& all) {
+bool isHexDump(const std::vector<NumberWord>& all) {
     bool letters = false;
-    for (const std::string& token : all) {
-        if (token.size() > 2 || !std::all_of(token.begin(), token.end(), isHexDigit)) return false;
-        letters |= std::any_of(token.begin(), token.end(),
+    for (const NumberWord& word : all) {
+        if (!isShortHex(word.text)) return false;
+        letters |= std::any_of(word.text.begin(), word.text.end(),
                                [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
     }
     return letters;
+}
+
+// The number as written, cut short when it is very long.
+std::string shown(const NumberWord& word) {
+    const std::string_view text = word.text.substr(0, longestShown);
+    return (word.negative ? "-" : "") + std::string(text) +
+           (word.text.size() > longestShown ? "..." : "");
 }
 
 GlyphTextReading glyphsOf(const std::vector<uint8_t>& bytes, const char* what) {
@@ -188,16 +153,19 @@ std::string encodeGlyphText(std::span<const uint8_t> glyphs) {
 
 GlyphTextReading decodeGlyphText(std::string_view text) {
     if (std::optional<std::vector<uint8_t>> rows = bitRows(text)) return glyphsOf(*rows, "rows");
-    const std::vector<std::string> all = tokens(withoutAsides(text));
-    const bool hexDump = isHexDump(all);
+    const std::string uncommented = withoutComments(text);
+    const DataWords data = dataWords(uncommented); // views into uncommented
+    // A hex dump has no directive: "db 24,36" is decimal.
+    const bool hexDump = !data.directives && isHexDump(data.words);
     std::vector<uint8_t> bytes;
-    for (const std::string& token : all) {
-        const std::optional<long> value = hexDump ? parsed(token, 16) : number(token);
+    for (const NumberWord& word : data.words) {
+        const std::optional<unsigned> value =
+            hexDump ? digitsValue(word.text, 16) : number(word.text);
         if (!value) continue;
-        if (*value > 255) {
+        if (*value > 255 || (word.negative && *value != 0)) {
             GlyphTextReading reading;
-            reading.problem =
-                "The text on the clipboard holds " + token + ", which is not a byte (0 to 255).";
+            reading.problem = "The text on the clipboard holds " + shown(word) +
+                              ", which is not a byte (0 to 255).";
             return reading;
         }
         bytes.push_back(uint8_t(*value));

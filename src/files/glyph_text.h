@@ -17,7 +17,12 @@ struct GlyphTextReading {
     std::string problem;         // why the text holds no glyph, when it holds none
 };
 
-// Reads either form. Numbers are taken in order, skipping words around them (".byte", "DB",
-// "DATA", C declarations) and comments ("//", "/* */", ";"), the sizes in "[...]" and BASIC
-// line numbers. A text of two-digit values with some of A-F among them is a hex dump.
+// Reads either form, in time linear in the text's length. Comments ("//", "/* */", ";") and
+// quoted strings hold no glyph. A text with data directives (".byte", "!byte", "!by", "byte",
+// "defb", "db", ".db", "dc.b" or BASIC's DATA, in any case, as a line's statement after an
+// optional line number or label) gives only the numbers after them: origins, labels, equates
+// and REM lines are passed over. Any other text gives all its numbers but the sizes in "[...]"
+// and those of "#define" lines, and is a hex dump ("3C 66 6E") when each is one or two hex
+// digits and some have letters. Numbers are decimal unless marked hex or binary; one that is
+// negative or above 255 makes the problem, whatever its length.
 GlyphTextReading decodeGlyphText(std::string_view text);

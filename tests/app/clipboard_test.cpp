@@ -131,4 +131,18 @@ TEST_F(Clipboard, NothingToPasteChangesNothingAndSaysWhy) {
     EXPECT_EQ(g.state.history.steps(), 0u);
 }
 
+TEST_F(Clipboard, ATextOverOneMebibyteIsRefusedUnread) {
+    std::string text = "0x3C,0x66,0x6E,0x6E,0x60,0x62,0x3C,0x00";
+    text.resize(size_t(1) << 20, ' ');
+    pasteText(text, 7);
+    EXPECT_EQ(glyphs(7, 1), letterA);
+    EXPECT_TRUE(messages().empty());
+
+    const Charset before = g.state.document.charset;
+    pasteText(text + " ", 9);
+    EXPECT_EQ(messages(), (std::vector<std::string>{"The text on the clipboard is larger than 1 "
+                                                    "MiB: gridlet reads no more text than that."}));
+    EXPECT_EQ(g.state.document.charset, before);
+}
+
 } // namespace
