@@ -37,6 +37,10 @@ bool numbers(const std::vector<std::string_view>& line, size_t count, long* valu
     return true;
 }
 
+std::string counted(long count, std::string_view thing) {
+    return std::to_string(count) + " " + std::string(thing) + (count == 1 ? "" : "s");
+}
+
 struct Box {
     long width, height, x, y;
 };
@@ -56,6 +60,93 @@ struct Reader {
     }
 };
 
+// One glyph as its lines describe it, up to its ENDCHAR.
+struct Glyph {
+    std::string_view name; // its STARTCHAR's
+    long code = -1;        // its ENCODING; -1 without one, or for one too large to hold
+    Box box;
+    bool bitmap = false;
+    long rows = 0;
+    std::array<uint8_t, cell> pixels{};
+
+    // How a message names it: by its code, or by its name when the code says nothing.
+    std::string called() const {
+        if (code >= 0) return "glyph " + std::to_string(code);
+        if (!name.empty()) return "glyph \"" + std::string(name.substr(0, 40)) + "\"";
+        return "a glyph";
+    }
+};
+
+// An ENCODING too large for a long is still a code, just one far outside 0..255.
+bool encoding(const std::vector<std::string_view>& line, long& code) {
+    if (line.size() < 2) return false;
+    const std::string_view word = line[1];
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), code);
+    if (end != word.data() + word.size()) return false;
+    if (error == std::errc::result_out_of_range) code = -1;
+    return error == std::errc() || error == std::errc::result_out_of_range;
+}
+
+// Whether the box lies in the font's 8 x 8 one; an empty box has no pixels to place.
+bool fits(const Box& box, const Box& font) {
+    if (box.width < 0 || box.height < 0) return false;
+    if (box.width == 0 || box.height == 0) return true;
+    return box.x >= font.x && box.y >= font.y && box.x + box.width <= font.x + cell &&
+           box.y + box.height <= font.y + cell;
+}
+
+// Puts the next BITMAP row in the glyph's cell by its box's offsets. A box is at most 8 wide,
+// so the row's first byte holds all its pixels, however many bytes a row is written with.
+bool placeRow(std::string_view hex, const Box& font, Glyph& glyph) {
+    const auto isHex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    if (glyph.rows >= glyph.box.height || hex.size() < 2 ||
+        !std::all_of(hex.begin(), hex.end(), isHex))
+        return false;
+    const Box& box = glyph.box;
+    if (box.width > 0) {
+        unsigned value = 0;
+        std::from_chars(hex.data(), hex.data() + 2, value, 16);
+        value &= 0xFFu << (cell - box.width); // bits past the box's width are padding
+        // Row `rows` of the box, from its top, lands in the cell by the offsets.
+        const long cellRow = font.y + font.height - box.y - box.height + glyph.rows;
+        glyph.pixels[size_t(cellRow)] = uint8_t(value >> (box.x - font.x));
+    }
+    ++glyph.rows;
+    return true;
+}
+
+// Reads the glyph's lines after its STARTCHAR: "" when they make a whole glyph, else why not.
+std::string readGlyph(Reader& reader, const Box& font, Glyph& glyph) {
+    std::vector<std::string_view> line;
+    while (reader.next(line)) {
+        const std::string_view key = line[0];
+        if (key == "ENDCHAR") {
+            if (!glyph.bitmap) return glyph.called() + " has no BITMAP";
+            if (glyph.rows < glyph.box.height)
+                return glyph.called() + " has " + std::to_string(glyph.rows) + " of its " +
+                       counted(glyph.box.height, "row");
+            return "";
+        }
+        if (key == "STARTCHAR" || key == "ENDFONT") return glyph.called() + " has no ENDCHAR";
+        long v[4];
+        if (glyph.bitmap) {
+            if (!placeRow(key, font, glyph)) return glyph.called() + "'s BITMAP is damaged";
+        } else if (key == "ENCODING") {
+            // "ENCODING -1 n" is a glyph outside the standard codes: skipped as any other.
+            if (!encoding(line, glyph.code)) return glyph.called() + "'s ENCODING is damaged";
+        } else if (key == "BBX") {
+            if (!numbers(line, 4, v)) return glyph.called() + "'s BBX is damaged";
+            glyph.box = {v[0], v[1], v[2], v[3]};
+            if (!fits(glyph.box, font))
+                return glyph.called() + "'s box (" + std::to_string(v[0]) + " x " +
+                       std::to_string(v[1]) + ") does not fit its 8 x 8 cell";
+        } else if (key == "BITMAP") {
+            glyph.bitmap = true;
+        }
+    }
+    return "the file ends before ENDFONT";
+}
+
 std::string hexRow(uint8_t row) {
     constexpr char digits[] = "0123456789ABCDEF";
     return {digits[row >> 4], digits[row & 15]};
@@ -74,11 +165,14 @@ FontReading decodeBdf(std::span<const uint8_t> file) {
     std::vector<std::string_view> line;
     Box font{};
     bool haveFont = false;
+    bool ended = false;
     FontReading reading;
     reading.atCurrentChar = false;
-    int beyond = 0;
-    while (reader.next(line)) {
-        if (line[0] == "FONTBOUNDINGBOX") {
+    long outside = 0;
+    while (!ended && reader.next(line)) {
+        if (line[0] == "ENDFONT") {
+            ended = true;
+        } else if (line[0] == "FONTBOUNDINGBOX") {
             long v[4];
             if (!numbers(line, 4, v)) return FontReading::refused("its FONTBOUNDINGBOX is damaged");
             font = {v[0], v[1], v[2], v[3]};
@@ -89,55 +183,23 @@ FontReading decodeBdf(std::span<const uint8_t> file) {
             haveFont = true;
         } else if (line[0] == "STARTCHAR") {
             if (!haveFont) return FontReading::refused("a glyph comes before the FONTBOUNDINGBOX");
-            long code = -1;
-            Box box = font;
-            std::array<uint8_t, cell> glyph{};
-            bool bitmap = false;
-            int row = 0;
-            while (reader.next(line) && line[0] != "ENDCHAR") {
-                long v[4];
-                if (bitmap) {
-                    const auto hex = [](char c) {
-                        return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-                    };
-                    if (row >= box.height || line[0].size() < 2 ||
-                        !std::all_of(line[0].begin(), line[0].end(), hex))
-                        return FontReading::refused("a glyph's BITMAP is damaged");
-                    unsigned value = 0;
-                    std::from_chars(line[0].data(), line[0].data() + 2, value, 16);
-                    // Row `row` of the box, from its top, lands in the cell by the offsets.
-                    const long cellRow = font.y + font.height - box.y - box.height + row;
-                    const long shift = box.x - font.x;
-                    glyph[size_t(cellRow)] = uint8_t(value >> shift);
-                    ++row;
-                } else if (line[0] == "ENCODING") {
-                    if (!numbers(line, 1, v)) return FontReading::refused("an ENCODING is damaged");
-                    code = v[0];
-                } else if (line[0] == "BBX") {
-                    if (!numbers(line, 4, v)) return FontReading::refused("a BBX is damaged");
-                    box = {v[0], v[1], v[2], v[3]};
-                    const bool inside = box.width >= 0 && box.height >= 0 && box.x >= font.x &&
-                                        box.y >= font.y && box.x + box.width <= font.x + cell &&
-                                        box.y + box.height <= font.y + cell;
-                    if (!inside)
-                        return FontReading::refused("a glyph's box (" + std::to_string(box.width) +
-                                                    " x " + std::to_string(box.height) +
-                                                    ") does not fit its 8 x 8 cell");
-                } else if (line[0] == "BITMAP") {
-                    bitmap = true;
-                }
-            }
-            if (code >= 0 && code <= 255)
-                reading.coded.emplace_back(int(code), glyph);
+            Glyph glyph{.name = line.size() > 1 ? line[1] : "", .box = font};
+            if (std::string problem = readGlyph(reader, font, glyph); !problem.empty())
+                return FontReading::refused(std::move(problem));
+            if (glyph.code >= 0 && glyph.code <= 255)
+                reading.coded.emplace_back(int(glyph.code), glyph.pixels);
             else
-                ++beyond;
+                ++outside;
         }
     }
+    if (!ended) return FontReading::refused("the file ends before ENDFONT");
     if (reading.coded.empty())
-        return FontReading::refused(beyond ? "none of its glyphs has a code from 0 to 255"
-                                           : "it holds no glyph");
-    if (beyond > 0)
-        reading.note = std::to_string(beyond) + " glyphs with codes beyond 255 were left out";
+        return FontReading::refused(outside ? "none of its glyphs has a code from 0 to 255"
+                                            : "it holds no glyph");
+    if (outside > 0)
+        reading.note = counted(outside, "glyph") +
+                       (outside == 1 ? " with a code outside 0 to 255 was left out"
+                                     : " with codes outside 0 to 255 were left out");
     return reading;
 }
 

@@ -9,7 +9,8 @@
 #include "files/font_reading.h"
 
 bool isBdf(std::span<const uint8_t> file);
-// Glyphs by their ENCODING 0..255, each placed in its cell by its box's offsets.
+// Glyphs by their ENCODING 0..255, each placed in its cell by its box's offsets; those of
+// other codes are left out with a note. A glyph or a file cut short is refused.
 FontReading decodeBdf(std::span<const uint8_t> file);
 // The glyphs from firstCode on, each ENCODING its code, in a font of the name, 8 pixels high.
 std::string encodeBdf(std::span<const uint8_t> glyphs, int firstCode, std::string_view name);

@@ -60,7 +60,7 @@ FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name,
         reading = fromPicture(decodePng(file), paper, ink);
     else if (isBmp(file))
         reading = fromPicture(decodeBmp(file), paper, ink);
-    else if (isPsf(file))
+    else if (isPsf(file) || (hasPsfMark(file) && extensionOf(name) == ".psf"))
         reading = decodePsf(file);
     else if (isBdf(file))
         reading = decodeBdf(file);

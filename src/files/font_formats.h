@@ -13,7 +13,8 @@
 constexpr const char* fontFilesMask = "*.fnt;*.bin;*.ch8;*.chr;*.rom;*.64c;*.psf;*.bdf;*.png;*.bmp";
 
 // A file that is none of the others is a raw font: glyph rows with no header. So is one whose
-// first bytes only look like another format's, when its name says it is raw. One named as a
+// first bytes only look like another format's, when its name says it is raw, and one that
+// starts with PSF 1's mark but is no whole PSF 1 font, unless it is named .psf. One named as a
 // format that marks its files (.psf, .bdf, .png, .bmp) without the mark is not read.
 FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name, Color paper,
                            Color ink);

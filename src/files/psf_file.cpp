@@ -7,6 +7,7 @@ namespace {
 constexpr uint8_t psf1Magic[] = {0x36, 0x04};
 constexpr uint8_t psf2Magic[] = {0x72, 0xB5, 0x4A, 0x86};
 constexpr size_t psf1HeaderBytes = 4;
+constexpr uint8_t psf1LastMode = 5; // bit 0: 512 glyphs, bit 1: a Unicode table, bit 2: sequences
 constexpr size_t psf2HeaderBytes = 32;
 constexpr uint32_t psf2HasUnicodeTable = 1;
 constexpr size_t glyphsRead = 256;
@@ -42,6 +43,20 @@ std::string sizeProblem(uint64_t width, uint64_t height) {
            " pixels, and gridlet edits glyphs of 8 x 8";
 }
 
+// Why the file is no whole PSF 1 font, "" when it is one. Its mark is only two bytes, which a
+// raw font may start with too, so the mode and the glyphs the header promises must fit as well.
+std::string psf1Problem(std::span<const uint8_t> file) {
+    if (file.size() < psf1HeaderBytes) return "its header is cut short";
+    const uint8_t mode = file[2], height = file[3];
+    if (mode > psf1LastMode)
+        return "its mode byte is " + std::to_string(mode) + ", and a console font's is 0 to " +
+               std::to_string(psf1LastMode);
+    if (height == 0) return sizeProblem(8, 0);
+    const size_t count = mode & 1 ? 512 : 256;
+    if (file.size() - psf1HeaderBytes < count * height) return "the file ends before its glyphs do";
+    return "";
+}
+
 FontReading glyphsFrom(std::span<const uint8_t> file, size_t start, uint64_t count) {
     if (count == 0) return FontReading::refused("it holds no glyph");
     if (start + count * 8 > file.size())
@@ -58,13 +73,19 @@ FontReading glyphsFrom(std::span<const uint8_t> file, size_t start, uint64_t cou
 
 } // namespace
 
-bool isPsf(std::span<const uint8_t> file) {
+bool hasPsfMark(std::span<const uint8_t> file) {
     return startsWith(file, psf1Magic) || startsWith(file, psf2Magic);
+}
+
+bool isPsf(std::span<const uint8_t> file) {
+    return startsWith(file, psf2Magic) ||
+           (startsWith(file, psf1Magic) && psf1Problem(file).empty());
 }
 
 FontReading decodePsf(std::span<const uint8_t> file) {
     if (startsWith(file, psf1Magic)) {
-        if (file.size() < psf1HeaderBytes) return FontReading::refused("its header is cut short");
+        if (std::string problem = psf1Problem(file); !problem.empty())
+            return FontReading::refused(std::move(problem));
         if (file[3] != 8) return FontReading::refused(sizeProblem(8, file[3]));
         return glyphsFrom(file, psf1HeaderBytes, file[2] & 1 ? 512 : 256);
     }
