@@ -61,7 +61,7 @@ TEST_F(LongNames, ANameLongerThanTheSystemAllowsIsReported) {
     g.run();
 
     ASSERT_EQ(g.ui.messages_shown.size(), 1u);
-    EXPECT_EQ(g.ui.messages_shown[0].text, "File Error:" + name);
+    EXPECT_EQ(g.ui.messages_shown[0].text, "File Error:" + name + "\nits name is too long.");
     EXPECT_TRUE(folder.strayEntries().empty());
 }
 

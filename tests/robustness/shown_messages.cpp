@@ -54,6 +54,11 @@ constexpr std::array<KnownMessage, 8> toolkitFailures{{
     {"Gridlet", "Character Map not available", Text::fixed, toolkit::message_ok},
 }};
 
+// A failure of the system may follow the name, on a line of its own: why.
+std::string withoutReason(const std::string& text) {
+    return text.substr(0, text.find('\n'));
+}
+
 bool matches(const KnownMessage& known, const ShownMessage& message,
              const std::set<std::string>& offeredNames) {
     if (message.title != known.title) return false;
@@ -63,9 +68,9 @@ bool matches(const KnownMessage& known, const ShownMessage& message,
         return message.text == start;
     case Text::nameAfter:
         return message.text.starts_with(start) &&
-               givenName(message.text.substr(start.size()), offeredNames);
+               givenName(withoutReason(message.text.substr(start.size())), offeredNames);
     case Text::nameOnly:
-        return givenName(message.text, offeredNames);
+        return givenName(withoutReason(message.text), offeredNames);
     case Text::nameThenReason: {
         const size_t line = message.text.find('\n');
         return message.text.starts_with(start) && line != std::string::npos &&
@@ -161,7 +166,8 @@ std::string messageProblem(const ShownMessage& message, const std::set<std::stri
     for (const KnownMessage& known : userMessages) {
         if (!matches(known, message, offeredNames)) continue;
         if (message.flags != known.flags) return "wrong buttons: " + describe(message);
-        const std::string name = message.text.substr(std::string(known.text).size());
+        const std::string name =
+            withoutReason(message.text.substr(std::string(known.text).size()));
         if (known.kind == Text::fixed || known.kind == Text::any ||
             known.kind == Text::nameThenReason)
             return "";
