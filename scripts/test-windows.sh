@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows program's tests, under Wine on a virtual display: the binding's conformance tests
-# (the Windows build's ctest), then the real gridlet.exe driven with xdotool beside the Qt program.
+# (the Windows build's ctest), then the real gridlet.exe driven with xdotool beside the Qt program,
+# and its conversions from the command line beside the Linux program's.
 #   test-windows.sh WINDOWS_BUILD LINUX_BUILD
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -29,5 +30,7 @@ wine reg add "$x11_driver" /v Managed /d N /f >/dev/null 2>&1
 # The program as a desktop shows it: each X window the client area and its menu bar.
 wine reg delete "$x11_driver" /v Managed /f >/dev/null 2>&1
 bash "$root/tests/windows/check_program.sh" "$windows_build/gridlet.exe" "$linux_build/gridlet"
+# Conversions from the command line: the same files and words as the Linux program's.
+bash "$root/tests/windows/check_convert.sh" "$windows_build/gridlet.exe" "$linux_build/gridlet"
 wineserver --kill || true
 echo "The Windows part took $((SECONDS - started)) s"

@@ -39,8 +39,9 @@ enum GadgetNumber : int {
 // Menu numbers.
 enum MenuNumber : int { mainMenu = 0, rangePopupMenu = 2, mapPopupMenu = 3 };
 
-// Image numbers.
-enum ImageNumber : int { charsetImage = 0 };
+// Image numbers: the charset picture the views show, and the one a command-line conversion
+// draws to save it.
+enum ImageNumber : int { charsetImage = 0, convertedImage = 1 };
 
 // dragSource of a drag that began outside the table of glyphs.
 constexpr int32_t noDragSource = -1;

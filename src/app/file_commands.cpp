@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "app/font_loading.h"
 #include "app/refresh.h"
 #include "app/session_commands.h"
 #include "files/font_file.h"
@@ -19,62 +20,11 @@ using namespace toolkit;
 
 namespace {
 
-constexpr int fileNumber = 0;
 constexpr int fontPattern = 0;
 constexpr int mapPattern = 1;
 constexpr int allFontsPattern = 2;
-// Larger files are read only as raw fonts, of which no more than the charset holds is used.
-constexpr int64_t largestFontFile = int64_t(16) << 20;
-
-// Puts what was read into the charset; says what of it did not fit.
-std::string placeFontReading(AppState& state, const FontReading& reading) {
-    Charset& charset = state.document.charset;
-    for (const auto& [code, glyph] : reading.coded)
-        std::copy(glyph.begin(), glyph.end(), glyphOf(charset, code).begin());
-    const int first = reading.atCurrentChar ? state.currentChar : reading.firstCode;
-    const size_t placed = placeFont(charset, first, reading.bytes);
-    // Only the glyph rows of a header-less file run past the end unseen, as they always have.
-    state.codePage = CodePage::none;
-    if (reading.raw || placed == reading.bytes.size()) return reading.note;
-    const std::string cut = std::to_string((reading.bytes.size() - placed) / glyphBytes) +
-                            " glyphs did not fit after glyph 255";
-    return reading.note.empty() ? cut : cut + ";\n" + reading.note;
-}
-
-// The file's name, then on a line of its own why the system would not have it.
-std::string withReason(const std::string& name, const std::string& why) {
-    return why.empty() ? name : name + "\n" + why + ".";
-}
-
-// Why a file whose size is not positive cannot be loaded.
-std::string unloadableReason(const std::string& name, int64_t size) {
-    if (size == 0) return "it is empty";
-    if (size == file_is_folder) return "it is a folder";
-    if (open_file_for_reading(fileNumber, name)) { // there after all: it came meanwhile
-        close_file(fileNumber);
-        return "";
-    }
-    return last_file_problem();
-}
 
 } // namespace
-
-std::optional<std::vector<uint8_t>> readFile(const std::string& name, int64_t most) {
-    if (!open_file_for_reading(fileNumber, name)) return std::nullopt;
-    std::vector<uint8_t> bytes(size_t(std::max<int64_t>(most, 0)));
-    bytes.resize(size_t(read_data(fileNumber, bytes.data(), int64_t(bytes.size()))));
-    close_file(fileNumber);
-    return bytes;
-}
-
-bool writeFile(const std::string& name, std::span<const uint8_t> bytes) {
-    if (!create_file(fileNumber, name)) return false;
-    const int64_t length = int64_t(bytes.size());
-    const bool written = length == 0 || write_data(fileNumber, bytes.data(), length) == length;
-    // Closed even after a failed write: closing is what throws the unfinished file away.
-    const bool closed = close_file(fileNumber) != 0;
-    return written && closed;
-}
 
 std::string askSaveName(AppState& state, const std::string& defaultPath,
                         const std::string& patterns,
@@ -89,8 +39,7 @@ std::string askSaveName(AppState& state, const std::string& defaultPath,
 }
 
 void tellSaveFailed(const std::string& name) {
-    message_requester("Save file", "File Error:" + withReason(name, last_file_problem()),
-                      message_ok);
+    message_requester("Save file", saveFailedText(name), message_ok);
 }
 
 bool saveBytes(const std::string& name, std::span<const uint8_t> bytes) {
@@ -120,43 +69,25 @@ void openFile(AppState& state) {
 
 void loadFontFile(AppState& state, const std::string& name) {
     if (trim_spaces(name).empty()) return;
-    const int64_t size = file_size(name);
-    const std::optional<std::vector<uint8_t>> bytes =
-        size > 0 ? readFile(name, std::min(size, largestFontFile)) : std::nullopt;
-    const Document& document = state.document;
-    const FontReading reading =
-        bytes ? decodeFontFile(*bytes, name, document.paperColor, document.inkColor)
-              : FontReading{};
+    const FontFileLoad load =
+        readFontFile(name, state.document.paperColor, state.document.inkColor);
     // The question of a raw 96-glyph set comes first, as it always has; a file that cannot be
     // read is asked about too, since nothing tells it is not one.
-    if (size == zxFontBytes && (!bytes || reading.raw) &&
+    if (load.size == zxFontBytes && (!load.readable || load.reading.raw) &&
         message_requester("ZX font", "Do yo want to place at pos #32?", message_yes_no) ==
             message_result_yes) {
         state.currentChar = zxFontFirstCode;
         state.cursorColumn = zxFontFirstCode % 16;
         state.cursorRow = zxFontFirstCode / 16;
     }
-    if (size < 1) {
-        message_requester("No file", withReason(name, unloadableReason(name, size)), message_ok);
-        return;
-    }
-    if (!bytes) {
-        message_requester("Read error", withReason(name, last_file_problem()), message_ok);
-        return;
-    }
-    // Only a raw font may be larger: of it no more than the charset holds is used. Any other
-    // format is refused by its size, whatever its cut-off start would have said.
-    std::string problem = reading.problem;
-    if (!reading.raw && size > largestFontFile)
-        problem = "it is larger than any font gridlet reads";
-    if (!problem.empty()) {
-        message_requester("Open File", "not read:" + name + "\n" + problem + ".", message_ok);
+    if (!load.loaded()) {
+        message_requester(load.failure, load.failureText, message_ok);
         return;
     }
     state.lastFolder = path_part(name);
     rememberRecentFile(state, RecentFile::Kind::font, name);
-    const std::string note = placeFontReading(state, reading);
-    if (!note.empty()) message_requester("Open File", name + "\n" + note + ".", message_ok);
+    const std::string note = placeFontReading(state, load.reading);
+    if (!note.empty()) message_requester("Open File", loadNoteText(name, note), message_ok);
 }
 
 void loadMapFile(AppState& state, const std::string& name) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/whole_files.h"
 
 // Asks for a file and loads it as a font or as a map, by the pattern chosen in the requester
 // (not by the file's extension).
@@ -38,10 +39,6 @@ void exportCharsetImage(AppState& state);
 std::string askSaveName(AppState& state, const std::string& defaultPath,
                         const std::string& patterns,
                         std::initializer_list<std::string_view> extensions);
-// Up to `most` bytes of the file, or nothing when it cannot be opened.
-std::optional<std::vector<uint8_t>> readFile(const std::string& name, int64_t most);
-// True only when the whole file is under its name; a failed save leaves any old file as it was.
-bool writeFile(const std::string& name, std::span<const uint8_t> bytes);
 // Writes the file, or says "File Error:" with its name and why and gives false.
 bool saveBytes(const std::string& name, std::span<const uint8_t> bytes);
 // Says "File Error:" with the name and why the system refused the save.

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/program.h"
+#include "app/program_title.h"
 #include "app/refresh.h"
 #include "app/session_commands.h"
 #include "charmap/map_edits.h"
@@ -18,7 +19,7 @@ using namespace toolkit;
 bool startUp(AppState& state, Binding& binding, std::vector<std::string> parameters) {
     state = AppState{};
     start_toolkit(binding, std::move(parameters));
-    state.baseTitle = "gridlet v2 0.9f";
+    state.baseTitle = programTitle;
     state.lastFolder = current_directory();
     readKeptFiles(state);
     keepInPlaceBackups();

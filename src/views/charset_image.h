@@ -14,3 +14,5 @@ constexpr Cell charsetCell(int code) {
 
 // The glyph's cell, paper and ink, on the open pass.
 void drawCharsetImageCell(const Charset& charset, int code, Color paper, Color ink);
+// Every glyph's cell: the whole picture, on the open pass.
+void drawCharsetImage(const Charset& charset, Color paper, Color ink);

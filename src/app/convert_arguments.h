@@ -1,0 +1,45 @@
+// The command line of a conversion: gridlet --convert [options] INPUT OUTPUT, read into what to
+// do, or why it is no command gridlet knows.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/builtin_charsets.h"
+#include "files/source_text.h"
+#include "model/document.h"
+
+// What the output's name asks for.
+enum class OutputFormat { rawFont, c64Font, psf, bdf, png, bmp, cSource, assembler, basicData };
+
+struct Conversion {
+    std::string input; // "" for none: the name "-"
+    std::string output;
+    OutputFormat format = OutputFormat::rawFont;
+    std::optional<BuiltinCharset> charset; // loaded before the input
+    int fontBytes = 2048;                  // of a raw font
+    Range range;                           // enabled when --range was given
+    Assembler dialect = Assembler::ca65;
+};
+
+struct CommandLine {
+    enum class Request { convert, help, version };
+    Request request = Request::convert;
+    Conversion conversion;
+    std::string error; // why the arguments make no command; "" when they make one
+};
+
+// The command-line names of the built-in sets, in the order of the menu.
+struct NamedCharset {
+    std::string_view name;
+    BuiltinCharset charset;
+};
+extern const std::array<NamedCharset, 9> namedCharsets;
+
+// True when the arguments ask for a conversion, the help or the version rather than the editor:
+// one of them is an option of the conversion. A file name alone, or nothing, starts the editor.
+bool isCommandLineConversion(const std::vector<std::string>& arguments);
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);

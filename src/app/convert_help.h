@@ -1,0 +1,6 @@
+// What gridlet --help prints.
+#pragma once
+
+#include <string>
+
+std::string conversionHelp();

@@ -1,0 +1,54 @@
+#include "app/export_encoding.h"
+
+#include <array>
+#include <span>
+
+#include "files/bdf_file.h"
+#include "files/c64_font.h"
+#include "files/glyph_picture.h"
+#include "files/png_file.h"
+#include "files/psf_file.h"
+
+namespace {
+
+// gridlet's own picture of the set: 2 x 2 pixels a glyph pixel, as the charset view shows it.
+constexpr int pictureScale = 2;
+
+std::vector<uint8_t> bytesOf(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+} // namespace
+
+std::vector<uint8_t> encodeExport(const AppState& state, ExportFormat format,
+                                  const std::string& name, Assembler dialect) {
+    const Document& document = state.document;
+    const Range& range = document.range;
+    const int first = range.enabled ? range.low() : 0;
+    const int last = range.enabled ? range.high() : glyphCount - 1;
+    const std::span<const uint8_t> glyphs =
+        std::span(document.charset)
+            .subspan(size_t(first) * glyphBytes, size_t(last - first + 1) * glyphBytes);
+    switch (format) {
+    case ExportFormat::png:
+        return encodePng(
+            encodeGlyphSheet(glyphs, document.paperColor, document.inkColor, pictureScale));
+    case ExportFormat::psf: {
+        const std::array<char32_t, 256>& unicode = unicodeOf(state.codePage);
+        const auto codes = std::span(unicode).subspan(size_t(first), size_t(last - first + 1));
+        return encodePsf2(glyphs,
+                          state.codePage != CodePage::none ? codes : std::span<const char32_t>());
+    }
+    case ExportFormat::bdf:
+        return bytesOf(encodeBdf(glyphs, first, identifierOf(name)));
+    case ExportFormat::c64Font:
+        return encodeC64Font(glyphs);
+    case ExportFormat::cSource:
+        return bytesOf(encodeCSource(glyphs, first, identifierOf(name)));
+    case ExportFormat::assembler:
+        return bytesOf(encodeAssembler(glyphs, first, identifierOf(name), dialect));
+    case ExportFormat::basicData:
+        return bytesOf(encodeBasicData(glyphs, first, identifierOf(name)));
+    }
+    return {};
+}

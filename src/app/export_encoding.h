@@ -1,0 +1,17 @@
+// What File > Export writes: the set, or the range when its box is ticked, in each format. The
+// menu items and the command-line conversion write these same bytes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "files/source_text.h"
+
+enum class ExportFormat { png, psf, bdf, c64Font, cSource, assembler, basicData };
+
+// The file for the name (C, assembler and BASIC sources and BDF fonts take their identifier
+// from it); the dialect counts for assembler sources alone.
+std::vector<uint8_t> encodeExport(const AppState& state, ExportFormat format,
+                                  const std::string& name, Assembler dialect = Assembler::ca65);

@@ -1,0 +1,77 @@
+#include "app/font_loading.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "app/whole_files.h"
+#include "files/font_file.h"
+#include "files/font_formats.h"
+#include "toolkit/files.h"
+
+using namespace toolkit;
+
+namespace {
+
+// Larger files are read only as raw fonts, of which no more than the charset holds is used.
+constexpr int64_t largestFontFile = int64_t(16) << 20;
+
+// Why a file whose size is not positive cannot be loaded.
+std::string unloadableReason(const std::string& name, int64_t size) {
+    if (size == 0) return "it is empty";
+    if (size == file_is_folder) return "it is a folder";
+    if (open_file_for_reading(0, name)) { // there after all: it came meanwhile
+        close_file(0);
+        return "";
+    }
+    return last_file_problem();
+}
+
+} // namespace
+
+std::string loadNoteText(const std::string& name, const std::string& note) {
+    return name + "\n" + note + ".";
+}
+
+FontFileLoad readFontFile(const std::string& name, Color paper, Color ink) {
+    FontFileLoad load;
+    load.size = file_size(name);
+    if (load.size < 1) {
+        load.failure = "No file";
+        load.failureText = withReason(name, unloadableReason(name, load.size));
+        return load;
+    }
+    const std::optional<std::vector<uint8_t>> bytes =
+        readFile(name, std::min(load.size, largestFontFile));
+    if (!bytes) {
+        load.failure = "Read error";
+        load.failureText = withReason(name, last_file_problem());
+        return load;
+    }
+    load.readable = true;
+    load.reading = decodeFontFile(*bytes, name, paper, ink);
+    // Only a raw font may be larger: of it no more than the charset holds is used. Any other
+    // format is refused by its size, whatever its cut-off start would have said.
+    std::string problem = load.reading.problem;
+    if (!load.reading.raw && load.size > largestFontFile)
+        problem = "it is larger than any font gridlet reads";
+    if (!problem.empty()) {
+        load.failure = "Open File";
+        load.failureText = "not read:" + name + "\n" + problem + ".";
+    }
+    return load;
+}
+
+std::string placeFontReading(AppState& state, const FontReading& reading) {
+    Charset& charset = state.document.charset;
+    for (const auto& [code, glyph] : reading.coded)
+        std::copy(glyph.begin(), glyph.end(), glyphOf(charset, code).begin());
+    const int first = reading.atCurrentChar ? state.currentChar : reading.firstCode;
+    const size_t placed = placeFont(charset, first, reading.bytes);
+    // Only the glyph rows of a header-less file run past the end unseen, as they always have.
+    state.codePage = CodePage::none;
+    if (reading.raw || placed == reading.bytes.size()) return reading.note;
+    const std::string cut = std::to_string((reading.bytes.size() - placed) / glyphBytes) +
+                            " glyphs did not fit after glyph 255";
+    return reading.note.empty() ? cut : cut + ";\n" + reading.note;
+}
