@@ -10,30 +10,22 @@
 
 #include <algorithm>
 
+#include "toolkit/windows/system_functions.h"
+
 using Microsoft::WRL::ComPtr;
 
 namespace {
 
 constexpr uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
-// COM for the calling thread, for as long as one call needs it.
-class ComUse {
-  public:
-    ComUse() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComUse() {
-        if (started_) CoUninitialize();
-    }
-    ComUse(const ComUse&) = delete;
-    ComUse& operator=(const ComUse&) = delete;
-
-  private:
-    bool started_;
-};
-
+// The imaging component, through COM started on the first picture rather than at start.
 ComPtr<IWICImagingFactory> imagingFactory() {
+    static const auto create = toolkit::windows::system_function<decltype(CoCreateInstance)>(
+        L"ole32.dll", "CoCreateInstance");
     ComPtr<IWICImagingFactory> factory;
-    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                     IID_PPV_ARGS(&factory));
+    toolkit::windows::start_com(); // a thread that has COM already goes on with its own
+    if (create)
+        create(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
     return factory;
 }
 
@@ -50,7 +42,6 @@ PictureReading decodePng(std::span<const uint8_t> file) {
         reading.problem = "it is no PNG picture";
         return reading;
     }
-    const ComUse com;
     const ComPtr<IWICImagingFactory> factory = imagingFactory();
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapDecoder> decoder;
@@ -95,13 +86,17 @@ PictureReading decodePng(std::span<const uint8_t> file) {
 }
 
 std::vector<uint8_t> encodePng(const Picture& picture) {
-    const ComUse com;
     const ComPtr<IWICImagingFactory> factory = imagingFactory();
     ComPtr<IStream> memory;
     ComPtr<IWICBitmapEncoder> encoder;
     ComPtr<IWICBitmapFrameEncode> frame;
     ComPtr<IPropertyBag2> options;
-    if (!factory || FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &memory)) ||
+    static const auto createStream =
+        toolkit::windows::system_function<decltype(CreateStreamOnHGlobal)>(L"ole32.dll",
+                                                                           "CreateStreamOnHGlobal");
+    static const auto globalOf = toolkit::windows::system_function<decltype(GetHGlobalFromStream)>(
+        L"ole32.dll", "GetHGlobalFromStream");
+    if (!factory || !createStream || !globalOf || FAILED(createStream(nullptr, TRUE, &memory)) ||
         FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) ||
         FAILED(encoder->Initialize(memory.Get(), WICBitmapEncoderNoCache)) ||
         FAILED(encoder->CreateNewFrame(&frame, &options)) ||
@@ -123,8 +118,7 @@ std::vector<uint8_t> encodePng(const Picture& picture) {
         return {};
     STATSTG facts{};
     HGLOBAL global = nullptr;
-    if (FAILED(memory->Stat(&facts, STATFLAG_NONAME)) ||
-        FAILED(GetHGlobalFromStream(memory.Get(), &global)))
+    if (FAILED(memory->Stat(&facts, STATFLAG_NONAME)) || FAILED(globalOf(memory.Get(), &global)))
         return {};
     const auto* bytes = static_cast<const uint8_t*>(GlobalLock(global));
     std::vector<uint8_t> out(bytes, bytes + facts.cbSize.QuadPart);

@@ -3,10 +3,10 @@
 // windows.h first: the other system headers need its types.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "toolkit/console.h"
 #include "toolkit/win32/win32_binding.h"
-#include <commctrl.h>
-#include <objbase.h>
 
 namespace toolkit {
 
@@ -15,19 +15,13 @@ bool win32::prepare_process() {
     const INITCOMMONCONTROLSEX controls{.dwSize = sizeof controls,
                                         .dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
                                                  ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    return SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    return InitCommonControlsEx(&controls);
 }
 
 int run_desktop_program(int argc, char** argv, const Program& program) {
-    const bool com = win32::prepare_process();
-    int code = 0;
-    {
-        win32::Win32Binding binding;
-        code = program(binding, program_arguments(argc, argv));
-    }
-    if (com) CoUninitialize();
-    return code;
+    win32::prepare_process();
+    win32::Win32Binding binding;
+    return program(binding, program_arguments(argc, argv));
 }
 
 } // namespace toolkit

@@ -13,9 +13,9 @@
 
 namespace toolkit::win32 {
 
-// Once per process, before the first window: per-monitor DPI awareness, the common controls,
-// and the single-threaded apartment that the file dialogs' shell extensions want. True when COM
-// was started here (and is to be ended with CoUninitialize).
+// Once per process, before the first window: per-monitor DPI awareness and the common controls.
+// COM, which the file dialogs' shell extensions want, starts with the first dialog. False when
+// the common controls could not be registered.
 bool prepare_process();
 
 class Win32Binding : public Binding {

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
 
@@ -16,6 +15,14 @@ namespace toolkit::win32 {
 namespace {
 
 using windows::wide_text;
+
+// What DragAcceptFiles does, without loading the shell at start for it: the window's mark that
+// it takes dropped files.
+void accept_files(HWND handle, bool accepts) {
+    const LONG_PTR style = GetWindowLongPtrW(handle, GWL_EXSTYLE);
+    SetWindowLongPtrW(handle, GWL_EXSTYLE,
+                      accepts ? style | WS_EX_ACCEPTFILES : style & ~LONG_PTR(WS_EX_ACCEPTFILES));
+}
 
 const wchar_t* native_class(GadgetKind kind) {
     switch (kind) {
@@ -142,7 +149,7 @@ void Win32Binding::apply_control(const GadgetRecord& record) {
     const HWND handle = gadget_handle(record.number);
     switch (record.kind) {
     case GadgetKind::canvas:
-        DragAcceptFiles(handle, record.accepts_files);
+        accept_files(handle, record.accepts_files);
         InvalidateRect(handle, nullptr, FALSE);
         break;
     case GadgetKind::label:
@@ -184,7 +191,7 @@ void Win32Binding::focus_gadget(int gadget) {
 
 void Win32Binding::drop_enabled(const GadgetRecord& record) {
     if (const HWND handle = gadget_handle(record.number))
-        DragAcceptFiles(handle, record.accepts_files);
+        accept_files(handle, record.accepts_files);
 }
 
 void Win32Binding::control_message(int gadget, UINT message) {

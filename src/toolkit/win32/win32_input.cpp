@@ -5,12 +5,13 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
+#include <shellapi.h> // the types of dropped files; the functions are loaded on first use
 #include <windowsx.h>
 
 #include "toolkit/win32/geometry.h"
 #include "toolkit/win32/keys.h"
 #include "toolkit/win32/win32_binding.h"
+#include "toolkit/windows/system_functions.h"
 #include "toolkit/windows/wide_text.h"
 
 namespace toolkit::win32 {
@@ -71,14 +72,18 @@ void paint_canvas(HWND handle, const GadgetRecord& record, int scale) {
 }
 
 std::vector<std::string> dropped_names(HDROP drop) {
+    static const auto query =
+        windows::system_function<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+    static const auto finish =
+        windows::system_function<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
     std::vector<std::string> names;
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = query ? query(drop, 0xFFFFFFFF, nullptr, 0) : 0;
     for (UINT i = 0; i < count; ++i) {
-        std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
-        name.resize(DragQueryFileW(drop, i, name.data(), UINT(name.size())));
+        std::wstring name(query(drop, i, nullptr, 0) + 1, L'\0');
+        name.resize(query(drop, i, name.data(), UINT(name.size())));
         names.push_back(windows::utf8_text(name));
     }
-    DragFinish(drop);
+    if (finish) finish(drop);
     return names;
 }
 

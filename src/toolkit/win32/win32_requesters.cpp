@@ -8,6 +8,7 @@
 
 #include "toolkit/requesters.h"
 #include "toolkit/win32/win32_binding.h"
+#include "toolkit/windows/system_functions.h"
 #include "toolkit/windows/wide_text.h"
 
 namespace toolkit::win32 {
@@ -54,7 +55,13 @@ FileChoice Win32Binding::file_requester(const FileRequest& request) {
         .lpstrTitle = title.c_str(),
         .Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY,
     };
-    const bool chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    static const auto save =
+        windows::system_function<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    static const auto open =
+        windows::system_function<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    windows::start_com();
+    const auto ask = request.save ? save : open;
+    const bool chosen = ask && ask(&dialog);
     if (!chosen) return {};
     name.resize(name.find(L'\0'));
     return {windows::utf8_text(name), patterns ? int(dialog.nFilterIndex) - 1 : -1};
@@ -68,7 +75,9 @@ int Win32Binding::color_requester(int start_color, std::array<int, 16>& custom_c
                         .rgbResult = COLORREF(start_color),
                         .lpCustColors = custom,
                         .Flags = CC_RGBINIT | CC_FULLOPEN};
-    const bool chosen = ChooseColorW(&dialog);
+    static const auto choose =
+        windows::system_function<decltype(ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
+    const bool chosen = choose && choose(&dialog);
     for (size_t i = 0; i < 16; ++i) custom_colors[i] = int(custom[i] & 0xFFFFFF);
     return chosen ? int(dialog.rgbResult & 0xFFFFFF) : -1;
 }

@@ -1,12 +1,10 @@
 // windows.h first: the other system headers need its types.
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <cstdio>
 
 #include "toolkit/console.h"
-#include "toolkit/windows/wide_text.h"
+#include "toolkit/windows/command_line.h"
 
 namespace toolkit {
 
@@ -22,15 +20,10 @@ bool leads_nowhere(DWORD which) {
 
 } // namespace
 
-// argv holds the parameters converted to the system's code page, so they are read again as
-// UTF-16.
+// The parameters as the user typed them, whatever the system's code page: argv holds them
+// converted to it, so they are read again from the UTF-16 command line.
 std::vector<std::string> program_arguments(int, char**) {
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> parameters;
-    for (int i = 1; i < count; ++i) parameters.push_back(windows::utf8_text(arguments[i]));
-    LocalFree(arguments);
-    return parameters;
+    return windows::command_line_words(GetCommandLineW());
 }
 
 void attach_to_parent_console() {

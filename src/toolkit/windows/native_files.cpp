@@ -15,6 +15,7 @@
 #include "toolkit/files.h"
 #include "toolkit/native_files.h"
 #include "toolkit/texts.h"
+#include "toolkit/windows/system_functions.h"
 #include "toolkit/windows/wide_text.h"
 
 namespace toolkit {
@@ -33,12 +34,20 @@ std::wstring path_without_end_separator(std::string path) {
     return windows::wide_text(path);
 }
 
-std::string known_folder(const KNOWNFOLDERID& which) {
+// The folder the variable names, as the system sets it for every process (read without loading
+// the shell at start); the shell's answer where it is missing.
+std::string known_folder(const wchar_t* variable, const KNOWNFOLDERID& which) {
+    if (const wchar_t* set = _wgetenv(variable); set && set[0])
+        return windows::utf8_text(set) + "\\";
+    static const auto find = windows::system_function<decltype(SHGetKnownFolderPath)>(
+        L"shell32.dll", "SHGetKnownFolderPath");
+    static const auto release =
+        windows::system_function<decltype(CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
     wchar_t* found = nullptr;
     std::string folder;
-    if (SHGetKnownFolderPath(which, KF_FLAG_CREATE, nullptr, &found) == S_OK)
+    if (find && find(which, KF_FLAG_CREATE, nullptr, &found) == S_OK)
         folder = windows::utf8_text(found) + "\\";
-    CoTaskMemFree(found);
+    if (release) release(found);
     return folder.empty() ? current_directory() : folder;
 }
 
@@ -107,8 +116,8 @@ void detail::close_reader(int reader) {
 }
 
 std::string user_folder(UserFolder which) {
-    return known_folder(which == UserFolder::state ? FOLDERID_LocalAppData
-                                                   : FOLDERID_RoamingAppData);
+    return which == UserFolder::state ? known_folder(L"LOCALAPPDATA", FOLDERID_LocalAppData)
+                                      : known_folder(L"APPDATA", FOLDERID_RoamingAppData);
 }
 
 bool detail::write_new_file(const std::string& path, const std::vector<char>& bytes,

@@ -1,13 +1,10 @@
 // The conformance suite on the Win32 binding, in a process prepared as the program's is.
 #include <gtest/gtest.h>
-#include <objbase.h>
 
 #include "toolkit/win32/win32_binding.h"
 
 int main(int argc, char** argv) {
-    const bool com = toolkit::win32::prepare_process();
+    toolkit::win32::prepare_process();
     testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    if (com) CoUninitialize();
-    return result;
+    return RUN_ALL_TESTS();
 }
