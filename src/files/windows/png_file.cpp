@@ -10,20 +10,33 @@
 
 #include <algorithm>
 
-#include "toolkit/windows/system_functions.h"
-
 using Microsoft::WRL::ComPtr;
 
 namespace {
 
 constexpr uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
-// The imaging component, through COM started on the first picture rather than at start.
+// A function of COM, loaded with the first picture rather than imported, so that the program
+// does not load COM at start for pictures it may never read. Only from the system folder.
+template <typename Function> Function* comFunction(const char* name) {
+    const HMODULE ole = LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const FARPROC found = ole ? GetProcAddress(ole, name) : nullptr;
+    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(found));
+}
+
+// COM on this thread, started once; a thread that has it already goes on with its own.
+void startCom() {
+    thread_local const bool started = [] {
+        static const auto initialize = comFunction<decltype(CoInitializeEx)>("CoInitializeEx");
+        return initialize && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    }();
+    (void)started;
+}
+
 ComPtr<IWICImagingFactory> imagingFactory() {
-    static const auto create = toolkit::windows::system_function<decltype(CoCreateInstance)>(
-        L"ole32.dll", "CoCreateInstance");
+    static const auto create = comFunction<decltype(CoCreateInstance)>("CoCreateInstance");
     ComPtr<IWICImagingFactory> factory;
-    toolkit::windows::start_com(); // a thread that has COM already goes on with its own
+    startCom();
     if (create)
         create(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
     return factory;
@@ -92,10 +105,9 @@ std::vector<uint8_t> encodePng(const Picture& picture) {
     ComPtr<IWICBitmapFrameEncode> frame;
     ComPtr<IPropertyBag2> options;
     static const auto createStream =
-        toolkit::windows::system_function<decltype(CreateStreamOnHGlobal)>(L"ole32.dll",
-                                                                           "CreateStreamOnHGlobal");
-    static const auto globalOf = toolkit::windows::system_function<decltype(GetHGlobalFromStream)>(
-        L"ole32.dll", "GetHGlobalFromStream");
+        comFunction<decltype(CreateStreamOnHGlobal)>("CreateStreamOnHGlobal");
+    static const auto globalOf =
+        comFunction<decltype(GetHGlobalFromStream)>("GetHGlobalFromStream");
     if (!factory || !createStream || !globalOf || FAILED(createStream(nullptr, TRUE, &memory)) ||
         FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) ||
         FAILED(encoder->Initialize(memory.Get(), WICBitmapEncoderNoCache)) ||
