@@ -1,10 +1,10 @@
 #include "app/convert_arguments.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 
 #include "files/font_file.h"
+#include "files/font_formats.h"
 
 namespace {
 
@@ -45,16 +45,6 @@ constexpr std::array<NamedDialect, 4> dialects{{{"ca65", Assembler::ca65},
                                                 {"acme", Assembler::acme},
                                                 {"z80", Assembler::z80Defb},
                                                 {"z80-db", Assembler::z80Db}}};
-
-std::string lowerExtension(std::string_view name) {
-    const size_t dot = name.find_last_of('.');
-    const size_t slash = name.find_last_of("/\\");
-    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
-        return "";
-    std::string extension(name.substr(dot));
-    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
 
 bool isOption(std::string_view argument) {
     const auto named = [&](std::string_view option) {
@@ -131,7 +121,7 @@ std::string checkConversion(Conversion& conversion, const std::vector<std::strin
     conversion.output = names[1];
     if (conversion.input.empty() && !conversion.charset)
         return "- as the INPUT needs --charset: there is nothing else to convert";
-    const std::string extension = lowerExtension(conversion.output);
+    const std::string extension = extensionOf(conversion.output);
     const auto found = std::ranges::find(outputFormats, extension, &NamedFormat::extension);
     if (found == outputFormats.end())
         return "the OUTPUT's type " + (extension.empty() ? "(none)" : extension) +

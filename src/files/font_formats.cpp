@@ -14,16 +14,6 @@
 
 namespace {
 
-std::string extensionOf(std::string_view name) {
-    const size_t dot = name.find_last_of('.');
-    const size_t slash = name.find_last_of("/\\");
-    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
-        return "";
-    std::string extension(name.substr(dot));
-    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
-
 bool rawName(std::string_view name) {
     constexpr std::array<std::string_view, 5> raw{".fnt", ".bin", ".ch8", ".chr", ".rom"};
     return std::ranges::find(raw, extensionOf(name)) != raw.end();
@@ -52,6 +42,16 @@ FontReading fromPicture(const PictureReading& picture, Color paper, Color ink) {
 }
 
 } // namespace
+
+std::string extensionOf(std::string_view name) {
+    const size_t dot = name.find_last_of('.');
+    const size_t slash = name.find_last_of("/\\");
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+        return "";
+    std::string extension(name.substr(dot));
+    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
 
 FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name, Color paper,
                            Color ink) {

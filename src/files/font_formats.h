@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "files/font_reading.h"
@@ -11,6 +12,9 @@
 
 // The open requester's entry for all of them.
 constexpr const char* fontFilesMask = "*.fnt;*.bin;*.ch8;*.chr;*.rom;*.64c;*.psf;*.bdf;*.png;*.bmp";
+
+// The name's extension in lower case with its dot (".fnt"), or "" when it has none.
+std::string extensionOf(std::string_view name);
 
 // A file that is none of the others is a raw font: glyph rows with no header. So is one whose
 // first bytes only look like another format's, when its name says it is raw, and one that
