@@ -46,7 +46,7 @@ void PaintLatency(benchmark::State& timing) {
 
         strokes.flipPixel(); // back to the glyph before the move
         chain.time([&] {
-            requestRedraw(program.state, redrawGlyphViews);
+            requestRedraw(program.state.windows, redrawGlyphViews);
             refresh(program.state);
         });
         program.repaintCanvases();

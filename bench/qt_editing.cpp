@@ -25,7 +25,8 @@ QMouseEvent GlyphStrokes::nextMove() {
 
 void GlyphStrokes::flipPixel() {
     AppState& state = program_.state;
-    uint8_t& row = state.document.charset[state.currentChar * 8 + cell_ / 8];
+    uint8_t& row =
+        state.editor.changeDocument().charset[state.editor.currentChar() * 8 + cell_ / 8];
     row = uint8_t(row ^ (128 >> (cell_ % 8)));
 }
 

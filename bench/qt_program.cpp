@@ -14,7 +14,7 @@ QtProgram::QtProgram() {
     runMenuCommand(state, mapPcId);
     // A real charset, with the current char on 'A', which the start map shows in a column.
     runMenuCommand(state, charsetIbmCgaId);
-    moveCursor(state, 1, 4);
+    moveCursor(state.editor, state.windows, 1, 4);
     refresh(state);
     canvases_ = {widget(charsetView), widget(glyphEditor), widget(mapView)};
     for (QWidget* canvas : canvases_) canvas->installEventFilter(this);

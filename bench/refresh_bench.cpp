@@ -37,16 +37,17 @@ class BusyProgram {
         setenv("XDG_STATE_HOME", home.c_str(), 1);
         toolkit::start_toolkit(ui_);
         createViewSurfaces();
-        state.mapWindowAvailable = true;
-        Document& document = state.document;
+        state.windows.mapWindowAvailable = true;
+        Document& document = state.editor.changeDocument();
         document.charset = busyCharset(2024);
-        state.currentChar = 65;
+        state.editor.setCurrentChar(65);
         document.mapWidth = 80;
         document.mapHeight = 50;
         for (int column = 0; column < mapColumns; ++column)
             for (int row = 0; row < mapRows; ++row)
                 document.mapCells[column][row] = (row * 80 + column) % 256;
-        requestRedraw(state, redrawGlyphViews);
+        state.editor.startHistory();
+        requestRedraw(state.windows, redrawGlyphViews);
         refresh(state);
     }
     ~BusyProgram() { toolkit::shut_down_toolkit(); }
@@ -67,8 +68,9 @@ void RefreshAfterPaintedPixel(benchmark::State& timing) {
     int pixel = 0;
     for (auto _ : timing) {
         pixel = (pixel + 1) % 64;
-        state.glyph(state.currentChar)[pixel / 8] ^= uint8_t(128 >> (pixel % 8));
-        requestRedraw(state, redrawGlyphViews);
+        state.editor.changeGlyph(state.editor.currentChar())[pixel / 8] ^=
+            uint8_t(128 >> (pixel % 8));
+        requestRedraw(state.windows, redrawGlyphViews);
         refresh(state);
     }
 }
@@ -80,8 +82,8 @@ void RefreshAfterMapHover(benchmark::State& timing) {
     int column = 0;
     for (auto _ : timing) {
         column = column == 10 ? 11 : 10;
-        requestRedraw(state, redrawMap | redrawMapTitle);
-        state.mapOutline = state.mapTitleCell = Cell{column, 20};
+        requestRedraw(state.windows, redrawMap | redrawMapTitle);
+        state.windows.mapOutline = state.windows.mapTitleCell = Cell{column, 20};
         refresh(state);
     }
 }
@@ -91,15 +93,14 @@ void RefreshAfterMapHover(benchmark::State& timing) {
 template <bool withRefresh> void undoInTurn(benchmark::State& timing, void (*edit)(Document&)) {
     BusyProgram program;
     AppState& state = program.state;
-    const Document before = state.document;
-    edit(state.document);
-    state.history.record(before, state.document);
+    edit(state.editor.changeDocument());
+    state.editor.recordStep();
     bool undone = false;
     for (auto _ : timing) {
-        undone ? state.history.redo(state.document) : state.history.undo(state.document);
+        undone ? state.editor.redo() : state.editor.undo();
         undone = !undone;
         if (withRefresh) {
-            requestRedraw(state, redrawGlyphViews | redrawMap);
+            requestRedraw(state.windows, redrawGlyphViews | redrawMap);
             refresh(state);
         }
     }
@@ -134,8 +135,8 @@ template <bool waitForTheDisk> void keepSessionInTurn(benchmark::State& timing) 
     BusyProgram program;
     AppState& state = program.state;
     for (auto _ : timing) {
-        state.document.charset[0] ^= 1;
-        keepSession(state);
+        state.editor.changeGlyph(0)[0] ^= 1;
+        keepSession(state.session, state.editor);
         if (waitForTheDisk) toolkit::finish_saves();
     }
     toolkit::finish_saves();
@@ -152,8 +153,8 @@ void FullRedraw(benchmark::State& timing) {
     BusyProgram program;
     AppState& state = program.state;
     for (auto _ : timing) {
-        state.shown = ShownViews{};
-        requestRedraw(state, redrawGlyphViews);
+        state.windows.shown = ShownViews{};
+        requestRedraw(state.windows, redrawGlyphViews);
         refresh(state);
     }
 }

@@ -1,8 +1,10 @@
-// The cell under the mouse on a canvas.
+// The cell under the mouse on a canvas, and the painting strokes.
 #pragma once
 
 #include <algorithm>
 
+#include "app/event.h"
+#include "model/editor.h"
 #include "toolkit/drawing.h"
 #include "toolkit/windows.h"
 #include "views/cells.h"
@@ -17,19 +19,18 @@ inline int cellOf(int position) {
                                     double(cellSize));
 }
 
-// A painting stroke runs from a button going down on the canvas until no button is held: all it
-// paints becomes one undo step.
-inline void followStroke(bool& stroking, int gadget) {
-    using namespace toolkit;
-    const int type = event_type();
-    if (type == left_button_down || type == right_button_down) stroking = true;
-    const bool released = type == left_button_up || type == right_button_up ||
-                          type == middle_button_up || type == capture_lost;
-    if (released && get_gadget_attribute(gadget, attribute_buttons) == 0) stroking = false;
+// The cell under the mouse position of the event.
+inline Cell eventCell(const Event& event) {
+    return {cellOf(event.x), cellOf(event.y)};
 }
 
-// The cell under the mouse position of the current event.
-inline Cell mouseCell(int gadget) {
-    return {cellOf(toolkit::get_gadget_attribute(gadget, toolkit::attribute_mouse_x)),
-            cellOf(toolkit::get_gadget_attribute(gadget, toolkit::attribute_mouse_y))};
+// A painting stroke runs from a button going down on the canvas until no button is held: all it
+// paints becomes one undo step.
+inline void followStroke(Editor& editor, const Event& event) {
+    using namespace toolkit;
+    const int type = event.type;
+    if (type == left_button_down || type == right_button_down) editor.setStroking(true);
+    const bool released = type == left_button_up || type == right_button_up ||
+                          type == middle_button_up || type == capture_lost;
+    if (released && event.buttons == 0) editor.setStroking(false);
 }

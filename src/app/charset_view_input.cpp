@@ -5,7 +5,6 @@
 #include "app/glyph_commands.h"
 #include "app/refresh.h"
 #include "editing/charset_edits.h"
-#include "toolkit/menus.h"
 
 using namespace toolkit;
 
@@ -16,40 +15,40 @@ bool insideTable(Cell cell) {
 }
 
 // Feedback is drawn over the view as the charset picture and the cursor show it.
-void showHover(AppState& state, Cell cell) {
-    requestRedraw(state, redrawCharsetView);
-    state.charsetFeedback = {.kind = CharsetFeedback::Kind::hover, .cell = cell};
+void showHover(WindowsState& windows, Cell cell) {
+    requestRedraw(windows, redrawCharsetView);
+    windows.charsetFeedback = {.kind = CharsetFeedback::Kind::hover, .cell = cell};
 }
 
 // The grabbed glyph follows the pointer exactly; the cell it would land on is outlined.
-void showDrag(AppState& state, Cell cell) {
-    requestRedraw(state, redrawCharsetView);
-    state.charsetFeedback = {.kind = CharsetFeedback::Kind::drag,
-                             .cell = cell,
-                             .source = state.dragSource,
-                             .x = get_gadget_attribute(charsetView, attribute_mouse_x),
-                             .y = get_gadget_attribute(charsetView, attribute_mouse_y)};
+void showDrag(WindowsState& windows, Cell cell, const Event& event) {
+    requestRedraw(windows, redrawCharsetView);
+    windows.charsetFeedback = {.kind = CharsetFeedback::Kind::drag,
+                               .cell = cell,
+                               .source = windows.dragSource,
+                               .x = event.x,
+                               .y = event.y};
 }
 
-void handleKey(AppState& state, int key) {
+void handleKey(Editor& editor, WindowsState& windows, int key) {
     switch (key) {
     case vk_up:
-        moveCursor(state, 0, -1);
+        moveCursor(editor, windows, 0, -1);
         break;
     case vk_down:
-        moveCursor(state, 0, 1);
+        moveCursor(editor, windows, 0, 1);
         break;
     case vk_left:
-        moveCursor(state, -1, 0);
+        moveCursor(editor, windows, -1, 0);
         break;
     case vk_right:
-        moveCursor(state, 1, 0);
+        moveCursor(editor, windows, 1, 0);
         break;
     case vk_insert:
-        insertGlyphAtCursor(state);
+        insertGlyphAtCursor(editor, windows);
         break;
     case vk_delete:
-        deleteGlyphAtCursor(state);
+        deleteGlyphAtCursor(editor, windows);
         break;
     default:
         break;
@@ -57,54 +56,55 @@ void handleKey(AppState& state, int key) {
 }
 
 // A press over the border starts a drag from beyond the table, which carries no glyph.
-bool carriesGlyph(const AppState& state) {
-    return state.dragActive && state.dragSource != noDragSource;
+bool carriesGlyph(const WindowsState& windows) {
+    return windows.dragActive && windows.dragSource != noDragSource;
 }
 
-void drop(AppState& state, Cell cell) {
-    const int target = cell.row * 16 + cell.column;
-    if (target == state.dragSource || !insideTable(cell)) return;
-    dropGlyph(state.document.charset, state.dragSource, target, state.document.dragMode);
-    requestRedraw(state, redrawGlyphViews);
+void drop(Editor& editor, WindowsState& windows, Cell cell) {
+    const int source = windows.dragSource, target = cell.row * 16 + cell.column;
+    if (target == source || !insideTable(cell)) return;
+    editor.changeGlyph(source);
+    dropGlyph(editor.changeGlyphs(target, target), source, target, editor.document().dragMode);
+    requestRedraw(windows, redrawGlyphViews);
 }
 
 } // namespace
 
-void handleCharsetViewEvent(AppState& state) {
-    const Cell cell = mouseCell(charsetView);
-    switch (event_type()) {
+void handleCharsetViewEvent(Editor& editor, WindowsState& windows, const Event& event) {
+    const Cell cell = eventCell(event);
+    switch (event.type) {
     case right_click:
-        selectCell(state, cell);
-        // The popup offers the range commands for the glyph the user sees chosen.
-        refresh(state);
-        if (menu_exists(rangePopupMenu)) show_popup_menu(rangePopupMenu, window_handle(mainWindow));
+        selectCell(editor, windows, cell);
+        // The popup offers the range commands for the glyph the user sees chosen: it opens
+        // after the refresh.
+        windows.popupAfterRefresh = rangePopupMenu;
         break;
     case key_up:
-        handleKey(state, get_gadget_attribute(charsetView, attribute_key));
+        handleKey(editor, windows, event.key);
         break;
     case mouse_move:
-        if (carriesGlyph(state))
-            showDrag(state, cell);
+        if (carriesGlyph(windows))
+            showDrag(windows, cell, event);
         else
-            showHover(state, cell);
+            showHover(windows, cell);
         break;
     case left_click:
-        selectCell(state, cell);
+        selectCell(editor, windows, cell);
         break;
     case left_button_down:
-        if (!state.dragActive) {
-            state.dragActive = true;
-            state.dragSource = insideTable(cell) ? cell.row * 16 + cell.column : noDragSource;
+        if (!windows.dragActive) {
+            windows.dragActive = true;
+            windows.dragSource = insideTable(cell) ? cell.row * 16 + cell.column : noDragSource;
         }
         break;
     case left_button_up:
-        if (carriesGlyph(state)) drop(state, cell);
-        state.dragActive = false;
+        if (carriesGlyph(windows)) drop(editor, windows, cell);
+        windows.dragActive = false;
         break;
     case capture_lost:
         // The release went elsewhere: the drag ends where it began, and its picture goes.
-        if (state.dragActive) requestRedraw(state, redrawCharsetView);
-        state.dragActive = false;
+        if (windows.dragActive) requestRedraw(windows, redrawCharsetView);
+        windows.dragActive = false;
         break;
     default:
         break;

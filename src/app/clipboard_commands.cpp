@@ -25,15 +25,15 @@ struct Selection {
     int first, last;
 };
 
-Selection selection(const AppState& state) {
-    const Range& range = state.document.range;
+Selection selection(const Editor& editor) {
+    const Range& range = editor.document().range;
     if (range.enabled) return {range.low(), range.high()};
-    return {state.currentChar, state.currentChar};
+    return {editor.currentChar(), editor.currentChar()};
 }
 
-std::span<const uint8_t> selectedBytes(const AppState& state) {
-    const auto [first, last] = selection(state);
-    return std::span(state.document.charset)
+std::span<const uint8_t> selectedBytes(const Editor& editor) {
+    const auto [first, last] = selection(editor);
+    return std::span(editor.document().charset)
         .subspan(size_t(first) * glyphBytes, size_t(last - first + 1) * glyphBytes);
 }
 
@@ -60,7 +60,7 @@ struct Pasting {
 };
 
 // The glyphs of the clipboard, the most exact form first.
-Pasting clipboardGlyphs(const AppState& state) {
+Pasting clipboardGlyphs(const Document& document) {
     const ClipboardData held = get_clipboard(glyphsType);
     if (!held.own_bytes.empty() && held.own_bytes.size() % glyphBytes == 0) return {held.own_bytes};
     if (held.text.size() > largestText)
@@ -75,7 +75,6 @@ Pasting clipboardGlyphs(const AppState& state) {
         pasting.problem = reading.problem;
     }
     if (!held.picture.pixels.empty()) {
-        const Document& document = state.document;
         pasting.glyphs =
             decodeGlyphCells(picture(held.picture), document.paperColor, document.inkColor);
         if (held.text.empty())
@@ -87,9 +86,9 @@ Pasting clipboardGlyphs(const AppState& state) {
 
 } // namespace
 
-void copyGlyphs(AppState& state) {
-    const std::span<const uint8_t> bytes = selectedBytes(state);
-    const Document& document = state.document;
+void copyGlyphs(const Editor& editor) {
+    const std::span<const uint8_t> bytes = selectedBytes(editor);
+    const Document& document = editor.document();
     ClipboardData data{
         .text = encodeGlyphText(bytes),
         .picture = pixelBuffer(encodeGlyphStrip(bytes, document.paperColor, document.inkColor)),
@@ -99,26 +98,25 @@ void copyGlyphs(AppState& state) {
         message_requester("Copy", "The clipboard could not take the glyphs.", message_ok);
 }
 
-void cutGlyphs(AppState& state) {
-    copyGlyphs(state);
-    const auto [first, last] = selection(state);
-    transformGlyphRange(state.document.charset, first, last, clearMode, state.bitReverse,
-                        state.rotateBuffer);
-    requestRedraw(state, redrawGlyphViews);
+void cutGlyphs(Editor& editor, WindowsState& windows) {
+    copyGlyphs(editor);
+    const auto [first, last] = selection(editor);
+    transformGlyphRange(editor.changeGlyphs(first, last), first, last, clearMode);
+    requestRedraw(windows, redrawGlyphViews);
 }
 
-void pasteGlyphs(AppState& state) {
-    const Pasting pasting = clipboardGlyphs(state);
+void pasteGlyphs(Editor& editor, WindowsState& windows) {
+    const Pasting pasting = clipboardGlyphs(editor.document());
     if (pasting.glyphs.empty()) {
         tell(pasting.problem);
         return;
     }
     const std::vector<uint8_t>& glyphs = pasting.glyphs;
-    const size_t start = size_t(state.currentChar) * glyphBytes;
+    const size_t start = size_t(editor.currentChar()) * glyphBytes;
     const size_t room = charsetBytes - start;
     std::copy_n(glyphs.begin(), std::min(glyphs.size(), room),
-                state.document.charset.begin() + ptrdiff_t(start));
-    requestRedraw(state, redrawGlyphViews);
+                editor.changeGlyphs(editor.currentChar()).begin() + ptrdiff_t(start));
+    requestRedraw(windows, redrawGlyphViews);
     // Nothing is cut off unseen: the user is told, over the pasted glyphs.
     std::string cut;
     if (glyphs.size() > room)
@@ -128,7 +126,5 @@ void pasteGlyphs(AppState& state) {
         cut += (cut.empty() ? "" : "\n") + std::to_string(pasting.leftOver) +
                " numbers or rows at the end of the text did not make a whole glyph and were left "
                "out.";
-    if (cut.empty()) return;
-    refresh(state);
-    tell(cut);
+    if (!cut.empty()) windows.tellAfterRefresh = Telling{"Paste", cut};
 }

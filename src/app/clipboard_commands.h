@@ -1,13 +1,15 @@
 // Cut, copy and paste of glyphs through the desktop's clipboard.
 #pragma once
 
-#include "app/app_state.h"
+#include "app/windows_state.h"
+#include "model/editor.h"
 
 // The current glyph, or the range when the range box is ticked, as a picture (8 x 8 pixels a
 // glyph, side by side), as text (one glyph a line) and as gridlet's own form (the bytes).
-void copyGlyphs(AppState& state);
+void copyGlyphs(const Editor& editor);
 // Copies, then clears the glyphs copied.
-void cutGlyphs(AppState& state);
+void cutGlyphs(Editor& editor, WindowsState& windows);
 // Writes the glyphs the clipboard holds from the current char on, up to glyph 255: from
-// gridlet's own form, else from text, else from a picture. Says why when there are none.
-void pasteGlyphs(AppState& state);
+// gridlet's own form, else from text, else from a picture. Says why when there are none, and
+// what was left out after the refresh.
+void pasteGlyphs(Editor& editor, WindowsState& windows);

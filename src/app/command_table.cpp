@@ -11,6 +11,7 @@
 #include "app/map_commands.h"
 #include "app/session_commands.h"
 #include "app/undo_commands.h"
+#include "editing/glyph_transforms.h"
 #include "toolkit/menus.h"
 
 using toolkit::shortcut_control;
@@ -18,8 +19,16 @@ using toolkit::shortcut_shift;
 
 namespace {
 
+// The commands of the editor and the windows' state alone, as the table runs them.
+template <void (*command)(Editor&, WindowsState&)> void edit(AppState& state) {
+    command(state.editor, state.windows);
+}
+template <void (*command)(const Editor&, WindowsState&)> void exporting(AppState& state) {
+    command(state.editor, state.windows);
+}
+
 template <int mode> void transform(AppState& state) {
-    transformGlyphs(state, mode);
+    transformGlyphs(state.editor, state.windows, mode);
 }
 
 template <int length> void saveFontOf(AppState& state) {
@@ -27,52 +36,59 @@ template <int length> void saveFontOf(AppState& state) {
 }
 
 template <BuiltinCharset which> void builtin(AppState& state) {
-    loadCharset(state, which);
+    loadCharset(state.editor, state.windows, which);
 }
 
 template <int index> void mapSize(AppState& state) {
-    setMapSize(state, mapSizes[index]);
+    setMapSize(state.editor, state.windows, mapSizes[index]);
 }
 
 template <MapEdit edit> void mapEdit(AppState& state) {
-    editMap(state, edit);
+    editMap(state.editor, state.windows, edit);
 }
 
 template <int index> void openRecent(AppState& state) {
     openRecentFile(state, index);
 }
 
+template <DragMode mode> void dragMode(AppState& state) {
+    state.editor.setDragMode(mode);
+}
+
+template <bool forInk> void bitColor(AppState& state) {
+    chooseBitColor(state.editor, state.windows, forInk);
+}
+
 constexpr std::array commands{
     Command{openId, "Open...\tCtrl+O", openFile, {shortcut_control + 'O'}},
-    Command{quitId, "Quit", [](AppState& state) { state.quitting = true; }},
+    Command{quitId, "Quit", [](AppState& state) { state.windows.quitting = true; }},
     Command{saveZxFontId, "ZX 96 chars(768bytes)", saveFontOf<768>},
     Command{saveAtariFontId, "Atari 128 chars(1024bytes)", saveFontOf<1024>},
     Command{saveIbmFontId, "IBM 256 chars(2048bytes)", saveFontOf<2048>},
     Command{saveMapId, "Character_map", saveMap},
-    Command{saveImageId, "Characters image", exportCharsetImage},
+    Command{saveImageId, "Characters image",
+            [](AppState& state) { exportCharsetImage(state.windows); }},
     Command{invertId, "Invert\tCtrl+I", transform<invertMode>, {shortcut_control + 'I'}},
     Command{mirrorLeftRightId, "Revert char left-right", transform<mirrorLeftRightMode>},
     Command{mirrorUpDownId, "Revert char up-down", transform<mirrorUpDownMode>},
-    Command{eraseCharsetId, "Erase all charset", eraseCharset},
+    Command{eraseCharsetId, "Erase all charset", edit<eraseCharset>},
     Command{clearCharId, "Clear character", transform<clearMode>},
     Command{shiftLeftId, "Char shift left", transform<shiftLeftMode>},
     Command{shiftRightId, "Char shift right", transform<shiftRightMode>},
     Command{shiftUpId, "Char shift up", transform<shiftUpMode>},
     Command{shiftDownId, "Char shift down", transform<shiftDownMode>},
-    Command{setBeginRangeId, "Set begin range", setRangeBegin},
-    Command{setEndRangeId, "Set end range", setRangeEnd},
-    Command{dragSwapId, "Drag mode:swap",
-            [](AppState& state) { setDragMode(state, DragMode::swap); }},
-    Command{dragCopyId, "Drag mode:copy",
-            [](AppState& state) { setDragMode(state, DragMode::copy); }},
-    Command{copyRangeId, "Copy data range to current", copyRangeToCurrent},
+    Command{setBeginRangeId, "Set begin range", edit<setRangeBegin>},
+    Command{setEndRangeId, "Set end range", edit<setRangeEnd>},
+    Command{dragSwapId, "Drag mode:swap", dragMode<DragMode::swap>},
+    Command{dragCopyId, "Drag mode:copy", dragMode<DragMode::copy>},
+    Command{copyRangeId, "Copy data range to current", edit<copyRangeToCurrent>},
     Command{mapZxId, "ZX 32x24", mapSize<0>},
     Command{mapAtariId, "Atari 40x24", mapSize<1>},
     Command{mapC64Id, "C64 40x25", mapSize<2>},
     Command{mapPcId, "PC 80x50", mapSize<3>},
     Command{mapUssrId, "USSR 64x30", mapSize<4>},
-    Command{fillMapId, "Fill map with current char", fillMapWithCurrentChar},
-    Command{gridOnMapId, "Grid on map", toggleGrid},
+    Command{fillMapId, "Fill map with current char", edit<fillMapWithCurrentChar>},
+    Command{gridOnMapId, "Grid on map", edit<toggleGrid>},
     Command{charsetIbmCgaId, "IBM PC CGA", builtin<BuiltinCharset::ibmPcCga>},
     Command{charsetC64Id, "C64 CAPS", builtin<BuiltinCharset::c64Caps>},
     Command{charsetAtariId, "Atari XL", builtin<BuiltinCharset::atariXl>},
@@ -82,9 +98,8 @@ constexpr std::array commands{
     Command{charsetMicroshaId, "Microsha(USSR)", builtin<BuiltinCharset::microsha>},
     Command{charsetJupiterAceId, "Jupiter Ace", builtin<BuiltinCharset::jupiterAce>},
     Command{charsetHexId, "Hex numbers", builtin<BuiltinCharset::hexNumbers>},
-    Command{inkColorId, "Color for bit=1...", [](AppState& state) { chooseBitColor(state, true); }},
-    Command{paperColorId, "Color for bit=0...",
-            [](AppState& state) { chooseBitColor(state, false); }},
+    Command{inkColorId, "Color for bit=1...", bitColor<true>},
+    Command{paperColorId, "Color for bit=0...", bitColor<false>},
     Command{rotateClockwiseId, "rotate clockwise", transform<rotateClockwiseMode>},
     Command{rotateAnticlockwiseId, "rotate anticlockwise", transform<rotateAnticlockwiseMode>},
     Command{insertMapCharId, "Insert char", mapEdit<MapEdit::insertChar>},
@@ -93,24 +108,28 @@ constexpr std::array commands{
     Command{deleteMapLineId, "Delete line", mapEdit<MapEdit::deleteLine>},
     Command{insertMapColumnId, "Insert column", mapEdit<MapEdit::insertColumn>},
     Command{deleteMapColumnId, "Delete column", mapEdit<MapEdit::deleteColumn>},
-    Command{undoId, "Undo\tCtrl+Z", undo, {shortcut_control + 'Z'}, true},
+    Command{undoId, "Undo\tCtrl+Z", edit<undo>, {shortcut_control + 'Z'}, true},
     Command{redoId,
             "Redo\tCtrl+Shift+Z",
-            redo,
+            edit<redo>,
             {shortcut_control + shortcut_shift + 'Z', shortcut_control + 'Y'},
             true},
-    Command{cutId, "Cut\tCtrl+X", cutGlyphs, {shortcut_control + 'X'}, true},
-    Command{copyId, "Copy\tCtrl+C", copyGlyphs, {shortcut_control + 'C'}, true},
-    Command{pasteId, "Paste\tCtrl+V", pasteGlyphs, {shortcut_control + 'V'}, true},
-    Command{keysHelpId, "Keys and mouse", showKeysAndMouse},
-    Command{exportPngId, "PNG picture...", exportPng},
-    Command{exportPsfId, "Console font (PSF)...", exportPsf},
-    Command{exportBdfId, "BDF font...", exportBdf},
-    Command{exportC64Id, "C64 font (.64c)...", exportC64Font},
-    Command{exportCSourceId, "C source...", exportCSource},
-    Command{exportAssemblerId, "Assembler source...", exportAssembler},
-    Command{exportBasicId, "BASIC DATA lines...", exportBasicData},
-    Command{exportMapCSourceId, "Character map as C source...", exportMapCSource},
+    Command{cutId, "Cut\tCtrl+X", edit<cutGlyphs>, {shortcut_control + 'X'}, true},
+    Command{copyId,
+            "Copy\tCtrl+C",
+            [](AppState& state) { copyGlyphs(state.editor); },
+            {shortcut_control + 'C'},
+            true},
+    Command{pasteId, "Paste\tCtrl+V", edit<pasteGlyphs>, {shortcut_control + 'V'}, true},
+    Command{keysHelpId, "Keys and mouse", [](AppState&) { showKeysAndMouse(); }},
+    Command{exportPngId, "PNG picture...", exporting<exportPng>},
+    Command{exportPsfId, "Console font (PSF)...", exporting<exportPsf>},
+    Command{exportBdfId, "BDF font...", exporting<exportBdf>},
+    Command{exportC64Id, "C64 font (.64c)...", exporting<exportC64Font>},
+    Command{exportCSourceId, "C source...", exporting<exportCSource>},
+    Command{exportAssemblerId, "Assembler source...", exporting<exportAssembler>},
+    Command{exportBasicId, "BASIC DATA lines...", exporting<exportBasicData>},
+    Command{exportMapCSourceId, "Character map as C source...", exporting<exportMapCSource>},
     Command{restoreSessionId, "Restore last session", restoreLastSession},
     // The recent files' items show their names.
     Command{MenuId(recentFileId + 0), "", openRecent<0>},
@@ -121,7 +140,7 @@ constexpr std::array commands{
     Command{MenuId(recentFileId + 5), "", openRecent<5>},
     Command{MenuId(recentFileId + 6), "", openRecent<6>},
     Command{MenuId(recentFileId + 7), "", openRecent<7>},
-    Command{aboutId, "About gridlet", showAbout},
+    Command{aboutId, "About gridlet", [](AppState& state) { showAbout(state.windows.baseTitle); }},
 };
 
 } // namespace
@@ -136,6 +155,6 @@ const Command* findCommand(int id) {
 }
 
 void runMenuCommand(AppState& state, int id) {
-    state.atariCodes = false;
+    state.windows.atariCodes = false;
     if (const Command* command = findCommand(id)) command->run(state);
 }

@@ -50,38 +50,41 @@ ExportFormat exportFormatOf(OutputFormat format) {
 }
 
 bool writeOutput(const AppState& state, const Conversion& conversion) {
+    const Document& document = state.editor.document();
     switch (conversion.format) {
     case OutputFormat::bmp:
-        return saveCharsetPicture(state.document, conversion.output);
+        return saveCharsetPicture(document, conversion.output);
     case OutputFormat::rawFont: {
         // The arguments were checked to fit, as the Save items check before they ask.
         const auto bytes =
-            encodeFont(state.document.charset, state.currentChar, conversion.fontBytes);
+            encodeFont(document.charset, state.editor.currentChar(), conversion.fontBytes);
         return bytes && writeFile(conversion.output, *bytes);
     }
     default:
-        return writeFile(conversion.output, encodeExport(state, exportFormatOf(conversion.format),
+        return writeFile(conversion.output, encodeExport(document, state.windows.codePage,
+                                                         exportFormatOf(conversion.format),
                                                          conversion.output, conversion.dialect));
     }
 }
 
 int convert(const Conversion& conversion, std::string& said) {
     const auto state = std::make_unique<AppState>();
-    if (conversion.charset) loadCharset(*state, *conversion.charset);
+    Editor& editor = state->editor;
+    if (conversion.charset) loadCharset(editor, state->windows, *conversion.charset);
     if (!conversion.input.empty()) {
-        const Document& document = state->document;
+        const Document& document = editor.document();
         const FontFileLoad load =
             readFontFile(conversion.input, document.paperColor, document.inkColor);
         if (!load.loaded()) {
             said += "gridlet: " + load.failure + ": " + load.failureText + "\n";
             return inputUnreadable;
         }
-        const std::string note = placeFontReading(*state, load.reading);
+        const std::string note = placeFontReading(editor, state->windows.codePage, load.reading);
         if (!note.empty())
             said += "gridlet: Open File: " + loadNoteText(conversion.input, note) + "\n";
     }
-    state->document.range = conversion.range;
-    if (conversion.range.enabled) state->currentChar = uint8_t(conversion.range.low());
+    editor.changeRange() = conversion.range;
+    if (conversion.range.enabled) editor.setCurrentChar(conversion.range.low());
     if (!writeOutput(*state, conversion)) {
         said += "gridlet: Save file: " + saveFailedText(conversion.output) + "\n";
         return outputUnwritable;

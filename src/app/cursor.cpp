@@ -1,17 +1,14 @@
 #include "app/cursor.h"
 
 #include "app/refresh.h"
+#include "views/charset_image.h"
 
-void moveCursor(AppState& state, int dx, int dy) {
-    state.cursorColumn = (state.cursorColumn + dx) & 15;
-    state.cursorRow = (state.cursorRow + dy) & 15;
-    state.currentChar = uint8_t(state.cursorRow * 16 + state.cursorColumn);
-    requestRedraw(state, redrawCharsetView | redrawGlyphEditor | redrawStatusTitle);
+void selectCell(Editor& editor, WindowsState& windows, Cell cell) {
+    editor.setCurrentChar((cell.row & 15) * 16 + (cell.column & 15));
+    requestRedraw(windows, redrawCharsetView | redrawGlyphEditor | redrawStatusTitle);
 }
 
-void selectCell(AppState& state, Cell cell) {
-    state.cursorRow = cell.row;
-    state.cursorColumn = cell.column;
-    state.currentChar = uint8_t(cell.row * 16 + cell.column);
-    moveCursor(state, 0, 0);
+void moveCursor(Editor& editor, WindowsState& windows, int dx, int dy) {
+    const Cell cursor = charsetCell(editor.currentChar());
+    selectCell(editor, windows, {cursor.column + dx, cursor.row + dy});
 }

@@ -1,61 +1,103 @@
 // The event loop: one event at a time, the Escape test after every wait, the dispatch of
-// gadgets, menu ids, drops and close requests, and then the one refresh.
+// gadgets, menu ids, drops and close requests to their handlers, each given the event as a
+// value; then the undo step, the kept session and the one refresh learn what changed.
+#include <optional>
+#include <utility>
+
 #include "app/charset_view_input.h"
 #include "app/command_table.h"
+#include "app/event.h"
 #include "app/file_commands.h"
 #include "app/gadget_input.h"
 #include "app/glyph_editor_input.h"
 #include "app/map_view_input.h"
+#include "app/menus.h"
 #include "app/program.h"
 #include "app/refresh.h"
 #include "app/session_commands.h"
-#include "app/undo_commands.h"
 #include "toolkit/menus.h"
+#include "toolkit/requesters.h"
 #include "toolkit/windows.h"
 
 using namespace toolkit;
 
 namespace {
 
-void dispatchGadget(AppState& state, int gadget) {
-    switch (gadget) {
+bool isCanvas(int gadget) {
+    return gadget == charsetView || gadget == glyphEditor || gadget == mapView;
+}
+
+// The toolkit's current event, read once.
+Event readEvent(int kind) {
+    Event event{.kind = kind, .window = event_window(), .gadget = event_gadget()};
+    if (kind == menu_event) event.menu = event_menu();
+    if (kind == files_dropped_event) event.files = event_dropped_files();
+    if (kind == gadget_event && isCanvas(event.gadget)) {
+        event.type = event_type();
+        event.x = get_gadget_attribute(event.gadget, attribute_mouse_x);
+        event.y = get_gadget_attribute(event.gadget, attribute_mouse_y);
+        event.buttons = get_gadget_attribute(event.gadget, attribute_buttons);
+        event.key = get_gadget_attribute(event.gadget, attribute_key);
+    }
+    return event;
+}
+
+void dispatchGadget(AppState& state, const Event& event) {
+    switch (event.gadget) {
     case charsetView:
-        handleCharsetViewEvent(state);
+        handleCharsetViewEvent(state.editor, state.windows, event);
         break;
     case glyphEditor:
-        handleGlyphEditorEvent(state);
+        handleGlyphEditorEvent(state.editor, state.windows, event);
         break;
     case mapView:
-        handleMapViewEvent(state);
+        handleMapViewEvent(state.editor, state.windows, event);
         break;
     default:
-        handleGadgetEvent(state, gadget);
+        handleGadgetEvent(state, event);
         break;
     }
 }
 
 // False when the event ends the program.
-bool dispatch(AppState& state, int kind) {
-    switch (kind) {
+bool dispatch(AppState& state, const Event& event) {
+    switch (event.kind) {
     case files_dropped_event:
-        handleDroppedFiles(state, event_gadget(), event_dropped_files());
+        handleDroppedFiles(state, event.gadget, event.files);
         return true;
     case menu_event:
-        runMenuCommand(state, event_menu());
-        return !state.quitting;
+        runMenuCommand(state, event.menu);
+        return !state.windows.quitting;
     case close_window_event:
-        if (event_window() == mainWindow) return false;
-        if (event_window() == mapWindow) hide_window(mapWindow, 1);
+        if (event.window == mainWindow) return false;
+        if (event.window == mapWindow) hide_window(mapWindow, 1);
         return true;
     case gadget_event:
-        dispatchGadget(state, event_gadget());
+        dispatchGadget(state, event);
         return true;
     case timer_event:
-        if (event_gadget() == sessionTimer) keepSession(state);
+        if (event.gadget == sessionTimer) keepSession(state.session, state.editor);
         return true;
     default:
         return true;
     }
+}
+
+// A recent file opened or saved: the menu bar is made anew to show the list.
+void showRecentFiles(AppState& state) {
+    if (!std::exchange(state.session.recentFilesChanged, false) || !menu_exists(mainMenu)) return;
+    createMainMenu(state.session.recentFiles);
+    state.windows.shown.gadgetsShown = false; // the new bar shows its marks and greying afresh
+}
+
+// What an event leaves for after the refresh: a popup menu over the view it was asked on, a
+// message over the views it follows.
+void afterRefresh(WindowsState& windows) {
+    if (const int menu = std::exchange(windows.popupAfterRefresh, -1);
+        menu >= 0 && menu_exists(menu))
+        show_popup_menu(menu, window_handle(menu == mapPopupMenu ? mapWindow : mainWindow));
+    if (const std::optional<Telling> telling = std::exchange(windows.tellAfterRefresh, {}))
+        message_requester(telling->title, telling->text, message_ok);
 }
 
 } // namespace
@@ -64,10 +106,12 @@ bool handleNextEvent(AppState& state) {
     const int kind = wait_window_event();
     // The key state, not a key event: Escape ends the program whichever gadget has the focus.
     if (is_key_down(vk_escape)) return false;
-    if (!dispatch(state, kind)) return false;
-    recordUndoStep(state);
-    noteSessionChanges(state);
+    if (!dispatch(state, readEvent(kind))) return false;
+    state.editor.recordStep();
+    noteSessionChanges(state.session, state.editor);
+    showRecentFiles(state);
     refresh(state);
+    afterRefresh(state.windows);
     return true;
 }
 

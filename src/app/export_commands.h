@@ -2,13 +2,14 @@
 // programs and machines read; and the map as C source.
 #pragma once
 
-#include "app/app_state.h"
+#include "app/windows_state.h"
+#include "model/editor.h"
 
-void exportPng(AppState& state);
-void exportPsf(AppState& state);
-void exportBdf(AppState& state);
-void exportC64Font(AppState& state);
-void exportCSource(AppState& state);
-void exportAssembler(AppState& state);
-void exportBasicData(AppState& state);
-void exportMapCSource(AppState& state);
+void exportPng(const Editor& editor, WindowsState& windows);
+void exportPsf(const Editor& editor, WindowsState& windows);
+void exportBdf(const Editor& editor, WindowsState& windows);
+void exportC64Font(const Editor& editor, WindowsState& windows);
+void exportCSource(const Editor& editor, WindowsState& windows);
+void exportAssembler(const Editor& editor, WindowsState& windows);
+void exportBasicData(const Editor& editor, WindowsState& windows);
+void exportMapCSource(const Editor& editor, WindowsState& windows);

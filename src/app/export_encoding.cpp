@@ -20,9 +20,8 @@ std::vector<uint8_t> bytesOf(const std::string& text) {
 
 } // namespace
 
-std::vector<uint8_t> encodeExport(const AppState& state, ExportFormat format,
+std::vector<uint8_t> encodeExport(const Document& document, CodePage codePage, ExportFormat format,
                                   const std::string& name, Assembler dialect) {
-    const Document& document = state.document;
     const Range& range = document.range;
     const int first = range.enabled ? range.low() : 0;
     const int last = range.enabled ? range.high() : glyphCount - 1;
@@ -34,10 +33,9 @@ std::vector<uint8_t> encodeExport(const AppState& state, ExportFormat format,
         return encodePng(
             encodeGlyphSheet(glyphs, document.paperColor, document.inkColor, pictureScale));
     case ExportFormat::psf: {
-        const std::array<char32_t, 256>& unicode = unicodeOf(state.codePage);
+        const std::array<char32_t, 256>& unicode = unicodeOf(codePage);
         const auto codes = std::span(unicode).subspan(size_t(first), size_t(last - first + 1));
-        return encodePsf2(glyphs,
-                          state.codePage != CodePage::none ? codes : std::span<const char32_t>());
+        return encodePsf2(glyphs, codePage != CodePage::none ? codes : std::span<const char32_t>());
     }
     case ExportFormat::bdf:
         return bytesOf(encodeBdf(glyphs, first, identifierOf(name)));

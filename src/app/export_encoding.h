@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "files/code_pages.h"
 #include "files/source_text.h"
+#include "model/document.h"
 
 enum class ExportFormat { png, psf, bdf, c64Font, cSource, assembler, basicData };
 
 // The file for the name (C, assembler and BASIC sources and BDF fonts take their identifier
-// from it); the dialect counts for assembler sources alone.
-std::vector<uint8_t> encodeExport(const AppState& state, ExportFormat format,
+// from it); the code page names the glyphs of a console font; the dialect counts for assembler
+// sources alone.
+std::vector<uint8_t> encodeExport(const Document& document, CodePage codePage, ExportFormat format,
                                   const std::string& name, Assembler dialect = Assembler::ca65);

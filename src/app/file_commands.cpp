@@ -5,9 +5,11 @@
 #include <span>
 #include <vector>
 
+#include "app/file_requests.h"
 #include "app/font_loading.h"
 #include "app/refresh.h"
 #include "app/session_commands.h"
+#include "app/whole_files.h"
 #include "files/font_file.h"
 #include "files/font_formats.h"
 #include "files/map_file.h"
@@ -26,72 +28,70 @@ constexpr int allFontsPattern = 2;
 
 } // namespace
 
-std::string askSaveName(AppState& state, const std::string& defaultPath,
-                        const std::string& patterns,
-                        std::initializer_list<std::string_view> extensions) {
-    std::string name = save_file_requester("Please choose file to save", defaultPath, patterns, 0);
-    if (name.empty()) return name;
-    state.lastFolder = path_part(name);
-    const size_t pattern = size_t(std::max(selected_file_pattern(), 0));
-    const std::string extension(extensions.begin()[std::min(pattern, extensions.size() - 1)]);
-    if (lower_case(right_part(name, int(extension.size()))) != extension) name += extension;
-    return name;
-}
-
-void tellSaveFailed(const std::string& name) {
-    message_requester("Save file", saveFailedText(name), message_ok);
-}
-
-bool saveBytes(const std::string& name, std::span<const uint8_t> bytes) {
-    if (writeFile(name, bytes)) return true;
-    tellSaveFailed(name);
-    return false;
-}
-
 void openFile(AppState& state) {
     const std::string name =
-        open_file_requester("Please choose file to load", state.lastFolder,
+        open_file_requester("Please choose file to load", state.windows.lastFolder,
                             std::string("Font (*.fnt)|*.fnt|Character map (*.map)|*.map|"
                                         "Fonts and pictures (PSF, BDF, .64c, PNG, BMP, raw)|") +
                                 fontFilesMask,
                             fontPattern);
     if (name.empty()) return;
-    state.lastFolder = path_part(name);
+    state.windows.lastFolder = path_part(name);
     const int pattern = selected_file_pattern();
     if (pattern == fontPattern || pattern == allFontsPattern) {
         loadFontFile(state, name);
-        requestRedraw(state, redrawGlyphViews);
+        requestRedraw(state.windows, redrawGlyphViews);
     } else if (pattern == mapPattern) {
         loadMapFile(state, name);
-        state.mapFileName = name; // even when the load failed, unlike a drop
+        state.windows.mapFileName = name; // even when the load failed, unlike a drop
+    }
+}
+
+void openRecentFile(AppState& state, int index) {
+    std::vector<RecentFile>& recentFiles = state.session.recentFiles;
+    if (index < 0 || size_t(index) >= recentFiles.size()) return;
+    const RecentFile file = recentFiles[size_t(index)];
+    if (file_size(file.name) == file_missing) {
+        // Gone: the message of its kind of file, and it leaves the list.
+        if (file.kind == RecentFile::Kind::font)
+            message_requester("No file", file.name, message_ok);
+        else
+            message_requester("Open File", "unable to open:" + file.name, message_ok);
+        forgetRecentFile(state.session, index);
+        return;
+    }
+    state.windows.lastFolder = path_part(file.name);
+    if (file.kind == RecentFile::Kind::font) {
+        loadFontFile(state, file.name);
+        requestRedraw(state.windows, redrawGlyphViews);
+    } else {
+        loadMapFile(state, file.name);
     }
 }
 
 void loadFontFile(AppState& state, const std::string& name) {
     if (trim_spaces(name).empty()) return;
+    Editor& editor = state.editor;
     const FontFileLoad load =
-        readFontFile(name, state.document.paperColor, state.document.inkColor);
+        readFontFile(name, editor.document().paperColor, editor.document().inkColor);
     // The question of a raw 96-glyph set comes first, as it always has; a file that cannot be
     // read is asked about too, since nothing tells it is not one.
     if (load.size == zxFontBytes && (!load.readable || load.reading.raw) &&
         message_requester("ZX font", "Do yo want to place at pos #32?", message_yes_no) ==
-            message_result_yes) {
-        state.currentChar = zxFontFirstCode;
-        state.cursorColumn = zxFontFirstCode % 16;
-        state.cursorRow = zxFontFirstCode / 16;
-    }
+            message_result_yes)
+        editor.setCurrentChar(zxFontFirstCode);
     if (!load.loaded()) {
         message_requester(load.failure, load.failureText, message_ok);
         return;
     }
-    state.lastFolder = path_part(name);
-    rememberRecentFile(state, RecentFile::Kind::font, name);
-    const std::string note = placeFontReading(state, load.reading);
+    state.windows.lastFolder = path_part(name);
+    rememberRecentFile(state.session, RecentFile::Kind::font, name);
+    const std::string note = placeFontReading(editor, state.windows.codePage, load.reading);
     if (!note.empty()) message_requester("Open File", loadNoteText(name, note), message_ok);
 }
 
 void loadMapFile(AppState& state, const std::string& name) {
-    Document& document = state.document;
+    const Document& document = state.editor.document();
     const int64_t cells = int64_t(document.mapWidth) * document.mapHeight;
     // A missing file has a negative size, so it falls through to the failed open below.
     if (file_size(name) > cells) {
@@ -104,35 +104,38 @@ void loadMapFile(AppState& state, const std::string& name) {
                           message_ok);
         return;
     }
-    placeMap(document.mapCells, document.mapWidth, document.mapHeight, *bytes);
-    requestRedraw(state, redrawMap);
-    state.mapFileName = name;
-    rememberRecentFile(state, RecentFile::Kind::map, name);
+    placeMap(state.editor.changeCells(), document.mapWidth, document.mapHeight, *bytes);
+    requestRedraw(state.windows, redrawMap);
+    state.windows.mapFileName = name;
+    rememberRecentFile(state.session, RecentFile::Kind::map, name);
 }
 
 void saveFont(AppState& state, int length) {
     const std::optional<std::vector<uint8_t>> bytes =
-        encodeFont(state.document.charset, state.currentChar, length);
+        encodeFont(state.editor.document().charset, state.editor.currentChar(), length);
     if (!bytes) {
         message_requester("Save File", "out of size", message_ok);
         return;
     }
-    const std::string name = askSaveName(state, state.lastFolder, "Font (*.fnt)|*.fnt", {".fnt"});
+    WindowsState& windows = state.windows;
+    const std::string name =
+        askSaveName(windows.lastFolder, windows.lastFolder, "Font (*.fnt)|*.fnt", {".fnt"});
     if (!name.empty() && saveBytes(name, *bytes))
-        rememberRecentFile(state, RecentFile::Kind::font, name);
+        rememberRecentFile(state.session, RecentFile::Kind::font, name);
 }
 
 void saveMap(AppState& state) {
-    const std::string name =
-        askSaveName(state, state.mapFileName, "Character map (*.map)|*.map", {".map"});
-    const Document& document = state.document;
+    WindowsState& windows = state.windows;
+    const std::string name = askSaveName(windows.lastFolder, windows.mapFileName,
+                                         "Character map (*.map)|*.map", {".map"});
+    const Document& document = state.editor.document();
     if (!name.empty() &&
         saveBytes(name, encodeMap(document.mapCells, document.mapWidth, document.mapHeight)))
-        rememberRecentFile(state, RecentFile::Kind::map, name);
+        rememberRecentFile(state.session, RecentFile::Kind::map, name);
 }
 
-void exportCharsetImage(AppState& state) {
-    const std::string name = askSaveName(state, state.lastFolder, ".bmp", {".bmp"});
+void exportCharsetImage(WindowsState& windows) {
+    const std::string name = askSaveName(windows.lastFolder, windows.lastFolder, ".bmp", {".bmp"});
     if (!name.empty() && !save_image(charsetImage, name)) tellSaveFailed(name);
 }
 
@@ -140,9 +143,9 @@ void handleDroppedFiles(AppState& state, int gadget, const std::string& names) {
     const std::string first = names.substr(0, names.find('\n'));
     if (gadget == charsetView) {
         loadFontFile(state, first);
-        requestRedraw(state, redrawGlyphViews);
+        requestRedraw(state.windows, redrawGlyphViews);
     } else if (gadget == mapView) {
         loadMapFile(state, first);
-        requestRedraw(state, redrawMap);
+        requestRedraw(state.windows, redrawMap);
     }
 }

@@ -1,22 +1,17 @@
-// The commands that read and write files: "Open...", the saves of the File menu, the charset
-// picture, files dropped on the views and the font named on the command line. The files
-// library decodes and encodes; these ask the questions and show the messages.
+// The commands that read and write files: "Open...", "Open recent", the saves of the File menu,
+// the charset picture, files dropped on the views and the font named on the command line. The
+// files library decodes and encodes; these ask the questions and show the messages.
 #pragma once
 
-#include <cstdint>
-#include <initializer_list>
-#include <optional>
-#include <span>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "app/app_state.h"
-#include "app/whole_files.h"
 
 // Asks for a file and loads it as a font or as a map, by the pattern chosen in the requester
 // (not by the file's extension).
 void openFile(AppState& state);
+// File > "Open recent": the list's entry, opened as it was; a name that is gone leaves the list.
+void openRecentFile(AppState& state, int index);
 
 // Reads as much of the font file as fits from the current char on; asks whether a 768-byte
 // file is a 96-glyph set for code 32. Reports a missing or unreadable file.
@@ -32,17 +27,7 @@ void saveFont(AppState& state, int length);
 // Saves the visible map cells.
 void saveMap(AppState& state);
 // Saves image 0, the charset picture, as a BMP file.
-void exportCharsetImage(AppState& state);
-
-// The name chosen in the save requester, with the extension of the pattern chosen appended where
-// the name lacks it, or "" when the requester was cancelled; the folder is remembered.
-std::string askSaveName(AppState& state, const std::string& defaultPath,
-                        const std::string& patterns,
-                        std::initializer_list<std::string_view> extensions);
-// Writes the file, or says "File Error:" with its name and why and gives false.
-bool saveBytes(const std::string& name, std::span<const uint8_t> bytes);
-// Says "File Error:" with the name and why the system refused the save.
-void tellSaveFailed(const std::string& name);
+void exportCharsetImage(WindowsState& windows);
 
 // Files dropped on the charset view load as a font, on the map view as a map; of several
 // (one name a line) only the first.

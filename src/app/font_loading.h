@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/app_state.h"
+#include "files/code_pages.h"
 #include "files/font_reading.h"
+#include "model/editor.h"
 
 struct FontFileLoad {
     int64_t size = 0;      // as file_size gives it: negative for a missing file or a folder
@@ -22,7 +23,8 @@ struct FontFileLoad {
 FontFileLoad readFontFile(const std::string& name, Color paper, Color ink);
 
 // Puts what was read into the charset from the current char on, or at its own codes. Returns
-// what of it was left out, for the note after it ("" when nothing).
-std::string placeFontReading(AppState& state, const FontReading& reading);
+// what of it was left out, for the note after it ("" when nothing). The glyphs no longer come
+// from a built-in set, so the code page is none.
+std::string placeFontReading(Editor& editor, CodePage& codePage, const FontReading& reading);
 // The note said after a file was loaded.
 std::string loadNoteText(const std::string& name, const std::string& note);

@@ -4,20 +4,19 @@
 #include "app/refresh.h"
 #include "toolkit/windows.h"
 
-void handleGadgetEvent(AppState& state, int gadget) {
+void handleGadgetEvent(AppState& state, const Event& event) {
     using toolkit::get_gadget_state;
-    Range& range = state.document.range;
-    switch (gadget) {
+    switch (event.gadget) {
     case beginRangeTrackbar:
-        range.begin = get_gadget_state(beginRangeTrackbar);
-        requestRedraw(state, redrawRangeLabels);
+        state.editor.changeRange().begin = get_gadget_state(beginRangeTrackbar);
+        requestRedraw(state.windows, redrawRangeLabels);
         break;
     case endRangeTrackbar:
-        range.end = get_gadget_state(endRangeTrackbar);
-        requestRedraw(state, redrawRangeLabels);
+        state.editor.changeRange().end = get_gadget_state(endRangeTrackbar);
+        requestRedraw(state.windows, redrawRangeLabels);
         break;
     case rangeCheckbox:
-        range.enabled = get_gadget_state(rangeCheckbox) != 0;
+        state.editor.changeRange().enabled = get_gadget_state(rangeCheckbox) != 0;
         break;
     // The buttons run the shift commands of the Char menu, without its menu event.
     case shiftLeftButton:

@@ -2,5 +2,6 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "app/event.h"
 
-void handleGadgetEvent(AppState& state, int gadget);
+void handleGadgetEvent(AppState& state, const Event& event);

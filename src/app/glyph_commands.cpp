@@ -7,67 +7,68 @@
 
 using namespace toolkit;
 
-void transformGlyphs(AppState& state, int mode) {
-    const Range& range = state.document.range;
-    const int first = range.enabled ? range.low() : state.currentChar;
-    const int last = range.enabled ? range.high() : state.currentChar;
-    transformGlyphRange(state.document.charset, first, last, mode, state.bitReverse,
-                        state.rotateBuffer);
-    requestRedraw(state, redrawGlyphViews);
+void transformGlyphs(Editor& editor, WindowsState& windows, int mode) {
+    const Range& range = editor.document().range;
+    const int first = range.enabled ? range.low() : editor.currentChar();
+    const int last = range.enabled ? range.high() : editor.currentChar();
+    transformGlyphRange(editor.changeGlyphs(first, last), first, last, mode);
+    requestRedraw(windows, redrawGlyphViews);
 }
 
-void eraseCharset(AppState& state) {
-    eraseCharset(state.document.charset);
-    requestRedraw(state, redrawGlyphViews);
+void eraseCharset(Editor& editor, WindowsState& windows) {
+    eraseCharset(editor.changeGlyphs());
+    requestRedraw(windows, redrawGlyphViews);
 }
 
-void insertGlyphAtCursor(AppState& state) {
-    insertGlyph(state.document.charset, state.currentChar);
-    requestRedraw(state, redrawGlyphViews);
+void insertGlyphAtCursor(Editor& editor, WindowsState& windows) {
+    insertGlyph(editor.changeGlyphs(editor.currentChar()), editor.currentChar());
+    requestRedraw(windows, redrawGlyphViews);
 }
 
-void deleteGlyphAtCursor(AppState& state) {
-    deleteGlyph(state.document.charset, state.currentChar);
-    requestRedraw(state, redrawGlyphViews);
+void deleteGlyphAtCursor(Editor& editor, WindowsState& windows) {
+    deleteGlyph(editor.changeGlyphs(editor.currentChar()), editor.currentChar());
+    requestRedraw(windows, redrawGlyphViews);
 }
 
-void setRangeBegin(AppState& state) {
-    state.document.range.begin = state.currentChar;
-    requestRedraw(state, redrawRangeLabels);
+void setRangeBegin(Editor& editor, WindowsState& windows) {
+    editor.changeRange().begin = editor.currentChar();
+    requestRedraw(windows, redrawRangeLabels);
 }
 
-void setRangeEnd(AppState& state) {
-    state.document.range.end = state.currentChar;
-    requestRedraw(state, redrawRangeLabels);
+void setRangeEnd(Editor& editor, WindowsState& windows) {
+    editor.changeRange().end = editor.currentChar();
+    requestRedraw(windows, redrawRangeLabels);
 }
 
-void copyRangeToCurrent(AppState& state) {
-    const Range& range = state.document.range;
-    if (!copyRangeToCurrent(state.document.charset, range.low(), range.high(), state.currentChar)) {
+void copyRangeToCurrent(Editor& editor, WindowsState& windows) {
+    const Range range = editor.document().range;
+    const int current = editor.currentChar();
+    // Asked first, so that a refused copy records no edit.
+    if (current >= range.low() && current <= range.high()) {
         message_requester("Gridlet", "Range Error!", message_ok);
         return;
     }
-    requestRedraw(state, redrawGlyphViews);
+    copyRangeToCurrent(editor.changeGlyphs(current), range.low(), range.high(), current);
+    requestRedraw(windows, redrawGlyphViews);
 }
 
-void setDragMode(AppState& state, DragMode mode) {
-    state.document.dragMode = mode;
-}
-
-void chooseBitColor(AppState& state, bool forInk) {
+void chooseBitColor(Editor& editor, WindowsState& windows, bool forInk) {
     const int color = color_requester(-1);
     if (color == -1) return;
-    (forInk ? state.document.inkColor : state.document.paperColor) = Color(color);
-    requestRedraw(state, redrawGlyphViews | redrawMap);
+    const Document& document = editor.document();
+    if (forInk)
+        editor.setColors(document.paperColor, Color(color));
+    else
+        editor.setColors(Color(color), document.inkColor);
+    requestRedraw(windows, redrawGlyphViews | redrawMap);
 }
 
-void loadCharset(AppState& state, BuiltinCharset which) {
-    const CharsetColors colors = loadBuiltinCharset(state.document.charset, which);
-    state.document.paperColor = colors.paper;
-    state.document.inkColor = colors.ink;
-    state.atariCodes = which == BuiltinCharset::atariXl;
-    state.codePage = which == BuiltinCharset::ibmPcCga   ? CodePage::cp437
-                     : which == BuiltinCharset::ibmPc866 ? CodePage::cp866
-                                                         : CodePage::none;
-    requestRedraw(state, redrawGlyphViews);
+void loadCharset(Editor& editor, WindowsState& windows, BuiltinCharset which) {
+    const CharsetColors colors = loadBuiltinCharset(editor.changeGlyphs(), which);
+    editor.setColors(colors.paper, colors.ink);
+    windows.atariCodes = which == BuiltinCharset::atariXl;
+    windows.codePage = which == BuiltinCharset::ibmPcCga   ? CodePage::cp437
+                       : which == BuiltinCharset::ibmPc866 ? CodePage::cp866
+                                                           : CodePage::none;
+    requestRedraw(windows, redrawGlyphViews);
 }

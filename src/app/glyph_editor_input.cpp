@@ -10,26 +10,27 @@ bool isGlyphCell(Cell cell) {
 }
 
 // Sets or clears the glyph pixel under the mouse; positions beyond the editor are ignored.
-void setPixelAt(AppState& state, Cell cell, bool ink) {
+void setPixelAt(Editor& editor, WindowsState& windows, Cell cell, bool ink) {
     if (!isGlyphCell(cell)) return;
-    uint8_t& bits = state.glyph(state.currentChar)[cell.row];
     const int mask = 128 >> cell.column;
-    bits = static_cast<uint8_t>(ink ? bits | mask : bits & ~mask);
-    requestRedraw(state, redrawGlyphViews);
+    const uint8_t bits = editor.currentGlyph()[cell.row];
+    const auto painted = static_cast<uint8_t>(ink ? bits | mask : bits & ~mask);
+    // A pixel that already has the colour is no edit.
+    if (painted != bits) editor.changeGlyph(editor.currentChar())[cell.row] = painted;
+    requestRedraw(windows, redrawGlyphViews);
 }
 
 } // namespace
 
-void handleGlyphEditorEvent(AppState& state) {
+void handleGlyphEditorEvent(Editor& editor, WindowsState& windows, const Event& event) {
     using namespace toolkit;
-    const Cell cell = mouseCell(glyphEditor);
-    const int buttons = get_gadget_attribute(glyphEditor, attribute_buttons);
-    const int type = event_type();
-    followStroke(state.stroking, glyphEditor);
+    const Cell cell = eventCell(event);
+    const int type = event.type;
+    followStroke(editor, event);
     const bool moving = type == mouse_move;
-    if (type == left_button_down || (moving && (buttons & button_left))) {
-        setPixelAt(state, cell, true);
-    } else if (type == right_button_down || (moving && (buttons & button_right))) {
-        setPixelAt(state, cell, false);
+    if (type == left_button_down || (moving && (event.buttons & button_left))) {
+        setPixelAt(editor, windows, cell, true);
+    } else if (type == right_button_down || (moving && (event.buttons & button_right))) {
+        setPixelAt(editor, windows, cell, false);
     }
 }

@@ -1,8 +1,10 @@
 // Painting the current glyph with the mouse on the glyph editor.
 #pragma once
 
-#include "app/app_state.h"
+#include "app/event.h"
+#include "app/windows_state.h"
+#include "model/editor.h"
 
-// Handles the current gadget event of the glyph editor: the left button paints the cell under
-// the mouse, the right button erases it; every other sub-event is ignored.
-void handleGlyphEditorEvent(AppState& state);
+// The left button paints the cell under the mouse, the right button erases it; every other
+// sub-event is ignored.
+void handleGlyphEditorEvent(Editor& editor, WindowsState& windows, const Event& event);

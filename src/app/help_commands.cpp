@@ -4,7 +4,7 @@
 
 using namespace toolkit;
 
-void showKeysAndMouse(AppState&) {
+void showKeysAndMouse() {
     message_requester("Keys and mouse",
                       "Glyph editor: the left button sets pixels, the right button clears them; "
                       "hold a button and move to paint.\n"
@@ -22,9 +22,9 @@ void showKeysAndMouse(AppState&) {
                       message_ok);
 }
 
-void showAbout(AppState& state) {
+void showAbout(const std::string& title) {
     message_requester("About gridlet",
-                      state.baseTitle +
+                      title +
                           "\nAn editor for the 8 x 8 character sets of 8-bit home computers.\n"
                           "Free software under the MIT licence (the file LICENSE).\n"
                           "Built-in character sets, taken from the machines' own ROMs: IBM PC "

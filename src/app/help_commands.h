@@ -1,7 +1,7 @@
 // The Help menu: a reference of the keys and the mouse, and what gridlet is.
 #pragma once
 
-#include "app/app_state.h"
+#include <string>
 
-void showKeysAndMouse(AppState& state);
-void showAbout(AppState& state);
+void showKeysAndMouse();
+void showAbout(const std::string& title);

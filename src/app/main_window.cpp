@@ -36,17 +36,17 @@ void createEditorControls() {
     create_canvas(glyphEditor, 262, 0, 128, 128, 0);
 }
 
-void openMapWindow(AppState& state) {
+void openMapWindow(WindowsState& windows) {
     const int opened =
         open_window(mapWindow, window_x(mainWindow) + 40, window_y(mainWindow) + 40,
-                    512 + state.mapMargin, 384 + state.mapMargin, "Character map",
+                    512 + windows.mapMargin, 384 + windows.mapMargin, "Character map",
                     window_caption | window_system_menu | window_minimise_box | window_hidden);
     if (!opened) {
-        state.mapWindowAvailable = false;
+        windows.mapWindowAvailable = false;
         message_requester("Gridlet", "Character Map not available", message_ok);
         return;
     }
     create_canvas(mapView, 0, 0, 80 * 16, 50 * 16, 0);
     enable_gadget_drop(mapView, drop_files, drop_copy);
-    state.mapWindowAvailable = true;
+    windows.mapWindowAvailable = true;
 }

@@ -1,11 +1,11 @@
 // The two windows and their gadgets, at their places.
 #pragma once
 
-#include "app/app_state.h"
+#include "app/windows_state.h"
 
 // The charset view, the range labels and trackbars and the range checkbox.
 void createRangeControls();
 // The four shift buttons, the data field and the glyph editor.
 void createEditorControls();
 // The Character map window, hidden, with the map view; sets mapWindowAvailable.
-void openMapWindow(AppState& state);
+void openMapWindow(WindowsState& windows);

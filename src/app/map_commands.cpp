@@ -11,34 +11,33 @@ void fitMapWindow(const Document& document) {
     resize_window(mapWindow, keep_value, keep_value, gadget_width(mapView), gadget_height(mapView));
 }
 
-void setMapSize(AppState& state, MapSize size) {
-    state.document.mapWidth = size.width;
-    state.document.mapHeight = size.height;
-    fitMapWindow(state.document);
-    requestRedraw(state, redrawMap);
+void setMapSize(Editor& editor, WindowsState& windows, MapSize size) {
+    editor.setMapSize(size.width, size.height);
+    fitMapWindow(editor.document());
+    requestRedraw(windows, redrawMap);
     hide_window(mapWindow, 0);
 }
 
-void fillMapWithCurrentChar(AppState& state) {
-    Document& document = state.document;
-    fillMap(document.mapCells, document.mapWidth, document.mapHeight, state.currentChar);
-    requestRedraw(state, redrawMap);
+void fillMapWithCurrentChar(Editor& editor, WindowsState& windows) {
+    const Document& document = editor.document();
+    fillMap(editor.changeCells(), document.mapWidth, document.mapHeight, editor.currentChar());
+    requestRedraw(windows, redrawMap);
 }
 
-void toggleGrid(AppState& state) {
-    state.gridOnMap = !state.gridOnMap;
-    requestRedraw(state, redrawMap);
+void toggleGrid(Editor& editor, WindowsState& windows) {
+    editor.setGridOnMap(!editor.document().gridOnMap);
+    requestRedraw(windows, redrawMap);
 }
 
-void editMap(AppState& state, MapEdit edit) {
-    if (state.popupColumn < 0 || state.popupRow < 0) return;
+void editMap(Editor& editor, WindowsState& windows, MapEdit edit) {
+    const Cell cell = windows.popupCell;
+    if (cell.column < 0 || cell.row < 0) return;
     using Edit = void (*)(MapCells&, int, int, int, int);
     static constexpr Edit edits[] = {insertMapChar, deleteMapChar,   insertMapLine,
                                      deleteMapLine, insertMapColumn, deleteMapColumn};
-    Document& document = state.document;
-    edits[int(edit)](document.mapCells, document.mapWidth, document.mapHeight, state.popupColumn,
-                     state.popupRow);
-    requestRedraw(state, redrawMap);
-    state.popupColumn = -1;
-    state.popupRow = -1;
+    const Document& document = editor.document();
+    edits[int(edit)](editor.changeCells(), document.mapWidth, document.mapHeight, cell.column,
+                     cell.row);
+    requestRedraw(windows, redrawMap);
+    windows.popupCell = {-1, -1};
 }

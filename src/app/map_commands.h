@@ -1,17 +1,18 @@
 // The map commands as the menus run them: screen sizes, fill, grid and the popup edits.
 #pragma once
 
-#include "app/app_state.h"
+#include "app/windows_state.h"
+#include "model/editor.h"
 
 // Sizes the map view and the Character map window's inner area to exactly the map, redraws
 // it and shows the window.
-void setMapSize(AppState& state, MapSize size);
+void setMapSize(Editor& editor, WindowsState& windows, MapSize size);
 // The map view and the window's inner area take exactly the document's map size.
 void fitMapWindow(const Document& document);
 // Every visible cell becomes the current char.
-void fillMapWithCurrentChar(AppState& state);
-void toggleGrid(AppState& state);
+void fillMapWithCurrentChar(Editor& editor, WindowsState& windows);
+void toggleGrid(Editor& editor, WindowsState& windows);
 
 enum class MapEdit { insertChar, deleteChar, insertLine, deleteLine, insertColumn, deleteColumn };
 // Acts on the cell of the last right click, once: the selection is used up.
-void editMap(AppState& state, MapEdit edit);
+void editMap(Editor& editor, WindowsState& windows, MapEdit edit);

@@ -16,26 +16,26 @@ bool accepted(const Document& document, Cell cell) {
 
 } // namespace
 
-void handleMapViewEvent(AppState& state) {
-    const Cell cell = mouseCell(mapView);
-    const int type = event_type();
-    followStroke(state.stroking, mapView);
+void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& event) {
+    const Cell cell = eventCell(event);
+    const int type = event.type;
+    followStroke(editor, event);
     if (type == right_click && menu_exists(mapPopupMenu)) {
-        state.popupColumn = cell.column;
-        state.popupRow = cell.row;
-        show_popup_menu(mapPopupMenu, window_handle(mapWindow));
+        windows.popupCell = cell;
+        windows.popupAfterRefresh = mapPopupMenu;
     }
-    if (!accepted(state.document, cell)) return;
+    if (!accepted(editor.document(), cell)) return;
     const bool hovering = type == mouse_move;
     if (hovering) {
-        requestRedraw(state, redrawMap | redrawMapTitle);
-        state.mapOutline = cell;
+        requestRedraw(windows, redrawMap | redrawMapTitle);
+        windows.mapOutline = cell;
         // The title names the code the cell holds after any paint below.
-        state.mapTitleCell = cell;
+        windows.mapTitleCell = cell;
     }
-    const bool leftHeld = get_gadget_attribute(mapView, attribute_buttons) & button_left;
-    if (type == left_button_down || (hovering && leftHeld)) {
-        state.document.mapCells[cell.column][cell.row] = state.currentChar;
-        requestRedraw(state, redrawMap);
+    if (type == left_button_down || (hovering && (event.buttons & button_left))) {
+        // A cell that already holds the code is no edit.
+        if (editor.document().mapCells[cell.column][cell.row] != editor.currentChar())
+            editor.changeCell(cell.column, cell.row) = editor.currentChar();
+        requestRedraw(windows, redrawMap);
     }
 }

@@ -1,6 +1,8 @@
 // The mouse on the map view: painting cells, the hover outline and title, the edit menu.
 #pragma once
 
-#include "app/app_state.h"
+#include "app/event.h"
+#include "app/windows_state.h"
+#include "model/editor.h"
 
-void handleMapViewEvent(AppState& state);
+void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& event);

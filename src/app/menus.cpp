@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "app/app_state.h"
 #include "app/command_table.h"
+#include "app/windows_state.h"
 #include "toolkit/menus.h"
 #include "toolkit/requesters.h"
 

@@ -1,7 +1,6 @@
 #include "app/refresh.h"
 
 #include <bitset>
-#include <cstring>
 #include <utility>
 
 #include "app/menu_ids.h"
@@ -25,26 +24,12 @@ void reportDrawingFailure(const char* text) {
     message_requester("gridlet", text, message_ok);
 }
 
-bool sameGlyph(const Charset& a, const Charset& b, int code) {
-    return std::memcmp(glyphOf(a, code).data(), glyphOf(b, code).data(), glyphBytes) == 0;
-}
-
-CodeSet changedGlyphs(const Charset& shown, const Charset& now) {
-    CodeSet changed;
-    for (int code = 0; code < glyphCount; ++code)
-        if (!sameGlyph(shown, now, code)) changed.set(size_t(code));
-    return changed;
-}
-
-// Image 0, cell by changed cell. Returns the codes whose cells it redrew; when it cannot draw,
+// Image 0, cell by edited cell. Returns the codes whose cells it redrew; when it cannot draw,
 // the view is still refreshed from the image as it was, in full.
-CodeSet refreshCharsetImage(AppState& state, bool& whole) {
-    const Document& document = state.document;
-    ShownViews& shown = state.shown;
+CodeSet refreshCharsetImage(const Document& document, ShownViews& shown, bool& whole) {
     whole = !shown.imageDrawn || shown.charsetPaper != document.paperColor ||
             shown.charsetInk != document.inkColor;
-    const CodeSet changed =
-        whole ? CodeSet().set() : changedGlyphs(shown.charset, document.charset);
+    const CodeSet changed = whole ? CodeSet().set() : shown.imageUnshown;
     if (!start_drawing(image_output(charsetImage))) {
         reportDrawingFailure("draw image char error!");
         whole = true;
@@ -55,7 +40,7 @@ CodeSet refreshCharsetImage(AppState& state, bool& whole) {
             drawCharsetImageCell(document.charset, code, document.paperColor, document.inkColor);
     stop_drawing();
     shown.imageDrawn = true;
-    shown.charset = document.charset;
+    shown.imageUnshown.reset();
     shown.charsetPaper = document.paperColor;
     shown.charsetInk = document.inkColor;
     return changed;
@@ -82,16 +67,16 @@ void drawCharsetFeedback(const CharsetFeedback& feedback, ImageHandle picture) {
     }
 }
 
-void refreshCharsetView(AppState& state) {
+void refreshCharsetView(const Editor& editor, WindowsState& windows) {
     bool wholeImage = false;
-    const CodeSet changed = refreshCharsetImage(state, wholeImage);
-    ShownViews& shown = state.shown;
+    ShownViews& shown = windows.shown;
+    const CodeSet changed = refreshCharsetImage(editor.document(), shown, wholeImage);
     if (!start_drawing(canvas_output(charsetView))) {
         reportDrawingFailure("draw cursor error!");
         return;
     }
     const ImageHandle picture = image_handle(charsetImage);
-    const Cell cursor{state.cursorColumn, state.cursorRow};
+    const Cell cursor = charsetCell(editor.currentChar());
     if (wholeImage || !shown.charsetViewDrawn) {
         drawCharsetViewArea(picture, {0, 0, charsetImageSize, charsetImageSize}, cursor);
     } else {
@@ -104,22 +89,21 @@ void refreshCharsetView(AppState& state) {
         }
         eraseCharsetFeedback(shown.feedback, picture, cursor);
     }
-    drawCharsetFeedback(state.charsetFeedback, picture);
+    drawCharsetFeedback(windows.charsetFeedback, picture);
     stop_drawing();
     shown.charsetViewDrawn = true;
     shown.cursor = cursor;
-    shown.feedback = state.charsetFeedback;
+    shown.feedback = windows.charsetFeedback;
 }
 
 // False when the editor could not be drawn; the data field then keeps its text.
-bool refreshGlyphEditor(AppState& state) {
+bool refreshGlyphEditor(const Editor& editor, ShownViews& shown) {
     if (!start_drawing(canvas_output(glyphEditor))) {
         reportDrawingFailure("draw character error!");
         return false;
     }
-    const Document& document = state.document;
-    ShownViews& shown = state.shown;
-    const GlyphRows glyph = state.currentGlyph();
+    const Document& document = editor.document();
+    const GlyphRows glyph = editor.currentGlyph();
     if (!shown.editorDrawn || shown.editorPaper != document.paperColor ||
         shown.editorInk != document.inkColor) {
         drawGlyphEditor(glyph, document.paperColor, document.inkColor);
@@ -147,70 +131,70 @@ bool visible(const Document& document, Cell cell) {
            cell.row < document.mapHeight;
 }
 
-void drawMapCell(const AppState& state, Cell cell) {
+void drawMapCell(const Document& document, Cell cell) {
     clipTo(cellArea(cell));
-    drawMapCells(state.document, state.gridOnMap, cell, 1, 1);
+    drawMapCells(document, document.gridOnMap, cell, 1, 1);
 }
 
-// The cells whose code or glyph changed, and the cell the old outline covered.
-void redrawChangedMapCells(const AppState& state) {
-    const Document& document = state.document;
-    const Document& was = state.shown.map;
-    const CodeSet glyphs = changedGlyphs(was.charset, document.charset);
-    if (glyphs.any() || document.mapCells != was.mapCells) {
+// The cells whose code or glyph was edited, and the cell the old outline covered.
+void redrawChangedMapCells(const Document& document, const ShownViews& shown) {
+    const Changes& unshown = shown.mapUnshown;
+    if (unshown.any()) {
         for (int row = 0; row < document.mapHeight; ++row) {
             for (int column = 0; column < document.mapWidth; ++column) {
                 const int32_t code = document.mapCells[column][row];
-                if (code != was.mapCells[column][row] || glyphs[size_t(code & 0xFF)])
-                    drawMapCell(state, {column, row});
+                if (unshown.cell(column, row) || unshown.glyphs[size_t(code & 0xFF)])
+                    drawMapCell(document, {column, row});
             }
         }
     }
-    if (state.shown.mapOutline && visible(document, *state.shown.mapOutline))
-        drawMapCell(state, *state.shown.mapOutline);
+    if (shown.mapOutline && visible(document, *shown.mapOutline))
+        drawMapCell(document, *shown.mapOutline);
 }
 
-void refreshMapView(AppState& state) {
-    if (!state.mapWindowAvailable) return;
+void refreshMapView(const Document& document, WindowsState& windows) {
+    if (!windows.mapWindowAvailable) return;
     if (!start_drawing(canvas_output(mapView))) {
         reportDrawingFailure("draw char map error!");
         return;
     }
-    const Document& document = state.document;
-    ShownViews& shown = state.shown;
-    const bool whole =
-        !shown.mapDrawn || shown.mapGrid != state.gridOnMap ||
-        shown.map.mapWidth != document.mapWidth || shown.map.mapHeight != document.mapHeight ||
-        shown.map.paperColor != document.paperColor || shown.map.inkColor != document.inkColor;
+    ShownViews& shown = windows.shown;
+    const bool whole = !shown.mapDrawn || shown.mapGrid != document.gridOnMap ||
+                       shown.mapWidth != document.mapWidth ||
+                       shown.mapHeight != document.mapHeight ||
+                       shown.mapPaper != document.paperColor || shown.mapInk != document.inkColor;
     if (whole) {
         set_drawing_clip(0, 0, document.mapWidth * cellSize, document.mapHeight * cellSize);
-        drawMapCells(document, state.gridOnMap, {0, 0}, document.mapWidth, document.mapHeight);
+        drawMapCells(document, document.gridOnMap, {0, 0}, document.mapWidth, document.mapHeight);
     } else {
-        redrawChangedMapCells(state);
+        redrawChangedMapCells(document, shown);
     }
-    if (state.mapOutline) drawMapOutline(*state.mapOutline);
+    if (windows.mapOutline) drawMapOutline(*windows.mapOutline);
     stop_drawing();
     shown.mapDrawn = true;
-    shown.map = document;
-    shown.mapGrid = state.gridOnMap;
-    shown.mapOutline = state.mapOutline;
+    shown.mapUnshown = {};
+    shown.mapWidth = document.mapWidth;
+    shown.mapHeight = document.mapHeight;
+    shown.mapPaper = document.paperColor;
+    shown.mapInk = document.inkColor;
+    shown.mapGrid = document.gridOnMap;
+    shown.mapOutline = windows.mapOutline;
 }
 
-void refreshRangeLabels(const AppState& state) {
-    set_gadget_text(beginRangeLabel, beginRangeText(state.document.range.begin));
-    set_gadget_text(endRangeLabel, endRangeText(state.document.range.end));
+void refreshRangeLabels(const Range& range) {
+    set_gadget_text(beginRangeLabel, beginRangeText(range.begin));
+    set_gadget_text(endRangeLabel, endRangeText(range.end));
 }
 
 // The trackbars, the range box and the check marks show the document and the grid setting;
 // Undo and Redo are greyed out when there is nothing to undo or redo, and "Restore last session"
 // when no session was kept.
-void showStateInGadgets(AppState& state) {
-    const Range& range = state.document.range;
-    ShownViews& shown = state.shown;
-    const bool canUndo = state.history.canUndo(), canRedo = state.history.canRedo();
-    const bool canRestore = state.lastSession.has_value();
-    if (shown.gadgetsShown && shown.range == range && shown.dragMode == state.document.dragMode &&
-        shown.grid == state.gridOnMap && shown.canUndo == canUndo && shown.canRedo == canRedo &&
+void showStateInGadgets(const Editor& editor, bool canRestore, ShownViews& shown) {
+    const Document& document = editor.document();
+    const Range& range = document.range;
+    const bool canUndo = editor.history().canUndo(), canRedo = editor.history().canRedo();
+    if (shown.gadgetsShown && shown.range == range && shown.dragMode == document.dragMode &&
+        shown.grid == document.gridOnMap && shown.canUndo == canUndo && shown.canRedo == canRedo &&
         shown.canRestore == canRestore)
         return;
     for (const auto& [gadget, value] : {std::pair{int(beginRangeTrackbar), range.begin},
@@ -218,10 +202,10 @@ void showStateInGadgets(AppState& state) {
                                         std::pair{int(rangeCheckbox), int(range.enabled)}}) {
         if (get_gadget_state(gadget) != value) set_gadget_state(gadget, value);
     }
-    const bool swap = state.document.dragMode == DragMode::swap;
+    const bool swap = document.dragMode == DragMode::swap;
     for (const auto& [item, checked] :
          {std::pair{int(dragSwapId), swap}, std::pair{int(dragCopyId), !swap},
-          std::pair{int(gridOnMapId), state.gridOnMap}}) {
+          std::pair{int(gridOnMapId), document.gridOnMap}}) {
         if (get_menu_item_checked(mainMenu, item) != int(checked))
             set_menu_item_checked(mainMenu, item, checked);
     }
@@ -233,8 +217,8 @@ void showStateInGadgets(AppState& state) {
     }
     shown.gadgetsShown = menu_exists(mainMenu) != 0; // until the menus exist, again
     shown.range = range;
-    shown.dragMode = state.document.dragMode;
-    shown.grid = state.gridOnMap;
+    shown.dragMode = document.dragMode;
+    shown.grid = document.gridOnMap;
     shown.canUndo = canUndo;
     shown.canRedo = canRedo;
     shown.canRestore = canRestore;
@@ -242,28 +226,36 @@ void showStateInGadgets(AppState& state) {
 
 } // namespace
 
-void requestRedraw(AppState& state, unsigned views) {
-    state.redraw |= views;
-    if (views & redrawCharsetView) state.charsetFeedback = {};
-    if (views & (redrawGlyphEditor | redrawMap)) state.mapOutline.reset();
+void requestRedraw(WindowsState& windows, unsigned views) {
+    windows.redraw |= views;
+    if (views & redrawCharsetView) windows.charsetFeedback = {};
+    if (views & (redrawGlyphEditor | redrawMap)) windows.mapOutline.reset();
 }
 
 void refresh(AppState& state) {
-    const unsigned asked = std::exchange(state.redraw, 0u);
-    if (asked & redrawCharsetView) refreshCharsetView(state);
+    const Editor& editor = state.editor;
+    const Document& document = editor.document();
+    WindowsState& windows = state.windows;
+    ShownViews& shown = windows.shown;
+    // What the editor recorded waits, view by view, until the view is next drawn.
+    const Changes edited = state.editor.takeUnshownChanges();
+    shown.imageUnshown |= edited.glyphs;
+    shown.mapUnshown |= edited;
+    const unsigned asked = std::exchange(windows.redraw, 0u);
+    if (asked & redrawCharsetView) refreshCharsetView(editor, windows);
     // The map shows the same glyphs as the editor, so it follows the editor's redraw.
     bool mapWanted = asked & redrawMap;
-    if (asked & redrawGlyphEditor) mapWanted = refreshGlyphEditor(state) || mapWanted;
-    if (mapWanted) refreshMapView(state);
+    if (asked & redrawGlyphEditor) mapWanted = refreshGlyphEditor(editor, shown) || mapWanted;
+    if (mapWanted) refreshMapView(document, windows);
     if (asked & redrawStatusTitle) {
-        writeStatusTitle(state.shown.title, state.baseTitle, state.currentChar, state.atariCodes);
-        set_window_title(mainWindow, state.shown.title);
+        writeStatusTitle(shown.title, windows.baseTitle, editor.currentChar(), windows.atariCodes);
+        set_window_title(mainWindow, shown.title);
     }
-    if (asked & redrawRangeLabels) refreshRangeLabels(state);
+    if (asked & redrawRangeLabels) refreshRangeLabels(document.range);
     if (asked & redrawMapTitle) {
-        const Cell cell = state.mapTitleCell;
+        const Cell cell = windows.mapTitleCell;
         set_window_title(mapWindow, mapHoverTitle(cell.column, cell.row,
-                                                  state.document.mapCells[cell.column][cell.row]));
+                                                  document.mapCells[cell.column][cell.row]));
     }
-    showStateInGadgets(state);
+    showStateInGadgets(editor, state.session.lastSession.has_value(), shown);
 }

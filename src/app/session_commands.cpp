@@ -1,15 +1,13 @@
 #include "app/session_commands.h"
 
 #include "app/cursor.h"
-#include "app/file_commands.h"
 #include "app/map_commands.h"
-#include "app/menus.h"
 #include "app/refresh.h"
+#include "app/whole_files.h"
 #include "toolkit/files.h"
-#include "toolkit/menus.h"
 #include "toolkit/requesters.h"
-#include "toolkit/texts.h"
 #include "toolkit/windows.h"
+#include "views/charset_image.h"
 
 using namespace toolkit;
 
@@ -38,64 +36,49 @@ std::string recentFilesFile() {
 
 // The first keep of a run that fails is told, with where and why; later ones are not, so that a
 // folder that stays unwritable does not interrupt the work every two seconds.
-void tellKeepingFailed(AppState& state, const std::string& folder, const std::string& why) {
-    if (state.keepingFailureTold) return;
-    state.keepingFailureTold = true;
+void tellKeepingFailed(SessionKeeper& session, const std::string& folder, const std::string& why) {
+    if (session.failureTold) return;
+    session.failureTold = true;
     message_requester("gridlet",
                       "Your work cannot be kept in " + folder +
                           " for \"Restore last session\": " + why + ".",
                       message_ok);
 }
 
-Session currentSession(const AppState& state) {
-    const Document& document = state.document;
-    return {document.charset,   document.mapCells,   document.mapWidth,
-            document.mapHeight, document.paperColor, document.inkColor,
-            state.currentChar,  document.range,      state.gridOnMap};
+Session currentSession(const Editor& editor) {
+    const Document& document = editor.document();
+    return {document.charset,     document.mapCells,   document.mapWidth,
+            document.mapHeight,   document.paperColor, document.inkColor,
+            editor.currentChar(), document.range,      document.gridOnMap};
 }
 
-void writeSession(AppState& state, const Session& session) {
-    stop_timer(sessionTimer);
-    state.keptSession = session;
-    const std::string folder = sessionFolder();
-    if (folder.empty()) return;
-    if (make_folder(folder))
-        save_file_later(sessionFile(), encodeSession(session));
-    else
-        tellKeepingFailed(state, folder, last_file_problem());
-}
-
-void writeRecentFiles(AppState& state) {
+void writeRecentFiles(SessionKeeper& session) {
     const std::string folder = settingsFolder();
     if (folder.empty()) return;
-    const std::string text = encodeRecentFiles(state.recentFiles);
+    const std::string text = encodeRecentFiles(session.recentFiles);
     if (!make_folder(folder) ||
         !writeFile(recentFilesFile(),
                    std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size())))
-        tellKeepingFailed(state, folder, last_file_problem());
+        tellKeepingFailed(session, folder, last_file_problem());
 }
 
-// The list is shown in File > "Open recent"; the menus are made anew to show it.
-void recentFilesChanged(AppState& state) {
-    writeRecentFiles(state);
-    if (menu_exists(mainMenu)) {
-        createMainMenu(state.recentFiles);
-        state.shown.gadgetsShown = false; // the new bar shows its marks and greying afresh
-    }
+void recentFilesChanged(SessionKeeper& session) {
+    writeRecentFiles(session);
+    session.recentFilesChanged = true;
 }
 
 } // namespace
 
-void readKeptFiles(AppState& state) {
+void readKeptFiles(SessionKeeper& session) {
     if (!sessionFolder().empty()) {
         if (const auto bytes = readFile(sessionFile(), largestKeptFile))
-            state.lastSession = decodeSession(*bytes);
+            session.lastSession = decodeSession(*bytes);
         else if (file_size(sessionFile()) != file_missing)
-            state.lastSession = SessionReading{{}, "its file cannot be read"};
+            session.lastSession = SessionReading{{}, "its file cannot be read"};
     }
     if (settingsFolder().empty()) return;
     if (const auto bytes = readFile(recentFilesFile(), largestKeptFile))
-        state.recentFiles =
+        session.recentFiles =
             decodeRecentFiles({reinterpret_cast<const char*>(bytes->data()), bytes->size()});
 }
 
@@ -116,42 +99,49 @@ void tellLeftoverBackups() {
                       message_ok);
 }
 
-void startKeepingSession(AppState& state) {
-    state.keepingSession = true;
-    state.keptSession = state.seenSession = currentSession(state);
+void startKeepingSession(SessionKeeper& session, const Editor& editor) {
+    session.keeping = true;
+    session.keptRevision = session.seenRevision = editor.revision();
 }
 
-void noteSessionChanges(AppState& state) {
+void noteSessionChanges(SessionKeeper& session, const Editor& editor) {
     // A save on the thread of its own that failed is learnt of here, after the event it ended in.
     if (const std::string why = take_background_save_problem(); !why.empty())
-        tellKeepingFailed(state, sessionFolder(), why);
-    const Session session = currentSession(state);
-    if (session == state.seenSession) return;
-    state.seenSession = session;
+        tellKeepingFailed(session, sessionFolder(), why);
+    if (editor.revision() == session.seenRevision) return;
+    session.seenRevision = editor.revision();
     start_timer(sessionTimer, sessionDelay);
 }
 
-void keepSession(AppState& state) {
-    const Session session = currentSession(state);
-    if (session != state.keptSession) writeSession(state, session);
+void keepSession(SessionKeeper& session, const Editor& editor) {
+    if (editor.revision() == session.keptRevision) return;
+    stop_timer(sessionTimer);
+    session.keptRevision = editor.revision();
+    const std::string folder = sessionFolder();
+    if (folder.empty()) return;
+    if (make_folder(folder))
+        save_file_later(sessionFile(), encodeSession(currentSession(editor)));
+    else
+        tellKeepingFailed(session, folder, last_file_problem());
 }
 
-void keepSessionAtQuit(AppState& state) {
-    state.keepingFailureTold = true; // no message while the program ends
-    keepSession(state);
+void keepSessionAtQuit(SessionKeeper& session, const Editor& editor) {
+    session.failureTold = true; // no message while the program ends
+    keepSession(session, editor);
     finish_saves();
 }
 
 void restoreLastSession(AppState& state) {
-    if (!state.lastSession) return;
-    if (!state.lastSession->problem.empty()) {
-        message_requester(
-            "Restore last session",
-            "The last session cannot be restored: " + state.lastSession->problem + ".", message_ok);
+    const std::optional<SessionReading>& last = state.session.lastSession;
+    if (!last) return;
+    if (!last->problem.empty()) {
+        message_requester("Restore last session",
+                          "The last session cannot be restored: " + last->problem + ".",
+                          message_ok);
         return;
     }
-    const Session& session = state.lastSession->session;
-    Document& document = state.document;
+    const Session& session = last->session;
+    Document& document = state.editor.changeDocument();
     const bool resized =
         document.mapWidth != session.mapWidth || document.mapHeight != session.mapHeight;
     document.charset = session.charset;
@@ -161,36 +151,19 @@ void restoreLastSession(AppState& state) {
     document.paperColor = session.paperColor;
     document.inkColor = session.inkColor;
     document.range = session.range;
-    state.gridOnMap = session.gridOnMap;
+    document.gridOnMap = session.gridOnMap;
     if (resized) fitMapWindow(document);
-    requestRedraw(state, redrawGlyphViews | redrawMap | redrawRangeLabels);
-    selectCell(state, {session.currentChar % 16, session.currentChar / 16});
+    requestRedraw(state.windows, redrawGlyphViews | redrawMap | redrawRangeLabels);
+    selectCell(state.editor, state.windows, charsetCell(session.currentChar));
 }
 
-void rememberRecentFile(AppState& state, RecentFile::Kind kind, const std::string& name) {
-    const std::vector<RecentFile> before = state.recentFiles;
-    rememberRecent(state.recentFiles, {kind, name});
-    if (state.recentFiles != before) recentFilesChanged(state);
+void rememberRecentFile(SessionKeeper& session, RecentFile::Kind kind, const std::string& name) {
+    const std::vector<RecentFile> before = session.recentFiles;
+    rememberRecent(session.recentFiles, {kind, name});
+    if (session.recentFiles != before) recentFilesChanged(session);
 }
 
-void openRecentFile(AppState& state, int index) {
-    if (index < 0 || size_t(index) >= state.recentFiles.size()) return;
-    const RecentFile file = state.recentFiles[size_t(index)];
-    if (file_size(file.name) == file_missing) {
-        // Gone: the message of its kind of file, and it leaves the list.
-        if (file.kind == RecentFile::Kind::font)
-            message_requester("No file", file.name, message_ok);
-        else
-            message_requester("Open File", "unable to open:" + file.name, message_ok);
-        state.recentFiles.erase(state.recentFiles.begin() + index);
-        recentFilesChanged(state);
-        return;
-    }
-    state.lastFolder = path_part(file.name);
-    if (file.kind == RecentFile::Kind::font) {
-        loadFontFile(state, file.name);
-        requestRedraw(state, redrawGlyphViews);
-    } else {
-        loadMapFile(state, file.name);
-    }
+void forgetRecentFile(SessionKeeper& session, int index) {
+    session.recentFiles.erase(session.recentFiles.begin() + index);
+    recentFilesChanged(session);
 }

@@ -10,26 +10,26 @@ constexpr int sessionTimer = 0;
 constexpr int sessionDelay = 2000; // milliseconds after the last change
 
 // At start: the session the last run kept and the recent files, read without a word whatever
-// state their files are in. The start-up state stays as it is.
-void readKeptFiles(AppState& state);
+// state their files are in.
+void readKeptFiles(SessionKeeper& session);
 // Saves written in place keep the old contents under the state folder until they end; a backup
 // left over by a save that was killed is told with where it is.
 void keepInPlaceBackups();
 void tellLeftoverBackups();
 // The start-up state is what this run has kept so far: it writes nothing until it changes.
-void startKeepingSession(AppState& state);
-// After every event: a change starts the two seconds anew. The first failed keep of a run is
-// told, with the folder and why.
-void noteSessionChanges(AppState& state);
+void startKeepingSession(SessionKeeper& session, const Editor& editor);
+// After every event: a change of the editor starts the two seconds anew. The first failed keep
+// of a run is told, with the folder and why.
+void noteSessionChanges(SessionKeeper& session, const Editor& editor);
 // The two seconds are over: the session goes to disk.
-void keepSession(AppState& state);
+void keepSession(SessionKeeper& session, const Editor& editor);
 // At quit: what changed since the last write goes to disk, and is there when the program ends.
-void keepSessionAtQuit(AppState& state);
+void keepSessionAtQuit(SessionKeeper& session, const Editor& editor);
 
 // File > "Restore last session": the session the last run kept, as one undo step.
 void restoreLastSession(AppState& state);
 
-// A font or map opened or saved goes first in the list of recent files.
-void rememberRecentFile(AppState& state, RecentFile::Kind kind, const std::string& name);
-// File > "Open recent": the list's entry, opened as it was; a name that is gone leaves the list.
-void openRecentFile(AppState& state, int index);
+// A font or map opened or saved goes first in the list of recent files; one that is gone leaves
+// it. The menu bar shows the list anew after the event.
+void rememberRecentFile(SessionKeeper& session, RecentFile::Kind kind, const std::string& name);
+void forgetRecentFile(SessionKeeper& session, int index);

@@ -1,10 +1,13 @@
-// What the views show now, kept by the refresh so that it redraws only what changed.
+// What the views show now, kept by the refresh so that it redraws only what changed: the glyphs
+// and cells edited since each view was drawn, as the editor recorded them, and the few values
+// that decide a whole redraw.
 #pragma once
 
 #include <array>
 #include <optional>
 #include <string>
 
+#include "model/changes.h"
 #include "model/document.h"
 #include "views/cells.h"
 
@@ -22,7 +25,7 @@ struct CharsetFeedback {
 struct ShownViews {
     // Image 0.
     bool imageDrawn = false;
-    Charset charset{};
+    std::bitset<glyphCount> imageUnshown; // glyphs edited since it was drawn
     Color charsetPaper = 0, charsetInk = 0;
 
     // The charset view.
@@ -37,7 +40,9 @@ struct ShownViews {
 
     // The map view.
     bool mapDrawn = false;
-    Document map; // the document as the map view shows it: glyphs, cells, size, colours
+    Changes mapUnshown; // glyphs and cells edited since it was drawn
+    int32_t mapWidth = 0, mapHeight = 0;
+    Color mapPaper = 0, mapInk = 0;
     bool mapGrid = false;
     std::optional<Cell> mapOutline;
 

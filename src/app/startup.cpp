@@ -7,7 +7,6 @@
 #include "app/refresh.h"
 #include "app/session_commands.h"
 #include "charmap/map_edits.h"
-#include "editing/glyph_transforms.h"
 #include "toolkit/drawing.h"
 #include "toolkit/menus.h"
 #include "toolkit/texts.h"
@@ -18,37 +17,38 @@ using namespace toolkit;
 
 bool startUp(AppState& state, Binding& binding, std::vector<std::string> parameters) {
     state = AppState{};
+    WindowsState& windows = state.windows;
     start_toolkit(binding, std::move(parameters));
-    state.baseTitle = programTitle;
-    state.lastFolder = current_directory();
-    readKeptFiles(state);
+    windows.baseTitle = programTitle;
+    windows.lastFolder = current_directory();
+    readKeptFiles(state.session);
     keepInPlaceBackups();
 
-    if (!open_window(mainWindow, 0, 0, 640, 480, state.baseTitle,
+    if (!open_window(mainWindow, 0, 0, 640, 480, windows.baseTitle,
                      window_caption | window_system_menu | window_minimise_box |
                          window_centre_on_screen)) {
         shutDown(state);
         return false;
     }
     createRangeControls();
-    state.mapFileName = current_directory() + "charmap.map";
+    windows.mapFileName = current_directory() + "charmap.map";
     if (count_program_parameters() == 1) loadFontFile(state, program_parameter(0));
 
     create_image(charsetImage, charsetImageSize, charsetImageSize);
     createEditorControls();
     // The charset view and the glyph editor are drawn before the map window exists, so the
     // map is first drawn when a map size shows it.
-    requestRedraw(state, redrawGlyphViews);
+    requestRedraw(windows, redrawGlyphViews);
     refresh(state);
-    createMenus(state.recentFiles);
+    createMenus(state.session.recentFiles);
+    state.session.recentFilesChanged = false; // the new bar shows them
     enable_gadget_drop(charsetView, drop_files, drop_copy);
-    buildBitReverse(state.bitReverse);
-    fillStartMap(state.document.mapCells);
-    openMapWindow(state);
+    fillStartMap(state.editor.changeCells());
+    openMapWindow(windows);
     addShortcuts(mapWindow);
     set_active_gadget(charsetView);
-    state.undoBase = state.document;
-    startKeepingSession(state);
+    state.editor.startHistory();
+    startKeepingSession(state.session, state.editor);
     refresh(state); // the check marks and the greyed items
     tellLeftoverBackups();
     return true;
@@ -56,7 +56,7 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
 
 // Nothing is asked; what the user made is kept for "Restore last session".
 int shutDown(AppState& state) {
-    if (state.keepingSession) keepSessionAtQuit(state);
+    if (state.session.keeping) keepSessionAtQuit(state.session, state.editor);
     shut_down_toolkit();
     return 0;
 }

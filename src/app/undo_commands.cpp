@@ -7,33 +7,23 @@
 
 namespace {
 
-void record(AppState& state) {
-    if (state.history.record(state.undoBase, state.document)) state.undoBase = state.document;
-}
-
-// A stroke still going on when the user undoes ends there, as one step of its own.
-void showStep(AppState& state, int glyph) {
-    if (state.document.mapWidth != state.undoBase.mapWidth ||
-        state.document.mapHeight != state.undoBase.mapHeight)
-        fitMapWindow(state.document);
-    state.undoBase = state.document;
-    state.stroking = false;
-    requestRedraw(state, redrawGlyphViews | redrawMap);
-    if (glyph >= 0) selectCell(state, charsetCell(glyph));
+// Takes a step, then shows it: the map window takes the map's size again when it changed.
+void takeStep(Editor& editor, WindowsState& windows, std::optional<int> (Editor::*step)()) {
+    const Document& document = editor.document();
+    const int width = document.mapWidth, height = document.mapHeight;
+    const std::optional<int> glyph = (editor.*step)();
+    if (!glyph) return;
+    if (document.mapWidth != width || document.mapHeight != height) fitMapWindow(document);
+    requestRedraw(windows, redrawGlyphViews | redrawMap);
+    if (*glyph >= 0) selectCell(editor, windows, charsetCell(*glyph));
 }
 
 } // namespace
 
-void recordUndoStep(AppState& state) {
-    if (!state.stroking) record(state);
+void undo(Editor& editor, WindowsState& windows) {
+    takeStep(editor, windows, &Editor::undo);
 }
 
-void undo(AppState& state) {
-    record(state);
-    if (state.history.canUndo()) showStep(state, state.history.undo(state.document));
-}
-
-void redo(AppState& state) {
-    record(state);
-    if (state.history.canRedo()) showStep(state, state.history.redo(state.document));
+void redo(Editor& editor, WindowsState& windows) {
+    takeStep(editor, windows, &Editor::redo);
 }

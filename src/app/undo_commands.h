@@ -1,12 +1,9 @@
-// Undo and redo of every change to the document.
+// Edit > Undo and Redo: the editor's history, shown.
 #pragma once
 
-#include "app/app_state.h"
-
-// Makes what changed since the last step one step, unless a painting stroke goes on; the loop
-// calls it after every event.
-void recordUndoStep(AppState& state);
+#include "app/windows_state.h"
+#include "model/editor.h"
 
 // The current char moves to the glyph a step changed, when it changed one glyph.
-void undo(AppState& state);
-void redo(AppState& state);
+void undo(Editor& editor, WindowsState& windows);
+void redo(Editor& editor, WindowsState& windows);

@@ -80,8 +80,13 @@ void buildBitReverse(BitReverseTable& bitReverse) {
     }
 }
 
-void transformGlyph(Glyph glyph, int mode, const BitReverseTable& bitReverse,
-                    RotateBuffer& rotateBuffer) {
+void transformGlyph(Glyph glyph, int mode) {
+    static const BitReverseTable bitReverse = [] {
+        BitReverseTable table{};
+        buildBitReverse(table);
+        return table;
+    }();
+    RotateBuffer rotateBuffer{};
     switch (mode) {
     case shiftUpMode:
         shiftUp(glyph);
@@ -104,9 +109,6 @@ void transformGlyph(Glyph glyph, int mode, const BitReverseTable& bitReverse,
     }
 }
 
-void transformGlyphRange(Charset& charset, int first, int last, int mode,
-                         const BitReverseTable& bitReverse, RotateBuffer& rotateBuffer) {
-    for (int code = first; code <= last; ++code) {
-        transformGlyph(glyphOf(charset, code), mode, bitReverse, rotateBuffer);
-    }
+void transformGlyphRange(Charset& charset, int first, int last, int mode) {
+    for (int code = first; code <= last; ++code) transformGlyph(glyphOf(charset, code), mode);
 }

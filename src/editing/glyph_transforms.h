@@ -25,10 +25,8 @@ using RotateBuffer = std::array<uint8_t, 9>;
 // Entry b becomes b with its eight bits in reverse order.
 void buildBitReverse(BitReverseTable& bitReverse);
 
-// The rotations leave their result in rotateBuffer[0..7] before copying it back.
-void transformGlyph(Glyph glyph, int mode, const BitReverseTable& bitReverse,
-                    RotateBuffer& rotateBuffer);
+// The rotations gather their result in a RotateBuffer on the stack before copying it back.
+void transformGlyph(Glyph glyph, int mode);
 
 // Transforms every code from first to last (first <= last) in ascending order.
-void transformGlyphRange(Charset& charset, int first, int last, int mode,
-                         const BitReverseTable& bitReverse, RotateBuffer& rotateBuffer);
+void transformGlyphRange(Charset& charset, int first, int last, int mode);

@@ -35,6 +35,7 @@ struct Document {
     Color inkColor = 0xFFFFFF;
     Range range;
     DragMode dragMode = DragMode::swap;
+    bool gridOnMap = true; // a setting of the map's look, kept with the work
 
     Glyph glyph(int code) { return glyphOf(charset, code); }
     GlyphRows glyph(int code) const { return glyphOf(charset, code); }

@@ -146,7 +146,7 @@ void UndoHistory::makeRoom(size_t size) {
     first_ = 0;
 }
 
-int UndoHistory::apply(size_t step, Document& document) const {
+int UndoHistory::apply(size_t step, Document& document, Changes& changes) const {
     const uint8_t* in = arena_.data() + offsets_[step];
     const auto header = take<StepHeader>(in);
     document.mapWidth ^= header.widthChange;
@@ -155,24 +155,28 @@ int UndoHistory::apply(size_t step, Document& document) const {
     document.inkColor ^= header.inkChange;
     for (int run = 0; run < header.charsetRuns; ++run) {
         const auto [start, length] = take<RunHeader>(in);
-        for (size_t i = start; i < size_t(start) + length; ++i)
+        for (size_t i = start; i < size_t(start) + length; ++i) {
             document.charset[i] ^= take<uint8_t>(in);
+            changes.glyphs.set(i / glyphBytes);
+        }
     }
     for (int run = 0; run < header.mapRuns; ++run) {
         const auto [start, length] = take<RunHeader>(in);
-        for (size_t i = start; i < size_t(start) + length; ++i)
+        for (size_t i = start; i < size_t(start) + length; ++i) {
             cellAt(document.mapCells, i) ^=
                 header.wideCells ? take<int32_t>(in) : take<uint8_t>(in);
+            changes.cells.set(i);
+        }
     }
     return header.glyph;
 }
 
-int UndoHistory::undo(Document& document) {
+int UndoHistory::undo(Document& document, Changes& changes) {
     if (!canUndo()) return -1;
-    return apply(--current_, document);
+    return apply(--current_, document, changes);
 }
 
-int UndoHistory::redo(Document& document) {
+int UndoHistory::redo(Document& document, Changes& changes) {
     if (!canRedo()) return -1;
-    return apply(current_++, document);
+    return apply(current_++, document, changes);
 }

@@ -1,5 +1,6 @@
 // The steps a user can undo and redo: changes of the glyphs, the map (cells and size) and the
-// colours. The range and the drag mode are settings rather than edits and are left alone.
+// colours. The range, the drag mode and the grid are settings rather than edits and are left
+// alone.
 //
 // A step keeps only what changed, as the exclusive-or of the old and new bytes: applied once it
 // undoes the step, applied again it redoes it. The steps lie back to back in one block reserved
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/changes.h"
 #include "model/document.h"
 
 class UndoHistory {
@@ -25,17 +27,18 @@ class UndoHistory {
 
     bool canUndo() const { return current_ > first_; }
     bool canRedo() const { return current_ < offsets_.size(); }
-    // Takes the document back over the last step, or forward over the next one. Returns the
-    // code of the glyph the step changed when it changed exactly one glyph, else -1.
-    int undo(Document& document);
-    int redo(Document& document);
+    // Takes the document back over the last step, or forward over the next one, and marks the
+    // glyphs and cells it changes. Returns the code of the glyph the step changed when it
+    // changed exactly one glyph, else -1.
+    int undo(Document& document, Changes& changes);
+    int redo(Document& document, Changes& changes);
 
     size_t steps() const { return offsets_.size() - first_; }
     size_t bytes() const { return arena_.size() - oldest(); }
 
   private:
     size_t oldest() const { return first_ < offsets_.size() ? offsets_[first_] : arena_.size(); }
-    int apply(size_t step, Document& document) const;
+    int apply(size_t step, Document& document, Changes& changes) const;
     void makeRoom(size_t size);
 
     std::vector<uint8_t> arena_; // the steps, oldest first; those before offsets_[first_] are gone

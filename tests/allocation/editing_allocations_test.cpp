@@ -10,6 +10,7 @@
 #include "allocation_count.h"
 #include "editing_scripts.h"
 #include "toolkit/windows.h"
+#include "views/charset_image.h"
 
 namespace {
 
@@ -46,7 +47,8 @@ TEST_F(EditingAllocations, PaintingPixelsAllocatesNothing) {
     // 15 whole strokes end with the glyph set; the 16th, with the right button, clears the
     // first 40 cells: five rows.
     for (int row = 0; row < 8; ++row)
-        EXPECT_EQ(g.state.document.charset[g.state.currentChar * 8 + row], row < 5 ? 0x00 : 0xFF);
+        EXPECT_EQ(g.state.editor.document().charset[g.state.editor.currentChar() * 8 + row],
+                  row < 5 ? 0x00 : 0xFF);
     EXPECT_EQ(g.gadgetText(dataField), "0,0,0,0,0,255,255,255");
 }
 
@@ -55,8 +57,8 @@ TEST_F(EditingAllocations, MovingTheCursorAllocatesNothing) {
     EXPECT_EQ(countedRun(), 0);
 
     // 62 steps down and 938 right, from the start cell.
-    EXPECT_EQ(g.state.cursorRow, 62 % 16);
-    EXPECT_EQ(g.state.cursorColumn, 938 % 16);
+    EXPECT_EQ(charsetCell(g.state.editor.currentChar()).row, 62 % 16);
+    EXPECT_EQ(charsetCell(g.state.editor.currentChar()).column, 938 % 16);
     EXPECT_EQ(g.windowTitle(mainWindow), "gridlet v2 0.9f 234($EA)'\xC3\xAA'");
     // The old and the new cursor cell; every glyph is blank, so the editor stays as it is.
     EXPECT_EQ(g.ui.canvas_pixels_drawn - pixelsBefore, 2 * 16 * 16 * edits);

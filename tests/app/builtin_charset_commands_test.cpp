@@ -64,10 +64,10 @@ void expectViewsShowTheCharset(const Gridlet& g) {
     for (int code = 0; code < 256; ++code)
         ASSERT_TRUE(
             showsGlyph(g.image(charsetImage), code % 16 * 16, code / 16 * 16, g.state, code));
-    for (int row = 0; row < g.state.document.mapHeight; ++row)
-        for (int column = 0; column < g.state.document.mapWidth; ++column)
+    for (int row = 0; row < g.state.editor.document().mapHeight; ++row)
+        for (int column = 0; column < g.state.editor.document().mapWidth; ++column)
             ASSERT_TRUE(showsGlyph(g.canvas(mapView), column * 16, row * 16, g.state,
-                                   g.state.document.mapCells[column][row], true));
+                                   g.state.editor.document().mapCells[column][row], true));
 }
 
 TEST(CharsetCommands, EachLoadsItsSetInItsColoursAndTouchesNothingElse) {
@@ -76,31 +76,32 @@ TEST(CharsetCommands, EachLoadsItsSetInItsColoursAndTouchesNothingElse) {
         Gridlet g;
         const Charset before = busyCharset(41);
         g.ui.run([&g, before] {
-            g.state.document.charset = before;
-            g.state.document.mapCells[7][3] = 200;
+            g.state.editor.changeDocument().charset = before;
+            g.state.editor.changeDocument().mapCells[7][3] = 200;
         });
         choose(g, mapC64Id);
         g.clickGlyph(77);
         g.ui.move_trackbar(beginRangeTrackbar, 10);
         g.ui.move_trackbar(endRangeTrackbar, 200);
         g.run();
-        const MapCells map = g.state.document.mapCells;
+        const MapCells map = g.state.editor.document().mapCells;
 
         choose(g, command.id);
         // The set itself is checked on its own; here, that the menu item loads the right one
         // over what was there.
         Charset expected = before;
         loadBuiltinCharset(expected, command.which);
-        EXPECT_EQ(g.state.document.charset, expected);
-        EXPECT_EQ(g.state.document.paperColor, command.paper);
-        EXPECT_EQ(g.state.document.inkColor, command.ink);
-        EXPECT_EQ(g.state.currentChar, 77);
+        EXPECT_EQ(g.state.editor.document().charset, expected);
+        EXPECT_EQ(g.state.editor.document().paperColor, command.paper);
+        EXPECT_EQ(g.state.editor.document().inkColor, command.ink);
+        EXPECT_EQ(g.state.editor.currentChar(), 77);
         EXPECT_EQ(g.gadgetState(beginRangeTrackbar), 10);
         EXPECT_EQ(g.gadgetState(endRangeTrackbar), 200);
-        EXPECT_EQ(g.state.document.mapCells, map);
-        EXPECT_EQ(g.state.document.mapWidth, 40);
-        EXPECT_EQ(g.state.document.mapHeight, 25);
-        EXPECT_EQ(g.gadgetText(dataField), rowsText(glyphOf(g.state.document.charset, 77)));
+        EXPECT_EQ(g.state.editor.document().mapCells, map);
+        EXPECT_EQ(g.state.editor.document().mapWidth, 40);
+        EXPECT_EQ(g.state.editor.document().mapHeight, 25);
+        EXPECT_EQ(g.gadgetText(dataField),
+                  rowsText(glyphOf(g.state.editor.document().charset, 77)));
         expectViewsShowTheCharset(g);
     }
 }
@@ -109,17 +110,18 @@ TEST(CharsetCommands, PartialSetsKeepWhatEarlierCommandsWrote) {
     Gridlet g;
     choose(g, mapAtariId);
     choose(g, charsetIbmCgaId);
-    const Charset cga = g.state.document.charset;
+    const Charset cga = g.state.editor.document().charset;
     choose(g, charsetZxSpectrumId);
-    EXPECT_TRUE(glyphsEqual(g.state.document.charset, cga, 144, 255));
-    for (int code = 0; code < 32; ++code) EXPECT_EQ(glyphOf(g.state.document.charset, code), blank);
+    EXPECT_TRUE(glyphsEqual(g.state.editor.document().charset, cga, 144, 255));
+    for (int code = 0; code < 32; ++code)
+        EXPECT_EQ(glyphOf(g.state.editor.document().charset, code), blank);
     // The kept CGA glyphs are drawn in the Spectrum's colours.
     expectViewsShowTheCharset(g);
 
-    const Charset spectrum = g.state.document.charset;
+    const Charset spectrum = g.state.editor.document().charset;
     choose(g, charsetZx80Id);
-    EXPECT_TRUE(glyphsEqual(g.state.document.charset, spectrum, 128, 255));
-    EXPECT_EQ(glyphOf(g.state.document.charset, 64), fullBlock);
+    EXPECT_TRUE(glyphsEqual(g.state.editor.document().charset, spectrum, 128, 255));
+    EXPECT_EQ(glyphOf(g.state.editor.document().charset, 64), fullBlock);
     EXPECT_EQ(countPixels(g.image(charsetImage), 0, 4 * 16, 16, 16, 0x000000), 256);
     expectViewsShowTheCharset(g);
 }
@@ -153,13 +155,13 @@ TEST(CharsetCommands, AtariScreenCodesLastUntilTheNextMenuEventOfAnyKind) {
     Gridlet g;
     for (int next : nextCommands) {
         choose(g, charsetAtariId);
-        ASSERT_TRUE(g.state.atariCodes);
+        ASSERT_TRUE(g.state.windows.atariCodes);
         // Choosing a glyph is no menu event: the flag stays.
         g.clickGlyph(33);
         g.run();
-        EXPECT_TRUE(g.state.atariCodes);
+        EXPECT_TRUE(g.state.windows.atariCodes);
         choose(g, next);
-        EXPECT_FALSE(g.state.atariCodes) << next;
+        EXPECT_FALSE(g.state.windows.atariCodes) << next;
     }
     EXPECT_FALSE(g.ended);
 }

@@ -6,6 +6,7 @@
 #include "app/menu_ids.h"
 #include "gridlet_harness.h"
 #include "toolkit/menus.h"
+#include "views/charset_image.h"
 
 using namespace toolkit;
 
@@ -19,15 +20,15 @@ void fillCharset(Gridlet& g) {
     g.ui.run([&] {
         for (int code = 0; code < 256; ++code) {
             for (int row = 0; row < 7; ++row)
-                g.state.document.charset[code * 8 + row] = uint8_t(code + row);
-            g.state.document.charset[code * 8 + 7] = 0xA5;
+                g.state.editor.changeDocument().charset[code * 8 + row] = uint8_t(code + row);
+            g.state.editor.changeDocument().charset[code * 8 + 7] = 0xA5;
         }
     });
 }
 
 std::array<uint8_t, 8> glyphOf(const Gridlet& g, int code) {
     std::array<uint8_t, 8> bytes;
-    std::copy_n(g.state.document.charset.begin() + code * 8, 8, bytes.begin());
+    std::copy_n(g.state.editor.document().charset.begin() + code * 8, 8, bytes.begin());
     return bytes;
 }
 
@@ -40,7 +41,8 @@ void drag(Gridlet& g, int fromX, int fromY, int toX, int toY) {
 }
 
 void expectInvariant(const AppState& state) {
-    EXPECT_EQ(state.currentChar, state.cursorRow * 16 + state.cursorColumn);
+    EXPECT_EQ(state.editor.currentChar(), charsetCell(state.editor.currentChar()).row * 16 +
+                                              charsetCell(state.editor.currentChar()).column);
 }
 
 TEST(CharsetView, DragInSwapModeExchangesAndSelectsTheDropCell) {
@@ -52,9 +54,9 @@ TEST(CharsetView, DragInSwapModeExchangesAndSelectsTheDropCell) {
     g.run();
     EXPECT_EQ(glyphOf(g, 65), b);
     EXPECT_EQ(glyphOf(g, 66), a);
-    EXPECT_EQ(g.state.currentChar, 66);
+    EXPECT_EQ(g.state.editor.currentChar(), 66);
     expectInvariant(g.state);
-    EXPECT_FALSE(g.state.dragActive);
+    EXPECT_FALSE(g.state.windows.dragActive);
 }
 
 TEST(CharsetView, DragInCopyModeCopiesTheSource) {
@@ -80,31 +82,31 @@ TEST(CharsetView, DropBeyondTheLeftEdgeTruncatesTowardZero) {
     Gridlet g;
     fillCharset(g);
     g.run();
-    const Charset before = g.state.document.charset;
+    const Charset before = g.state.editor.document().charset;
     // Glyph 66 (row 4, column 2) dropped 10 pixels left of the view: column 0, glyph 64.
     drag(g, 2 * 16 + 5, 4 * 16 + 5, -10, 4 * 16 + 5);
     g.run();
     EXPECT_EQ(glyphOf(g, 64), (std::array<uint8_t, 8>{66, 67, 68, 69, 70, 71, 72, 0xA5}));
     EXPECT_EQ(glyphOf(g, 66), (std::array<uint8_t, 8>{64, 65, 66, 67, 68, 69, 70, 0xA5}));
-    EXPECT_EQ(g.state.currentChar, 0); // no click outside: the current char stays
+    EXPECT_EQ(g.state.editor.currentChar(), 0); // no click outside: the current char stays
 
     // 20 pixels to the left is column -1: nothing moves.
-    g.ui.run([&] { g.state.document.charset = before; });
+    g.ui.run([&] { g.state.editor.changeDocument().charset = before; });
     drag(g, 2 * 16 + 5, 4 * 16 + 5, -20, 4 * 16 + 5);
     g.run();
-    EXPECT_EQ(g.state.document.charset, before);
-    EXPECT_FALSE(g.state.dragActive);
+    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_FALSE(g.state.windows.dragActive);
 }
 
 TEST(CharsetView, PlainClickSelectsWithoutMovingGlyphs) {
     Gridlet g;
     fillCharset(g);
     g.run();
-    const Charset before = g.state.document.charset;
+    const Charset before = g.state.editor.document().charset;
     g.clickGlyph(200);
     g.run();
-    EXPECT_EQ(g.state.currentChar, 200);
-    EXPECT_EQ(g.state.document.charset, before);
+    EXPECT_EQ(g.state.editor.currentChar(), 200);
+    EXPECT_EQ(g.state.editor.document().charset, before);
     EXPECT_EQ(g.windowTitle(mainWindow), "gridlet v2 0.9f 200($C8)'\xC3\x88'");
 }
 
@@ -112,18 +114,18 @@ TEST(CharsetView, ReleaseOverTheBorderWrapsToTheFirstColumnOrRow) {
     Gridlet g;
     fillCharset(g);
     g.run();
-    const Charset before = g.state.document.charset;
+    const Charset before = g.state.editor.document().charset;
     // Right border: x 256..259 is column 16, which no drop accepts, but the click wraps it.
     drag(g, 5 * 16 + 5, 3 * 16 + 5, 258, 3 * 16 + 5);
     g.run();
-    EXPECT_EQ(g.state.document.charset, before);
-    EXPECT_EQ(g.state.currentChar, 3 * 16);
+    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.state.editor.currentChar(), 3 * 16);
     expectInvariant(g.state);
     // Bottom border: row 0 of the same column.
     drag(g, 5 * 16 + 5, 3 * 16 + 5, 5 * 16 + 5, 257);
     g.run();
-    EXPECT_EQ(g.state.document.charset, before);
-    EXPECT_EQ(g.state.currentChar, 5);
+    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.state.editor.currentChar(), 5);
 }
 
 TEST(CharsetView, PressOnTheBorderCarriesNothing) {
@@ -134,7 +136,7 @@ TEST(CharsetView, PressOnTheBorderCarriesNothing) {
             fillCharset(g);
             g.ui.choose_menu_item(mainWindow, mode);
             g.run();
-            const Charset before = g.state.document.charset;
+            const Charset before = g.state.editor.document().charset;
             g.ui.move_on_canvas(charsetView, x, y);
             g.ui.press_on_canvas(charsetView, button_left, x, y);
             g.ui.move_on_canvas(charsetView, 5 * 16 + 4, 5 * 16 + 4);
@@ -143,8 +145,8 @@ TEST(CharsetView, PressOnTheBorderCarriesNothing) {
             EXPECT_EQ(g.canvas(charsetView).color_at(5 * 16, 5 * 16), green);
             g.ui.release_on_canvas(charsetView, button_left, 5 * 16 + 4, 5 * 16 + 4);
             g.run();
-            EXPECT_EQ(g.state.document.charset, before);
-            EXPECT_EQ(g.state.currentChar, 85);
+            EXPECT_EQ(g.state.editor.document().charset, before);
+            EXPECT_EQ(g.state.editor.currentChar(), 85);
         }
     }
 }
@@ -155,17 +157,17 @@ TEST(CharsetView, LostCaptureEndsTheDragWithoutADrop) {
     g.ui.choose_menu_item(mainWindow, mapAtariId); // shows the map window
     g.ui.activate(mainWindow);
     g.run();
-    const Charset before = g.state.document.charset;
+    const Charset before = g.state.editor.document().charset;
     g.ui.move_on_canvas(charsetView, 1 * 16 + 5, 4 * 16 + 5);
     g.ui.press_on_canvas(charsetView, button_left, 1 * 16 + 5, 4 * 16 + 5);
     g.ui.move_on_canvas(charsetView, 2 * 16 + 5, 4 * 16 + 5);
     g.ui.activate(mapWindow); // another window takes the keyboard, and the mouse with it
     g.run();
-    EXPECT_FALSE(g.state.dragActive);
+    EXPECT_FALSE(g.state.windows.dragActive);
     EXPECT_NE(g.canvas(charsetView).color_at(2 * 16, 4 * 16), red); // the drag's picture went
     g.ui.release_on_canvas(charsetView, button_left, 2 * 16 + 5, 4 * 16 + 5);
     g.run();
-    EXPECT_EQ(g.state.document.charset, before);
+    EXPECT_EQ(g.state.editor.document().charset, before);
 }
 
 TEST(CharsetView, ArrowKeysActOnReleaseAndWrap) {
@@ -174,21 +176,21 @@ TEST(CharsetView, ArrowKeysActOnReleaseAndWrap) {
     g.ui.press_key(vk_right); // repeats while held
     g.ui.press_key(vk_right);
     g.run();
-    EXPECT_EQ(g.state.currentChar, 0);
+    EXPECT_EQ(g.state.editor.currentChar(), 0);
     g.ui.release_key(vk_right);
     g.run();
-    EXPECT_EQ(g.state.currentChar, 1);
+    EXPECT_EQ(g.state.editor.currentChar(), 1);
 
     g.tapKey(vk_left);
     g.tapKey(vk_left); // from column 0 to column 15 of the same row
     g.run();
-    EXPECT_EQ(g.state.currentChar, 15);
+    EXPECT_EQ(g.state.editor.currentChar(), 15);
     g.tapKey(vk_up); // from row 0 to row 15 of the same column
     g.run();
-    EXPECT_EQ(g.state.currentChar, 255);
+    EXPECT_EQ(g.state.editor.currentChar(), 255);
     g.tapKey(vk_down);
     g.run();
-    EXPECT_EQ(g.state.currentChar, 15);
+    EXPECT_EQ(g.state.editor.currentChar(), 15);
     expectInvariant(g.state);
 }
 
@@ -196,19 +198,19 @@ TEST(CharsetView, InsertAndDeleteOpenAndCloseGaps) {
     Gridlet g;
     fillCharset(g);
     g.run();
-    const Charset before = g.state.document.charset;
+    const Charset before = g.state.editor.document().charset;
     g.tapKey(vk_insert);
     g.run();
     EXPECT_EQ(glyphOf(g, 0), (std::array<uint8_t, 8>{}));
     for (int code = 1; code < 256; ++code)
         ASSERT_TRUE(std::equal(before.begin() + (code - 1) * 8, before.begin() + code * 8,
-                               g.state.document.charset.begin() + code * 8));
+                               g.state.editor.document().charset.begin() + code * 8));
     g.tapKey(vk_delete);
     g.run();
-    EXPECT_TRUE(
-        std::equal(before.begin(), before.begin() + 255 * 8, g.state.document.charset.begin()));
+    EXPECT_TRUE(std::equal(before.begin(), before.begin() + 255 * 8,
+                           g.state.editor.document().charset.begin()));
     EXPECT_EQ(glyphOf(g, 255), (std::array<uint8_t, 8>{}));
-    EXPECT_EQ(g.state.currentChar, 0);
+    EXPECT_EQ(g.state.editor.currentChar(), 0);
 }
 
 TEST(CharsetView, InsertOrDeleteOnTheLastGlyphOnlyClearsIt) {
@@ -217,13 +219,13 @@ TEST(CharsetView, InsertOrDeleteOnTheLastGlyphOnlyClearsIt) {
         fillCharset(g);
         g.clickGlyph(255);
         g.run();
-        const Charset before = g.state.document.charset;
+        const Charset before = g.state.editor.document().charset;
         g.tapKey(key);
         g.run();
-        EXPECT_TRUE(
-            std::equal(before.begin(), before.begin() + 255 * 8, g.state.document.charset.begin()));
+        EXPECT_TRUE(std::equal(before.begin(), before.begin() + 255 * 8,
+                               g.state.editor.document().charset.begin()));
         EXPECT_EQ(glyphOf(g, 255), (std::array<uint8_t, 8>{}));
-        EXPECT_EQ(g.state.currentChar, 255);
+        EXPECT_EQ(g.state.editor.currentChar(), 255);
     }
 }
 
@@ -233,7 +235,7 @@ TEST(CharsetView, RightClickSelectsThenOffersTheRangeMenu) {
     g.ui.move_on_canvas(charsetView, 1 * 16 + 3, 4 * 16 + 3);
     g.ui.click_on_canvas(charsetView, button_right, 1 * 16 + 3, 4 * 16 + 3);
     g.run();
-    EXPECT_EQ(g.state.currentChar, 65);
+    EXPECT_EQ(g.state.editor.currentChar(), 65);
     EXPECT_EQ(g.ui.popups_shown, std::vector<int>{rangePopupMenu});
     EXPECT_EQ(g.gadgetState(beginRangeTrackbar), 65);
     EXPECT_EQ(g.gadgetText(beginRangeLabel), "BeginRange:65:A");
@@ -258,8 +260,10 @@ TEST(CharsetView, HoverOutlineFromTheSecondMoveAndItStays) {
 
 TEST(CharsetView, DraggedGlyphFollowsThePointerOverARedOutline) {
     Gridlet g;
-    g.ui.run([&] { g.state.document.charset[65 * 8] = 0x80; }); // top-left pixel of glyph 65
-    g.ui.choose_menu_item(mainWindow, clearCharId);             // any command that redraws image 0
+    g.ui.run([&] {
+        g.state.editor.changeDocument().charset[65 * 8] = 0x80;
+    });                                             // top-left pixel of glyph 65
+    g.ui.choose_menu_item(mainWindow, clearCharId); // any command that redraws image 0
     g.ui.move_on_canvas(charsetView, 1 * 16 + 2, 4 * 16 + 2);
     g.ui.press_on_canvas(charsetView, button_left, 1 * 16 + 2, 4 * 16 + 2);
     g.ui.move_on_canvas(charsetView, 100, 37);

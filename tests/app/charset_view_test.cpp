@@ -3,6 +3,7 @@
 #include "busy_charset.h"
 #include "reference_pixels.h"
 #include "view_test.h"
+#include "views/charset_image.h"
 
 namespace {
 
@@ -19,7 +20,8 @@ void expectImageMatchesReference(const toolkit::PixelBuffer& image, const AppSta
 }
 
 bool insideCursorCell(const AppState& state, int x, int y) {
-    return x / 16 == state.cursorColumn && y / 16 == state.cursorRow;
+    return x / 16 == charsetCell(state.editor.currentChar()).column &&
+           y / 16 == charsetCell(state.editor.currentChar()).row;
 }
 
 using CharsetViewDrawing = AllSurfacesTest;
@@ -38,7 +40,7 @@ TEST_F(CharsetViewDrawing, EmptyCharsetIsBlackWithTheCursorAtTheFirstCell) {
 }
 
 TEST_F(CharsetViewDrawing, GlyphSeventeenTopLeftPixelIsTheBoxAtSixteenSixteen) {
-    state.document.charset[17 * 8] = 0x80;
+    state.editor.changeDocument().charset[17 * 8] = 0x80;
     drawCharsetView(state);
 
     EXPECT_EQ(pictureOf(image(), 15, 15, 4, 4, {{black, '.'}, {white, '#'}}),
@@ -50,20 +52,19 @@ TEST_F(CharsetViewDrawing, GlyphSeventeenTopLeftPixelIsTheBoxAtSixteenSixteen) {
 }
 
 TEST_F(CharsetViewDrawing, BusyCharsetMatchesThePixelByPixelReference) {
-    state.document.charset = busyCharset(7);
-    state.document.paperColor = 0x203040;
-    state.document.inkColor = 0xC0D0E0;
+    state.editor.changeDocument().charset = busyCharset(7);
+    state.editor.changeDocument().paperColor = 0x203040;
+    state.editor.changeDocument().inkColor = 0xC0D0E0;
     drawCharsetView(state);
 
     expectImageMatchesReference(image(), state);
 }
 
 TEST_F(CharsetViewDrawing, CanvasShowsTheImageUnderACheckerboardCursor) {
-    state.document.charset = busyCharset(11);
-    state.document.charset[(5 * 16 + 3) * 8] =
-        0x80; // the pixel under the cursor's untouched corner
-    state.cursorColumn = 3;
-    state.cursorRow = 5;
+    Document& document = state.editor.changeDocument();
+    document.charset = busyCharset(11);
+    document.charset[(5 * 16 + 3) * 8] = 0x80; // the pixel under the cursor's untouched corner
+    state.editor.setCurrentChar(5 * 16 + 3);
     drawCharsetView(state);
 
     const toolkit::PixelBuffer& view = canvas(charsetView);
@@ -74,14 +75,15 @@ TEST_F(CharsetViewDrawing, CanvasShowsTheImageUnderACheckerboardCursor) {
                 << "at (" << x << ", " << y << ")";
         }
     }
-    EXPECT_EQ(view.color_at(48, 80), state.document.inkColor);
+    EXPECT_EQ(view.color_at(48, 80), state.editor.document().inkColor);
 }
 
 TEST_F(CharsetViewDrawing, RefreshRedrawsCharsetViewGlyphEditorAndMap) {
-    state.document.charset = busyCharset(3);
-    for (int row = 0; row < 8; ++row) state.document.charset[40 * 8 + row] = uint8_t(row * 17);
-    state.currentChar = 40;
-    state.document.mapCells[1][0] = 40;
+    state.editor.changeDocument().charset = busyCharset(3);
+    for (int row = 0; row < 8; ++row)
+        state.editor.changeDocument().charset[40 * 8 + row] = uint8_t(row * 17);
+    state.editor.setCurrentChar(40);
+    state.editor.changeDocument().mapCells[1][0] = 40;
     refreshCharset(state);
 
     EXPECT_EQ(dataText(), "0,17,34,51,68,85,102,119");
@@ -111,7 +113,7 @@ TEST_F(CharsetViewFailure, WithoutImageReportsAndStillDrawsTheCursor) {
 
 TEST_F(CharsetViewFailure, WithoutCanvasReportsButStillUpdatesTheImage) {
     createViewSurfaces({Surface::charsetView});
-    state.document.charset[0] = 0xFF;
+    state.editor.changeDocument().charset[0] = 0xFF;
     drawCharsetView(state);
 
     ASSERT_EQ(ui.messages_shown.size(), 1u);

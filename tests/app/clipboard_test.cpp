@@ -23,7 +23,7 @@ class Clipboard : public ::testing::Test {
         g.run();
     }
     Bytes glyphs(int first, int count) const {
-        const auto start = g.state.document.charset.begin() + first * 8;
+        const auto start = g.state.editor.document().charset.begin() + first * 8;
         return Bytes(start, start + count * 8);
     }
     void pasteText(const std::string& text, int at) {
@@ -43,13 +43,13 @@ class Clipboard : public ::testing::Test {
 
 TEST_F(Clipboard, CopyPutsTheGlyphsAsTextPictureAndBytes) {
     g.ui.run([this] {
-        std::copy(letterA.begin(), letterA.end(), g.state.document.charset.begin() + 65 * 8);
-        g.state.document.charset[66 * 8] = 0x81;
+        std::copy(letterA.begin(), letterA.end(),
+                  g.state.editor.changeDocument().charset.begin() + 65 * 8);
+        g.state.editor.changeDocument().charset[66 * 8] = 0x81;
     });
     g.clickGlyph(65);
     g.run();
-    g.state.history = UndoHistory{}; // the set-up is no step of the user's
-    g.state.undoBase = g.state.document;
+    g.state.editor.startHistory(); // the set-up is no step of the user's
     choose(copyId);
     EXPECT_EQ(g.ui.clipboard.text, "0x3C,0x66,0x6E,0x6E,0x60,0x62,0x3C,0x00\n");
     EXPECT_EQ(g.ui.clipboard.own_bytes, letterA);
@@ -68,7 +68,7 @@ TEST_F(Clipboard, CopyPutsTheGlyphsAsTextPictureAndBytes) {
     EXPECT_EQ(g.ui.clipboard.own_bytes, cut);
     EXPECT_EQ(g.ui.clipboard.picture.width, 16);
     EXPECT_EQ(glyphs(65, 2), Bytes(16, 0));
-    EXPECT_EQ(g.state.history.steps(), 1u); // the cut is one step
+    EXPECT_EQ(g.state.editor.history().steps(), 1u); // the cut is one step
 }
 
 TEST_F(Clipboard, PasteReadsEveryTextForm) {
@@ -102,7 +102,7 @@ TEST_F(Clipboard, PasteStopsAtTheLastGlyphAndSaysWhatDidNotFit) {
     EXPECT_EQ(glyphs(250, 6), Bytes(ten.begin(), ten.begin() + 48));
     EXPECT_EQ(messages(),
               (std::vector<std::string>{"Pasted 6 of 10 glyphs: the set ends at glyph 255."}));
-    EXPECT_EQ(g.state.history.steps(), 1u);
+    EXPECT_EQ(g.state.editor.history().steps(), 1u);
 }
 
 TEST_F(Clipboard, PasteOfAPictureCutsItIntoCells) {
@@ -117,7 +117,7 @@ TEST_F(Clipboard, PasteOfAPictureCutsItIntoCells) {
 }
 
 TEST_F(Clipboard, NothingToPasteChangesNothingAndSaysWhy) {
-    const Charset before = g.state.document.charset;
+    const Charset before = g.state.editor.document().charset;
     for (const char* text : {"hello", "0x3C,0x66", "300,1,2,3,4,5,6,7", ""}) {
         pasteText(text, 40);
         EXPECT_EQ(messages().size(), 1u) << text;
@@ -127,8 +127,8 @@ TEST_F(Clipboard, NothingToPasteChangesNothingAndSaysWhy) {
     EXPECT_EQ(messages(), (std::vector<std::string>{
                               "The picture on the clipboard is smaller than one glyph of 8 x 8 "
                               "pixels."}));
-    EXPECT_EQ(g.state.document.charset, before);
-    EXPECT_EQ(g.state.history.steps(), 0u);
+    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.state.editor.history().steps(), 0u);
 }
 
 TEST_F(Clipboard, ATextOverOneMebibyteIsRefusedUnread) {
@@ -138,11 +138,11 @@ TEST_F(Clipboard, ATextOverOneMebibyteIsRefusedUnread) {
     EXPECT_EQ(glyphs(7, 1), letterA);
     EXPECT_TRUE(messages().empty());
 
-    const Charset before = g.state.document.charset;
+    const Charset before = g.state.editor.document().charset;
     pasteText(text + " ", 9);
     EXPECT_EQ(messages(), (std::vector<std::string>{"The text on the clipboard is larger than 1 "
                                                     "MiB: gridlet reads no more text than that."}));
-    EXPECT_EQ(g.state.document.charset, before);
+    EXPECT_EQ(g.state.editor.document().charset, before);
 }
 
 } // namespace

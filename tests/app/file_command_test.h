@@ -60,7 +60,7 @@ class FileCommandTest : public ::testing::Test {
         g.ui.click_on_canvas(charsetView, toolkit::button_left, code % 16 * 16 + 8,
                              code / 16 * 16 + 8);
         g.run();
-        ASSERT_EQ(g.state.currentChar, code);
+        ASSERT_EQ(g.state.editor.currentChar(), code);
     }
 
     // Loads a whole charset of noise, so that glyphs a later load keeps differ from those it
@@ -73,8 +73,8 @@ class FileCommandTest : public ::testing::Test {
     }
 
     Bytes charsetPart(int from, int count) const {
-        return Bytes(g.state.document.charset.begin() + from,
-                     g.state.document.charset.begin() + from + count);
+        return Bytes(g.state.editor.document().charset.begin() + from,
+                     g.state.editor.document().charset.begin() + from + count);
     }
 
     std::vector<Message> messages() const {

@@ -1,5 +1,6 @@
 // Fonts loaded through "Open...", Ctrl+O and drops on the charset view.
 #include "file_command_test.h"
+#include "views/charset_image.h"
 
 #include "toolkit/requesters.h"
 #include "toolkit/texts.h"
@@ -29,7 +30,7 @@ TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAndAllFormats) {
     EXPECT_EQ(request.pattern_index, 0);
     // Cancelling changes nothing and says nothing.
     EXPECT_TRUE(g.ui.messages_shown.empty());
-    EXPECT_EQ(g.state.lastFolder, toolkit::current_directory());
+    EXPECT_EQ(g.state.windows.lastFolder, toolkit::current_directory());
 }
 
 TEST_F(FontOpen, ControlOOpensTheSameRequester) {
@@ -44,7 +45,7 @@ TEST_F(FontOpen, FontFillsTheCharsetRedrawsAndRemembersItsFolder) {
     const Bytes noiseBytes = loadNoiseCharset();
 
     EXPECT_EQ(charsetPart(0, charsetBytes), noiseBytes);
-    EXPECT_EQ(g.state.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
     EXPECT_EQ(g.gadgetText(dataField), dataFieldText(charsetPart(0, 8)));
     EXPECT_TRUE(g.ui.messages_shown.empty());
     EXPECT_EQ(g.ui.file_requests.back().folder + "/", toolkit::current_directory());
@@ -64,9 +65,9 @@ TEST_F(FontOpen, ZxFontAnsweredYesGoesToTheSpaceCharacter) {
     EXPECT_EQ(g.ui.messages_shown[0].title, "ZX font");
     EXPECT_EQ(g.ui.messages_shown[0].text, "Do yo want to place at pos #32?");
     EXPECT_EQ(g.ui.messages_shown[0].flags, toolkit::message_yes_no);
-    EXPECT_EQ(g.state.currentChar, 32);
-    EXPECT_EQ(g.state.cursorColumn, 0);
-    EXPECT_EQ(g.state.cursorRow, 2);
+    EXPECT_EQ(g.state.editor.currentChar(), 32);
+    EXPECT_EQ(charsetCell(g.state.editor.currentChar()).column, 0);
+    EXPECT_EQ(charsetCell(g.state.editor.currentChar()).row, 2);
     EXPECT_EQ(charsetPart(0, 256), Bytes(before.begin(), before.begin() + 256));
     EXPECT_EQ(charsetPart(256, 768), font);
     EXPECT_EQ(charsetPart(1024, 1024), Bytes(before.begin() + 1024, before.end()));
@@ -81,7 +82,7 @@ TEST_F(FontOpen, ZxFontAnsweredNoGoesToTheCurrentChar) {
     openFont("zx.fnt");
 
     EXPECT_EQ(g.ui.messages_shown.size(), 1u);
-    EXPECT_EQ(g.state.currentChar, 0);
+    EXPECT_EQ(g.state.editor.currentChar(), 0);
     EXPECT_EQ(charsetPart(0, 768), font);
     EXPECT_EQ(charsetPart(768, 1280), Bytes(before.begin() + 768, before.end()));
 }
@@ -109,16 +110,16 @@ TEST_F(FontOpen, FileEndingInsideAGlyphKeepsTheRestOfThatGlyph) {
 }
 
 TEST_F(FontOpen, FontFileChosenUnderTheMapPatternLoadsAsAMap) {
-    const Charset before = g.state.document.charset;
+    const Charset before = g.state.editor.document().charset;
     folder.write("looks-like.fnt", {200, 201, 202});
     openMap("looks-like.fnt");
 
-    EXPECT_EQ(g.state.document.charset, before);
-    EXPECT_EQ(g.state.document.mapCells[0][0], 200);
-    EXPECT_EQ(g.state.document.mapCells[2][0], 202);
-    EXPECT_EQ(g.state.document.mapCells[3][0], 35); // past the file: as it was
-    EXPECT_EQ(g.state.mapFileName, folder / "looks-like.fnt");
-    EXPECT_EQ(g.state.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.state.editor.document().mapCells[0][0], 200);
+    EXPECT_EQ(g.state.editor.document().mapCells[2][0], 202);
+    EXPECT_EQ(g.state.editor.document().mapCells[3][0], 35); // past the file: as it was
+    EXPECT_EQ(g.state.windows.mapFileName, folder / "looks-like.fnt");
+    EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
 }
 
 TEST_F(FontOpen, MissingEmptyFolderAndPipeAreNoFileAndSayWhy) {
@@ -163,7 +164,7 @@ TEST_F(FontOpen, DropOfSeveralFilesLoadsTheFirst) {
 
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(charsetPart(0, 64), noise(64, 1));
-    EXPECT_EQ(g.state.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
 }
 
 } // namespace

@@ -14,15 +14,18 @@ constexpr int editedChar = 65;
 
 class GlyphEditorInput : public ::testing::Test {
   protected:
-    void SetUp() override { g.state.currentChar = editedChar; }
+    void SetUp() override { g.state.editor.setCurrentChar(editedChar); }
 
-    uint8_t glyphRow(int row) const { return g.state.document.charset[editedChar * 8 + row]; }
+    uint8_t glyphRow(int row) const {
+        return g.state.editor.document().charset[editedChar * 8 + row];
+    }
     void setGlyphRow(int row, uint8_t bits) {
-        g.state.document.charset[editedChar * 8 + row] = bits;
+        g.state.editor.changeDocument().charset[editedChar * 8 + row] = bits;
     }
     bool onlyEditedGlyphDiffersFrom(const Charset& before) const {
         for (int i = 0; i < charsetBytes; ++i) {
-            if (i / 8 != editedChar && g.state.document.charset[i] != before[i]) return false;
+            if (i / 8 != editedChar && g.state.editor.document().charset[i] != before[i])
+                return false;
         }
         return true;
     }
@@ -34,11 +37,12 @@ TEST_F(GlyphEditorInput, LeftPressSetsThePixelUnderTheMouseAndRedraws) {
     g.ui.press_on_canvas(glyphEditor, button_left, 20, 40);
     g.run();
 
-    EXPECT_EQ(g.state.document.charset[522], 64);
-    EXPECT_EQ(std::count(g.state.document.charset.begin(), g.state.document.charset.end(), 0),
+    EXPECT_EQ(g.state.editor.document().charset[522], 64);
+    EXPECT_EQ(std::count(g.state.editor.document().charset.begin(),
+                         g.state.editor.document().charset.end(), 0),
               charsetBytes - 1);
     EXPECT_EQ(g.gadgetText(dataField), "0,0,64,0,0,0,0,0");
-    EXPECT_EQ(g.canvas(glyphEditor).color_at(20, 40), g.state.document.inkColor);
+    EXPECT_EQ(g.canvas(glyphEditor).color_at(20, 40), g.state.editor.document().inkColor);
 }
 
 TEST_F(GlyphEditorInput, RightButtonErasesWhereItPressesAndMoves) {
@@ -64,7 +68,7 @@ TEST_F(GlyphEditorInput, DraggingPaintsOnlyTheReportedCells) {
 }
 
 TEST_F(GlyphEditorInput, DraggingOutOfTheEditorNeverLeavesTheGlyph) {
-    const Charset before = g.state.document.charset;
+    const Charset before = g.state.editor.document().charset;
     g.ui.press_on_canvas(glyphEditor, button_left, 120, 120);
     g.ui.move_on_canvas(glyphEditor, 121, 120); // mouse enter
     for (const auto& [x, y] : {std::pair{140, 120},

@@ -17,7 +17,7 @@ void expectEditorMatchesReference(const toolkit::PixelBuffer& editor, const AppS
 using GlyphEditorView = AllSurfacesTest;
 
 TEST_F(GlyphEditorView, EmptyGlyphShowsPaperWithTheDottedGrid) {
-    state.document.paperColor = 0x123456;
+    state.editor.changeDocument().paperColor = 0x123456;
     drawGlyphEditor(state);
 
     EXPECT_EQ(dataText(), "0,0,0,0,0,0,0,0");
@@ -33,10 +33,10 @@ TEST_F(GlyphEditorView, EmptyGlyphShowsPaperWithTheDottedGrid) {
 }
 
 TEST_F(GlyphEditorView, FullGlyphShowsSixtyFourSquaresWithGaps) {
-    for (int row = 0; row < 8; ++row) state.document.charset[7 * 8 + row] = 255;
-    state.currentChar = 7;
-    state.document.paperColor = 0x0000FF;
-    state.document.inkColor = 0x00FF00;
+    for (int row = 0; row < 8; ++row) state.editor.changeDocument().charset[7 * 8 + row] = 255;
+    state.editor.setCurrentChar(7);
+    state.editor.changeDocument().paperColor = 0x0000FF;
+    state.editor.changeDocument().inkColor = 0x00FF00;
     drawGlyphEditor(state);
 
     EXPECT_EQ(dataText(), "255,255,255,255,255,255,255,255");
@@ -51,9 +51,9 @@ TEST_F(GlyphEditorView, FullGlyphShowsSixtyFourSquaresWithGaps) {
 }
 
 TEST_F(GlyphEditorView, GridStaysVisibleWhenPaperAndInkAreBothWhite) {
-    state.document.paperColor = white;
-    state.document.inkColor = white;
-    state.document.charset[3] = 0xAA;
+    state.editor.changeDocument().paperColor = white;
+    state.editor.changeDocument().inkColor = white;
+    state.editor.changeDocument().charset[3] = 0xAA;
     drawGlyphEditor(state);
 
     // Half of each of the 16 dotted lines of 128 pixels is black; the lines cross on white.
@@ -63,9 +63,10 @@ TEST_F(GlyphEditorView, GridStaysVisibleWhenPaperAndInkAreBothWhite) {
 
 TEST_F(GlyphEditorView, ShowsTheRowsOfTheCurrentCharOnly) {
     const uint8_t rows[8] = {0, 1, 128, 255, 66, 24, 7, 100};
-    for (int row = 0; row < 8; ++row) state.document.charset[200 * 8 + row] = rows[row];
-    state.document.charset[201 * 8] = 0xFF; // the neighbour must not show
-    state.currentChar = 200;
+    for (int row = 0; row < 8; ++row)
+        state.editor.changeDocument().charset[200 * 8 + row] = rows[row];
+    state.editor.changeDocument().charset[201 * 8] = 0xFF; // the neighbour must not show
+    state.editor.setCurrentChar(200);
     drawGlyphEditor(state);
 
     EXPECT_EQ(dataText(), "0,1,128,255,66,24,7,100");
@@ -73,13 +74,13 @@ TEST_F(GlyphEditorView, ShowsTheRowsOfTheCurrentCharOnly) {
 }
 
 TEST_F(GlyphEditorView, EndsByRedrawingTheMap) {
-    state.document.charset[32 * 8] = 0x80; // map cell (0, 0) holds 32 at start
-    state.document.mapCells[0][0] = 32;
-    state.gridOnMap = false;
+    state.editor.changeDocument().charset[32 * 8] = 0x80; // map cell (0, 0) holds 32 at start
+    state.editor.changeDocument().mapCells[0][0] = 32;
+    state.editor.setGridOnMap(false);
     drawGlyphEditor(state);
 
-    EXPECT_EQ(canvas(mapView).color_at(0, 0), state.document.inkColor);
-    EXPECT_EQ(canvas(mapView).color_at(2, 0), state.document.paperColor);
+    EXPECT_EQ(canvas(mapView).color_at(0, 0), state.editor.document().inkColor);
+    EXPECT_EQ(canvas(mapView).color_at(2, 0), state.editor.document().paperColor);
 }
 
 using GlyphEditorFailure = ViewTest;

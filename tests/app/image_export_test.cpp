@@ -57,7 +57,7 @@ TEST_F(ImageExport, HeaderDescribesA256By256Picture) {
     EXPECT_EQ(littleEndian(file, 30, 4), 0u);
     EXPECT_EQ(littleEndian(file, 34, 4), 196608u);
     for (size_t at = 38; at < pixelOffset; at += 4) EXPECT_EQ(littleEndian(file, at, 4), 0u);
-    EXPECT_EQ(g.state.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
     EXPECT_TRUE(g.ui.messages_shown.empty());
 }
 

@@ -10,8 +10,8 @@ namespace {
 
 // The visible part against the reference; everything beyond it still the canvas's first white.
 void expectMapMatchesReference(const toolkit::PixelBuffer& map, const AppState& state) {
-    const int width = state.document.mapWidth * 16;
-    const int height = state.document.mapHeight * 16;
+    const int width = state.editor.document().mapWidth * 16;
+    const int height = state.editor.document().mapHeight * 16;
     for (int y = 0; y < 800; ++y) {
         for (int x = 0; x < 1280; ++x) {
             const bool visible = x < width && y < height;
@@ -23,7 +23,8 @@ void expectMapMatchesReference(const toolkit::PixelBuffer& map, const AppState& 
 
 void fillStartMap(AppState& state) {
     for (int column = 0; column < mapColumns; ++column) {
-        for (int row = 0; row < mapRows; ++row) state.document.mapCells[column][row] = column + 32;
+        for (int row = 0; row < mapRows; ++row)
+            state.editor.changeDocument().mapCells[column][row] = column + 32;
     }
 }
 
@@ -36,8 +37,8 @@ class MapView : public AllSurfacesTest {
 };
 
 TEST_F(MapView, StartMapWithEmptyCharsetIsPaperWithTheGrid) {
-    state.document.paperColor = 0x800000;
-    state.document.inkColor = 0x00C000;
+    state.editor.changeDocument().paperColor = 0x800000;
+    state.editor.changeDocument().inkColor = 0x00C000;
     drawMap(state);
 
     // i ink, p paper, w the untouched white beyond the 640 x 384 area.
@@ -53,10 +54,10 @@ TEST_F(MapView, StartMapWithEmptyCharsetIsPaperWithTheGrid) {
 }
 
 TEST_F(MapView, GridChangesOnlyTheCellEdges) {
-    state.document.charset = busyCharset(5);
+    state.editor.changeDocument().charset = busyCharset(5);
     drawMap(state);
     const std::vector<toolkit::Pixel> withGrid = canvas(mapView).pixels;
-    state.gridOnMap = false;
+    state.editor.setGridOnMap(false);
     drawMap(state);
     const toolkit::PixelBuffer& without = canvas(mapView);
 
@@ -74,23 +75,23 @@ TEST_F(MapView, GridChangesOnlyTheCellEdges) {
 }
 
 TEST_F(MapView, LargestBusyMapMatchesThePixelByPixelReference) {
-    state.document.charset = busyCharset(9);
-    state.document.mapWidth = 80;
-    state.document.mapHeight = 50;
+    state.editor.changeDocument().charset = busyCharset(9);
+    state.editor.changeDocument().mapWidth = 80;
+    state.editor.changeDocument().mapHeight = 50;
     for (int column = 0; column < 80; ++column) {
         for (int row = 0; row < 50; ++row)
-            state.document.mapCells[column][row] = (column * 7 + row) % 256;
+            state.editor.changeDocument().mapCells[column][row] = (column * 7 + row) % 256;
     }
-    state.document.paperColor = 0x102030;
-    state.document.inkColor = 0xF0E0D0;
+    state.editor.changeDocument().paperColor = 0x102030;
+    state.editor.changeDocument().inkColor = 0xF0E0D0;
     drawMap(state);
 
     expectMapMatchesReference(canvas(mapView), state);
 }
 
 TEST_F(MapView, WithoutMapWindowDrawsNothingAndSaysNothing) {
-    state.mapWindowAvailable = false;
-    state.document.charset = busyCharset(1);
+    state.windows.mapWindowAvailable = false;
+    state.editor.changeDocument().charset = busyCharset(1);
     drawMap(state);
 
     EXPECT_EQ(countPixels(canvas(mapView), 0, 0, 1280, 800, white), 1280 * 800);

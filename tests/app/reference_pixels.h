@@ -6,8 +6,9 @@
 
 // A pixel of a cell showing the glyph at twice its size; (dx, dy) within the cell, 0..15.
 inline toolkit::Color doubledGlyphPixel(const AppState& state, int code, int dx, int dy) {
-    const uint8_t row = state.document.charset[code * 8 + dy / 2];
-    return (row & (128 >> (dx / 2))) ? state.document.inkColor : state.document.paperColor;
+    const uint8_t row = state.editor.document().charset[code * 8 + dy / 2];
+    return (row & (128 >> (dx / 2))) ? state.editor.document().inkColor
+                                     : state.editor.document().paperColor;
 }
 
 // A pixel of the glyph editor.
@@ -15,17 +16,18 @@ inline toolkit::Color glyphEditorPixel(const AppState& state, int x, int y) {
     if (x % 16 == 0) return y % 2 == 0 ? 0xFFFFFF : 0x000000;
     if (y % 16 == 0) return x % 2 == 0 ? 0xFFFFFF : 0x000000;
     const bool gap = x % 16 == 15 || y % 16 == 15;
-    const uint8_t row = state.document.charset[state.currentChar * 8 + y / 16];
-    return !gap && (row & (128 >> (x / 16))) ? state.document.inkColor : state.document.paperColor;
+    const uint8_t row = state.editor.document().charset[state.editor.currentChar() * 8 + y / 16];
+    return !gap && (row & (128 >> (x / 16))) ? state.editor.document().inkColor
+                                             : state.editor.document().paperColor;
 }
 
 // A pixel of the visible part of the map view.
 inline toolkit::Color mapPixel(const AppState& state, int x, int y) {
     const int dx = x % 16;
     const int dy = y % 16;
-    if (state.gridOnMap && dx == 0)
-        return dy % 2 == 0 ? state.document.paperColor : state.document.inkColor;
-    if (state.gridOnMap && dy == 0)
-        return dx % 2 == 0 ? state.document.inkColor : state.document.paperColor;
-    return doubledGlyphPixel(state, state.document.mapCells[x / 16][y / 16], dx, dy);
+    if (state.editor.document().gridOnMap && dx == 0)
+        return dy % 2 == 0 ? state.editor.document().paperColor : state.editor.document().inkColor;
+    if (state.editor.document().gridOnMap && dy == 0)
+        return dx % 2 == 0 ? state.editor.document().inkColor : state.editor.document().paperColor;
+    return doubledGlyphPixel(state, state.editor.document().mapCells[x / 16][y / 16], dx, dy);
 }

@@ -15,9 +15,9 @@ inline ::testing::AssertionResult showsGlyph(const toolkit::PixelBuffer& buffer,
     const int from = skipEdges ? 1 : 0;
     for (int y = from; y < 16; ++y) {
         for (int x = from; x < 16; ++x) {
-            const bool set = state.document.charset[code * 8 + y / 2] & (0x80 >> (x / 2));
+            const bool set = state.editor.document().charset[code * 8 + y / 2] & (0x80 >> (x / 2));
             const toolkit::Color expected =
-                set ? state.document.inkColor : state.document.paperColor;
+                set ? state.editor.document().inkColor : state.editor.document().paperColor;
             const toolkit::Color shown = buffer.color_at(left + x, top + y);
             if (shown != expected) {
                 return ::testing::AssertionFailure()

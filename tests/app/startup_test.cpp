@@ -8,35 +8,31 @@
 #include "gridlet_harness.h"
 #include "toolkit/menus.h"
 #include "toolkit/windows.h"
+#include "views/charset_image.h"
 
 using namespace toolkit;
 
 namespace {
 
 void expectStartState(const AppState& state) {
-    for (uint8_t byte : state.document.charset) ASSERT_EQ(byte, 0);
-    EXPECT_EQ(state.currentChar, 0);
-    EXPECT_EQ(state.cursorColumn, 0);
-    EXPECT_EQ(state.cursorRow, 0);
-    EXPECT_EQ(state.document.mapWidth, 40);
-    EXPECT_EQ(state.document.mapHeight, 24);
+    for (uint8_t byte : state.editor.document().charset) ASSERT_EQ(byte, 0);
+    EXPECT_EQ(state.editor.currentChar(), 0);
+    EXPECT_EQ(charsetCell(state.editor.currentChar()).column, 0);
+    EXPECT_EQ(charsetCell(state.editor.currentChar()).row, 0);
+    EXPECT_EQ(state.editor.document().mapWidth, 40);
+    EXPECT_EQ(state.editor.document().mapHeight, 24);
     for (int row = 0; row < mapRows; ++row)
         for (int column = 0; column < mapColumns; ++column)
-            ASSERT_EQ(state.document.mapCells[column][row], column + 32);
-    EXPECT_EQ(state.document.mapCells[80][50], 112);
-    EXPECT_EQ(state.popupColumn, -1);
-    EXPECT_EQ(state.popupRow, -1);
-    EXPECT_TRUE(state.gridOnMap);
-    EXPECT_FALSE(state.atariCodes);
-    EXPECT_EQ(state.document.paperColor, 0x000000u);
-    EXPECT_EQ(state.document.inkColor, 0xFFFFFFu);
-    EXPECT_EQ(state.bitReverse[0x01], 0x80);
-    EXPECT_EQ(state.bitReverse[0x03], 0xC0);
-    EXPECT_EQ(state.bitReverse[0xFF], 0xFF);
-    EXPECT_EQ(state.bitReverse[0xA5], 0xA5);
-    EXPECT_EQ(state.bitReverse[0x0F], 0xF0);
-    EXPECT_EQ(state.baseTitle, "gridlet v2 0.9f");
-    EXPECT_TRUE(state.mapWindowAvailable);
+            ASSERT_EQ(state.editor.document().mapCells[column][row], column + 32);
+    EXPECT_EQ(state.editor.document().mapCells[80][50], 112);
+    EXPECT_EQ(state.windows.popupCell.column, -1);
+    EXPECT_EQ(state.windows.popupCell.row, -1);
+    EXPECT_TRUE(state.editor.document().gridOnMap);
+    EXPECT_FALSE(state.windows.atariCodes);
+    EXPECT_EQ(state.editor.document().paperColor, 0x000000u);
+    EXPECT_EQ(state.editor.document().inkColor, 0xFFFFFFu);
+    EXPECT_EQ(state.windows.baseTitle, "gridlet v2 0.9f");
+    EXPECT_TRUE(state.windows.mapWindowAvailable);
 }
 
 std::string fontWithFirstByte(uint8_t first) {
@@ -71,15 +67,15 @@ TEST(StartUp, WithoutParametersEverythingIsAtItsStartValue) {
     EXPECT_TRUE(gadget_accepts_files(mapView));
     EXPECT_FALSE(gadget_accepts_files(glyphEditor));
     EXPECT_TRUE(g.ui.messages_shown.empty());
-    EXPECT_EQ(g.state.lastFolder.back(), '/');
-    EXPECT_EQ(g.state.mapFileName, g.state.lastFolder + "charmap.map");
+    EXPECT_EQ(g.state.windows.lastFolder.back(), '/');
+    EXPECT_EQ(g.state.windows.mapFileName, g.state.windows.lastFolder + "charmap.map");
 }
 
 TEST(StartUp, OneParameterIsLoadedAsAFont) {
     Gridlet g({fontWithFirstByte(0x81)});
-    EXPECT_EQ(g.state.document.charset[0], 0x81);
-    EXPECT_EQ(g.state.document.charset[15], 0x11);
-    EXPECT_EQ(g.state.document.charset[16], 0);
+    EXPECT_EQ(g.state.editor.document().charset[0], 0x81);
+    EXPECT_EQ(g.state.editor.document().charset[15], 0x11);
+    EXPECT_EQ(g.state.editor.document().charset[16], 0);
     EXPECT_EQ(g.gadgetText(dataField), "129,17,17,17,17,17,17,17");
 }
 
@@ -102,7 +98,7 @@ TEST(StartUp, AMissingMapWindowIsReportedAndTheProgramGoesOn) {
     ui.refuse_window = mapWindow;
     AppState state;
     ASSERT_TRUE(startUp(state, ui, {}));
-    EXPECT_FALSE(state.mapWindowAvailable);
+    EXPECT_FALSE(state.windows.mapWindowAvailable);
     ASSERT_EQ(ui.messages_shown.size(), 1u);
     EXPECT_EQ(ui.messages_shown[0].title, "Gridlet");
     EXPECT_EQ(ui.messages_shown[0].text, "Character Map not available");
@@ -116,7 +112,7 @@ TEST(EventLoop, EscapeEndsWithExitCodeZero) {
     g.run();
     EXPECT_TRUE(g.ended);
     EXPECT_EQ(g.exitCode, 0);
-    EXPECT_EQ(g.state.document.mapCells[0][0], 32);
+    EXPECT_EQ(g.state.editor.document().mapCells[0][0], 32);
 }
 
 TEST(EventLoop, ClosingTheMainWindowOrQuitEnds) {
@@ -147,10 +143,10 @@ TEST(EventLoop, ClosingTheMapWindowOnlyHidesIt) {
 
 TEST(EventLoop, EveryMenuEventClearsAtariCodes) {
     Gridlet g;
-    g.ui.run([&] { g.state.atariCodes = true; });
+    g.ui.run([&] { g.state.windows.atariCodes = true; });
     g.ui.choose_menu_item(mainWindow, 99); // an id without a command
     g.run();
-    EXPECT_FALSE(g.state.atariCodes);
+    EXPECT_FALSE(g.state.windows.atariCodes);
 }
 
 TEST(EventLoop, TheWholeProgramReturnsZeroWhenInputRunsOut) {

@@ -3,6 +3,7 @@
 
 #include "app/menu_ids.h"
 #include "gridlet_harness.h"
+#include "views/charset_image.h"
 #include "views/status_texts.h"
 
 using namespace toolkit;
@@ -40,14 +41,16 @@ TEST(StatusTexts, TitleFollowsTheCursorAndWraps) {
     g.clickGlyph(5);
     g.tapKey(vk_up); // from code 5 to row 15, column 5
     g.run();
-    EXPECT_EQ(g.state.currentChar, 245);
+    EXPECT_EQ(g.state.editor.currentChar(), 245);
     EXPECT_EQ(g.windowTitle(mainWindow), "gridlet v2 0.9f 245($F5)'\xC3\xB5'");
     g.clickGlyph(16);
     g.tapKey(vk_left); // from column 0 to column 15 of the same row
     g.run();
-    EXPECT_EQ(g.state.currentChar, 31);
+    EXPECT_EQ(g.state.editor.currentChar(), 31);
     EXPECT_EQ(g.windowTitle(mainWindow), "gridlet v2 0.9f 31($1F)");
-    EXPECT_EQ(g.state.cursorRow * 16 + g.state.cursorColumn, 31);
+    EXPECT_EQ(charsetCell(g.state.editor.currentChar()).row * 16 +
+                  charsetCell(g.state.editor.currentChar()).column,
+              31);
 }
 
 TEST(StatusTexts, AtariTitleLastsUntilTheNextMenuCommand) {
@@ -55,12 +58,12 @@ TEST(StatusTexts, AtariTitleLastsUntilTheNextMenuCommand) {
     g.ui.choose_menu_item(mainWindow, charsetAtariId);
     g.clickGlyph(33);
     g.run();
-    EXPECT_TRUE(g.state.atariCodes);
+    EXPECT_TRUE(g.state.windows.atariCodes);
     EXPECT_EQ(g.windowTitle(mainWindow), "gridlet v2 0.9f 33($21)'A'");
     g.ui.choose_menu_item(mainWindow, invertId);
     g.clickGlyph(33);
     g.run();
-    EXPECT_FALSE(g.state.atariCodes);
+    EXPECT_FALSE(g.state.windows.atariCodes);
     EXPECT_EQ(g.windowTitle(mainWindow), "gridlet v2 0.9f 33($21)'!'");
 }
 
@@ -82,7 +85,7 @@ TEST(StatusTexts, DataFieldListsTheRows) {
     Gridlet g;
     g.ui.run([&] {
         const uint8_t rows[8] = {0, 24, 36, 66, 126, 66, 66, 0};
-        std::copy_n(rows, 8, g.state.document.charset.begin() + 65 * 8);
+        std::copy_n(rows, 8, g.state.editor.changeDocument().charset.begin() + 65 * 8);
     });
     g.clickGlyph(65);
     g.run();

@@ -15,8 +15,8 @@ class Undo : public FileCommandTest {
     void SetUp() override {
         FileCommandTest::SetUp();
         g.ui.run([this] {
-            for (size_t i = 0; i < g.state.document.charset.size(); ++i)
-                g.state.document.charset[i] = uint8_t(i * 7);
+            for (size_t i = 0; i < g.state.editor.document().charset.size(); ++i)
+                g.state.editor.changeDocument().charset[i] = uint8_t(i * 7);
         });
         g.ui.choose_menu_item(mainWindow, mapAtariId);
         g.clickGlyph(66);
@@ -24,8 +24,7 @@ class Undo : public FileCommandTest {
         g.ui.activate(mainWindow);
         g.run();
         // The set-up itself is no step of the user's.
-        g.state.history = UndoHistory{};
-        g.state.undoBase = g.state.document;
+        g.state.editor.startHistory();
     }
 
     void choose(int id) {
@@ -124,18 +123,18 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepThatComesBackByteForByte) {
     };
     for (const auto& [what, change] : changes) {
         SCOPED_TRACE(what);
-        const Document before = g.state.document;
-        const size_t steps = g.state.history.steps();
+        const Document before = g.state.editor.document();
+        const size_t steps = g.state.editor.history().steps();
         change();
-        const Document after = g.state.document;
+        const Document after = g.state.editor.document();
         ASSERT_NE(after, before);
-        EXPECT_EQ(g.state.history.steps(), steps + 1);
+        EXPECT_EQ(g.state.editor.history().steps(), steps + 1);
         undo();
-        Document back = g.state.document;
+        Document back = g.state.editor.document();
         back.range = before.range; // settings, not edits: they stay
         EXPECT_EQ(back, before);
         redo();
-        back = g.state.document;
+        back = g.state.editor.document();
         back.range = after.range;
         EXPECT_EQ(back, after);
     }
@@ -143,15 +142,15 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepThatComesBackByteForByte) {
 
 TEST_F(Undo, AStrokeIsOneStepAndUndoShowsTheGlyphItChanged) {
     stroke(glyphEditor, 500);
-    EXPECT_EQ(g.state.history.steps(), 1u);
+    EXPECT_EQ(g.state.editor.history().steps(), 1u);
     g.clickGlyph(3);
     g.tapKey(vk_right);
     g.run();
-    EXPECT_EQ(g.state.history.steps(), 1u); // cursor moves are no steps
+    EXPECT_EQ(g.state.editor.history().steps(), 1u); // cursor moves are no steps
     EXPECT_EQ(get_menu_item_enabled(mainMenu, undoId), 1);
     EXPECT_EQ(get_menu_item_enabled(mainMenu, redoId), 0);
     undo();
-    EXPECT_EQ(g.state.currentChar, 66);
+    EXPECT_EQ(g.state.editor.currentChar(), 66);
     EXPECT_EQ(g.windowTitle(mainWindow), "gridlet v2 0.9f 66($42)'B'");
     EXPECT_EQ(get_menu_item_enabled(mainMenu, undoId), 0);
     EXPECT_EQ(get_menu_item_enabled(mainMenu, redoId), 1);
@@ -165,20 +164,20 @@ TEST_F(Undo, SavingAndHoveringAreNoStepsAndTheShortcutsWorkOnTheMap) {
     g.ui.move_on_canvas(mapView, 50, 50);
     g.ui.move_on_canvas(mapView, 70, 50);
     g.run();
-    EXPECT_EQ(g.state.history.steps(), 0u);
+    EXPECT_EQ(g.state.editor.history().steps(), 0u);
 
     choose(fillMapId);
     g.ui.activate(mapWindow);
     g.tapKey('Z', modifier_control);
     g.run();
-    EXPECT_EQ(g.state.history.steps(), 1u);
-    EXPECT_FALSE(g.state.history.canUndo());
+    EXPECT_EQ(g.state.editor.history().steps(), 1u);
+    EXPECT_FALSE(g.state.editor.history().canUndo());
     g.tapKey('Z', modifier_control | modifier_shift);
     g.run();
-    EXPECT_FALSE(g.state.history.canRedo());
+    EXPECT_FALSE(g.state.editor.history().canRedo());
     g.tapKey('I', modifier_control); // the other shortcuts stay the main window's
     g.run();
-    EXPECT_EQ(g.state.history.steps(), 1u);
+    EXPECT_EQ(g.state.editor.history().steps(), 1u);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ class ViewTest : public ::testing::Test {
   protected:
     void SetUp() override {
         toolkit::start_toolkit(ui);
-        state.mapWindowAvailable = true;
+        state.windows.mapWindowAvailable = true;
     }
     void TearDown() override { toolkit::shut_down_toolkit(); }
 
@@ -42,7 +42,7 @@ class AllSurfacesTest : public ViewTest {
 
 // One refresh of the views asked for, as after an event whose handlers asked for them.
 inline void redrawNow(AppState& state, unsigned views) {
-    requestRedraw(state, views);
+    requestRedraw(state.windows, views);
     refresh(state);
 }
 inline void drawCharsetView(AppState& state) {

@@ -33,7 +33,7 @@ class GlyphTransforms : public ::testing::Test {
     GlyphTransforms() { buildBitReverse(bitReverse); }
 
     GlyphBytes apply(GlyphBytes glyph, int mode, int times = 1) {
-        for (int i = 0; i < times; ++i) transformGlyph(glyph, mode, bitReverse, rotateBuffer);
+        for (int i = 0; i < times; ++i) transformGlyph(glyph, mode);
         return glyph;
     }
 
@@ -48,7 +48,6 @@ class GlyphTransforms : public ::testing::Test {
     }
 
     BitReverseTable bitReverse{};
-    RotateBuffer rotateBuffer{};
 };
 
 TEST_F(GlyphTransforms, BitReverseMirrorsEveryByte) {
@@ -160,29 +159,13 @@ TEST_F(GlyphTransforms, RepeatedTransformsGiveTheGlyphBack) {
     }
 }
 
-TEST_F(GlyphTransforms, RotationsIgnoreWhateverTheBufferHeld) {
-    std::mt19937 random(7);
-    for (const auto& glyph : randomGlyphs()) {
-        for (auto& byte : rotateBuffer) byte = static_cast<uint8_t>(random());
-        const uint8_t spare = rotateBuffer[8];
-        EXPECT_EQ(apply(glyph, rotateAnticlockwiseMode), remap(glyph, [](int x, int y) {
-                      return std::pair{7 - y, x};
-                  }));
-        EXPECT_EQ(rotateBuffer[8], spare) << "only eight bytes are scratch";
-        for (auto& byte : rotateBuffer) byte = static_cast<uint8_t>(random());
-        EXPECT_EQ(apply(glyph, rotateClockwiseMode), remap(glyph, [](int x, int y) {
-                      return std::pair{y, 7 - x};
-                  }));
-    }
-}
-
 TEST_F(GlyphTransforms, RangeTransformsOnlyTheCodesFromFirstToLast) {
     Charset charset{};
     std::mt19937 random(99);
     for (auto& byte : charset) byte = static_cast<uint8_t>(random());
     const Charset before = charset;
 
-    transformGlyphRange(charset, 10, 20, rotateClockwiseMode, bitReverse, rotateBuffer);
+    transformGlyphRange(charset, 10, 20, rotateClockwiseMode);
 
     for (int code = 0; code < 256; ++code) {
         GlyphBytes original;
@@ -196,7 +179,7 @@ TEST_F(GlyphTransforms, RangeTransformsOnlyTheCodesFromFirstToLast) {
 
 TEST_F(GlyphTransforms, RangeOfOneCodeTransformsExactlyOneGlyph) {
     Charset charset{};
-    transformGlyphRange(charset, 255, 255, invertMode, bitReverse, rotateBuffer);
+    transformGlyphRange(charset, 255, 255, invertMode);
     EXPECT_EQ(std::count(charset.begin(), charset.end(), 0xFF), 8);
     EXPECT_TRUE(std::all_of(charset.end() - 8, charset.end(), [](uint8_t b) { return b == 0xFF; }));
 }

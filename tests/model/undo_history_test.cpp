@@ -2,6 +2,7 @@
 // history keeps its limits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "model/undo_history.h"
@@ -20,7 +21,19 @@ class UndoSteps : public ::testing::Test {
     std::mt19937 random{5};
     Document document;
     UndoHistory history;
+    Changes changes;
 };
+
+// The glyphs and cells that differ between two documents.
+Changes differences(const Document& a, const Document& b) {
+    Changes differ;
+    for (int code = 0; code < glyphCount; ++code)
+        differ.glyphs[size_t(code)] = !std::ranges::equal(a.glyph(code), b.glyph(code));
+    for (int column = 0; column < mapColumns; ++column)
+        for (int row = 0; row < mapRows; ++row)
+            if (a.mapCells[column][row] != b.mapCells[column][row]) differ.markCell(column, row);
+    return differ;
+}
 
 TEST_F(UndoSteps, EachKindOfChangeUndoesAndRedoesByteForByte) {
     const auto randomGlyphs = [&](Document& d) {
@@ -44,14 +57,23 @@ TEST_F(UndoSteps, EachKindOfChangeUndoesAndRedoesByteForByte) {
         change(edit);
         versions.push_back(document);
     }
+    // Each step marks exactly the glyphs and cells it changes, for the views to redraw.
+    const auto expectMarked = [&](const Document& a, const Document& b, size_t i) {
+        const Changes differ = differences(a, b);
+        EXPECT_EQ(changes.glyphs, differ.glyphs) << i;
+        EXPECT_EQ(changes.cells, differ.cells) << i;
+        changes = {};
+    };
     for (size_t i = versions.size() - 1; i > 0; --i) {
-        history.undo(document);
+        history.undo(document, changes);
         ASSERT_EQ(document, versions[i - 1]) << i;
+        expectMarked(versions[i], versions[i - 1], i);
     }
     EXPECT_FALSE(history.canUndo());
     for (size_t i = 1; i < versions.size(); ++i) {
-        history.redo(document);
+        history.redo(document, changes);
         ASSERT_EQ(document, versions[i]) << i;
+        expectMarked(versions[i - 1], versions[i], i);
     }
     EXPECT_FALSE(history.canRedo());
 }
@@ -61,8 +83,8 @@ TEST_F(UndoSteps, AStepNamesTheOneGlyphItChangedAndANewChangeDropsTheRedoSteps) 
     change([](Document& d) { d.charset[3] = d.charset[8] = 1; });
     change([](Document& d) { d.range = {3, 4, true}; }); // not an edit: no step
     EXPECT_EQ(history.steps(), 2u);
-    EXPECT_EQ(history.undo(document), -1); // two glyphs
-    EXPECT_EQ(history.undo(document), 200);
+    EXPECT_EQ(history.undo(document, changes), -1); // two glyphs
+    EXPECT_EQ(history.undo(document, changes), 200);
     EXPECT_EQ(document.range, (Range{3, 4, true}));
     change([](Document& d) { d.inkColor = 1; });
     EXPECT_FALSE(history.canRedo());
@@ -87,9 +109,9 @@ TEST_F(UndoSteps, KeepsAThousandWholeMapStepsWithinItsLimit) {
     EXPECT_LE(history.bytes(), UndoHistory::byteLimit);
     EXPECT_LT(history.steps(), 1500u);
     const Document last = document;
-    while (history.canUndo()) history.undo(document);
+    while (history.canUndo()) history.undo(document, changes);
     EXPECT_NE(document, Document{}); // the first steps are gone
-    while (history.canRedo()) history.redo(document);
+    while (history.canRedo()) history.redo(document, changes);
     EXPECT_EQ(document, last);
 }
 

@@ -12,8 +12,8 @@
 namespace {
 
 TEST_F(Program, CopyOffersTextPictureAndBytes) {
-    state.document.charset[0] = 0x3C;
-    state.document.charset[7] = 0x81;
+    state.editor.changeDocument().charset[0] = 0x3C;
+    state.editor.changeDocument().charset[7] = 0x81;
     chooseMenuItem(copyId);
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(copied, nullptr);
@@ -34,9 +34,10 @@ TEST_F(Program, APictureFromAnotherProgramPastesCellByCell) {
     picture.setPixelColor(7, 15, QColor(200, 255, 220));
     QGuiApplication::clipboard()->setImage(picture);
     chooseMenuItem(pasteId);
-    EXPECT_EQ(state.document.charset[0], 0x80);
-    EXPECT_EQ(state.document.charset[15], 0x01);
-    EXPECT_EQ(std::count(state.document.charset.begin(), state.document.charset.begin() + 16, 0),
+    EXPECT_EQ(state.editor.document().charset[0], 0x80);
+    EXPECT_EQ(state.editor.document().charset[15], 0x01);
+    EXPECT_EQ(std::count(state.editor.document().charset.begin(),
+                         state.editor.document().charset.begin() + 16, 0),
               14);
 }
 

@@ -45,17 +45,17 @@ TEST_F(ProgramInput, KeysTypedInOneBurstAllCount) {
         if (i < 5) post(charsetView, QEvent::KeyRelease, Qt::Key_Down);
     }
     runLoop();
-    EXPECT_EQ(state.currentChar, 90);
+    EXPECT_EQ(state.editor.currentChar(), 90);
 
-    state.document.charset[90 * 8] = 0x0F;
-    const Charset before = state.document.charset;
+    state.editor.changeDocument().charset[90 * 8] = 0x0F;
+    const Charset before = state.editor.document().charset;
     postTap(charsetView, Qt::Key_I, Qt::ControlModifier);
     postTap(charsetView, Qt::Key_I, Qt::ControlModifier);
     runLoop();
-    EXPECT_EQ(state.document.charset, before); // inverted twice
+    EXPECT_EQ(state.editor.document().charset, before); // inverted twice
     postTap(charsetView, Qt::Key_I, Qt::ControlModifier);
     runLoop();
-    EXPECT_EQ(state.document.charset[90 * 8], 0xF0);
+    EXPECT_EQ(state.editor.document().charset[90 * 8], 0xF0);
 }
 
 TEST_F(ProgramInput, AQuickTapOfEscapeEndsTheProgram) {
@@ -84,12 +84,12 @@ TEST_F(ProgramInput, ShowingTheMapAgainActivatesItAndTheCoreFollows) {
 TEST_F(ProgramInput, APopupOpenedWhileTheLeftButtonIsHeldEndsThePainting) {
     chooseMenuItem(mapAtariId);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window(mapWindow)));
-    state.currentChar = 200;
+    state.editor.setCurrentChar(200);
     QWindow* map = window(mapWindow)->windowHandle();
     QTest::mouseMove(map, onMap(1, 1));
     QTest::mousePress(map, Qt::LeftButton, {}, onMap(1, 1));
     runLoop();
-    ASSERT_EQ(state.document.mapCells[1][1], 200);
+    ASSERT_EQ(state.editor.document().mapCells[1][1], 200);
     // A right click opens the map's popup; the user dismisses it.
     QTest::mouseClick(map, Qt::RightButton, {}, onMap(1, 1));
     QTimer closer;
@@ -100,12 +100,12 @@ TEST_F(ProgramInput, APopupOpenedWhileTheLeftButtonIsHeldEndsThePainting) {
     runLoop();
     closer.stop();
     // The first move back over the map only enters it; the next ones would paint.
-    const MapCells before = state.document.mapCells;
+    const MapCells before = state.editor.document().mapCells;
     for (const int column : {3, 4, 5}) {
         QTest::mouseMove(map, onMap(column, 1));
         runLoop();
     }
-    EXPECT_EQ(state.document.mapCells, before);
+    EXPECT_EQ(state.editor.document().mapCells, before);
     QTest::mouseRelease(map, Qt::LeftButton, {}, onMap(5, 1));
     runLoop();
 }

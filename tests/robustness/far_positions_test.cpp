@@ -44,8 +44,8 @@ TEST(FarPositions, OutlinesAtTheEndsOfTheIntRangeDrawNothing) {
 
 TEST(FarPositions, ADragFromFarOutsideTheCharsetViewMovesNoGlyph) {
     Gridlet g;
-    g.state.document.charset = busyCharset(11);
-    const Charset before = g.state.document.charset;
+    g.state.editor.changeDocument().charset = busyCharset(11);
+    const Charset before = g.state.editor.document().charset;
     // The platform reports what the captured mouse does, however far away.
     g.ui.run([] {
         toolkit::canvas_button_pressed(charsetView, button_left, INT_MAX, INT_MAX, false, 0);
@@ -55,16 +55,17 @@ TEST(FarPositions, ADragFromFarOutsideTheCharsetViewMovesNoGlyph) {
     g.ui.release_on_canvas(charsetView, button_left, 40, 40);
     g.run();
 
-    EXPECT_EQ(g.state.document.charset, before);
-    EXPECT_FALSE(g.state.dragActive);
-    EXPECT_EQ(g.state.currentChar, 2 * 16 + 2); // the release inside still selects its cell
+    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_FALSE(g.state.windows.dragActive);
+    EXPECT_EQ(g.state.editor.currentChar(),
+              2 * 16 + 2); // the release inside still selects its cell
 }
 
 TEST(FarPositions, PaintingFarOutsideTheMapChangesNoCell) {
     Gridlet g;
     g.ui.choose_menu_item(mainWindow, 24); // "PC 80x50"
     g.run();
-    const MapCells before = g.state.document.mapCells;
+    const MapCells before = g.state.editor.document().mapCells;
     g.ui.run(
         [] { toolkit::canvas_button_pressed(mapView, button_left, INT_MIN, INT_MIN, false, 0); });
     g.ui.run([] { toolkit::canvas_mouse_moved(mapView, INT_MAX, INT_MAX, 0); });
@@ -72,7 +73,7 @@ TEST(FarPositions, PaintingFarOutsideTheMapChangesNoCell) {
     g.ui.run([] { toolkit::canvas_button_released(mapView, button_left, INT_MAX, 0, 0); });
     g.run();
 
-    EXPECT_EQ(g.state.document.mapCells, before);
+    EXPECT_EQ(g.state.editor.document().mapCells, before);
     EXPECT_EQ(g.windowTitle(mapWindow), "Character map");
 }
 

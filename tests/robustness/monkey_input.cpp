@@ -1,4 +1,5 @@
 #include "monkey_input.h"
+#include "views/charset_image.h"
 
 #include <climits>
 #include <functional>
@@ -313,7 +314,8 @@ std::string scriptKeyBurst(MonkeyRandom& random, MonkeyProgram& program) {
     if (focused_gadget() != charsetView || active_window() != mainWindow)
         return scriptKey(random, program.ui);
     const AppState& state = program.state;
-    int column = state.cursorColumn, row = state.cursorRow;
+    const Cell cursor = charsetCell(state.editor.currentChar());
+    int column = cursor.column, row = cursor.row;
     std::vector<std::function<void()>> keys;
     std::string typed = "key burst:";
     for (int count = random.between(2, 12); count > 0; --count) {
@@ -339,12 +341,13 @@ std::string scriptKeyBurst(MonkeyRandom& random, MonkeyProgram& program) {
     program.ui.run([keys] {
         for (const auto& key : keys) key();
     });
-    const Charset glyphs = state.document.charset;
+    const Charset glyphs = state.editor.document().charset;
     program.expectedOutcome = [&state, glyphs, column = column & 15, row = row & 15] {
-        if (state.cursorColumn != column || state.cursorRow != row)
+        if (charsetCell(state.editor.currentChar()).column != column ||
+            charsetCell(state.editor.currentChar()).row != row)
             return std::string("keys of a burst were lost: the cursor is not where they lead");
-        return std::string(state.document.charset == glyphs ? ""
-                                                            : "Ctrl+I in pairs changed the glyphs");
+        return std::string(
+            state.editor.document().charset == glyphs ? "" : "Ctrl+I in pairs changed the glyphs");
     };
     return typed;
 }

@@ -12,7 +12,7 @@ MonkeyProgram::MonkeyProgram(MonkeyRandom& random, ScratchFolder& folder,
         exitCode = 0;
     }
     // The recent files were offered to the programs before this one, in the same folder.
-    for (const RecentFile& file : state.recentFiles) ui.offeredNames.insert(file.name);
+    for (const RecentFile& file : state.session.recentFiles) ui.offeredNames.insert(file.name);
 }
 
 MonkeyProgram::~MonkeyProgram() {

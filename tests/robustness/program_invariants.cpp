@@ -1,4 +1,5 @@
 #include "program_invariants.h"
+#include "views/charset_image.h"
 
 #include <array>
 #include <utility>
@@ -41,28 +42,32 @@ std::string mapViewProblem(const AppState& state) {
 } // namespace
 
 std::string stateProblem(const AppState& state) {
-    if (state.cursorColumn < 0 || state.cursorColumn > 15 || state.cursorRow < 0 ||
-        state.cursorRow > 15 || state.currentChar != state.cursorRow * 16 + state.cursorColumn) {
-        return "cursor (" + std::to_string(state.cursorColumn) + "," +
-               std::to_string(state.cursorRow) + ") with current char " +
-               std::to_string(state.currentChar);
+    if (charsetCell(state.editor.currentChar()).column < 0 ||
+        charsetCell(state.editor.currentChar()).column > 15 ||
+        charsetCell(state.editor.currentChar()).row < 0 ||
+        charsetCell(state.editor.currentChar()).row > 15 ||
+        state.editor.currentChar() != charsetCell(state.editor.currentChar()).row * 16 +
+                                          charsetCell(state.editor.currentChar()).column) {
+        return "cursor (" + std::to_string(charsetCell(state.editor.currentChar()).column) + "," +
+               std::to_string(charsetCell(state.editor.currentChar()).row) +
+               ") with current char " + std::to_string(state.editor.currentChar());
     }
     bool knownSize = false;
     for (const MapSize size : mapSizes)
-        knownSize |=
-            size.width == state.document.mapWidth && size.height == state.document.mapHeight;
+        knownSize |= size.width == state.editor.document().mapWidth &&
+                     size.height == state.editor.document().mapHeight;
     if (!knownSize) {
-        return "map size " + std::to_string(state.document.mapWidth) + "x" +
-               std::to_string(state.document.mapHeight);
+        return "map size " + std::to_string(state.editor.document().mapWidth) + "x" +
+               std::to_string(state.editor.document().mapHeight);
     }
-    if ((state.popupColumn == -1) != (state.popupRow == -1) || state.popupColumn < -1 ||
-        state.popupRow < -1) {
-        return "map selection (" + std::to_string(state.popupColumn) + "," +
-               std::to_string(state.popupRow) + ")";
+    if ((state.windows.popupCell.column == -1) != (state.windows.popupCell.row == -1) ||
+        state.windows.popupCell.column < -1 || state.windows.popupCell.row < -1) {
+        return "map selection (" + std::to_string(state.windows.popupCell.column) + "," +
+               std::to_string(state.windows.popupCell.row) + ")";
     }
     for (int x = 0; x < mapColumns; ++x) {
         for (int y = 0; y < mapRows; ++y) {
-            const int code = state.document.mapCells[size_t(x)][size_t(y)];
+            const int code = state.editor.document().mapCells[size_t(x)][size_t(y)];
             if (code < 0 || code > 255) {
                 return "map cell (" + std::to_string(x) + "," + std::to_string(y) + ") holds " +
                        std::to_string(code);
@@ -81,31 +86,36 @@ std::string stateProblem(const AppState& state) {
 
 std::string fileNameProblem(const AppState& state, const std::set<std::string>& offeredNames,
                             const std::string& startFolder) {
-    if (state.mapFileName != startFolder + "charmap.map" &&
-        !givenName(state.mapFileName, offeredNames))
-        return "map file name \"" + state.mapFileName + "\"";
-    if (state.lastFolder == startFolder) return "";
+    if (state.windows.mapFileName != startFolder + "charmap.map" &&
+        !givenName(state.windows.mapFileName, offeredNames))
+        return "map file name \"" + state.windows.mapFileName + "\"";
+    if (state.windows.lastFolder == startFolder) return "";
     // The names in that folder sort right after it.
-    for (auto name = offeredNames.lower_bound(state.lastFolder);
-         name != offeredNames.end() && name->starts_with(state.lastFolder); ++name) {
-        if (state.lastFolder.ends_with('/') &&
-            name->find('/', state.lastFolder.size()) == std::string::npos)
+    for (auto name = offeredNames.lower_bound(state.windows.lastFolder);
+         name != offeredNames.end() && name->starts_with(state.windows.lastFolder); ++name) {
+        if (state.windows.lastFolder.ends_with('/') &&
+            name->find('/', state.windows.lastFolder.size()) == std::string::npos)
             return "";
     }
-    return "requester folder \"" + state.lastFolder + "\"";
+    return "requester folder \"" + state.windows.lastFolder + "\"";
 }
 
 std::string undoProblem(const AppState& state, bool roundTrip) {
-    if (state.stroking) return "";
-    UndoHistory history = state.history;
-    Document document = state.document;
-    if (history.record(state.undoBase, document)) return "a change was not made an undo step";
+    if (state.editor.stroking()) return "";
+    Editor recorded = state.editor;
+    recorded.recordStep();
+    if (recorded.history().steps() != state.editor.history().steps() ||
+        recorded.history().bytes() != state.editor.history().bytes())
+        return "a change was not made an undo step";
     if (!roundTrip) return "";
+    UndoHistory history = state.editor.history();
+    Document document = state.editor.document();
+    Changes changes;
     int undone = 0;
-    for (; history.canUndo(); ++undone) history.undo(document);
-    for (; undone > 0; --undone) history.redo(document);
-    if (document == state.document) return "";
-    const Document& now = state.document;
+    for (; history.canUndo(); ++undone) history.undo(document, changes);
+    for (; undone > 0; --undone) history.redo(document, changes);
+    if (document == state.editor.document()) return "";
+    const Document& now = state.editor.document();
     std::string what = document.charset != now.charset ? " charset" : "";
     if (document.mapCells != now.mapCells) what += " map cells";
     if (document.mapWidth != now.mapWidth || document.mapHeight != now.mapHeight) what += " size";
@@ -130,14 +140,14 @@ std::string incrementalRedrawProblem(AppState& state) {
     std::vector<toolkit::PixelBuffer> incremental;
     for (const auto& view : views)
         incremental.push_back(view.buffer ? *view.buffer : toolkit::PixelBuffer());
-    ShownViews& shown = state.shown;
+    ShownViews& shown = state.windows.shown;
     // A map never drawn yet stays so: the full redraw leaves it out.
-    const bool mapAvailable =
-        std::exchange(state.mapWindowAvailable, state.mapWindowAvailable && shown.mapDrawn);
-    state.redraw = redrawCharsetView | redrawGlyphEditor | redrawMap;
+    const bool mapAvailable = std::exchange(state.windows.mapWindowAvailable,
+                                            state.windows.mapWindowAvailable && shown.mapDrawn);
+    state.windows.redraw = redrawCharsetView | redrawGlyphEditor | redrawMap;
     shown.imageDrawn = shown.charsetViewDrawn = shown.editorDrawn = shown.mapDrawn = false;
     refresh(state);
-    state.mapWindowAvailable = mapAvailable;
+    state.windows.mapWindowAvailable = mapAvailable;
     for (size_t i = 0; i < incremental.size(); ++i) {
         if (!views[i].buffer) continue;
         const std::string difference = pixelDifference(incremental[i], *views[i].buffer);
@@ -162,5 +172,5 @@ std::string viewProblem(const AppState& state, const std::string& typedText) {
     if (!field || (field->text != referenceDataText(state) && field->text != typedText))
         return "data field \"" + (field ? field->text : std::string()) + "\" instead of \"" +
                referenceDataText(state) + "\"";
-    return state.mapWindowAvailable ? mapViewProblem(state) : "";
+    return state.windows.mapWindowAvailable ? mapViewProblem(state) : "";
 }

@@ -6,7 +6,7 @@ using toolkit::PixelBuffer;
 namespace {
 
 bool glyphBit(const AppState& state, int code, int row, int column) {
-    return (state.document.charset[size_t(code * 8 + row)] >> (7 - column)) & 1;
+    return (state.editor.document().charset[size_t(code * 8 + row)] >> (7 - column)) & 1;
 }
 
 void setPixel(PixelBuffer& buffer, int x, int y, Color color) {
@@ -16,19 +16,19 @@ void setPixel(PixelBuffer& buffer, int x, int y, Color color) {
 } // namespace
 
 PixelBuffer referenceCharsetImage(const AppState& state) {
-    PixelBuffer image(256, 256, state.document.paperColor);
+    PixelBuffer image(256, 256, state.editor.document().paperColor);
     for (int y = 0; y < 256; ++y) {
         for (int x = 0; x < 256; ++x) {
             const int code = (y / 16) * 16 + x / 16;
             if (glyphBit(state, code, (y % 16) / 2, (x % 16) / 2))
-                setPixel(image, x, y, state.document.inkColor);
+                setPixel(image, x, y, state.editor.document().inkColor);
         }
     }
     return image;
 }
 
 PixelBuffer referenceGlyphEditor(const AppState& state) {
-    PixelBuffer editor(128, 128, state.document.paperColor);
+    PixelBuffer editor(128, 128, state.editor.document().paperColor);
     for (int y = 0; y < 128; ++y) {
         for (int x = 0; x < 128; ++x) {
             const bool onGrid = x % 16 == 0 || y % 16 == 0;
@@ -38,8 +38,8 @@ PixelBuffer referenceGlyphEditor(const AppState& state) {
                 // across it; where the lines cross both coordinates are even, so white.
                 const int along = x % 16 == 0 ? y : x;
                 setPixel(editor, x, y, along % 2 == 0 ? 0xFFFFFF : 0x000000);
-            } else if (inSquare && glyphBit(state, state.currentChar, y / 16, x / 16)) {
-                setPixel(editor, x, y, state.document.inkColor);
+            } else if (inSquare && glyphBit(state, state.editor.currentChar(), y / 16, x / 16)) {
+                setPixel(editor, x, y, state.editor.document().inkColor);
             }
         }
     }
@@ -47,20 +47,22 @@ PixelBuffer referenceGlyphEditor(const AppState& state) {
 }
 
 PixelBuffer referenceMap(const AppState& state) {
-    PixelBuffer map(state.document.mapWidth * 16, state.document.mapHeight * 16,
-                    state.document.paperColor);
+    PixelBuffer map(state.editor.document().mapWidth * 16, state.editor.document().mapHeight * 16,
+                    state.editor.document().paperColor);
     for (int y = 0; y < map.height; ++y) {
         for (int x = 0; x < map.width; ++x) {
             const int inX = x % 16, inY = y % 16;
-            const int code = state.document.mapCells[size_t(x / 16)][size_t(y / 16)] & 0xFF;
-            Color color = glyphBit(state, code, inY / 2, inX / 2) ? state.document.inkColor
-                                                                  : state.document.paperColor;
-            if (state.gridOnMap && inX == 0)
-                color =
-                    inY % 2 == 0 ? state.document.paperColor : state.document.inkColor; // left edge
-            else if (state.gridOnMap && inY == 0)
-                color =
-                    inX % 2 == 0 ? state.document.inkColor : state.document.paperColor; // top edge
+            const int code =
+                state.editor.document().mapCells[size_t(x / 16)][size_t(y / 16)] & 0xFF;
+            Color color = glyphBit(state, code, inY / 2, inX / 2)
+                              ? state.editor.document().inkColor
+                              : state.editor.document().paperColor;
+            if (state.editor.document().gridOnMap && inX == 0)
+                color = inY % 2 == 0 ? state.editor.document().paperColor
+                                     : state.editor.document().inkColor; // left edge
+            else if (state.editor.document().gridOnMap && inY == 0)
+                color = inX % 2 == 0 ? state.editor.document().inkColor
+                                     : state.editor.document().paperColor; // top edge
             setPixel(map, x, y, color);
         }
     }
@@ -71,7 +73,8 @@ std::string referenceDataText(const AppState& state) {
     std::string text;
     for (int row = 0; row < 8; ++row) {
         if (row > 0) text += ",";
-        text += std::to_string(state.document.charset[size_t(state.currentChar * 8 + row)]);
+        text += std::to_string(
+            state.editor.document().charset[size_t(state.editor.currentChar() * 8 + row)]);
     }
     return text;
 }

@@ -133,8 +133,8 @@ std::string unfoundedFailure(const ShownMessage& message, const std::string& nam
     const bool cannotOpen = message.title == "Read error" || message.text.starts_with("unable");
     if (cannotOpen && openableSize(name) >= 0) return "a readable file reported as unreadable";
     if (message.text.starts_with("to big") &&
-        openableSize(name) <=
-            static_cast<long long>(state.document.mapWidth) * state.document.mapHeight)
+        openableSize(name) <= static_cast<long long>(state.editor.document().mapWidth) *
+                                  state.editor.document().mapHeight)
         return "a map file that fits reported as too big";
     return "";
 }
@@ -166,8 +166,7 @@ std::string messageProblem(const ShownMessage& message, const std::set<std::stri
     for (const KnownMessage& known : userMessages) {
         if (!matches(known, message, offeredNames)) continue;
         if (message.flags != known.flags) return "wrong buttons: " + describe(message);
-        const std::string name =
-            withoutReason(message.text.substr(std::string(known.text).size()));
+        const std::string name = withoutReason(message.text.substr(std::string(known.text).size()));
         if (known.kind == Text::fixed || known.kind == Text::any ||
             known.kind == Text::nameThenReason)
             return "";

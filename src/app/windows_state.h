@@ -1,0 +1,90 @@
+// The windows' state: what the windows show beside the document, the feedback over the views,
+// the transients of the pointer (a drag, the cell of a popup menu), where the file requesters
+// start, and what the views show now. The toolkit owns the windows, gadgets, menus and images;
+// this holds only their numbers.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/shown_views.h"
+#include "files/code_pages.h"
+#include "views/cells.h"
+
+// Window numbers.
+enum WindowNumber : int { mainWindow = 0, mapWindow = 1 };
+
+// Gadget numbers.
+enum GadgetNumber : int {
+    charsetView = 0,
+    glyphEditor = 1,
+    mapView = 2,
+    dataField = 3,
+    rangeCheckbox = 4,
+    beginRangeTrackbar = 5,
+    endRangeTrackbar = 6,
+    beginRangeLabel = 7,
+    endRangeLabel = 8,
+    shiftLeftButton = 9,
+    shiftRightButton = 10,
+    shiftUpButton = 11,
+    shiftDownButton = 12,
+};
+
+// Menu numbers.
+enum MenuNumber : int { mainMenu = 0, rangePopupMenu = 2, mapPopupMenu = 3 };
+
+// Image numbers: the charset picture the views show, and the one a command-line conversion
+// draws to save it.
+enum ImageNumber : int { charsetImage = 0, convertedImage = 1 };
+
+// dragSource of a drag that began outside the table of glyphs.
+constexpr int32_t noDragSource = -1;
+
+// What the next refresh redraws, asked for by the handlers of an event (app/refresh.h).
+enum Redraw : unsigned {
+    redrawCharsetView = 1,  // image 0 and the charset view
+    redrawGlyphEditor = 2,  // the glyph editor and the data field, then the map
+    redrawMap = 4,          // the map view
+    redrawStatusTitle = 8,  // the main window's title
+    redrawRangeLabels = 16, // the labels above the range trackbars
+    redrawMapTitle = 32,    // the map window's title: the cell under the pointer
+};
+
+// A message told after the refresh, over the views it follows.
+struct Telling {
+    std::string title, text;
+};
+
+struct WindowsState {
+    std::string baseTitle;
+    int32_t mapMargin = 10;
+    bool mapWindowAvailable = false;
+    bool quitting = false; // "Quit" was chosen: the loop ends after this event
+
+    // What the last built-in set loaded tells: Atari codes in the title until the next menu
+    // event, and the IBM PC code page of the glyphs, for console fonts.
+    bool atariCodes = false;
+    CodePage codePage = CodePage::none;
+
+    // Where the file requesters start, and the map file's name.
+    std::string lastFolder;
+    std::string mapFileName;
+
+    // A glyph dragged on the charset view, and the map cell of the last right click.
+    bool dragActive = false;
+    int32_t dragSource = 0;
+    Cell popupCell{-1, -1};
+
+    // Feedback over the views until they are next redrawn, and the cell the map's title names.
+    CharsetFeedback charsetFeedback;
+    std::optional<Cell> mapOutline;
+    Cell mapTitleCell;
+
+    // What the next refresh redraws, and what follows it: a popup menu, a message.
+    unsigned redraw = 0;
+    int popupAfterRefresh = -1;
+    std::optional<Telling> tellAfterRefresh;
+    ShownViews shown;
+};
