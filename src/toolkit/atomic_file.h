@@ -26,7 +26,6 @@ class AtomicFile {
     // a link is one the system refuses to follow (another user's, in a shared sticky folder), or
     // on Windows when they lead nowhere.
     bool open(const std::string& target);
-    bool is_open() const { return fd_ >= 0; }
     // False (and stays failed) when the bytes could not all be written.
     bool write(const void* data, size_t length);
     // Flushes to disk, gives the file the target's permissions, owner and group (or the usual

@@ -54,7 +54,6 @@ class HeadlessBinding : public Binding {
     void run(std::function<void()> step);
     // Time passing: a message that moves the clock on and fires the timers due by then.
     void advance_time(int milliseconds);
-    bool timer_running(int timer) const { return timers_.count(timer) != 0; }
     bool has_pending_input() const { return !messages_.empty(); }
 
     // ---- Answers for the modal requesters, taken in order; with none queued a file or
