@@ -22,37 +22,14 @@ std::string backups() {
     return backup_folder;
 }
 
-// The test hooks: bytes that may still be written (-1 for no limit), and whether the process
-// ends then instead of the write failing. Atomic: the thread of background saves reads them.
+// The test hook of fail_writes_after: bytes that may still be written, -1 for no limit. Atomic:
+// the thread of background saves reads it.
 std::atomic<int64_t> write_budget = -1;
-std::atomic<bool> end_process = false;
 thread_local bool cut_by_hook = false; // the last write failed as the hook said, not the system
 
 // Why the last write failed: the hook stands for a full disk.
 std::string write_problem() {
     return cut_by_hook ? "no space left on the device" : detail::system_problem();
-}
-
-// Only new bytes count against the test hook's budget: old contents written back after a failed
-// save in place must always get through.
-bool write_all(int fd, const char* data, size_t length, bool budgeted) {
-    const int64_t budget = write_budget.load();
-    if (budgeted && budget >= 0) {
-        const size_t allowed = std::min<size_t>(length, static_cast<size_t>(budget));
-        write_budget -= static_cast<int64_t>(allowed);
-        const bool written = detail::write_fully(fd, data, allowed);
-        if (allowed < length && end_process) std::_Exit(9);
-        cut_by_hook = written && allowed < length;
-        return written && allowed == length;
-    }
-    cut_by_hook = false;
-    return detail::write_fully(fd, data, length);
-}
-
-// Makes a file hold exactly `bytes`, on disk.
-bool overwrite(int fd, const std::vector<char>& bytes, bool budgeted) {
-    return detail::rewind_file(fd) && write_all(fd, bytes.data(), bytes.size(), budgeted) &&
-           detail::end_file_and_sync(fd, static_cast<int64_t>(bytes.size()));
 }
 
 std::string name_part(const std::string& path) {
@@ -98,11 +75,38 @@ bool AtomicFile::write(const void* data, size_t length) {
         pending_.insert(pending_.end(), bytes, bytes + length);
         return true;
     }
-    if (!write_all(fd_, bytes, length, true)) {
+    if (!write_bytes(bytes, length, true)) {
         failed_ = true;
         problem_ = write_problem();
     }
     return !failed_;
+}
+
+// Only new bytes count against the test hooks: old contents written back after a failed save in
+// place must always get through.
+bool AtomicFile::write_bytes(const char* data, size_t length, bool new_bytes) {
+    cut_by_hook = false;
+    if (!new_bytes) return write_fully(fd_, data, length);
+    if (end_after_ >= 0) {
+        if (static_cast<uint64_t>(end_after_) < length) {
+            write_fully(fd_, data, static_cast<size_t>(end_after_));
+            std::_Exit(9);
+        }
+        end_after_ -= static_cast<int64_t>(length);
+    }
+    const int64_t budget = write_budget.load();
+    if (budget < 0) return write_fully(fd_, data, length);
+    const size_t allowed = std::min<size_t>(length, static_cast<size_t>(budget));
+    write_budget -= static_cast<int64_t>(allowed);
+    const bool written = write_fully(fd_, data, allowed);
+    cut_by_hook = written && allowed < length;
+    return written && allowed == length;
+}
+
+// Makes the file hold exactly `bytes`, on disk.
+bool AtomicFile::overwrite(const std::vector<char>& bytes, bool new_bytes) {
+    return rewind_file(fd_) && write_bytes(bytes.data(), bytes.size(), new_bytes) &&
+           end_file_and_sync(fd_, static_cast<int64_t>(bytes.size()));
 }
 
 bool AtomicFile::commit() {
@@ -139,24 +143,18 @@ bool AtomicFile::commit_in_place() {
     std::string backup;
     if (!keep_backup(old, backup)) return false;
     // Once the bytes are on disk, closing the file can report no further error.
-    if (overwrite(fd_, pending_, true)) {
+    if (overwrite(pending_, true)) {
         if (!backup.empty()) remove_file(backup);
         return true;
     }
     problem_ = write_problem();
     // The save failed whether or not this succeeds; the backup stays if it does not.
-    if (overwrite(fd_, old, false) && !backup.empty()) remove_file(backup);
+    if (overwrite(old, false) && !backup.empty()) remove_file(backup);
     return false;
 }
 
 void AtomicFile::fail_writes_after(int64_t bytes) {
     write_budget = bytes < 0 ? -1 : bytes;
-    end_process = false;
-}
-
-void AtomicFile::end_process_after(int64_t bytes) {
-    write_budget = bytes < 0 ? -1 : bytes;
-    end_process = bytes >= 0;
 }
 
 } // namespace detail

@@ -40,11 +40,14 @@ class AtomicFile {
     // Tests: make writes of new bytes fail once this many more bytes have been written (-1:
     // never). Old contents written back after a failed save in place are never held back.
     static void fail_writes_after(int64_t bytes);
-    // Tests: end the process at once, as a kill would, once this many more bytes have been
-    // written.
-    static void end_process_after(int64_t bytes);
+    // Tests: end the process at once, as a kill would, once this file has written this many
+    // more new bytes. Set on the file itself, so that no other save (on the thread of
+    // background saves, say) ever sees it.
+    void end_process_after(int64_t bytes) { end_after_ = bytes; }
 
   private:
+    bool write_bytes(const char* data, size_t length, bool new_bytes);
+    bool overwrite(const std::vector<char>& bytes, bool new_bytes);
     bool open_in_place(const std::string& target);
     bool commit_by_rename();
     bool commit_in_place();
@@ -61,6 +64,7 @@ class AtomicFile {
     // POSIX: the file replaced, opened once; its mode and owner are read from it, never again
     // from its name, which another program could point elsewhere meanwhile.
     int target_fd_ = -1;
+    int64_t end_after_ = -1; // end_process_after: -1 for never
 };
 
 } // namespace toolkit::detail

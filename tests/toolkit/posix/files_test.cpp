@@ -299,9 +299,11 @@ TEST_F(PosixFiles, SaveInPlaceKeepsABackupUntilItEnds) {
 
     const pid_t child = fork();
     if (child == 0) {
-        detail::AtomicFile::end_process_after(1000);
-        save(folder / "font.fnt", new_content);
-        _exit(0); // not reached: the save ends the process
+        detail::AtomicFile file;
+        file.end_process_after(1000);
+        if (file.open(folder / "font.fnt") && file.write(new_content.data(), new_content.size()))
+            file.commit();
+        _exit(0); // not reached: the commit ends the process
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
