@@ -47,7 +47,7 @@ TEST_F(EditingAllocations, PaintingPixelsAllocatesNothing) {
     // 15 whole strokes end with the glyph set; the 16th, with the right button, clears the
     // first 40 cells: five rows.
     for (int row = 0; row < 8; ++row)
-        EXPECT_EQ(g.state.editor.document().charset[g.state.editor.currentChar() * 8 + row],
+        EXPECT_EQ(g.document().charset[g.state.editor.currentChar() * 8 + row],
                   row < 5 ? 0x00 : 0xFF);
     EXPECT_EQ(g.gadgetText(dataField), "0,0,0,0,0,255,255,255");
 }

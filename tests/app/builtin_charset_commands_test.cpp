@@ -64,10 +64,10 @@ void expectViewsShowTheCharset(const Gridlet& g) {
     for (int code = 0; code < 256; ++code)
         ASSERT_TRUE(
             showsGlyph(g.image(charsetImage), code % 16 * 16, code / 16 * 16, g.state, code));
-    for (int row = 0; row < g.state.editor.document().mapHeight; ++row)
-        for (int column = 0; column < g.state.editor.document().mapWidth; ++column)
+    for (int row = 0; row < g.document().mapHeight; ++row)
+        for (int column = 0; column < g.document().mapWidth; ++column)
             ASSERT_TRUE(showsGlyph(g.canvas(mapView), column * 16, row * 16, g.state,
-                                   g.state.editor.document().mapCells[column][row], true));
+                                   g.document().mapCells[column][row], true));
 }
 
 TEST(CharsetCommands, EachLoadsItsSetInItsColoursAndTouchesNothingElse) {
@@ -84,24 +84,23 @@ TEST(CharsetCommands, EachLoadsItsSetInItsColoursAndTouchesNothingElse) {
         g.ui.move_trackbar(beginRangeTrackbar, 10);
         g.ui.move_trackbar(endRangeTrackbar, 200);
         g.run();
-        const MapCells map = g.state.editor.document().mapCells;
+        const MapCells map = g.document().mapCells;
 
         choose(g, command.id);
         // The set itself is checked on its own; here, that the menu item loads the right one
         // over what was there.
         Charset expected = before;
         loadBuiltinCharset(expected, command.which);
-        EXPECT_EQ(g.state.editor.document().charset, expected);
-        EXPECT_EQ(g.state.editor.document().paperColor, command.paper);
-        EXPECT_EQ(g.state.editor.document().inkColor, command.ink);
+        EXPECT_EQ(g.document().charset, expected);
+        EXPECT_EQ(g.document().paperColor, command.paper);
+        EXPECT_EQ(g.document().inkColor, command.ink);
         EXPECT_EQ(g.state.editor.currentChar(), 77);
         EXPECT_EQ(g.gadgetState(beginRangeTrackbar), 10);
         EXPECT_EQ(g.gadgetState(endRangeTrackbar), 200);
-        EXPECT_EQ(g.state.editor.document().mapCells, map);
-        EXPECT_EQ(g.state.editor.document().mapWidth, 40);
-        EXPECT_EQ(g.state.editor.document().mapHeight, 25);
-        EXPECT_EQ(g.gadgetText(dataField),
-                  rowsText(glyphOf(g.state.editor.document().charset, 77)));
+        EXPECT_EQ(g.document().mapCells, map);
+        EXPECT_EQ(g.document().mapWidth, 40);
+        EXPECT_EQ(g.document().mapHeight, 25);
+        EXPECT_EQ(g.gadgetText(dataField), rowsText(glyphOf(g.document().charset, 77)));
         expectViewsShowTheCharset(g);
     }
 }
@@ -110,18 +109,17 @@ TEST(CharsetCommands, PartialSetsKeepWhatEarlierCommandsWrote) {
     Gridlet g;
     choose(g, mapAtariId);
     choose(g, charsetIbmCgaId);
-    const Charset cga = g.state.editor.document().charset;
+    const Charset cga = g.document().charset;
     choose(g, charsetZxSpectrumId);
-    EXPECT_TRUE(glyphsEqual(g.state.editor.document().charset, cga, 144, 255));
-    for (int code = 0; code < 32; ++code)
-        EXPECT_EQ(glyphOf(g.state.editor.document().charset, code), blank);
+    EXPECT_TRUE(glyphsEqual(g.document().charset, cga, 144, 255));
+    for (int code = 0; code < 32; ++code) EXPECT_EQ(glyphOf(g.document().charset, code), blank);
     // The kept CGA glyphs are drawn in the Spectrum's colours.
     expectViewsShowTheCharset(g);
 
-    const Charset spectrum = g.state.editor.document().charset;
+    const Charset spectrum = g.document().charset;
     choose(g, charsetZx80Id);
-    EXPECT_TRUE(glyphsEqual(g.state.editor.document().charset, spectrum, 128, 255));
-    EXPECT_EQ(glyphOf(g.state.editor.document().charset, 64), fullBlock);
+    EXPECT_TRUE(glyphsEqual(g.document().charset, spectrum, 128, 255));
+    EXPECT_EQ(glyphOf(g.document().charset, 64), fullBlock);
     EXPECT_EQ(countPixels(g.image(charsetImage), 0, 4 * 16, 16, 16, 0x000000), 256);
     expectViewsShowTheCharset(g);
 }

@@ -28,7 +28,7 @@ void fillCharset(Gridlet& g) {
 
 std::array<uint8_t, 8> glyphOf(const Gridlet& g, int code) {
     std::array<uint8_t, 8> bytes;
-    std::copy_n(g.state.editor.document().charset.begin() + code * 8, 8, bytes.begin());
+    std::copy_n(g.document().charset.begin() + code * 8, 8, bytes.begin());
     return bytes;
 }
 
@@ -82,7 +82,7 @@ TEST(CharsetView, DropBeyondTheLeftEdgeTruncatesTowardZero) {
     Gridlet g;
     fillCharset(g);
     g.run();
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     // Glyph 66 (row 4, column 2) dropped 10 pixels left of the view: column 0, glyph 64.
     drag(g, 2 * 16 + 5, 4 * 16 + 5, -10, 4 * 16 + 5);
     g.run();
@@ -94,7 +94,7 @@ TEST(CharsetView, DropBeyondTheLeftEdgeTruncatesTowardZero) {
     g.ui.run([&] { g.state.editor.changeDocument().charset = before; });
     drag(g, 2 * 16 + 5, 4 * 16 + 5, -20, 4 * 16 + 5);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.document().charset, before);
     EXPECT_FALSE(g.state.windows.dragActive);
 }
 
@@ -102,11 +102,11 @@ TEST(CharsetView, PlainClickSelectsWithoutMovingGlyphs) {
     Gridlet g;
     fillCharset(g);
     g.run();
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     g.clickGlyph(200);
     g.run();
     EXPECT_EQ(g.state.editor.currentChar(), 200);
-    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.document().charset, before);
     EXPECT_EQ(g.windowTitle(mainWindow), "gridlet v2 0.9f 200($C8)'\xC3\x88'");
 }
 
@@ -114,17 +114,17 @@ TEST(CharsetView, ReleaseOverTheBorderWrapsToTheFirstColumnOrRow) {
     Gridlet g;
     fillCharset(g);
     g.run();
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     // Right border: x 256..259 is column 16, which no drop accepts, but the click wraps it.
     drag(g, 5 * 16 + 5, 3 * 16 + 5, 258, 3 * 16 + 5);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.document().charset, before);
     EXPECT_EQ(g.state.editor.currentChar(), 3 * 16);
     expectInvariant(g.state);
     // Bottom border: row 0 of the same column.
     drag(g, 5 * 16 + 5, 3 * 16 + 5, 5 * 16 + 5, 257);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.document().charset, before);
     EXPECT_EQ(g.state.editor.currentChar(), 5);
 }
 
@@ -136,7 +136,7 @@ TEST(CharsetView, PressOnTheBorderCarriesNothing) {
             fillCharset(g);
             g.ui.choose_menu_item(mainWindow, mode);
             g.run();
-            const Charset before = g.state.editor.document().charset;
+            const Charset before = g.document().charset;
             g.ui.move_on_canvas(charsetView, x, y);
             g.ui.press_on_canvas(charsetView, button_left, x, y);
             g.ui.move_on_canvas(charsetView, 5 * 16 + 4, 5 * 16 + 4);
@@ -145,7 +145,7 @@ TEST(CharsetView, PressOnTheBorderCarriesNothing) {
             EXPECT_EQ(g.canvas(charsetView).color_at(5 * 16, 5 * 16), green);
             g.ui.release_on_canvas(charsetView, button_left, 5 * 16 + 4, 5 * 16 + 4);
             g.run();
-            EXPECT_EQ(g.state.editor.document().charset, before);
+            EXPECT_EQ(g.document().charset, before);
             EXPECT_EQ(g.state.editor.currentChar(), 85);
         }
     }
@@ -157,7 +157,7 @@ TEST(CharsetView, LostCaptureEndsTheDragWithoutADrop) {
     g.ui.choose_menu_item(mainWindow, mapAtariId); // shows the map window
     g.ui.activate(mainWindow);
     g.run();
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     g.ui.move_on_canvas(charsetView, 1 * 16 + 5, 4 * 16 + 5);
     g.ui.press_on_canvas(charsetView, button_left, 1 * 16 + 5, 4 * 16 + 5);
     g.ui.move_on_canvas(charsetView, 2 * 16 + 5, 4 * 16 + 5);
@@ -167,7 +167,7 @@ TEST(CharsetView, LostCaptureEndsTheDragWithoutADrop) {
     EXPECT_NE(g.canvas(charsetView).color_at(2 * 16, 4 * 16), red); // the drag's picture went
     g.ui.release_on_canvas(charsetView, button_left, 2 * 16 + 5, 4 * 16 + 5);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.document().charset, before);
 }
 
 TEST(CharsetView, ArrowKeysActOnReleaseAndWrap) {
@@ -198,17 +198,16 @@ TEST(CharsetView, InsertAndDeleteOpenAndCloseGaps) {
     Gridlet g;
     fillCharset(g);
     g.run();
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     g.tapKey(vk_insert);
     g.run();
     EXPECT_EQ(glyphOf(g, 0), (std::array<uint8_t, 8>{}));
     for (int code = 1; code < 256; ++code)
         ASSERT_TRUE(std::equal(before.begin() + (code - 1) * 8, before.begin() + code * 8,
-                               g.state.editor.document().charset.begin() + code * 8));
+                               g.document().charset.begin() + code * 8));
     g.tapKey(vk_delete);
     g.run();
-    EXPECT_TRUE(std::equal(before.begin(), before.begin() + 255 * 8,
-                           g.state.editor.document().charset.begin()));
+    EXPECT_TRUE(std::equal(before.begin(), before.begin() + 255 * 8, g.document().charset.begin()));
     EXPECT_EQ(glyphOf(g, 255), (std::array<uint8_t, 8>{}));
     EXPECT_EQ(g.state.editor.currentChar(), 0);
 }
@@ -219,11 +218,11 @@ TEST(CharsetView, InsertOrDeleteOnTheLastGlyphOnlyClearsIt) {
         fillCharset(g);
         g.clickGlyph(255);
         g.run();
-        const Charset before = g.state.editor.document().charset;
+        const Charset before = g.document().charset;
         g.tapKey(key);
         g.run();
-        EXPECT_TRUE(std::equal(before.begin(), before.begin() + 255 * 8,
-                               g.state.editor.document().charset.begin()));
+        EXPECT_TRUE(
+            std::equal(before.begin(), before.begin() + 255 * 8, g.document().charset.begin()));
         EXPECT_EQ(glyphOf(g, 255), (std::array<uint8_t, 8>{}));
         EXPECT_EQ(g.state.editor.currentChar(), 255);
     }

@@ -40,7 +40,7 @@ TEST_F(CharsetViewDrawing, EmptyCharsetIsBlackWithTheCursorAtTheFirstCell) {
 }
 
 TEST_F(CharsetViewDrawing, GlyphSeventeenTopLeftPixelIsTheBoxAtSixteenSixteen) {
-    state.editor.changeDocument().charset[17 * 8] = 0x80;
+    edit().charset[17 * 8] = 0x80;
     drawCharsetView(state);
 
     EXPECT_EQ(pictureOf(image(), 15, 15, 4, 4, {{black, '.'}, {white, '#'}}),
@@ -52,16 +52,16 @@ TEST_F(CharsetViewDrawing, GlyphSeventeenTopLeftPixelIsTheBoxAtSixteenSixteen) {
 }
 
 TEST_F(CharsetViewDrawing, BusyCharsetMatchesThePixelByPixelReference) {
-    state.editor.changeDocument().charset = busyCharset(7);
-    state.editor.changeDocument().paperColor = 0x203040;
-    state.editor.changeDocument().inkColor = 0xC0D0E0;
+    edit().charset = busyCharset(7);
+    edit().paperColor = 0x203040;
+    edit().inkColor = 0xC0D0E0;
     drawCharsetView(state);
 
     expectImageMatchesReference(image(), state);
 }
 
 TEST_F(CharsetViewDrawing, CanvasShowsTheImageUnderACheckerboardCursor) {
-    Document& document = state.editor.changeDocument();
+    Document& document = edit();
     document.charset = busyCharset(11);
     document.charset[(5 * 16 + 3) * 8] = 0x80; // the pixel under the cursor's untouched corner
     state.editor.setCurrentChar(5 * 16 + 3);
@@ -79,11 +79,10 @@ TEST_F(CharsetViewDrawing, CanvasShowsTheImageUnderACheckerboardCursor) {
 }
 
 TEST_F(CharsetViewDrawing, RefreshRedrawsCharsetViewGlyphEditorAndMap) {
-    state.editor.changeDocument().charset = busyCharset(3);
-    for (int row = 0; row < 8; ++row)
-        state.editor.changeDocument().charset[40 * 8 + row] = uint8_t(row * 17);
+    edit().charset = busyCharset(3);
+    for (int row = 0; row < 8; ++row) edit().charset[40 * 8 + row] = uint8_t(row * 17);
     state.editor.setCurrentChar(40);
-    state.editor.changeDocument().mapCells[1][0] = 40;
+    edit().mapCells[1][0] = 40;
     refreshCharset(state);
 
     EXPECT_EQ(dataText(), "0,17,34,51,68,85,102,119");
@@ -113,7 +112,7 @@ TEST_F(CharsetViewFailure, WithoutImageReportsAndStillDrawsTheCursor) {
 
 TEST_F(CharsetViewFailure, WithoutCanvasReportsButStillUpdatesTheImage) {
     createViewSurfaces({Surface::charsetView});
-    state.editor.changeDocument().charset[0] = 0xFF;
+    edit().charset[0] = 0xFF;
     drawCharsetView(state);
 
     ASSERT_EQ(ui.messages_shown.size(), 1u);

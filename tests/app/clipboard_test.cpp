@@ -23,7 +23,7 @@ class Clipboard : public ::testing::Test {
         g.run();
     }
     Bytes glyphs(int first, int count) const {
-        const auto start = g.state.editor.document().charset.begin() + first * 8;
+        const auto start = g.document().charset.begin() + first * 8;
         return Bytes(start, start + count * 8);
     }
     void pasteText(const std::string& text, int at) {
@@ -117,7 +117,7 @@ TEST_F(Clipboard, PasteOfAPictureCutsItIntoCells) {
 }
 
 TEST_F(Clipboard, NothingToPasteChangesNothingAndSaysWhy) {
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     for (const char* text : {"hello", "0x3C,0x66", "300,1,2,3,4,5,6,7", ""}) {
         pasteText(text, 40);
         EXPECT_EQ(messages().size(), 1u) << text;
@@ -127,7 +127,7 @@ TEST_F(Clipboard, NothingToPasteChangesNothingAndSaysWhy) {
     EXPECT_EQ(messages(), (std::vector<std::string>{
                               "The picture on the clipboard is smaller than one glyph of 8 x 8 "
                               "pixels."}));
-    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.document().charset, before);
     EXPECT_EQ(g.state.editor.history().steps(), 0u);
 }
 
@@ -138,11 +138,11 @@ TEST_F(Clipboard, ATextOverOneMebibyteIsRefusedUnread) {
     EXPECT_EQ(glyphs(7, 1), letterA);
     EXPECT_TRUE(messages().empty());
 
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     pasteText(text + " ", 9);
     EXPECT_EQ(messages(), (std::vector<std::string>{"The text on the clipboard is larger than 1 "
                                                     "MiB: gridlet reads no more text than that."}));
-    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.document().charset, before);
 }
 
 } // namespace

@@ -28,7 +28,7 @@ class ConvertCommand : public FileCommandTest {
     void useRange(bool ticked) {
         g.ui.move_trackbar(beginRangeTrackbar, 32);
         g.ui.move_trackbar(endRangeTrackbar, 127);
-        if (g.state.editor.document().range.enabled != ticked) g.ui.click_gadget(rangeCheckbox);
+        if (g.document().range.enabled != ticked) g.ui.click_gadget(rangeCheckbox);
         g.run();
         selectChar(ticked ? 32 : 0);
     }

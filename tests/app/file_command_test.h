@@ -73,8 +73,8 @@ class FileCommandTest : public ::testing::Test {
     }
 
     Bytes charsetPart(int from, int count) const {
-        return Bytes(g.state.editor.document().charset.begin() + from,
-                     g.state.editor.document().charset.begin() + from + count);
+        return Bytes(g.document().charset.begin() + from,
+                     g.document().charset.begin() + from + count);
     }
 
     std::vector<Message> messages() const {

@@ -110,14 +110,14 @@ TEST_F(FontOpen, FileEndingInsideAGlyphKeepsTheRestOfThatGlyph) {
 }
 
 TEST_F(FontOpen, FontFileChosenUnderTheMapPatternLoadsAsAMap) {
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     folder.write("looks-like.fnt", {200, 201, 202});
     openMap("looks-like.fnt");
 
-    EXPECT_EQ(g.state.editor.document().charset, before);
-    EXPECT_EQ(g.state.editor.document().mapCells[0][0], 200);
-    EXPECT_EQ(g.state.editor.document().mapCells[2][0], 202);
-    EXPECT_EQ(g.state.editor.document().mapCells[3][0], 35); // past the file: as it was
+    EXPECT_EQ(g.document().charset, before);
+    EXPECT_EQ(g.document().mapCells[0][0], 200);
+    EXPECT_EQ(g.document().mapCells[2][0], 202);
+    EXPECT_EQ(g.document().mapCells[3][0], 35); // past the file: as it was
     EXPECT_EQ(g.state.windows.mapFileName, folder / "looks-like.fnt");
     EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
 }

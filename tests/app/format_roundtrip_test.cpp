@@ -31,7 +31,7 @@ class FormatRoundTrip : public FileCommandTest {
         FileCommandTest::SetUp();
         g.ui.choose_menu_item(mainWindow, charsetIbmCgaId);
         g.run();
-        set = g.state.editor.document().charset;
+        set = g.document().charset;
     }
 
     // Opens the file into an erased set from code 0 and expects the set back.
@@ -41,7 +41,7 @@ class FormatRoundTrip : public FileCommandTest {
         g.clickGlyph(0);
         chooseWithFile(openId, path, 2);
         EXPECT_TRUE(messages().empty());
-        EXPECT_EQ(g.state.editor.document().charset, set);
+        EXPECT_EQ(g.document().charset, set);
     }
     // Pastes the text at code 0 of an erased set and expects the set back.
     void expectPastesAsTheSet(const std::string& path) {
@@ -52,7 +52,7 @@ class FormatRoundTrip : public FileCommandTest {
         g.ui.choose_menu_item(mainWindow, pasteId);
         g.run();
         EXPECT_EQ(messages(), std::vector<Message>{});
-        EXPECT_EQ(g.state.editor.document().charset, set);
+        EXPECT_EQ(g.document().charset, set);
     }
     Bytes setBytes() const { return Bytes(set.begin(), set.end()); }
 

@@ -43,7 +43,7 @@ TEST(GlyphCommands, RangeInEitherOrderTransformsExactlyItsGlyphs) {
     for (int code = 0; code < 256; ++code) {
         const bool inRange = code >= 10 && code <= 20;
         for (int row = 0; row < 8; ++row)
-            ASSERT_EQ(g.state.editor.document().charset[code * 8 + row],
+            ASSERT_EQ(g.document().charset[code * 8 + row],
                       inRange ? uint8_t(~before[code * 8 + row]) : before[code * 8 + row])
                 << "code " << code;
     }
@@ -59,9 +59,9 @@ TEST(GlyphCommands, OneValueRangeTransformsOneGlyphWhateverTheCurrentChar) {
     g.run();
     for (int code = 0; code < 256; ++code) {
         if (code == 77)
-            EXPECT_FALSE(glyphEquals(g.state.editor.document().charset, before, code));
+            EXPECT_FALSE(glyphEquals(g.document().charset, before, code));
         else
-            ASSERT_TRUE(glyphEquals(g.state.editor.document().charset, before, code));
+            ASSERT_TRUE(glyphEquals(g.document().charset, before, code));
     }
 }
 
@@ -75,8 +75,8 @@ TEST(GlyphCommands, WithoutTheCheckboxOnlyTheCurrentCharChanges) {
     g.ui.press_key('I', modifier_control); // Ctrl+I inverts
     g.run();
     for (int code = 0; code < 256; ++code)
-        ASSERT_EQ(glyphEquals(g.state.editor.document().charset, before, code), code != 42) << code;
-    EXPECT_EQ(g.state.editor.document().charset[42 * 8], uint8_t(~before[42 * 8]));
+        ASSERT_EQ(glyphEquals(g.document().charset, before, code), code != 42) << code;
+    EXPECT_EQ(g.document().charset[42 * 8], uint8_t(~before[42 * 8]));
 }
 
 TEST(GlyphCommands, ShiftButtonsAndMenuItemsAreTheSameTransform) {
@@ -84,19 +84,19 @@ TEST(GlyphCommands, ShiftButtonsAndMenuItemsAreTheSameTransform) {
     g.ui.run([&] { g.state.editor.changeDocument().charset[0] = 0x81; });
     g.ui.click_gadget(shiftLeftButton);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[0], 0x03);
+    EXPECT_EQ(g.document().charset[0], 0x03);
     g.ui.choose_menu_item(mainWindow, shiftRightId);
     g.ui.click_gadget(shiftRightButton);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[0], 0xC0);
+    EXPECT_EQ(g.document().charset[0], 0xC0);
     g.ui.click_gadget(shiftUpButton);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[0], 0);
-    EXPECT_EQ(g.state.editor.document().charset[7], 0xC0);
+    EXPECT_EQ(g.document().charset[0], 0);
+    EXPECT_EQ(g.document().charset[7], 0xC0);
     g.ui.click_gadget(shiftDownButton);
     g.ui.choose_menu_item(mainWindow, shiftDownId);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[1], 0xC0);
+    EXPECT_EQ(g.document().charset[1], 0xC0);
     EXPECT_EQ(g.gadgetText(dataField), "0,192,0,0,0,0,0,0");
 }
 
@@ -105,15 +105,15 @@ TEST(GlyphCommands, RotationsAndMirrorsFromTheMenu) {
     g.ui.run([&] { g.state.editor.changeDocument().charset[0] = 0x80; });
     g.ui.choose_menu_item(mainWindow, rotateClockwiseId);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[0], 0x01);
+    EXPECT_EQ(g.document().charset[0], 0x01);
     g.ui.choose_menu_item(mainWindow, rotateAnticlockwiseId);
     g.ui.choose_menu_item(mainWindow, mirrorUpDownId);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[0], 0x00);
-    EXPECT_EQ(g.state.editor.document().charset[7], 0x80);
+    EXPECT_EQ(g.document().charset[0], 0x00);
+    EXPECT_EQ(g.document().charset[7], 0x80);
     g.ui.choose_menu_item(mainWindow, mirrorLeftRightId);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[7], 0x01);
+    EXPECT_EQ(g.document().charset[7], 0x01);
     EXPECT_EQ(g.gadgetText(dataField), "0,0,0,0,0,0,0,1");
 }
 
@@ -129,12 +129,12 @@ TEST(GlyphCommands, CopyRangeToCurrent) {
     EXPECT_TRUE(g.ui.messages_shown.empty());
     for (int i = 0; i <= 10; ++i) {
         EXPECT_TRUE(std::equal(before.begin() + (10 + i) * 8, before.begin() + (11 + i) * 8,
-                               g.state.editor.document().charset.begin() + (40 + i) * 8));
-        EXPECT_TRUE(glyphEquals(g.state.editor.document().charset, before, 10 + i));
+                               g.document().charset.begin() + (40 + i) * 8));
+        EXPECT_TRUE(glyphEquals(g.document().charset, before, 10 + i));
     }
-    EXPECT_TRUE(glyphEquals(g.state.editor.document().charset, before, 51));
-    EXPECT_EQ(g.state.editor.document().range.low(), 10);
-    EXPECT_EQ(g.state.editor.document().range.high(), 20);
+    EXPECT_TRUE(glyphEquals(g.document().charset, before, 51));
+    EXPECT_EQ(g.document().range.low(), 10);
+    EXPECT_EQ(g.document().range.high(), 20);
 }
 
 TEST(GlyphCommands, RangeErrorForEveryCurrentCharInsideTheRange) {
@@ -154,7 +154,7 @@ TEST(GlyphCommands, RangeErrorForEveryCurrentCharInsideTheRange) {
         EXPECT_EQ(shown.text, "Range Error!");
         EXPECT_EQ(shown.flags, 0);
     }
-    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.document().charset, before);
 }
 
 TEST(GlyphCommands, RangeAndPopupSetTheTrackbarsFromTheCurrentChar) {
@@ -177,10 +177,10 @@ TEST(GlyphCommands, EraseAllKeepsCurrentCharRangeAndColours) {
     g.ui.move_trackbar(beginRangeTrackbar, 3);
     g.ui.choose_menu_item(mainWindow, eraseCharsetId);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset, Charset{});
+    EXPECT_EQ(g.document().charset, Charset{});
     EXPECT_EQ(g.state.editor.currentChar(), 9);
     EXPECT_EQ(g.gadgetState(beginRangeTrackbar), 3);
-    EXPECT_EQ(g.state.editor.document().inkColor, 0xFFFFFFu);
+    EXPECT_EQ(g.document().inkColor, 0xFFFFFFu);
 }
 
 TEST(GlyphCommands, ColourRequesterOpensAtBlackAndCancelChangesNothing) {
@@ -189,13 +189,13 @@ TEST(GlyphCommands, ColourRequesterOpensAtBlackAndCancelChangesNothing) {
     g.ui.choose_menu_item(mainWindow, inkColorId);
     g.ui.choose_menu_item(mainWindow, paperColorId); // cancelled: no answer left
     g.run();
-    EXPECT_EQ(g.state.editor.document().inkColor, 0x123456u);
-    EXPECT_EQ(g.state.editor.document().paperColor, 0x000000u);
+    EXPECT_EQ(g.document().inkColor, 0x123456u);
+    EXPECT_EQ(g.document().paperColor, 0x000000u);
     EXPECT_EQ(g.ui.color_requests, (std::vector<int>{0, 0}));
     g.ui.answer_color(0x0000FF);
     g.ui.choose_menu_item(mainWindow, paperColorId);
     g.run();
-    EXPECT_EQ(g.state.editor.document().paperColor, 0x0000FFu);
+    EXPECT_EQ(g.document().paperColor, 0x0000FFu);
     EXPECT_EQ(g.image(charsetImage).color_at(200, 200), 0x0000FFu);
 }
 

@@ -16,16 +16,13 @@ class GlyphEditorInput : public ::testing::Test {
   protected:
     void SetUp() override { g.state.editor.setCurrentChar(editedChar); }
 
-    uint8_t glyphRow(int row) const {
-        return g.state.editor.document().charset[editedChar * 8 + row];
-    }
+    uint8_t glyphRow(int row) const { return g.document().charset[editedChar * 8 + row]; }
     void setGlyphRow(int row, uint8_t bits) {
         g.state.editor.changeDocument().charset[editedChar * 8 + row] = bits;
     }
     bool onlyEditedGlyphDiffersFrom(const Charset& before) const {
         for (int i = 0; i < charsetBytes; ++i) {
-            if (i / 8 != editedChar && g.state.editor.document().charset[i] != before[i])
-                return false;
+            if (i / 8 != editedChar && g.document().charset[i] != before[i]) return false;
         }
         return true;
     }
@@ -37,12 +34,11 @@ TEST_F(GlyphEditorInput, LeftPressSetsThePixelUnderTheMouseAndRedraws) {
     g.ui.press_on_canvas(glyphEditor, button_left, 20, 40);
     g.run();
 
-    EXPECT_EQ(g.state.editor.document().charset[522], 64);
-    EXPECT_EQ(std::count(g.state.editor.document().charset.begin(),
-                         g.state.editor.document().charset.end(), 0),
+    EXPECT_EQ(g.document().charset[522], 64);
+    EXPECT_EQ(std::count(g.document().charset.begin(), g.document().charset.end(), 0),
               charsetBytes - 1);
     EXPECT_EQ(g.gadgetText(dataField), "0,0,64,0,0,0,0,0");
-    EXPECT_EQ(g.canvas(glyphEditor).color_at(20, 40), g.state.editor.document().inkColor);
+    EXPECT_EQ(g.canvas(glyphEditor).color_at(20, 40), g.document().inkColor);
 }
 
 TEST_F(GlyphEditorInput, RightButtonErasesWhereItPressesAndMoves) {
@@ -68,7 +64,7 @@ TEST_F(GlyphEditorInput, DraggingPaintsOnlyTheReportedCells) {
 }
 
 TEST_F(GlyphEditorInput, DraggingOutOfTheEditorNeverLeavesTheGlyph) {
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     g.ui.press_on_canvas(glyphEditor, button_left, 120, 120);
     g.ui.move_on_canvas(glyphEditor, 121, 120); // mouse enter
     for (const auto& [x, y] : {std::pair{140, 120},

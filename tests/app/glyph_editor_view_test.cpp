@@ -17,7 +17,7 @@ void expectEditorMatchesReference(const toolkit::PixelBuffer& editor, const AppS
 using GlyphEditorView = AllSurfacesTest;
 
 TEST_F(GlyphEditorView, EmptyGlyphShowsPaperWithTheDottedGrid) {
-    state.editor.changeDocument().paperColor = 0x123456;
+    edit().paperColor = 0x123456;
     drawGlyphEditor(state);
 
     EXPECT_EQ(dataText(), "0,0,0,0,0,0,0,0");
@@ -33,10 +33,10 @@ TEST_F(GlyphEditorView, EmptyGlyphShowsPaperWithTheDottedGrid) {
 }
 
 TEST_F(GlyphEditorView, FullGlyphShowsSixtyFourSquaresWithGaps) {
-    for (int row = 0; row < 8; ++row) state.editor.changeDocument().charset[7 * 8 + row] = 255;
+    for (int row = 0; row < 8; ++row) edit().charset[7 * 8 + row] = 255;
     state.editor.setCurrentChar(7);
-    state.editor.changeDocument().paperColor = 0x0000FF;
-    state.editor.changeDocument().inkColor = 0x00FF00;
+    edit().paperColor = 0x0000FF;
+    edit().inkColor = 0x00FF00;
     drawGlyphEditor(state);
 
     EXPECT_EQ(dataText(), "255,255,255,255,255,255,255,255");
@@ -51,9 +51,9 @@ TEST_F(GlyphEditorView, FullGlyphShowsSixtyFourSquaresWithGaps) {
 }
 
 TEST_F(GlyphEditorView, GridStaysVisibleWhenPaperAndInkAreBothWhite) {
-    state.editor.changeDocument().paperColor = white;
-    state.editor.changeDocument().inkColor = white;
-    state.editor.changeDocument().charset[3] = 0xAA;
+    edit().paperColor = white;
+    edit().inkColor = white;
+    edit().charset[3] = 0xAA;
     drawGlyphEditor(state);
 
     // Half of each of the 16 dotted lines of 128 pixels is black; the lines cross on white.
@@ -63,9 +63,8 @@ TEST_F(GlyphEditorView, GridStaysVisibleWhenPaperAndInkAreBothWhite) {
 
 TEST_F(GlyphEditorView, ShowsTheRowsOfTheCurrentCharOnly) {
     const uint8_t rows[8] = {0, 1, 128, 255, 66, 24, 7, 100};
-    for (int row = 0; row < 8; ++row)
-        state.editor.changeDocument().charset[200 * 8 + row] = rows[row];
-    state.editor.changeDocument().charset[201 * 8] = 0xFF; // the neighbour must not show
+    for (int row = 0; row < 8; ++row) edit().charset[200 * 8 + row] = rows[row];
+    edit().charset[201 * 8] = 0xFF; // the neighbour must not show
     state.editor.setCurrentChar(200);
     drawGlyphEditor(state);
 
@@ -74,8 +73,8 @@ TEST_F(GlyphEditorView, ShowsTheRowsOfTheCurrentCharOnly) {
 }
 
 TEST_F(GlyphEditorView, EndsByRedrawingTheMap) {
-    state.editor.changeDocument().charset[32 * 8] = 0x80; // map cell (0, 0) holds 32 at start
-    state.editor.changeDocument().mapCells[0][0] = 32;
+    edit().charset[32 * 8] = 0x80; // map cell (0, 0) holds 32 at start
+    edit().mapCells[0][0] = 32;
     state.editor.setGridOnMap(false);
     drawGlyphEditor(state);
 

@@ -19,7 +19,7 @@ TEST_F(FileCommandTest, EveryMalformedFontIsRefusedAndChangesNothing) {
     g.ui.choose_menu_item(mainWindow, charsetC64Id);
     g.clickGlyph(40);
     g.run();
-    const Document before = g.state.editor.document();
+    const Document before = g.document();
     const std::vector<std::string> names = malformedFonts();
     ASSERT_GE(names.size(), 20u);
     for (const std::string& name : names) {
@@ -34,7 +34,7 @@ TEST_F(FileCommandTest, EveryMalformedFontIsRefusedAndChangesNothing) {
         const bool empty = std::filesystem::file_size(name) == 0;
         EXPECT_EQ(shown[0].first, empty ? "No file" : "Open File");
         EXPECT_NE(shown[0].second.find(name), std::string::npos);
-        EXPECT_EQ(g.state.editor.document(), before);
+        EXPECT_EQ(g.document(), before);
         EXPECT_EQ(g.state.editor.currentChar(), 40);
     }
 }

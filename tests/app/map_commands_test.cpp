@@ -61,9 +61,9 @@ void chooseOnCell(Gridlet& g, int column, int row, int id) {
 
 // Every visible cell shows the glyph of the code it holds.
 ::testing::AssertionResult mapShowsItsCells(const Gridlet& g) {
-    for (int row = 0; row < g.state.editor.document().mapHeight; ++row) {
-        for (int column = 0; column < g.state.editor.document().mapWidth; ++column) {
-            auto shown = cellShows(g, column, row, g.state.editor.document().mapCells[column][row]);
+    for (int row = 0; row < g.document().mapHeight; ++row) {
+        for (int column = 0; column < g.document().mapWidth; ++column) {
+            auto shown = cellShows(g, column, row, g.document().mapCells[column][row]);
             if (!shown) return shown << " in cell (" << column << ", " << row << ")";
         }
     }
@@ -73,11 +73,11 @@ void chooseOnCell(Gridlet& g, int column, int row, int id) {
 TEST(MapSizes, StartMapIsHidden40x24WithCodes32To71InEveryRow) {
     Gridlet g;
     EXPECT_FALSE(find_window(mapWindow)->visible);
-    EXPECT_EQ(g.state.editor.document().mapWidth, 40);
-    EXPECT_EQ(g.state.editor.document().mapHeight, 24);
+    EXPECT_EQ(g.document().mapWidth, 40);
+    EXPECT_EQ(g.document().mapHeight, 24);
     for (int row = 0; row < 24; ++row)
         for (int column = 0; column < 40; ++column)
-            ASSERT_EQ(g.state.editor.document().mapCells[column][row], column + 32);
+            ASSERT_EQ(g.document().mapCells[column][row], column + 32);
     prepare(g, false);
     choose(g, mapAtariId);
     EXPECT_TRUE(cellShows(g, 0, 0, 32));
@@ -91,7 +91,7 @@ TEST(MapSizes, PcSizeShowsCodes72To111InTheNewColumns) {
     choose(g, mapPcId);
     for (int row = 0; row < 50; ++row) {
         for (int column = 40; column < 80; ++column) {
-            ASSERT_EQ(g.state.editor.document().mapCells[column][row], column + 32);
+            ASSERT_EQ(g.document().mapCells[column][row], column + 32);
             ASSERT_TRUE(cellShows(g, column, row, column + 32));
         }
     }
@@ -101,8 +101,8 @@ TEST(MapSizes, UssrSizeFitsViewAndWindowTo1024x480InPlace) {
     Gridlet g;
     const int x = window_x(mapWindow), y = window_y(mapWindow);
     choose(g, mapUssrId);
-    EXPECT_EQ(g.state.editor.document().mapWidth, 64);
-    EXPECT_EQ(g.state.editor.document().mapHeight, 30);
+    EXPECT_EQ(g.document().mapWidth, 64);
+    EXPECT_EQ(g.document().mapHeight, 30);
     EXPECT_EQ(gadget_width(mapView), 1024);
     EXPECT_EQ(gadget_height(mapView), 480);
     EXPECT_EQ(g.canvas(mapView).width, 1024);
@@ -123,13 +123,13 @@ TEST(MapSizes, EverySizeShowsTheMapWithoutChangingCellsOrSelection) {
     g.ui.move_on_canvas(mapView, 5 * 16 + 3, 6 * 16 + 3);
     g.ui.click_on_canvas(mapView, button_right, 5 * 16 + 3, 6 * 16 + 3);
     g.run();
-    const MapCells before = g.state.editor.document().mapCells;
+    const MapCells before = g.document().mapCells;
     for (const SizeCommand& size : sizeCommands) {
         g.ui.run([] { hide_window(mapWindow, 1); });
         choose(g, size.id);
         SCOPED_TRACE(size.width);
-        EXPECT_EQ(g.state.editor.document().mapWidth, size.width);
-        EXPECT_EQ(g.state.editor.document().mapHeight, size.height);
+        EXPECT_EQ(g.document().mapWidth, size.width);
+        EXPECT_EQ(g.document().mapHeight, size.height);
         EXPECT_EQ(g.canvas(mapView).width, size.width * 16);
         EXPECT_EQ(g.canvas(mapView).height, size.height * 16);
         EXPECT_EQ(find_window(mapWindow)->inner_width, size.width * 16);
@@ -138,7 +138,7 @@ TEST(MapSizes, EverySizeShowsTheMapWithoutChangingCellsOrSelection) {
         EXPECT_EQ(window_y(mapWindow), y);
         EXPECT_TRUE(find_window(mapWindow)->visible);
         EXPECT_TRUE(mapShowsItsCells(g));
-        EXPECT_EQ(g.state.editor.document().mapCells, before);
+        EXPECT_EQ(g.document().mapCells, before);
         EXPECT_EQ(g.state.windows.popupCell.column, 5);
         EXPECT_EQ(g.state.windows.popupCell.row, 6);
     }
@@ -148,10 +148,10 @@ TEST(MapSizes, ShrinkingAndGrowingBackKeepsEveryCell) {
     Gridlet g;
     prepare(g);
     choose(g, mapPcId);
-    const MapCells before = g.state.editor.document().mapCells;
+    const MapCells before = g.document().mapCells;
     choose(g, mapZxId);
     choose(g, mapPcId);
-    EXPECT_EQ(g.state.editor.document().mapCells, before);
+    EXPECT_EQ(g.document().mapCells, before);
     EXPECT_TRUE(mapShowsItsCells(g));
     EXPECT_TRUE(cellShows(g, 79, 49, patterned(79, 49)));
 }
@@ -161,7 +161,7 @@ TEST(MapEdits, InsertColumnAtZeroSendsTheLastColumnIntoTheHiddenOne) {
     prepare(g);
     choose(g, mapAtariId);
     chooseOnCell(g, 0, 5, insertMapColumnId);
-    MapCells expected = g.state.editor.document().mapCells;
+    MapCells expected = g.document().mapCells;
     for (int row = 0; row < mapRows; ++row) {
         for (int column = 0; column < mapColumns; ++column) {
             int32_t code = patterned(column, row);
@@ -170,7 +170,7 @@ TEST(MapEdits, InsertColumnAtZeroSendsTheLastColumnIntoTheHiddenOne) {
             expected[column][row] = code;
         }
     }
-    EXPECT_EQ(g.state.editor.document().mapCells, expected);
+    EXPECT_EQ(g.document().mapCells, expected);
     EXPECT_EQ(g.state.windows.popupCell.column, -1);
     EXPECT_EQ(g.state.windows.popupCell.row, -1);
     EXPECT_TRUE(mapShowsItsCells(g));
@@ -190,10 +190,10 @@ TEST(MapEdits, InsertCharOnTheLastColumnOfAFullWidthMapDropsTheHiddenCell) {
     MapCells expected = before.editor.document().mapCells;
     expected[79][5] = 0;
     expected[80][5] = patterned(79, 5);
-    EXPECT_EQ(g.state.editor.document().mapCells, expected);
+    EXPECT_EQ(g.document().mapCells, expected);
     // Storage ends at column 80: what lies after it in the state stays as it was.
     EXPECT_EQ(g.state.windows.mapWindowAvailable, before.windows.mapWindowAvailable);
-    EXPECT_EQ(g.state.editor.document().gridOnMap, before.editor.document().gridOnMap);
+    EXPECT_EQ(g.document().gridOnMap, before.editor.document().gridOnMap);
     EXPECT_EQ(g.state.windows.atariCodes, before.windows.atariCodes);
     EXPECT_TRUE(cellShows(g, 79, 5, 0));
 }
@@ -203,11 +203,11 @@ TEST(MapEdits, DeleteCharOnTheLastVisibleColumnOnlyBlanksIt) {
     prepare(g);
     choose(g, mapAtariId);
     chooseOnCell(g, 39, 7, deleteMapCharId);
-    MapCells expected = g.state.editor.document().mapCells;
+    MapCells expected = g.document().mapCells;
     for (int row = 0; row < mapRows; ++row)
         for (int column = 0; column < mapColumns; ++column)
             expected[column][row] = column == 39 && row == 7 ? 0 : patterned(column, row);
-    EXPECT_EQ(g.state.editor.document().mapCells, expected);
+    EXPECT_EQ(g.document().mapCells, expected);
     EXPECT_TRUE(cellShows(g, 39, 7, 0));
 }
 
@@ -217,9 +217,9 @@ TEST(MapEdits, InsertLineThenDeleteLineRestoresAllButTheLastVisibleRow) {
     choose(g, mapAtariId);
     chooseOnCell(g, 3, 10, insertMapLineId);
     for (int column = 0; column <= 40; ++column) {
-        EXPECT_EQ(g.state.editor.document().mapCells[column][10], 0);
-        EXPECT_EQ(g.state.editor.document().mapCells[column][11], patterned(column, 10));
-        EXPECT_EQ(g.state.editor.document().mapCells[column][24], patterned(column, 23));
+        EXPECT_EQ(g.document().mapCells[column][10], 0);
+        EXPECT_EQ(g.document().mapCells[column][11], patterned(column, 10));
+        EXPECT_EQ(g.document().mapCells[column][24], patterned(column, 23));
     }
     chooseOnCell(g, 3, 10, deleteMapLineId);
     for (int row = 0; row < mapRows; ++row) {
@@ -228,8 +228,7 @@ TEST(MapEdits, InsertLineThenDeleteLineRestoresAllButTheLastVisibleRow) {
             if (column <= 40 && row == 23) code = 0;
             // The insert pushed the last row into the hidden row; the delete leaves it there.
             if (column <= 40 && row == 24) code = patterned(column, 23);
-            ASSERT_EQ(g.state.editor.document().mapCells[column][row], code)
-                << column << ", " << row;
+            ASSERT_EQ(g.document().mapCells[column][row], code) << column << ", " << row;
         }
     }
     EXPECT_TRUE(mapShowsItsCells(g));
@@ -242,14 +241,14 @@ TEST(MapEdits, ACommandServesOneRightClick) {
         Gridlet g;
         prepare(g);
         choose(g, mapAtariId);
-        const MapCells start = g.state.editor.document().mapCells;
+        const MapCells start = g.document().mapCells;
         choose(g, id); // nothing selected since start-up
-        EXPECT_EQ(g.state.editor.document().mapCells, start) << id;
+        EXPECT_EQ(g.document().mapCells, start) << id;
         chooseOnCell(g, 4, 4, id);
-        const MapCells once = g.state.editor.document().mapCells;
+        const MapCells once = g.document().mapCells;
         EXPECT_NE(once, start) << id;
         choose(g, id);
-        EXPECT_EQ(g.state.editor.document().mapCells, once) << id;
+        EXPECT_EQ(g.document().mapCells, once) << id;
         EXPECT_EQ(g.state.windows.popupCell.column, -1);
         EXPECT_EQ(g.state.windows.popupCell.row, -1);
     }
@@ -263,7 +262,7 @@ TEST(MapFill, FillsTheVisibleCellsAndLeavesTheHiddenColumnAndRow) {
     choose(g, fillMapId);
     for (int row = 0; row < mapRows; ++row)
         for (int column = 0; column < mapColumns; ++column)
-            ASSERT_EQ(g.state.editor.document().mapCells[column][row],
+            ASSERT_EQ(g.document().mapCells[column][row],
                       column < 40 && row < 25 ? 65 : patterned(column, row))
                 << column << ", " << row;
     EXPECT_TRUE(mapShowsItsCells(g));
@@ -276,7 +275,7 @@ TEST(MapGrid, TogglingTwiceKeepsGridAndCheckMarkAndOffChangesOnlyCellEdges) {
     const PixelBuffer withGrid = g.canvas(mapView);
 
     choose(g, gridOnMapId);
-    EXPECT_FALSE(g.state.editor.document().gridOnMap);
+    EXPECT_FALSE(g.document().gridOnMap);
     EXPECT_EQ(get_menu_item_checked(mainMenu, gridOnMapId), 0);
     const PixelBuffer& without = g.canvas(mapView);
     int changed = 0;
@@ -292,10 +291,10 @@ TEST(MapGrid, TogglingTwiceKeepsGridAndCheckMarkAndOffChangesOnlyCellEdges) {
     for (int row = 0; row < 24; ++row)
         for (int column = 0; column < 40; ++column)
             ASSERT_TRUE(showsGlyph(without, column * 16, row * 16, g.state,
-                                   g.state.editor.document().mapCells[column][row]));
+                                   g.document().mapCells[column][row]));
 
     choose(g, gridOnMapId);
-    EXPECT_TRUE(g.state.editor.document().gridOnMap);
+    EXPECT_TRUE(g.document().gridOnMap);
     EXPECT_EQ(get_menu_item_checked(mainMenu, gridOnMapId), 1);
     EXPECT_EQ(g.canvas(mapView).pixels, withGrid.pixels);
 }
@@ -305,12 +304,12 @@ TEST(MapWindow, ClosingHidesItAndASizeCommandShowsItAgain) {
     prepare(g);
     choose(g, mapAtariId);
     ASSERT_TRUE(find_window(mapWindow)->visible);
-    const MapCells before = g.state.editor.document().mapCells;
+    const MapCells before = g.document().mapCells;
     g.ui.request_close(mapWindow);
     g.run();
     EXPECT_FALSE(g.ended);
     EXPECT_FALSE(find_window(mapWindow)->visible);
-    EXPECT_EQ(g.state.editor.document().mapCells, before);
+    EXPECT_EQ(g.document().mapCells, before);
     choose(g, mapC64Id);
     EXPECT_TRUE(find_window(mapWindow)->visible);
     EXPECT_EQ(find_window(mapWindow)->inner_height, 25 * 16);

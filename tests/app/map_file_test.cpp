@@ -44,8 +44,7 @@ TEST_F(MapFile, SavedMapLoadsBackIntoEveryVisibleCell) {
 
     EXPECT_EQ(folder.read("copy.MAP"), cells);
     for (int y = 0; y < 25; ++y) {
-        for (int x = 0; x < 40; ++x)
-            ASSERT_EQ(g.state.editor.document().mapCells[x][y], cells[y * 40 + x]);
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(g.document().mapCells[x][y], cells[y * 40 + x]);
     }
 }
 
@@ -56,22 +55,22 @@ TEST_F(MapFile, HighBytesLoadAsCodesAbove127) {
     openMap("high.map");
 
     for (int i = 0; i < 128; ++i) {
-        ASSERT_EQ(g.state.editor.document().mapCells[i % 40][i / 40], 128 + i) << "byte " << i;
+        ASSERT_EQ(g.document().mapCells[i % 40][i / 40], 128 + i) << "byte " << i;
     }
-    EXPECT_EQ(g.state.editor.document().mapCells[8][3],
+    EXPECT_EQ(g.document().mapCells[8][3],
               40); // the first cell past the file keeps its code
 }
 
 TEST_F(MapFile, FileLargerThanTheMapIsRefusedWholly) {
     g.ui.choose_menu_item(mainWindow, mapZxId);
     g.run();
-    const MapCells before = g.state.editor.document().mapCells;
+    const MapCells before = g.document().mapCells;
     const std::string name = folder / "wide.map";
     folder.write("wide.map", startMapRows(40, 24));
     openMap("wide.map");
 
     EXPECT_EQ(messages(), (std::vector<Message>{{"Open File", "to big map:" + name}}));
-    EXPECT_EQ(g.state.editor.document().mapCells, before);
+    EXPECT_EQ(g.document().mapCells, before);
     EXPECT_EQ(g.state.windows.mapFileName, name); // "Open..." names the map even when it failed
 }
 
@@ -83,20 +82,19 @@ TEST_F(MapFile, ShorterFileFillsRowsInFileOrderAndKeepsTheRest) {
 
     EXPECT_TRUE(g.ui.messages_shown.empty());
     for (int y = 0; y < 24; ++y) {
-        for (int x = 0; x < 40; ++x)
-            ASSERT_EQ(g.state.editor.document().mapCells[x][y], cells[y * 40 + x]);
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(g.document().mapCells[x][y], cells[y * 40 + x]);
     }
-    for (int x = 0; x < 40; ++x) EXPECT_EQ(g.state.editor.document().mapCells[x][24], x + 32);
+    for (int x = 0; x < 40; ++x) EXPECT_EQ(g.document().mapCells[x][24], x + 32);
 }
 
 TEST_F(MapFile, EmptyFileChangesNoCellButRedrawsAndNamesTheMap) {
     folder.write("empty.map", {});
-    const MapCells before = g.state.editor.document().mapCells;
+    const MapCells before = g.document().mapCells;
     const int redraws = g.ui.canvas_redraws;
     openMap("empty.map");
 
     EXPECT_TRUE(g.ui.messages_shown.empty());
-    EXPECT_EQ(g.state.editor.document().mapCells, before);
+    EXPECT_EQ(g.document().mapCells, before);
     EXPECT_GT(g.ui.canvas_redraws, redraws);
     EXPECT_EQ(g.state.windows.mapFileName, folder / "empty.map");
 }
@@ -104,7 +102,7 @@ TEST_F(MapFile, EmptyFileChangesNoCellButRedrawsAndNamesTheMap) {
 TEST_F(MapFile, MissingFolderAndPipeCannotBeOpened) {
     std::filesystem::create_directory(folder / "folder.map");
     makeFifo("pipe.map");
-    const MapCells before = g.state.editor.document().mapCells;
+    const MapCells before = g.document().mapCells;
     const std::pair<std::string, std::string> cases[] = {
         {"missing.map", "it or its folder does not exist."},
         {"folder.map", "it is a folder."},
@@ -115,7 +113,7 @@ TEST_F(MapFile, MissingFolderAndPipeCannotBeOpened) {
         openMap(name);
         EXPECT_EQ(messages(), (std::vector<Message>{
                                   {"Open File", "unable to open:" + folder / name + "\n" + why}}));
-        EXPECT_EQ(g.state.editor.document().mapCells, before);
+        EXPECT_EQ(g.document().mapCells, before);
         EXPECT_EQ(g.state.windows.mapFileName, folder / name);
     }
 }
@@ -136,7 +134,7 @@ TEST_F(MapFile, DropOnTheMapViewLoadsAndNamesTheMapOnlyOnSuccess) {
     folder.write("small.map", {7, 8, 9});
     g.ui.drop_files(mapView, {folder / "small.map"});
     g.run();
-    EXPECT_EQ(g.state.editor.document().mapCells[1][0], 8);
+    EXPECT_EQ(g.document().mapCells[1][0], 8);
     EXPECT_EQ(g.state.windows.mapFileName, folder / "small.map");
     // The next save offers the dropped map's name.
     const toolkit::FileRequest request = cancelledRequester(saveMapId);

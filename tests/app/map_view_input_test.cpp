@@ -50,12 +50,12 @@ TEST(MapViewPainting, APressPlacesTheCurrentCharInOneCell) {
     g.clickGlyph(65);
     hoverAt(g, 5, 4);
     g.run();
-    const MapCells before = g.state.editor.document().mapCells;
+    const MapCells before = g.document().mapCells;
     g.ui.press_on_canvas(mapView, button_left, 5, 4);
     g.run();
     MapCells expected = before;
     expected[0][0] = 65;
-    EXPECT_EQ(g.state.editor.document().mapCells, expected);
+    EXPECT_EQ(g.document().mapCells, expected);
     EXPECT_TRUE(showsGlyph(g.canvas(mapView), 0, 0, g.state, 65, true));
     EXPECT_EQ(redPixels(g), 0); // the map redrawn over the hover outline
     // The title was written by the hover, before the press.
@@ -64,7 +64,7 @@ TEST(MapViewPainting, APressPlacesTheCurrentCharInOneCell) {
     // Going up over the next cell, with no move in between, paints nothing there.
     g.ui.release_on_canvas(mapView, button_left, 16 + 5, 4);
     g.run();
-    EXPECT_EQ(g.state.editor.document().mapCells, expected);
+    EXPECT_EQ(g.document().mapCells, expected);
 }
 
 TEST(MapViewPainting, DraggingAlongARowPaintsEveryCellPassed) {
@@ -78,8 +78,7 @@ TEST(MapViewPainting, DraggingAlongARowPaintsEveryCellPassed) {
     for (int column = 0; column < mapColumns; ++column) {
         for (int row = 0; row < mapRows; ++row) {
             const int32_t code = row == 2 && column <= 9 ? 66 : column + 32;
-            ASSERT_EQ(g.state.editor.document().mapCells[column][row], code)
-                << column << ", " << row;
+            ASSERT_EQ(g.document().mapCells[column][row], code) << column << ", " << row;
         }
     }
     for (int column = 0; column <= 9; ++column)
@@ -91,7 +90,7 @@ TEST(MapViewPainting, DraggingAlongARowPaintsEveryCellPassed) {
     g.ui.release_on_canvas(mapView, button_left, 153, 2 * 16 + 8);
     g.ui.move_on_canvas(mapView, 153, 4 * 16 + 8);
     g.run();
-    EXPECT_EQ(g.state.editor.document().mapCells[9][4], 41);
+    EXPECT_EQ(g.document().mapCells[9][4], 41);
     EXPECT_EQ(g.windowTitle(mapWindow), "Character map (9,4):41[29]");
     expectOutlineOn(g, 9, 4);
 }
@@ -99,7 +98,7 @@ TEST(MapViewPainting, DraggingAlongARowPaintsEveryCellPassed) {
 TEST(MapViewPainting, AHeldButtonReachesOnlyTheHiddenColumnBeyondTheEdge) {
     Gridlet g;
     showMap(g);
-    const Charset charset = g.state.editor.document().charset;
+    const Charset charset = g.document().charset;
     g.clickGlyph(65);
     // Row 2: 15 pixels past the right edge is the hidden column 40.
     hoverAt(g, 632, 2 * 16 + 8);
@@ -122,14 +121,14 @@ TEST(MapViewPainting, AHeldButtonReachesOnlyTheHiddenColumnBeyondTheEdge) {
     g.ui.release_on_canvas(mapView, button_left, -16, 4 * 16 + 8);
     g.run();
     EXPECT_EQ(g.windowTitle(mapWindow), "Character map (0,4):65[41]");
-    EXPECT_EQ(g.state.editor.document().charset, charset);
+    EXPECT_EQ(g.document().charset, charset);
 
     for (int column = 0; column < mapColumns; ++column) {
         for (int row = 0; row < mapRows; ++row) {
             const bool painted = (row == 2 && (column == 39 || column == 40)) ||
                                  (row == 3 && column == 39) ||
                                  (row == 4 && (column == 0 || column == 2));
-            ASSERT_EQ(g.state.editor.document().mapCells[column][row], painted ? 65 : column + 32)
+            ASSERT_EQ(g.document().mapCells[column][row], painted ? 65 : column + 32)
                 << column << ", " << row;
         }
     }
@@ -170,7 +169,7 @@ TEST(MapViewHover, OutlineAndTitleStayAfterTheMouseLeaves) {
 TEST(MapViewRightButton, ARightClickSelectsTheCellEvenWhenThePopupIsDismissed) {
     Gridlet g;
     showMap(g);
-    const MapCells before = g.state.editor.document().mapCells;
+    const MapCells before = g.document().mapCells;
     hoverAt(g, 5 * 16 + 3, 7 * 16 + 3);
     g.ui.press_on_canvas(mapView, button_right, 5 * 16 + 3, 7 * 16 + 3);
     // A move with the right button held hovers but paints nothing.
@@ -181,7 +180,7 @@ TEST(MapViewRightButton, ARightClickSelectsTheCellEvenWhenThePopupIsDismissed) {
     EXPECT_EQ(g.ui.popups_shown, std::vector<int>{mapPopupMenu});
     EXPECT_EQ(g.state.windows.popupCell.column, 5);
     EXPECT_EQ(g.state.windows.popupCell.row, 7);
-    EXPECT_EQ(g.state.editor.document().mapCells, before);
+    EXPECT_EQ(g.document().mapCells, before);
     EXPECT_TRUE(g.ui.messages_shown.empty());
 }
 

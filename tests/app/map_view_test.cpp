@@ -22,10 +22,9 @@ void expectMapMatchesReference(const toolkit::PixelBuffer& map, const AppState& 
 }
 
 void fillStartMap(AppState& state) {
-    for (int column = 0; column < mapColumns; ++column) {
-        for (int row = 0; row < mapRows; ++row)
-            state.editor.changeDocument().mapCells[column][row] = column + 32;
-    }
+    MapCells& cells = state.editor.changeCells();
+    for (int column = 0; column < mapColumns; ++column)
+        for (int row = 0; row < mapRows; ++row) cells[column][row] = column + 32;
 }
 
 class MapView : public AllSurfacesTest {
@@ -37,8 +36,8 @@ class MapView : public AllSurfacesTest {
 };
 
 TEST_F(MapView, StartMapWithEmptyCharsetIsPaperWithTheGrid) {
-    state.editor.changeDocument().paperColor = 0x800000;
-    state.editor.changeDocument().inkColor = 0x00C000;
+    edit().paperColor = 0x800000;
+    edit().inkColor = 0x00C000;
     drawMap(state);
 
     // i ink, p paper, w the untouched white beyond the 640 x 384 area.
@@ -54,7 +53,7 @@ TEST_F(MapView, StartMapWithEmptyCharsetIsPaperWithTheGrid) {
 }
 
 TEST_F(MapView, GridChangesOnlyTheCellEdges) {
-    state.editor.changeDocument().charset = busyCharset(5);
+    edit().charset = busyCharset(5);
     drawMap(state);
     const std::vector<toolkit::Pixel> withGrid = canvas(mapView).pixels;
     state.editor.setGridOnMap(false);
@@ -75,15 +74,14 @@ TEST_F(MapView, GridChangesOnlyTheCellEdges) {
 }
 
 TEST_F(MapView, LargestBusyMapMatchesThePixelByPixelReference) {
-    state.editor.changeDocument().charset = busyCharset(9);
-    state.editor.changeDocument().mapWidth = 80;
-    state.editor.changeDocument().mapHeight = 50;
+    edit().charset = busyCharset(9);
+    edit().mapWidth = 80;
+    edit().mapHeight = 50;
     for (int column = 0; column < 80; ++column) {
-        for (int row = 0; row < 50; ++row)
-            state.editor.changeDocument().mapCells[column][row] = (column * 7 + row) % 256;
+        for (int row = 0; row < 50; ++row) edit().mapCells[column][row] = (column * 7 + row) % 256;
     }
-    state.editor.changeDocument().paperColor = 0x102030;
-    state.editor.changeDocument().inkColor = 0xF0E0D0;
+    edit().paperColor = 0x102030;
+    edit().inkColor = 0xF0E0D0;
     drawMap(state);
 
     expectMapMatchesReference(canvas(mapView), state);
@@ -91,7 +89,7 @@ TEST_F(MapView, LargestBusyMapMatchesThePixelByPixelReference) {
 
 TEST_F(MapView, WithoutMapWindowDrawsNothingAndSaysNothing) {
     state.windows.mapWindowAvailable = false;
-    state.editor.changeDocument().charset = busyCharset(1);
+    edit().charset = busyCharset(1);
     drawMap(state);
 
     EXPECT_EQ(countPixels(canvas(mapView), 0, 0, 1280, 800, white), 1280 * 800);

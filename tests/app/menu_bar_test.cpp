@@ -155,11 +155,11 @@ TEST(MenuBar, ShortcutsBelongToTheMainWindowOnly) {
     g.ui.choose_menu_item(mainWindow, mapZxId); // shows and activates the map window
     g.ui.press_key('I', modifier_control);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[0], 0);
+    EXPECT_EQ(g.document().charset[0], 0);
     g.ui.activate(mainWindow);
     g.ui.press_key('I', modifier_control);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[0], 0xFF);
+    EXPECT_EQ(g.document().charset[0], 0xFF);
 }
 
 } // namespace

@@ -72,24 +72,24 @@ TEST(KeptSession, RestoreBringsBackTheLastRunAsOneUndoStep) {
     last.gridOnMap = false;
     writeBytes(home.sessionFile(), encodeSession(last));
     Gridlet g({}, &home);
-    EXPECT_EQ(g.state.editor.document().charset[65 * 8], 0); // the start is as it always was
+    EXPECT_EQ(g.document().charset[65 * 8], 0); // the start is as it always was
     EXPECT_EQ(get_menu_item_enabled(mainMenu, restoreSessionId), 1);
     g.ui.choose_menu_item(mainWindow, restoreSessionId);
     g.run();
-    const Document& document = g.state.editor.document();
+    const Document& document = g.document();
     EXPECT_EQ(document.charset, last.charset);
     EXPECT_EQ(document.mapCells, last.mapCells);
     EXPECT_EQ(document.mapWidth, 80);
     EXPECT_EQ(document.inkColor, 0x00FF00u);
     EXPECT_EQ(document.range, last.range);
-    EXPECT_FALSE(g.state.editor.document().gridOnMap);
+    EXPECT_FALSE(g.document().gridOnMap);
     EXPECT_EQ(g.state.editor.currentChar(), 65);
     EXPECT_EQ(gadget_width(mapView), 80 * 16);
     EXPECT_EQ(g.state.editor.history().steps(), 1u);
     g.tapKey('Z', modifier_control);
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[65 * 8], 0);
-    EXPECT_EQ(g.state.editor.document().mapWidth, 40);
+    EXPECT_EQ(g.document().charset[65 * 8], 0);
+    EXPECT_EQ(g.document().mapWidth, 40);
 }
 
 TEST(KeptSession, NoneIsGreyedAndADamagedOneIsRefusedOnlyWhenAskedFor) {
@@ -101,13 +101,13 @@ TEST(KeptSession, NoneIsGreyedAndADamagedOneIsRefusedOnlyWhenAskedFor) {
     writeBytes(home.sessionFile(), std::vector<uint8_t>(3000, 7));
     Gridlet g({}, &home);
     EXPECT_TRUE(g.ui.messages_shown.empty());
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     g.ui.choose_menu_item(mainWindow, restoreSessionId);
     g.run();
     ASSERT_EQ(g.ui.messages_shown.size(), 1u);
     EXPECT_EQ(g.ui.messages_shown[0].text,
               "The last session cannot be restored: the file is no gridlet session.");
-    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.document().charset, before);
 }
 
 TEST(RecentFilesMenu, OpenedAndSavedFilesComeFirstAndAGoneOneLeaves) {
@@ -131,7 +131,7 @@ TEST(RecentFilesMenu, OpenedAndSavedFilesComeFirstAndAGoneOneLeaves) {
     g.ui.choose_menu_item(mainWindow, recentFileId + 1); // the font, second in the list
     g.ui.choose_menu_item(mainWindow, recentFileId + 1); // now the map, which is gone
     g.run();
-    EXPECT_EQ(g.state.editor.document().charset[5 * 8], 0x81);
+    EXPECT_EQ(g.document().charset[5 * 8], 0x81);
     ASSERT_EQ(g.ui.messages_shown.size(), 1u);
     EXPECT_EQ(g.ui.messages_shown[0].text, "unable to open:" + map);
     ASSERT_EQ(g.state.session.recentFiles.size(), 1u);

@@ -73,9 +73,9 @@ TEST(StartUp, WithoutParametersEverythingIsAtItsStartValue) {
 
 TEST(StartUp, OneParameterIsLoadedAsAFont) {
     Gridlet g({fontWithFirstByte(0x81)});
-    EXPECT_EQ(g.state.editor.document().charset[0], 0x81);
-    EXPECT_EQ(g.state.editor.document().charset[15], 0x11);
-    EXPECT_EQ(g.state.editor.document().charset[16], 0);
+    EXPECT_EQ(g.document().charset[0], 0x81);
+    EXPECT_EQ(g.document().charset[15], 0x11);
+    EXPECT_EQ(g.document().charset[16], 0);
     EXPECT_EQ(g.gadgetText(dataField), "129,17,17,17,17,17,17,17");
 }
 
@@ -112,7 +112,7 @@ TEST(EventLoop, EscapeEndsWithExitCodeZero) {
     g.run();
     EXPECT_TRUE(g.ended);
     EXPECT_EQ(g.exitCode, 0);
-    EXPECT_EQ(g.state.editor.document().mapCells[0][0], 32);
+    EXPECT_EQ(g.document().mapCells[0][0], 32);
 }
 
 TEST(EventLoop, ClosingTheMainWindowOrQuitEnds) {

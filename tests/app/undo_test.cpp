@@ -15,7 +15,7 @@ class Undo : public FileCommandTest {
     void SetUp() override {
         FileCommandTest::SetUp();
         g.ui.run([this] {
-            for (size_t i = 0; i < g.state.editor.document().charset.size(); ++i)
+            for (size_t i = 0; i < g.document().charset.size(); ++i)
                 g.state.editor.changeDocument().charset[i] = uint8_t(i * 7);
         });
         g.ui.choose_menu_item(mainWindow, mapAtariId);
@@ -123,18 +123,18 @@ TEST_F(Undo, EveryKindOfChangeIsOneStepThatComesBackByteForByte) {
     };
     for (const auto& [what, change] : changes) {
         SCOPED_TRACE(what);
-        const Document before = g.state.editor.document();
+        const Document before = g.document();
         const size_t steps = g.state.editor.history().steps();
         change();
-        const Document after = g.state.editor.document();
+        const Document after = g.document();
         ASSERT_NE(after, before);
         EXPECT_EQ(g.state.editor.history().steps(), steps + 1);
         undo();
-        Document back = g.state.editor.document();
+        Document back = g.document();
         back.range = before.range; // settings, not edits: they stay
         EXPECT_EQ(back, before);
         redo();
-        back = g.state.editor.document();
+        back = g.document();
         back.range = after.range;
         EXPECT_EQ(back, after);
     }

@@ -26,6 +26,8 @@ class ViewTest : public ::testing::Test {
     }
     const toolkit::PixelBuffer& image() const { return *toolkit::image_buffer(charsetImage); }
     std::string dataText() const { return toolkit::find_gadget(dataField)->text; }
+    // The document to set up, every glyph and cell of it marked as changed for the views.
+    Document& edit() { return state.editor.changeDocument(); }
 
     toolkit::HeadlessBinding ui;
     AppState state;

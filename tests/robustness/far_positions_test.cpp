@@ -45,7 +45,7 @@ TEST(FarPositions, OutlinesAtTheEndsOfTheIntRangeDrawNothing) {
 TEST(FarPositions, ADragFromFarOutsideTheCharsetViewMovesNoGlyph) {
     Gridlet g;
     g.state.editor.changeDocument().charset = busyCharset(11);
-    const Charset before = g.state.editor.document().charset;
+    const Charset before = g.document().charset;
     // The platform reports what the captured mouse does, however far away.
     g.ui.run([] {
         toolkit::canvas_button_pressed(charsetView, button_left, INT_MAX, INT_MAX, false, 0);
@@ -55,7 +55,7 @@ TEST(FarPositions, ADragFromFarOutsideTheCharsetViewMovesNoGlyph) {
     g.ui.release_on_canvas(charsetView, button_left, 40, 40);
     g.run();
 
-    EXPECT_EQ(g.state.editor.document().charset, before);
+    EXPECT_EQ(g.document().charset, before);
     EXPECT_FALSE(g.state.windows.dragActive);
     EXPECT_EQ(g.state.editor.currentChar(),
               2 * 16 + 2); // the release inside still selects its cell
@@ -65,7 +65,7 @@ TEST(FarPositions, PaintingFarOutsideTheMapChangesNoCell) {
     Gridlet g;
     g.ui.choose_menu_item(mainWindow, 24); // "PC 80x50"
     g.run();
-    const MapCells before = g.state.editor.document().mapCells;
+    const MapCells before = g.document().mapCells;
     g.ui.run(
         [] { toolkit::canvas_button_pressed(mapView, button_left, INT_MIN, INT_MIN, false, 0); });
     g.ui.run([] { toolkit::canvas_mouse_moved(mapView, INT_MAX, INT_MAX, 0); });
@@ -73,7 +73,7 @@ TEST(FarPositions, PaintingFarOutsideTheMapChangesNoCell) {
     g.ui.run([] { toolkit::canvas_button_released(mapView, button_left, INT_MAX, 0, 0); });
     g.run();
 
-    EXPECT_EQ(g.state.editor.document().mapCells, before);
+    EXPECT_EQ(g.document().mapCells, before);
     EXPECT_EQ(g.windowTitle(mapWindow), "Character map");
 }
 

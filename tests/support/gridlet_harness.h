@@ -43,6 +43,7 @@ struct Gridlet {
     // Scripts a key pressed and released on the focused gadget.
     void tapKey(int virtualKey, int modifiers = 0);
 
+    const Document& document() const { return state.editor.document(); }
     const toolkit::PixelBuffer& canvas(int gadget) const;
     const toolkit::PixelBuffer& image(int image) const;
     std::string windowTitle(int window) const;
