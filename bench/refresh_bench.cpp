@@ -202,6 +202,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
         report("  with the refresh it causes", "UndoWholeCharsetAndRefresh", 0);
         report("undo of a map fill", "UndoMapFill", 0);
         report("  with the refresh it causes", "UndoMapFillAndRefresh", 0);
+        report("event loop, an event that changes nothing", "LoopNoOpEvent", 0);
+        report("event loop, a painted pixel", "LoopPaintedPixel", 0);
     }
 
   private:
