@@ -2,7 +2,6 @@
 #include "toolkit/atomic_file.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <mutex>
@@ -22,9 +21,9 @@ std::string backups() {
     return backup_folder;
 }
 
-// The test hook of fail_writes_after: bytes that may still be written, -1 for no limit. Atomic:
-// the thread of background saves reads it.
-std::atomic<int64_t> write_budget = -1;
+// The test hook of fail_writes_after: bytes that may still be written, -1 for no limit. Each
+// thread has its own, so the saves of the thread of background saves never share a test's.
+thread_local int64_t write_budget = -1;
 thread_local bool cut_by_hook = false; // the last write failed as the hook said, not the system
 
 // Why the last write failed: the hook stands for a full disk.
@@ -94,7 +93,7 @@ bool AtomicFile::write_bytes(const char* data, size_t length, bool new_bytes) {
         }
         end_after_ -= static_cast<int64_t>(length);
     }
-    const int64_t budget = write_budget.load();
+    const int64_t budget = write_budget;
     if (budget < 0) return write_fully(fd_, data, length);
     const size_t allowed = std::min<size_t>(length, static_cast<size_t>(budget));
     write_budget -= static_cast<int64_t>(allowed);

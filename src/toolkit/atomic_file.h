@@ -37,8 +37,9 @@ class AtomicFile {
     // Why open, write or commit failed last, in a few words; "" when nothing failed.
     const std::string& problem() const { return problem_; }
 
-    // Tests: make writes of new bytes fail once this many more bytes have been written (-1:
-    // never). Old contents written back after a failed save in place are never held back.
+    // Tests: make writes of new bytes on this thread fail once this many more bytes have been
+    // written (-1: never). Old contents written back after a failed save in place are never
+    // held back.
     static void fail_writes_after(int64_t bytes);
     // Tests: end the process at once, as a kill would, once this file has written this many
     // more new bytes. Set on the file itself, so that no other save (on the thread of
