@@ -32,7 +32,7 @@ template <int mode> void transform(AppState& state) {
 }
 
 template <int length> void saveFontOf(AppState& state) {
-    saveFont(state, length);
+    saveFont(state.editor, state.windows, state.session, length);
 }
 
 template <BuiltinCharset which> void builtin(AppState& state) {
@@ -65,7 +65,8 @@ constexpr std::array commands{
     Command{saveZxFontId, "ZX 96 chars(768bytes)", saveFontOf<768>},
     Command{saveAtariFontId, "Atari 128 chars(1024bytes)", saveFontOf<1024>},
     Command{saveIbmFontId, "IBM 256 chars(2048bytes)", saveFontOf<2048>},
-    Command{saveMapId, "Character_map", saveMap},
+    Command{saveMapId, "Character_map",
+            [](AppState& state) { saveMap(state.editor, state.windows, state.session); }},
     Command{saveImageId, "Characters image",
             [](AppState& state) { exportCharsetImage(state.windows); }},
     Command{invertId, "Invert\tCtrl+I", transform<invertMode>, {shortcut_control + 'I'}},

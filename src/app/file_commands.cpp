@@ -110,28 +110,26 @@ void loadMapFile(AppState& state, const std::string& name) {
     rememberRecentFile(state.session, RecentFile::Kind::map, name);
 }
 
-void saveFont(AppState& state, int length) {
+void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int length) {
     const std::optional<std::vector<uint8_t>> bytes =
-        encodeFont(state.editor.document().charset, state.editor.currentChar(), length);
+        encodeFont(editor.document().charset, editor.currentChar(), length);
     if (!bytes) {
         message_requester("Save File", "out of size", message_ok);
         return;
     }
-    WindowsState& windows = state.windows;
     const std::string name =
         askSaveName(windows.lastFolder, windows.lastFolder, "Font (*.fnt)|*.fnt", {".fnt"});
     if (!name.empty() && saveBytes(name, *bytes))
-        rememberRecentFile(state.session, RecentFile::Kind::font, name);
+        rememberRecentFile(session, RecentFile::Kind::font, name);
 }
 
-void saveMap(AppState& state) {
-    WindowsState& windows = state.windows;
+void saveMap(const Editor& editor, WindowsState& windows, SessionKeeper& session) {
     const std::string name = askSaveName(windows.lastFolder, windows.mapFileName,
                                          "Character map (*.map)|*.map", {".map"});
-    const Document& document = state.editor.document();
+    const Document& document = editor.document();
     if (!name.empty() &&
         saveBytes(name, encodeMap(document.mapCells, document.mapWidth, document.mapHeight)))
-        rememberRecentFile(state.session, RecentFile::Kind::map, name);
+        rememberRecentFile(session, RecentFile::Kind::map, name);
 }
 
 void exportCharsetImage(WindowsState& windows) {

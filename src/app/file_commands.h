@@ -23,9 +23,9 @@ void loadMapFile(AppState& state, const std::string& name);
 
 // Saves length bytes of the charset from the current char on (768, 1024 or 2048). A failed
 // save is reported and leaves any old file as it was.
-void saveFont(AppState& state, int length);
+void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int length);
 // Saves the visible map cells.
-void saveMap(AppState& state);
+void saveMap(const Editor& editor, WindowsState& windows, SessionKeeper& session);
 // Saves image 0, the charset picture, as a BMP file.
 void exportCharsetImage(WindowsState& windows);
 
