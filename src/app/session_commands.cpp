@@ -62,6 +62,7 @@ void writeRecentFiles(SessionKeeper& session) {
         tellKeepingFailed(session, folder, last_file_problem());
 }
 
+// The list goes to disk now; File > "Open recent" shows it once the event is handled.
 void recentFilesChanged(SessionKeeper& session) {
     writeRecentFiles(session);
     session.recentFilesChanged = true;
