@@ -81,20 +81,11 @@ void Editor::recordStep() {
     if (!stroking_) record();
 }
 
-std::optional<int> Editor::undo() {
+std::optional<int> Editor::takeStep(bool back) {
     record();
-    if (!history_.canUndo()) return std::nullopt;
-    const int glyph = history_.undo(document_, unshown_);
-    undoBase_ = document_;
-    stroking_ = false;
-    ++revision_;
-    return glyph;
-}
-
-std::optional<int> Editor::redo() {
-    record();
-    if (!history_.canRedo()) return std::nullopt;
-    const int glyph = history_.redo(document_, unshown_);
+    if (!(back ? history_.canUndo() : history_.canRedo())) return std::nullopt;
+    const int glyph =
+        back ? history_.undo(document_, unshown_) : history_.redo(document_, unshown_);
     undoBase_ = document_;
     stroking_ = false;
     ++revision_;

@@ -39,8 +39,8 @@ class Editor {
     // A stroke still going on ends as a step of its own first. Return nothing when there was no
     // step to take, else the code of the glyph the step changed when it changed exactly one
     // glyph, else -1.
-    std::optional<int> undo();
-    std::optional<int> redo();
+    std::optional<int> undo() { return takeStep(true); }
+    std::optional<int> redo() { return takeStep(false); }
     const UndoHistory& history() const { return history_; }
 
     // Counts every change: the kept session compares it with the count it last kept.
@@ -54,6 +54,7 @@ class Editor {
         unrecorded_ = true;
     }
     void record();
+    std::optional<int> takeStep(bool back);
 
     Document document_;
     uint8_t currentChar_ = 0;
