@@ -44,7 +44,7 @@ void copyRangeToCurrent(Editor& editor, WindowsState& windows) {
     const Range range = editor.document().range;
     const int current = editor.currentChar();
     // Asked first, so that a refused copy records no edit.
-    if (current >= range.low() && current <= range.high()) {
+    if (rangeCopyRefused(range.low(), range.high(), current)) {
         message_requester("Gridlet", "Range Error!", message_ok);
         return;
     }

@@ -41,7 +41,7 @@ void dropGlyph(Charset& charset, int source, int target, DragMode mode) {
 }
 
 bool copyRangeToCurrent(Charset& charset, int rangeLow, int rangeHigh, int currentChar) {
-    if (rangeLow <= currentChar && currentChar <= rangeHigh) return false;
+    if (rangeCopyRefused(rangeLow, rangeHigh, currentChar)) return false;
     // With the target outside the range, ascending order never reads a glyph already overwritten.
     for (int code = rangeLow; code <= rangeHigh; ++code) {
         const int target = currentChar + (code - rangeLow);

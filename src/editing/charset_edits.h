@@ -14,6 +14,11 @@ void deleteGlyph(Charset& charset, int code);
 // Swap exchanges the two glyphs; copy writes the source glyph over the target.
 void dropGlyph(Charset& charset, int source, int target, DragMode mode);
 
+// A range is not copied onto itself: refused when currentChar lies inside it.
+constexpr bool rangeCopyRefused(int rangeLow, int rangeHigh, int currentChar) {
+    return rangeLow <= currentChar && currentChar <= rangeHigh;
+}
+
 // Copies the glyphs rangeLow..rangeHigh (rangeLow <= rangeHigh) to currentChar onwards, stopping
-// after code 255. Returns false, changing nothing, when currentChar lies inside the range.
+// after code 255. Returns false, changing nothing, when the copy is refused.
 bool copyRangeToCurrent(Charset& charset, int rangeLow, int rangeHigh, int currentChar);
