@@ -1,6 +1,7 @@
 #include "app/charset_view_input.h"
 
 #include "app/canvas_cells.h"
+#include "app/color_commands.h"
 #include "app/cursor.h"
 #include "app/glyph_commands.h"
 #include "app/refresh.h"
@@ -49,6 +50,12 @@ void handleKey(Editor& editor, WindowsState& windows, int key) {
         break;
     case vk_delete:
         deleteGlyphAtCursor(editor, windows);
+        break;
+    case '1':
+    case '2':
+    case '3':
+    case '4':
+        choosePen(editor, windows, Pen(key - '1'));
         break;
     default:
         break;

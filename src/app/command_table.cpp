@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/clipboard_commands.h"
+#include "app/color_commands.h"
 #include "app/export_commands.h"
 #include "app/file_commands.h"
 #include "app/glyph_commands.h"
@@ -53,6 +54,10 @@ template <int index> void openRecent(AppState& state) {
 
 template <DragMode mode> void dragMode(AppState& state) {
     state.editor.setDragMode(mode);
+}
+
+template <ColorMode mode> void colorMode(AppState& state) {
+    setColorMode(state.editor, state.windows, mode);
 }
 
 template <bool forInk> void bitColor(AppState& state) {
@@ -141,6 +146,11 @@ constexpr std::array commands{
     Command{MenuId(recentFileId + 5), "", openRecent<5>},
     Command{MenuId(recentFileId + 6), "", openRecent<6>},
     Command{MenuId(recentFileId + 7), "", openRecent<7>},
+    Command{MenuId(colorModeId + 0), "Two colours", colorMode<ColorMode::twoColors>},
+    Command{MenuId(colorModeId + 1), "C64 single colour", colorMode<ColorMode::c64Single>},
+    Command{MenuId(colorModeId + 2), "C64 multicolour", colorMode<ColorMode::c64Multi>},
+    Command{MenuId(colorModeId + 3), "Atari four colours (ANTIC 4)", colorMode<ColorMode::atari4>},
+    Command{MenuId(colorModeId + 4), "ZX Spectrum", colorMode<ColorMode::spectrum>},
     Command{aboutId, "About gridlet", [](AppState& state) { showAbout(state.windows.baseTitle); }},
 };
 

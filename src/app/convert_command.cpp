@@ -22,7 +22,7 @@ namespace {
 bool saveCharsetPicture(const Document& document, const std::string& name) {
     if (!create_image(convertedImage, charsetImageSize, charsetImageSize)) return false;
     if (start_drawing(image_output(convertedImage))) {
-        drawCharsetImage(document.charset, document.paperColor, document.inkColor);
+        drawCharsetImage(document.charset, glyphLook(document));
         stop_drawing();
     }
     const bool saved = save_image(convertedImage, name) != 0;

@@ -10,8 +10,9 @@ struct Event {
     int menu = 0;
     // Canvas events: the sub-event and the input snapshot it carries.
     int type = 0;
-    int x = 0, y = 0; // the mouse on the canvas
-    int buttons = 0;  // the buttons held
+    int x = 0, y = 0;  // the mouse on the canvas
+    int buttons = 0;   // the buttons held
+    int modifiers = 0; // the modifier keys held
     int key = 0;
     std::string files; // dropped files, one name a line
 };

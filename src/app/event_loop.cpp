@@ -38,6 +38,7 @@ Event readEvent(int kind) {
         event.y = get_gadget_attribute(event.gadget, attribute_mouse_y);
         event.buttons = get_gadget_attribute(event.gadget, attribute_buttons);
         event.key = get_gadget_attribute(event.gadget, attribute_key);
+        event.modifiers = get_gadget_attribute(event.gadget, attribute_modifiers);
     }
     return event;
 }

@@ -11,7 +11,9 @@ void transformGlyphs(Editor& editor, WindowsState& windows, int mode) {
     const Range& range = editor.document().range;
     const int first = range.enabled ? range.low() : editor.currentChar();
     const int last = range.enabled ? range.high() : editor.currentChar();
-    transformGlyphRange(editor.changeGlyphs(first, last), first, last, mode);
+    const bool wide = widePixels(editor.document().colorMode);
+    if (wide && rotates(mode)) return; // greyed in the menu; a shortcut must not reach it either
+    transformGlyphRange(editor.changeGlyphs(first, last), first, last, mode, wide);
     requestRedraw(windows, redrawGlyphViews);
 }
 

@@ -9,12 +9,21 @@ bool isGlyphCell(Cell cell) {
     return cell.column >= 0 && cell.column < 8 && cell.row >= 0 && cell.row < 8;
 }
 
-// Sets or clears the glyph pixel under the mouse; positions beyond the editor are ignored.
+// Sets or clears the glyph pixel under the mouse; positions beyond the editor are ignored. A wide
+// pixel, two cells wide, takes the pen's bit pair, or 00.
 void setPixelAt(Editor& editor, WindowsState& windows, Cell cell, bool ink) {
     if (!isGlyphCell(cell)) return;
-    const int mask = 128 >> cell.column;
+    const Document& document = editor.document();
     const uint8_t bits = editor.currentGlyph()[cell.row];
-    const auto painted = static_cast<uint8_t>(ink ? bits | mask : bits & ~mask);
+    uint8_t painted = 0;
+    if (widePixels(document.colorMode)) {
+        const int shift = 6 - 2 * (cell.column / 2);
+        const int pair = ink ? document.pen : 0;
+        painted = static_cast<uint8_t>((bits & ~(3 << shift)) | (pair << shift));
+    } else {
+        const int mask = 128 >> cell.column;
+        painted = static_cast<uint8_t>(ink ? bits | mask : bits & ~mask);
+    }
     // A pixel that already has the colour is no edit.
     if (painted != bits) editor.changeGlyph(editor.currentChar())[cell.row] = painted;
     requestRedraw(windows, redrawGlyphViews);

@@ -1,5 +1,7 @@
 #include "app/map_commands.h"
 
+#include <type_traits>
+
 #include "app/refresh.h"
 #include "charmap/map_edits.h"
 #include "toolkit/windows.h"
@@ -21,6 +23,8 @@ void setMapSize(Editor& editor, WindowsState& windows, MapSize size) {
 void fillMapWithCurrentChar(Editor& editor, WindowsState& windows) {
     const Document& document = editor.document();
     fillMap(editor.changeCells(), document.mapWidth, document.mapHeight, editor.currentChar());
+    if (const int color = paintingColor(document.colorMode, document.machineColors); color >= 0)
+        fillMap(editor.changeCellColors(), document.mapWidth, document.mapHeight, uint8_t(color));
     requestRedraw(windows, redrawMap);
 }
 
@@ -32,12 +36,21 @@ void toggleGrid(Editor& editor, WindowsState& windows) {
 void editMap(Editor& editor, WindowsState& windows, MapEdit edit) {
     const Cell cell = windows.popupCell;
     if (cell.column < 0 || cell.row < 0) return;
-    using Edit = void (*)(MapCells&, int, int, int, int);
-    static constexpr Edit edits[] = {insertMapChar, deleteMapChar,   insertMapLine,
-                                     deleteMapLine, insertMapColumn, deleteMapColumn};
     const Document& document = editor.document();
-    edits[int(edit)](editor.changeCells(), document.mapWidth, document.mapHeight, cell.column,
-                     cell.row);
+    // The colours move with the codes; a cell the edit empties takes the painting colour, or in
+    // a mode without cell colours keeps the start colour.
+    const int painting = paintingColor(document.colorMode, document.machineColors);
+    const auto blankColor = uint8_t(painting >= 0 ? painting : startCellColor);
+    const auto apply = [&](auto& cells, auto blank) {
+        using Grid = std::remove_reference_t<decltype(cells)>;
+        using Edit = void (*)(Grid&, int, int, int, int, CellOf<Grid>);
+        static constexpr Edit edits[] = {insertMapChar, deleteMapChar,   insertMapLine,
+                                         deleteMapLine, insertMapColumn, deleteMapColumn};
+        edits[int(edit)](cells, document.mapWidth, document.mapHeight, cell.column, cell.row,
+                         blank);
+    };
+    apply(editor.changeCells(), 0);
+    apply(editor.changeCellColors(), blankColor);
     requestRedraw(windows, redrawMap);
     windows.popupCell = {-1, -1};
 }

@@ -14,6 +14,17 @@ bool accepted(const Document& document, Cell cell) {
            cell.row <= document.mapHeight;
 }
 
+// The current char and, in a mode with cell colours, the painting colour; with Shift only the
+// colour. A cell that already holds them is no edit.
+void paintCell(Editor& editor, Cell cell, bool colorOnly) {
+    const Document& document = editor.document();
+    const int color = paintingColor(document.colorMode, document.machineColors);
+    if (!colorOnly && document.mapCells[cell.column][cell.row] != editor.currentChar())
+        editor.changeCell(cell.column, cell.row) = editor.currentChar();
+    if (color >= 0 && document.mapColors[cell.column][cell.row] != color)
+        editor.changeCellColor(cell.column, cell.row) = uint8_t(color);
+}
+
 } // namespace
 
 void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& event) {
@@ -33,9 +44,7 @@ void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& even
         windows.mapTitleCell = cell;
     }
     if (type == left_button_down || (hovering && (event.buttons & button_left))) {
-        // A cell that already holds the code is no edit.
-        if (editor.document().mapCells[cell.column][cell.row] != editor.currentChar())
-            editor.changeCell(cell.column, cell.row) = editor.currentChar();
+        paintCell(editor, cell, (event.modifiers & modifier_shift) != 0);
         requestRedraw(windows, redrawMap);
     }
 }

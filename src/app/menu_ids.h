@@ -67,4 +67,9 @@ enum MenuId : int {
     restoreSessionId = 62,
     recentFileId = 63, // the first of eight, one a recent file
     lastRecentFileId = 70,
+    colorModeId = 71, // the first of five, one a colour mode in the order of ColorMode
+    lastColorModeId = 75,
+    colorsWindowId = 76,
+    saveMapColorsId = 77,
+    exportMapPictureId = 78,
 };

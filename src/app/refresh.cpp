@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/menu_ids.h"
+#include "model/glyph_look.h"
 #include "toolkit/drawing.h"
 #include "toolkit/menus.h"
 #include "toolkit/requesters.h"
@@ -27,8 +28,8 @@ void reportDrawingFailure(const char* text) {
 // Image 0, cell by edited cell. Returns the codes whose cells it redrew; when it cannot draw,
 // the view is still refreshed from the image as it was, in full.
 CodeSet refreshCharsetImage(const Document& document, ShownViews& shown, bool& whole) {
-    whole = !shown.imageDrawn || shown.charsetPaper != document.paperColor ||
-            shown.charsetInk != document.inkColor;
+    const GlyphLook look = glyphLook(document);
+    whole = !shown.imageDrawn || shown.charsetLook != look;
     const CodeSet changed = whole ? CodeSet().set() : shown.imageUnshown;
     if (!start_drawing(image_output(charsetImage))) {
         reportDrawingFailure("draw image char error!");
@@ -36,13 +37,11 @@ CodeSet refreshCharsetImage(const Document& document, ShownViews& shown, bool& w
         return {};
     }
     for (int code = 0; code < glyphCount; ++code)
-        if (changed[size_t(code)])
-            drawCharsetImageCell(document.charset, code, document.paperColor, document.inkColor);
+        if (changed[size_t(code)]) drawCharsetImageCell(document.charset, code, look);
     stop_drawing();
     shown.imageDrawn = true;
     shown.imageUnshown.reset();
-    shown.charsetPaper = document.paperColor;
-    shown.charsetInk = document.inkColor;
+    shown.charsetLook = look;
     return changed;
 }
 
@@ -104,23 +103,22 @@ bool refreshGlyphEditor(const Editor& editor, ShownViews& shown) {
     }
     const Document& document = editor.document();
     const GlyphRows glyph = editor.currentGlyph();
-    if (!shown.editorDrawn || shown.editorPaper != document.paperColor ||
-        shown.editorInk != document.inkColor) {
-        drawGlyphEditor(glyph, document.paperColor, document.inkColor);
+    const GlyphLook look = glyphLook(document);
+    if (!shown.editorDrawn || shown.editorLook != look) {
+        drawGlyphEditor(glyph, look);
     } else {
         for (int row = 0; row < glyphBytes; ++row) {
             for (int column = 0; column < 8; ++column) {
                 if (((glyph[row] ^ shown.editorGlyph[row]) & (128 >> column)) == 0) continue;
                 clipTo(cellArea({column, row}));
-                drawGlyphEditor(glyph, document.paperColor, document.inkColor);
+                drawGlyphEditor(glyph, look);
             }
         }
     }
     stop_drawing();
     shown.editorDrawn = true;
     std::copy(glyph.begin(), glyph.end(), shown.editorGlyph.begin());
-    shown.editorPaper = document.paperColor;
-    shown.editorInk = document.inkColor;
+    shown.editorLook = look;
     writeDataFieldText(shown.dataText, glyph);
     set_gadget_text(dataField, shown.dataText);
     return true;
@@ -142,8 +140,8 @@ void redrawChangedMapCells(const Document& document, const ShownViews& shown) {
     if (unshown.any()) {
         for (int row = 0; row < document.mapHeight; ++row) {
             for (int column = 0; column < document.mapWidth; ++column) {
-                const int32_t code = document.mapCells[column][row];
-                if (unshown.cell(column, row) || unshown.glyphs[size_t(code & 0xFF)])
+                const int code = mapCellLook(document, column, row).code;
+                if (unshown.cell(column, row) || unshown.glyphs[size_t(code)])
                     drawMapCell(document, {column, row});
             }
         }
@@ -159,10 +157,11 @@ void refreshMapView(const Document& document, WindowsState& windows) {
         return;
     }
     ShownViews& shown = windows.shown;
-    const bool whole = !shown.mapDrawn || shown.mapGrid != document.gridOnMap ||
-                       shown.mapWidth != document.mapWidth ||
-                       shown.mapHeight != document.mapHeight ||
-                       shown.mapPaper != document.paperColor || shown.mapInk != document.inkColor;
+    const bool whole =
+        !shown.mapDrawn || shown.mapGrid != document.gridOnMap ||
+        shown.mapWidth != document.mapWidth || shown.mapHeight != document.mapHeight ||
+        shown.mapPaper != document.paperColor || shown.mapInk != document.inkColor ||
+        shown.mapMode != document.colorMode || shown.mapColors != document.machineColors;
     if (whole) {
         set_drawing_clip(0, 0, document.mapWidth * cellSize, document.mapHeight * cellSize);
         drawMapCells(document, document.gridOnMap, {0, 0}, document.mapWidth, document.mapHeight);
@@ -177,6 +176,8 @@ void refreshMapView(const Document& document, WindowsState& windows) {
     shown.mapHeight = document.mapHeight;
     shown.mapPaper = document.paperColor;
     shown.mapInk = document.inkColor;
+    shown.mapMode = document.colorMode;
+    shown.mapColors = document.machineColors;
     shown.mapGrid = document.gridOnMap;
     shown.mapOutline = windows.mapOutline;
 }
@@ -195,7 +196,7 @@ void showStateInGadgets(const Editor& editor, bool canRestore, ShownViews& shown
     const bool canUndo = editor.history().canUndo(), canRedo = editor.history().canRedo();
     if (shown.gadgetsShown && shown.range == range && shown.dragMode == document.dragMode &&
         shown.grid == document.gridOnMap && shown.canUndo == canUndo && shown.canRedo == canRedo &&
-        shown.canRestore == canRestore)
+        shown.canRestore == canRestore && shown.colorMode == document.colorMode)
         return;
     for (const auto& [gadget, value] : {std::pair{int(beginRangeTrackbar), range.begin},
                                         std::pair{int(endRangeTrackbar), range.end},
@@ -209,9 +210,18 @@ void showStateInGadgets(const Editor& editor, bool canRestore, ShownViews& shown
         if (get_menu_item_checked(mainMenu, item) != int(checked))
             set_menu_item_checked(mainMenu, item, checked);
     }
+    for (int mode = 0; mode < colorModeCount; ++mode) {
+        const bool checked = int(document.colorMode) == mode;
+        if (get_menu_item_checked(mainMenu, colorModeId + mode) != int(checked))
+            set_menu_item_checked(mainMenu, colorModeId + mode, checked);
+    }
+    // Wide pixels do not rotate.
+    const bool rotations = !widePixels(document.colorMode);
     for (const auto& [item, enabled] :
          {std::pair{int(undoId), canUndo}, std::pair{int(redoId), canRedo},
-          std::pair{int(restoreSessionId), canRestore}}) {
+          std::pair{int(restoreSessionId), canRestore},
+          std::pair{int(rotateClockwiseId), rotations},
+          std::pair{int(rotateAnticlockwiseId), rotations}}) {
         if (get_menu_item_enabled(mainMenu, item) != int(enabled))
             set_menu_item_enabled(mainMenu, item, enabled);
     }
@@ -222,6 +232,7 @@ void showStateInGadgets(const Editor& editor, bool canRestore, ShownViews& shown
     shown.canUndo = canUndo;
     shown.canRedo = canRedo;
     shown.canRestore = canRestore;
+    shown.colorMode = document.colorMode;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include "model/changes.h"
 #include "model/document.h"
+#include "model/glyph_look.h"
 #include "views/cells.h"
 
 // Feedback over the charset view: the cell under the pointer outlined, or the glyph being
@@ -26,7 +27,7 @@ struct ShownViews {
     // Image 0.
     bool imageDrawn = false;
     std::bitset<glyphCount> imageUnshown; // glyphs edited since it was drawn
-    Color charsetPaper = 0, charsetInk = 0;
+    GlyphLook charsetLook;
 
     // The charset view.
     bool charsetViewDrawn = false;
@@ -36,13 +37,15 @@ struct ShownViews {
     // The glyph editor.
     bool editorDrawn = false;
     std::array<uint8_t, glyphBytes> editorGlyph{};
-    Color editorPaper = 0, editorInk = 0;
+    GlyphLook editorLook;
 
     // The map view.
     bool mapDrawn = false;
     Changes mapUnshown; // glyphs and cells edited since it was drawn
     int32_t mapWidth = 0, mapHeight = 0;
     Color mapPaper = 0, mapInk = 0;
+    ColorMode mapMode = ColorMode::twoColors;
+    MachineColors mapColors;
     bool mapGrid = false;
     std::optional<Cell> mapOutline;
 
@@ -53,6 +56,7 @@ struct ShownViews {
     DragMode dragMode = DragMode::swap;
     bool grid = false;
     bool canUndo = false, canRedo = false, canRestore = false;
+    ColorMode colorMode = ColorMode::twoColors;
 
     // Buffers of the texts rewritten while editing, reused so that editing allocates nothing.
     std::string title;

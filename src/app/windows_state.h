@@ -13,7 +13,7 @@
 #include "views/cells.h"
 
 // Window numbers.
-enum WindowNumber : int { mainWindow = 0, mapWindow = 1 };
+enum WindowNumber : int { mainWindow = 0, mapWindow = 1, colorsWindow = 2 };
 
 // Gadget numbers.
 enum GadgetNumber : int {
@@ -50,6 +50,7 @@ enum Redraw : unsigned {
     redrawStatusTitle = 8,  // the main window's title
     redrawRangeLabels = 16, // the labels above the range trackbars
     redrawMapTitle = 32,    // the map window's title: the cell under the pointer
+    redrawColors = 64,      // the Colours window
 };
 
 // A message told after the refresh, over the views it follows.

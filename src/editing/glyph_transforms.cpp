@@ -26,6 +26,20 @@ uint8_t transformRow(uint8_t row, int mode, const BitReverseTable& bitReverse) {
     }
 }
 
+// Wide pixels are bit pairs: they mirror and shift as pairs.
+uint8_t transformWideRow(uint8_t row, int mode) {
+    switch (mode) {
+    case mirrorLeftRightMode:
+        return low8(((row & 0x03) << 6) | ((row & 0x0C) << 2) | ((row & 0x30) >> 2) | (row >> 6));
+    case shiftLeftMode:
+        return low8((row << 2) | (row >> 6));
+    case shiftRightMode:
+        return low8((row >> 2) | ((row & 3) << 6));
+    default:
+        return row;
+    }
+}
+
 void shiftUp(Glyph glyph) {
     const uint8_t top = glyph[0];
     for (int y = 1; y < 8; ++y) glyph[y - 1] = glyph[y];
@@ -80,7 +94,16 @@ void buildBitReverse(BitReverseTable& bitReverse) {
     }
 }
 
-void transformGlyph(Glyph glyph, int mode) {
+bool rotates(int mode) {
+    return mode == rotateClockwiseMode || mode == rotateAnticlockwiseMode;
+}
+
+void transformGlyph(Glyph glyph, int mode, bool wide) {
+    if (wide && rotates(mode)) return; // wide pixels do not rotate
+    if (wide && (mode == mirrorLeftRightMode || mode == shiftLeftMode || mode == shiftRightMode)) {
+        for (uint8_t& row : glyph) row = transformWideRow(row, mode);
+        return;
+    }
     static const BitReverseTable bitReverse = [] {
         BitReverseTable table{};
         buildBitReverse(table);
@@ -109,6 +132,6 @@ void transformGlyph(Glyph glyph, int mode) {
     }
 }
 
-void transformGlyphRange(Charset& charset, int first, int last, int mode) {
-    for (int code = first; code <= last; ++code) transformGlyph(glyphOf(charset, code), mode);
+void transformGlyphRange(Charset& charset, int first, int last, int mode, bool wide) {
+    for (int code = first; code <= last; ++code) transformGlyph(glyphOf(charset, code), mode, wide);
 }

@@ -26,7 +26,10 @@ using RotateBuffer = std::array<uint8_t, 9>;
 void buildBitReverse(BitReverseTable& bitReverse);
 
 // The rotations gather their result in a RotateBuffer on the stack before copying it back.
-void transformGlyph(Glyph glyph, int mode);
+// With wide pixels (bit pairs) mirroring and shifting left or right move pairs, and the
+// rotations, which cannot turn a wide pixel, change nothing.
+void transformGlyph(Glyph glyph, int mode, bool wide = false);
+bool rotates(int mode);
 
 // Transforms every code from first to last (first <= last) in ascending order.
-void transformGlyphRange(Charset& charset, int first, int last, int mode);
+void transformGlyphRange(Charset& charset, int first, int last, int mode, bool wide = false);

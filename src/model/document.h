@@ -7,6 +7,7 @@
 
 #include "model/character_map.h"
 #include "model/charset.h"
+#include "model/machine_colors.h"
 
 // 0x00BBGGRR: red in the low byte.
 using Color = uint32_t;
@@ -36,6 +37,10 @@ struct Document {
     Range range;
     DragMode dragMode = DragMode::swap;
     bool gridOnMap = true; // a setting of the map's look, kept with the work
+    ColorMode colorMode = ColorMode::twoColors;
+    MachineColors machineColors;
+    MapColors mapColors = filledMapColors(startCellColor);
+    Pen pen = 3; // a setting of the painting, kept with the work
 
     Glyph glyph(int code) { return glyphOf(charset, code); }
     GlyphRows glyph(int code) const { return glyphOf(charset, code); }

@@ -59,6 +59,33 @@ void Editor::setGridOnMap(bool shown) {
     document_.gridOnMap = shown;
 }
 
+void Editor::setColorMode(ColorMode mode) {
+    changed();
+    document_.colorMode = mode;
+}
+
+void Editor::setMachineColors(const MachineColors& colors) {
+    changed();
+    document_.machineColors = colors;
+}
+
+uint8_t& Editor::changeCellColor(int column, int row) {
+    changed();
+    unshown_.markCell(column, row);
+    return document_.mapColors[column][row];
+}
+
+MapColors& Editor::changeCellColors() {
+    changed();
+    unshown_.cells.set();
+    return document_.mapColors;
+}
+
+void Editor::setPen(Pen pen) {
+    changed();
+    document_.pen = Pen(pen & 3);
+}
+
 Document& Editor::changeDocument() {
     changed();
     unshown_.glyphs.set();

@@ -27,6 +27,11 @@ class Editor {
     Range& changeRange();
     void setDragMode(DragMode mode);
     void setGridOnMap(bool shown);
+    void setColorMode(ColorMode mode);
+    void setMachineColors(const MachineColors& colors);
+    uint8_t& changeCellColor(int column, int row);
+    MapColors& changeCellColors();
+    void setPen(Pen pen);
     Document& changeDocument(); // any part, as a restored session or a test's set-up
 
     // A painting stroke, from button down to button up, becomes one undo step when it ends.

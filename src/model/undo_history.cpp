@@ -1,19 +1,27 @@
 #include "model/undo_history.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
-// A step: this header, then the changed runs of the charset, then those of the map cells.
-// Cells are stored in one byte each unless some value does not fit in a byte.
+using MachineBytes = std::array<uint8_t, sizeof(MachineColors)>;
+static_assert(std::is_trivially_copyable_v<MachineColors>);
+
+// A step: this header, then the changed runs of the charset, then those of the map cells, then
+// those of the cells' colours. Cells are stored in one byte each unless some value does not fit
+// in a byte.
 struct StepHeader {
     uint32_t size;
     int32_t widthChange, heightChange;
     Color paperChange, inkChange;
     int16_t glyph; // the one glyph changed, or -1
-    uint16_t charsetRuns, mapRuns;
+    uint16_t charsetRuns, mapRuns, colorRuns;
     uint8_t wideCells;
+    uint8_t modeChange;
+    MachineBytes machineChange;
 };
 
 struct RunHeader {
@@ -21,6 +29,28 @@ struct RunHeader {
 };
 
 constexpr size_t cellCount = size_t(mapColumns) * mapRows;
+
+uint8_t colorAt(const MapColors& colors, size_t index) {
+    return colors[index / mapRows][index % mapRows];
+}
+uint8_t& colorAt(MapColors& colors, size_t index) {
+    return colors[index / mapRows][index % mapRows];
+}
+
+MachineBytes machineChange(const MachineColors& before, const MachineColors& after) {
+    MachineBytes a{}, b{};
+    std::memcpy(a.data(), &before, sizeof before);
+    std::memcpy(b.data(), &after, sizeof after);
+    for (size_t i = 0; i < a.size(); ++i) a[i] ^= b[i];
+    return a;
+}
+
+void applyMachineChange(MachineColors& colors, const MachineBytes& change) {
+    MachineBytes bytes{};
+    std::memcpy(bytes.data(), &colors, sizeof colors);
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] ^= change[i];
+    std::memcpy(&colors, bytes.data(), sizeof colors);
+}
 
 int32_t cellAt(const MapCells& cells, size_t index) {
     return cells[index / mapRows][index % mapRows];
@@ -59,21 +89,25 @@ bool UndoHistory::record(const Document& before, const Document& after) {
     // Most events change nothing: a quick look first.
     if (before.charset == after.charset && before.mapCells == after.mapCells &&
         before.mapWidth == after.mapWidth && before.mapHeight == after.mapHeight &&
-        before.paperColor == after.paperColor && before.inkColor == after.inkColor)
+        before.paperColor == after.paperColor && before.inkColor == after.inkColor &&
+        before.colorMode == after.colorMode && before.machineColors == after.machineColors &&
+        before.mapColors == after.mapColors)
         return false;
     const auto charsetDiffers = [&](size_t i) { return before.charset[i] != after.charset[i]; };
     const auto cellDiffers = [&](size_t i) {
         return cellAt(before.mapCells, i) != cellAt(after.mapCells, i);
     };
-    StepHeader header{0,
-                      before.mapWidth ^ after.mapWidth,
-                      before.mapHeight ^ after.mapHeight,
-                      before.paperColor ^ after.paperColor,
-                      before.inkColor ^ after.inkColor,
-                      -1,
-                      0,
-                      0,
-                      0};
+    const auto colorDiffers = [&](size_t i) {
+        return colorAt(before.mapColors, i) != colorAt(after.mapColors, i);
+    };
+    StepHeader header{};
+    header.widthChange = before.mapWidth ^ after.mapWidth;
+    header.heightChange = before.mapHeight ^ after.mapHeight;
+    header.paperChange = before.paperColor ^ after.paperColor;
+    header.inkChange = before.inkColor ^ after.inkColor;
+    header.glyph = -1;
+    header.modeChange = uint8_t(uint8_t(before.colorMode) ^ uint8_t(after.colorMode));
+    header.machineChange = machineChange(before.machineColors, after.machineColors);
     size_t size = sizeof header, changedGlyphs = 0;
     int lastGlyph = -1;
     forEachRun(charsetBytes, charsetDiffers, [&](size_t start, size_t length) {
@@ -94,8 +128,13 @@ bool UndoHistory::record(const Document& before, const Document& after) {
                 header.wideCells = 1;
     });
     size += header.mapRuns * sizeof(RunHeader) + changedCells * (header.wideCells ? 4 : 1);
-    if (header.charsetRuns == 0 && header.mapRuns == 0 && !header.widthChange &&
-        !header.heightChange && !header.paperChange && !header.inkChange)
+    forEachRun(cellCount, colorDiffers, [&](size_t, size_t length) {
+        ++header.colorRuns;
+        size += sizeof(RunHeader) + length;
+    });
+    if (header.charsetRuns == 0 && header.mapRuns == 0 && header.colorRuns == 0 &&
+        !header.widthChange && !header.heightChange && !header.paperChange && !header.inkChange &&
+        !header.modeChange && before.machineColors == after.machineColors)
         return false;
     if (changedGlyphs == 1) header.glyph = int16_t(lastGlyph);
     header.size = uint32_t(size);
@@ -119,6 +158,11 @@ bool UndoHistory::record(const Document& before, const Document& after) {
             else
                 put(out, uint8_t(change));
         }
+    });
+    forEachRun(cellCount, colorDiffers, [&](size_t start, size_t length) {
+        put(out, RunHeader{uint16_t(start), uint16_t(length)});
+        for (size_t i = start; i < start + length; ++i)
+            put(out, uint8_t(colorAt(before.mapColors, i) ^ colorAt(after.mapColors, i)));
     });
     current_ = offsets_.size();
     return true;
@@ -153,6 +197,8 @@ int UndoHistory::apply(size_t step, Document& document, Changes& changes) const 
     document.mapHeight ^= header.heightChange;
     document.paperColor ^= header.paperChange;
     document.inkColor ^= header.inkChange;
+    document.colorMode = ColorMode(uint8_t(document.colorMode) ^ header.modeChange);
+    applyMachineChange(document.machineColors, header.machineChange);
     for (int run = 0; run < header.charsetRuns; ++run) {
         const auto [start, length] = take<RunHeader>(in);
         for (size_t i = start; i < size_t(start) + length; ++i) {
@@ -165,6 +211,13 @@ int UndoHistory::apply(size_t step, Document& document, Changes& changes) const 
         for (size_t i = start; i < size_t(start) + length; ++i) {
             cellAt(document.mapCells, i) ^=
                 header.wideCells ? take<int32_t>(in) : take<uint8_t>(in);
+            changes.cells.set(i);
+        }
+    }
+    for (int run = 0; run < header.colorRuns; ++run) {
+        const auto [start, length] = take<RunHeader>(in);
+        for (size_t i = start; i < size_t(start) + length; ++i) {
+            colorAt(document.mapColors, i) ^= take<uint8_t>(in);
             changes.cells.set(i);
         }
     }

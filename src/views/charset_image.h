@@ -1,8 +1,10 @@
 // The charset picture (image 0): all 256 glyphs at twice their size, 16 cells a row, ink on
-// paper. The charset view shows it and "Characters image" saves it.
+// paper (or in the colour mode's colours). The charset view shows it and "Characters image" saves
+// it.
 #pragma once
 
 #include "model/document.h"
+#include "model/glyph_look.h"
 #include "views/cells.h"
 
 constexpr int charsetTableCells = 16;
@@ -12,7 +14,7 @@ constexpr Cell charsetCell(int code) {
     return {code % charsetTableCells, code / charsetTableCells};
 }
 
-// The glyph's cell, paper and ink, on the open pass.
-void drawCharsetImageCell(const Charset& charset, int code, Color paper, Color ink);
+// The glyph's cell in the look's colours, on the open pass.
+void drawCharsetImageCell(const Charset& charset, int code, const GlyphLook& look);
 // Every glyph's cell: the whole picture, on the open pass.
-void drawCharsetImage(const Charset& charset, Color paper, Color ink);
+void drawCharsetImage(const Charset& charset, const GlyphLook& look);

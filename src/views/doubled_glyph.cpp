@@ -45,3 +45,17 @@ void drawDoubledGlyph(GlyphRows glyph, int x, int y, toolkit::Color ink) {
         }
     }
 }
+
+void drawGlyphCell(GlyphRows glyph, int x, int y, const GlyphLook& look) {
+    toolkit::draw_box(x, y, 16, 16, look.paper());
+    if (!look.wide) {
+        drawDoubledGlyph(glyph, x, y, look.ink());
+        return;
+    }
+    for (int k = 0; k < 8; ++k) {
+        for (int pair = 0; pair < 4; ++pair) {
+            const int bits = (glyph[k] >> (6 - 2 * pair)) & 3;
+            if (bits != 0) toolkit::draw_box(x + pair * 4, y + k * 2, 4, 2, look.colors[bits]);
+        }
+    }
+}

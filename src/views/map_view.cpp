@@ -25,10 +25,9 @@ void drawMapCells(const Document& document, bool grid, Cell first, int columns, 
     for (int row = first.row; row < first.row + rows; ++row) {
         for (int column = first.column; column < first.column + columns; ++column) {
             const int left = column * cellSize, top = row * cellSize;
-            toolkit::draw_box(left, top, cellSize, cellSize, document.paperColor);
-            drawDoubledGlyph(document.glyph(document.mapCells[column][row]), left, top,
-                             document.inkColor);
-            if (grid) drawCellEdges(left, top, document.paperColor, document.inkColor);
+            const CellLook cell = mapCellLook(document, column, row);
+            drawGlyphCell(document.glyph(cell.code), left, top, cell.look);
+            if (grid) drawCellEdges(left, top, cell.look.paper(), cell.look.ink());
         }
     }
 }

@@ -5,7 +5,7 @@
 #include "views/cells.h"
 
 // Draws the map cells from (first.column, first.row), columns x rows of them, on the open pass:
-// each the glyph of its code on paper and, with the grid, its dotted left and top edges.
+// each the glyph of its code in its colours and, with the grid, its dotted left and top edges.
 void drawMapCells(const Document& document, bool grid, Cell first, int columns, int rows);
 
 // The cell under the pointer, outlined in red.

@@ -104,6 +104,12 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
   ---
   [38] Color for bit=0...
   [37] Color for bit=1...
+  > Colour mode
+    [71] Two colours *
+    [72] C64 single colour
+    [73] C64 multicolour
+    [74] Atari four colours (ANTIC 4)
+    [75] ZX Spectrum
   ---
   [10] Erase all charset
   [11] Clear character

@@ -64,9 +64,7 @@ class Renderers : public ::testing::Test {
 };
 
 TEST_F(Renderers, CellByCellIsTheWholeDrawing) {
-    const auto editor = [&] {
-        drawGlyphEditor(document.glyph(65), document.paperColor, document.inkColor);
-    };
+    const auto editor = [&] { drawGlyphEditor(document.glyph(65), glyphLook(document)); };
     EXPECT_EQ(drawn(128, 128, cellByCell(8, 8, editor)).pixels, drawn(128, 128, editor).pixels);
 
     for (const bool grid : {true, false}) {
@@ -80,7 +78,7 @@ TEST_F(Renderers, CellByCellIsTheWholeDrawing) {
 
     const auto image = [&] {
         for (int code = 0; code < 256; ++code)
-            drawCharsetImageCell(document.charset, code, document.paperColor, document.inkColor);
+            drawCharsetImageCell(document.charset, code, glyphLook(document));
     };
     toolkit::create_image(pictureImage, 256, 256);
     toolkit::start_drawing(toolkit::image_output(pictureImage));
@@ -99,7 +97,7 @@ TEST_F(Renderers, AClipKeepsEveryPixelOutsideIt) {
     const toolkit::Area cell = cellArea({2, 3});
     const PixelBuffer after = drawn(128, 128, [&] {
         clipTo(cell);
-        drawGlyphEditor(document.glyph(200), document.paperColor, document.inkColor);
+        drawGlyphEditor(document.glyph(200), glyphLook(document));
         drawMapCells(document, true, {0, 0}, 8, 7);
     });
     int changed = 0;

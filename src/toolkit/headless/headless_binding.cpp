@@ -49,7 +49,8 @@ void HeadlessBinding::deliver_mouse_move(int window, int x, int y) {
     }
     if (target < 0) return;
     const GadgetRecord& canvas = *find_gadget(target);
-    canvas_mouse_moved(target, x - canvas.x - canvas.inset(), y - canvas.y - canvas.inset(), 0);
+    canvas_mouse_moved(target, x - canvas.x - canvas.inset(), y - canvas.y - canvas.inset(),
+                       held_modifiers_);
 }
 
 void HeadlessBinding::move_mouse(int window, int x, int y) {
@@ -69,15 +70,19 @@ void HeadlessBinding::deliver_button(int window, int button, int x, int y, bool 
     const int local_x = x - canvas->x - canvas->inset();
     const int local_y = y - canvas->y - canvas->inset();
     if (pressed) {
-        canvas_button_pressed(target, button, local_x, local_y, double_click, 0);
+        canvas_button_pressed(target, button, local_x, local_y, double_click, held_modifiers_);
         return;
     }
-    canvas_button_released(target, button, local_x, local_y, 0);
+    canvas_button_released(target, button, local_x, local_y, held_modifiers_);
     // Released away from the canvas: the platform now reports that the mouse left it.
     if (!canvas->captured && !over(*canvas, x, y) && hover_canvas_ == target) {
         canvas_mouse_left(target);
         hover_canvas_ = -1;
     }
+}
+
+void HeadlessBinding::hold_modifiers(int modifiers) {
+    post([=, this] { held_modifiers_ = modifiers; });
 }
 
 void HeadlessBinding::press_button(int window, int button, int x, int y) {

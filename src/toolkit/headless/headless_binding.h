@@ -39,6 +39,8 @@ class HeadlessBinding : public Binding {
     void press_on_canvas(int gadget, int button, int x, int y);
     void release_on_canvas(int gadget, int button, int x, int y);
     void click_on_canvas(int gadget, int button, int x, int y); // press and release
+    // The modifier keys (ModifierBits) held during the mouse input that follows.
+    void hold_modifiers(int modifiers);
     // Keys go to the active window: its shortcuts first, then the gadget with the focus.
     void press_key(int virtual_key, int modifiers = 0);
     void release_key(int virtual_key, int modifiers = 0);
@@ -126,8 +128,9 @@ class HeadlessBinding : public Binding {
     std::deque<std::function<void()>> messages_;
     std::deque<Answer> answers_;
     int buttons_ = 0;
+    int held_modifiers_ = 0;
     int hover_canvas_ = -1;
-    bool escape_pressed_ = false; // since is_key_down last asked
+    bool escape_pressed_ = false;   // since is_key_down last asked
     int64_t now_ = 0;               // milliseconds since the binding was made
     std::map<int, int64_t> timers_; // timer -> when it is due
 };

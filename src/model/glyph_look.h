@@ -1,0 +1,31 @@
+// The colours a glyph is drawn in, as the document's colour mode shows it: in the glyph views
+// with the painting colour, on the map with each cell's own colour.
+#pragma once
+
+#include <array>
+
+#include "model/document.h"
+
+struct GlyphLook {
+    bool wide = false;             // bit pairs as wide pixels
+    std::array<Color, 4> colors{}; // narrow: paper, ink; wide: the colour of each bit pair
+
+    Color paper() const { return colors[0]; }
+    Color ink() const { return colors[wide ? 3 : 1]; }
+    bool operator==(const GlyphLook&) const = default;
+};
+
+// The charset view, the glyph editor and the pictures of the set.
+GlyphLook glyphLook(const Document& document);
+
+// A map cell: the glyph it shows and its colours.
+struct CellLook {
+    int code;
+    GlyphLook look;
+};
+CellLook mapCellLook(const Document& document, int column, int row);
+
+Color c64Color(int color);
+Color atariColor(int value);
+// The paper and ink of a Spectrum attribute; flash is shown steady.
+GlyphLook spectrumLook(int attribute);
