@@ -31,7 +31,9 @@ Changes differences(const Document& a, const Document& b) {
         differ.glyphs[size_t(code)] = !std::ranges::equal(a.glyph(code), b.glyph(code));
     for (int column = 0; column < mapColumns; ++column)
         for (int row = 0; row < mapRows; ++row)
-            if (a.mapCells[column][row] != b.mapCells[column][row]) differ.markCell(column, row);
+            if (a.mapCells[column][row] != b.mapCells[column][row] ||
+                a.mapColors[column][row] != b.mapColors[column][row])
+                differ.markCell(column, row);
     return differ;
 }
 
@@ -51,9 +53,20 @@ TEST_F(UndoSteps, EachKindOfChangeUndoesAndRedoesByteForByte) {
         d.inkColor = 0xABCDEF;
     };
     const auto onePixel = [](Document& d) { d.charset[65 * 8 + 3] ^= 0x10; };
+    const auto modeAndMachineColours = [](Document& d) {
+        d.colorMode = ColorMode::atari4;
+        d.machineColors.atari[colpf3] = 0xFE;
+        d.machineColors.spectrumAttribute = 0x47;
+    };
+    const auto cellColours = [](Document& d) {
+        d.mapColors[0][0] = 0;
+        d.mapColors[80][50] = 0xFF;
+        d.mapColors[7][9] = 3;
+    };
     std::vector<Document> versions{document};
     for (const auto& edit : std::vector<std::function<void(Document&)>>{
-             randomGlyphs, fillMap, wideCell, sizeAndColours, onePixel}) {
+             randomGlyphs, fillMap, wideCell, sizeAndColours, onePixel, modeAndMachineColours,
+             cellColours}) {
         change(edit);
         versions.push_back(document);
     }
