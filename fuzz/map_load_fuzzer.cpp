@@ -1,5 +1,5 @@
-// Map files of any content and length, read at each of the five map sizes and written back
-// out. Input: the map size, then the file's contents.
+// Map files and their colours files, of any content and length, read at each of the five map
+// sizes and written back out. Input: the map size, then the file's contents.
 #include <algorithm>
 #include <span>
 #include <string>
@@ -38,5 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> saved = encodeMap(cells, map.width, map.height);
     if (read && !std::equal(file.begin(), file.end(), saved.begin()))
         fuzzFailure("the read cells do not save back");
+    // A colours file is read as a map file is.
+    MapColors colors{};
+    if (placeMap(colors, map.width, map.height, file) != read)
+        fuzzFailure("a colours file was taken where the map file was not, or the other way");
+    const std::vector<uint8_t> savedColors = encodeMap(colors, map.width, map.height);
+    if (read && !std::equal(file.begin(), file.end(), savedColors.begin()))
+        fuzzFailure("the read colours do not save back");
     return 0;
 }

@@ -72,6 +72,8 @@ constexpr std::array commands{
     Command{saveIbmFontId, "IBM 256 chars(2048bytes)", saveFontOf<2048>},
     Command{saveMapId, "Character_map",
             [](AppState& state) { saveMap(state.editor, state.windows, state.session); }},
+    Command{saveMapColorsId, "Character map colours",
+            [](AppState& state) { saveMapColors(state.editor, state.windows, state.session); }},
     Command{saveImageId, "Characters image",
             [](AppState& state) { exportCharsetImage(state.windows); }},
     Command{invertId, "Invert\tCtrl+I", transform<invertMode>, {shortcut_control + 'I'}},
@@ -136,6 +138,7 @@ constexpr std::array commands{
     Command{exportAssemblerId, "Assembler source...", exporting<exportAssembler>},
     Command{exportBasicId, "BASIC DATA lines...", exporting<exportBasicData>},
     Command{exportMapCSourceId, "Character map as C source...", exporting<exportMapCSource>},
+    Command{exportMapPictureId, "Character map picture (PNG)...", exporting<exportMapPicture>},
     Command{restoreSessionId, "Restore last session", restoreLastSession},
     // The recent files' items show their names.
     Command{MenuId(recentFileId + 0), "", openRecent<0>},

@@ -8,6 +8,8 @@
 
 #include "app/export_encoding.h"
 #include "app/file_requests.h"
+#include "files/map_picture.h"
+#include "files/png_file.h"
 #include "files/source_text.h"
 #include "toolkit/requesters.h"
 
@@ -65,10 +67,14 @@ void exportBasicData(const Editor& editor, WindowsState& windows) {
 }
 
 void exportMapCSource(const Editor& editor, WindowsState& windows) {
-    const Document& document = editor.document();
     const std::string name = askSaveName(windows.lastFolder, windows.lastFolder,
                                          "C source (*.c)|*.c|C header (*.h)|*.h", {".c", ".h"});
     if (!name.empty())
-        saveBytes(name, bytesOf(encodeMapCSource(document.mapCells, document.mapWidth,
-                                                 document.mapHeight, identifierOf(name))));
+        saveBytes(name, bytesOf(encodeMapCSource(editor.document(), identifierOf(name))));
+}
+
+void exportMapPicture(const Editor& editor, WindowsState& windows) {
+    const std::string name =
+        askSaveName(windows.lastFolder, windows.lastFolder, "PNG picture (*.png)|*.png", {".png"});
+    if (!name.empty()) saveBytes(name, encodePng(encodeMapPicture(editor.document())));
 }

@@ -1,5 +1,5 @@
 // File > Export: the set, or the range when the range box is ticked, in the formats other
-// programs and machines read; and the map as C source.
+// programs and machines read; and the map as C source and as the machine shows it.
 #pragma once
 
 #include "app/windows_state.h"
@@ -13,3 +13,4 @@ void exportCSource(const Editor& editor, WindowsState& windows);
 void exportAssembler(const Editor& editor, WindowsState& windows);
 void exportBasicData(const Editor& editor, WindowsState& windows);
 void exportMapCSource(const Editor& editor, WindowsState& windows);
+void exportMapPicture(const Editor& editor, WindowsState& windows);

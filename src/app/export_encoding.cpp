@@ -8,10 +8,12 @@
 #include "files/glyph_picture.h"
 #include "files/png_file.h"
 #include "files/psf_file.h"
+#include "model/glyph_look.h"
 
 namespace {
 
-// gridlet's own picture of the set: 2 x 2 pixels a glyph pixel, as the charset view shows it.
+// gridlet's own picture of the set: 2 x 2 pixels a glyph pixel, in the colours the charset view
+// shows it in.
 constexpr int pictureScale = 2;
 
 std::vector<uint8_t> bytesOf(const std::string& text) {
@@ -30,8 +32,7 @@ std::vector<uint8_t> encodeExport(const Document& document, CodePage codePage, E
             .subspan(size_t(first) * glyphBytes, size_t(last - first + 1) * glyphBytes);
     switch (format) {
     case ExportFormat::png:
-        return encodePng(
-            encodeGlyphSheet(glyphs, document.paperColor, document.inkColor, pictureScale));
+        return encodePng(encodeGlyphSheet(glyphs, glyphLook(document), pictureScale));
     case ExportFormat::psf: {
         const std::array<char32_t, 256>& unicode = unicodeOf(codePage);
         const auto codes = std::span(unicode).subspan(size_t(first), size_t(last - first + 1));

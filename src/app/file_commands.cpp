@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "app/file_requests.h"
@@ -25,6 +26,27 @@ namespace {
 constexpr int fontPattern = 0;
 constexpr int mapPattern = 1;
 constexpr int allFontsPattern = 2;
+constexpr int mapColorsPattern = 3;
+
+constexpr std::string_view mapColorsType = "Character map colours (*.col)|*.col";
+constexpr std::string_view mapColorsExtension = ".col";
+
+// The bytes of a file laid out as the map is (its codes or its colours), up to one a visible
+// cell; a larger file, or one that cannot be read, is reported and gives none.
+std::optional<std::vector<uint8_t>> readMapShaped(const Document& document,
+                                                  const std::string& name) {
+    const int64_t cells = int64_t(document.mapWidth) * document.mapHeight;
+    // A missing file has a negative size, so it falls through to the failed open below.
+    if (file_size(name) > cells) {
+        message_requester("Open File", "to big map:" + name, message_ok);
+        return std::nullopt;
+    }
+    std::optional<std::vector<uint8_t>> bytes = readFile(name, cells);
+    if (!bytes)
+        message_requester("Open File", "unable to open:" + withReason(name, last_file_problem()),
+                          message_ok);
+    return bytes;
+}
 
 } // namespace
 
@@ -33,7 +55,7 @@ void openFile(AppState& state) {
         open_file_requester("Please choose file to load", state.windows.lastFolder,
                             std::string("Font (*.fnt)|*.fnt|Character map (*.map)|*.map|"
                                         "Fonts and pictures (PSF, BDF, .64c, PNG, BMP, raw)|") +
-                                fontFilesMask,
+                                fontFilesMask + "|" + std::string(mapColorsType),
                             fontPattern);
     if (name.empty()) return;
     state.windows.lastFolder = path_part(name);
@@ -44,6 +66,8 @@ void openFile(AppState& state) {
     } else if (pattern == mapPattern) {
         loadMapFile(state, name);
         state.windows.mapFileName = name; // even when the load failed, unlike a drop
+    } else if (pattern == mapColorsPattern) {
+        loadMapColorsFile(state, name);
     }
 }
 
@@ -61,11 +85,17 @@ void openRecentFile(AppState& state, int index) {
         return;
     }
     state.windows.lastFolder = path_part(file.name);
-    if (file.kind == RecentFile::Kind::font) {
+    switch (file.kind) {
+    case RecentFile::Kind::font:
         loadFontFile(state, file.name);
         requestRedraw(state.windows, redrawGlyphViews);
-    } else {
+        break;
+    case RecentFile::Kind::map:
         loadMapFile(state, file.name);
+        break;
+    case RecentFile::Kind::mapColors:
+        loadMapColorsFile(state, file.name);
+        break;
     }
 }
 
@@ -92,22 +122,21 @@ void loadFontFile(AppState& state, const std::string& name) {
 
 void loadMapFile(AppState& state, const std::string& name) {
     const Document& document = state.editor.document();
-    const int64_t cells = int64_t(document.mapWidth) * document.mapHeight;
-    // A missing file has a negative size, so it falls through to the failed open below.
-    if (file_size(name) > cells) {
-        message_requester("Open File", "to big map:" + name, message_ok);
-        return;
-    }
-    const std::optional<std::vector<uint8_t>> bytes = readFile(name, cells);
-    if (!bytes) {
-        message_requester("Open File", "unable to open:" + withReason(name, last_file_problem()),
-                          message_ok);
-        return;
-    }
+    const std::optional<std::vector<uint8_t>> bytes = readMapShaped(document, name);
+    if (!bytes) return;
     placeMap(state.editor.changeCells(), document.mapWidth, document.mapHeight, *bytes);
     requestRedraw(state.windows, redrawMap);
     state.windows.mapFileName = name;
     rememberRecentFile(state.session, RecentFile::Kind::map, name);
+}
+
+void loadMapColorsFile(AppState& state, const std::string& name) {
+    const Document& document = state.editor.document();
+    const std::optional<std::vector<uint8_t>> bytes = readMapShaped(document, name);
+    if (!bytes) return;
+    placeMap(state.editor.changeCellColors(), document.mapWidth, document.mapHeight, *bytes);
+    requestRedraw(state.windows, redrawMap);
+    rememberRecentFile(state.session, RecentFile::Kind::mapColors, name);
 }
 
 void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int length) {
@@ -132,6 +161,19 @@ void saveMap(const Editor& editor, WindowsState& windows, SessionKeeper& session
         rememberRecentFile(session, RecentFile::Kind::map, name);
 }
 
+void saveMapColors(const Editor& editor, WindowsState& windows, SessionKeeper& session) {
+    // Offered beside the map, under its name.
+    const std::string& map = windows.mapFileName;
+    const std::string offered =
+        map.substr(0, map.size() - extensionOf(map).size()) + std::string(mapColorsExtension);
+    const std::string name =
+        askSaveName(windows.lastFolder, offered, std::string(mapColorsType), {mapColorsExtension});
+    const Document& document = editor.document();
+    if (!name.empty() &&
+        saveBytes(name, encodeMap(document.mapColors, document.mapWidth, document.mapHeight)))
+        rememberRecentFile(session, RecentFile::Kind::mapColors, name);
+}
+
 void exportCharsetImage(WindowsState& windows) {
     const std::string name = askSaveName(windows.lastFolder, windows.lastFolder, ".bmp", {".bmp"});
     if (!name.empty() && !save_image(charsetImage, name)) tellSaveFailed(name);
@@ -143,7 +185,10 @@ void handleDroppedFiles(AppState& state, int gadget, const std::string& names) {
         loadFontFile(state, first);
         requestRedraw(state.windows, redrawGlyphViews);
     } else if (gadget == mapView) {
-        loadMapFile(state, first);
+        if (extensionOf(first) == mapColorsExtension)
+            loadMapColorsFile(state, first);
+        else
+            loadMapFile(state, first);
         requestRedraw(state.windows, redrawMap);
     }
 }

@@ -7,8 +7,8 @@
 
 #include "app/app_state.h"
 
-// Asks for a file and loads it as a font or as a map, by the pattern chosen in the requester
-// (not by the file's extension).
+// Asks for a file and loads it as a font, a map or the map's colours, by the pattern chosen in
+// the requester (not by the file's extension).
 void openFile(AppState& state);
 // File > "Open recent": the list's entry, opened as it was; a name that is gone leaves the list.
 void openRecentFile(AppState& state, int index);
@@ -20,15 +20,20 @@ void loadFontFile(AppState& state, const std::string& name);
 // Fills the visible map cells in file order and remembers the name. A file larger than the
 // map, or one that cannot be opened, is reported and changes nothing.
 void loadMapFile(AppState& state, const std::string& name);
+// Fills the visible cells' colours in file order, as one undo step. A file larger than the map,
+// or one that cannot be opened, is reported and changes nothing.
+void loadMapColorsFile(AppState& state, const std::string& name);
 
 // Saves length bytes of the charset from the current char on (768, 1024 or 2048). A failed
 // save is reported and leaves any old file as it was.
 void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int length);
 // Saves the visible map cells.
 void saveMap(const Editor& editor, WindowsState& windows, SessionKeeper& session);
+// Saves the visible cells' colours, a byte a cell in the map's order; offered beside the map.
+void saveMapColors(const Editor& editor, WindowsState& windows, SessionKeeper& session);
 // Saves image 0, the charset picture, as a BMP file.
 void exportCharsetImage(WindowsState& windows);
 
-// Files dropped on the charset view load as a font, on the map view as a map; of several
-// (one name a line) only the first.
+// Files dropped on the charset view load as a font, on the map view as a map (a .col file as the
+// map's colours); of several (one name a line) only the first.
 void handleDroppedFiles(AppState& state, int gadget, const std::string& names);

@@ -43,6 +43,7 @@ constexpr Place mainMenuPlaces[] = {
     item(saveIbmFontId),
     separator,
     item(saveMapId),
+    item(saveMapColorsId),
     item(saveImageId),
     end,
     submenu("Export"),
@@ -56,6 +57,7 @@ constexpr Place mainMenuPlaces[] = {
     item(exportBasicId),
     separator,
     item(exportMapCSourceId),
+    item(exportMapPictureId),
     end,
     item(quitId),
 

@@ -46,30 +46,50 @@ std::vector<uint8_t> readCells(const Picture& picture, int scale, Color paper, C
     return bytes;
 }
 
+GlyphLook narrowLook(Color paper, Color ink) {
+    return {false, {paper, ink, paper, ink}};
+}
+
 // The glyphs laid out `columns` a row at the scale.
-Picture layOut(std::span<const uint8_t> glyphs, Color paper, Color ink, int scale, size_t columns) {
+Picture layOut(std::span<const uint8_t> glyphs, const GlyphLook& look, int scale, size_t columns) {
     const size_t count = glyphs.size() / cell;
     const int side = cell * scale;
     Picture picture;
     picture.width = int(columns) * side;
     picture.height = int((count + columns - 1) / columns) * side;
-    picture.pixels.assign(size_t(picture.width) * size_t(picture.height), paper);
+    picture.pixels.assign(size_t(picture.width) * size_t(picture.height), look.paper());
     for (size_t i = 0; i < count; ++i)
-        for (int y = 0; y < side; ++y)
-            for (int x = 0; x < side; ++x)
-                if (glyphs[i * cell + size_t(y / scale)] & (128 >> (x / scale)))
-                    picture.at(int(i % columns) * side + x, int(i / columns) * side + y) = ink;
+        paintGlyph(picture, glyphs.subspan(i * cell).first<cell>(), int(i % columns) * side,
+                   int(i / columns) * side, look, scale);
     return picture;
 }
 
 } // namespace
 
+void paintGlyph(Picture& picture, GlyphRows glyph, int left, int top, const GlyphLook& look,
+                int scale) {
+    const int side = cell * scale;
+    for (int y = 0; y < side; ++y) {
+        const int row = glyph[size_t(y / scale)];
+        for (int x = 0; x < side; ++x) {
+            const int bit = x / scale;
+            // A wide pixel is the pair of bits it starts at, bit 7 leftmost.
+            const int value = look.wide ? (row >> (6 - (bit & 6))) & 3 : (row >> (7 - bit)) & 1;
+            picture.at(left + x, top + y) = look.colors[size_t(value)];
+        }
+    }
+}
+
 Picture encodeGlyphStrip(std::span<const uint8_t> glyphs, Color paper, Color ink) {
-    return layOut(glyphs, paper, ink, 1, std::max<size_t>(glyphs.size() / cell, 1));
+    return layOut(glyphs, narrowLook(paper, ink), 1, std::max<size_t>(glyphs.size() / cell, 1));
 }
 
 Picture encodeGlyphSheet(std::span<const uint8_t> glyphs, Color paper, Color ink, int scale) {
-    return layOut(glyphs, paper, ink, scale, sheetColumns);
+    return layOut(glyphs, narrowLook(paper, ink), scale, sheetColumns);
+}
+
+Picture encodeGlyphSheet(std::span<const uint8_t> glyphs, const GlyphLook& look, int scale) {
+    return layOut(glyphs, look, scale, sheetColumns);
 }
 
 std::vector<uint8_t> decodeGlyphCells(const Picture& picture, Color paper, Color ink) {

@@ -1,5 +1,6 @@
 // Glyphs in pictures: a strip of them side by side, or a sheet of 16 a row, at any whole scale.
-// gridlet's own picture of the set is a sheet at scale 2; the clipboard carries a strip.
+// gridlet's own picture of the set is a sheet at scale 2, in the colour mode's look; the
+// clipboard carries a strip, ink on paper.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "files/font_reading.h"
 #include "files/picture.h"
+#include "model/glyph_look.h"
 
 constexpr int sheetColumns = 16;
 constexpr int largestScale = 8;
@@ -16,6 +18,11 @@ constexpr int largestScale = 8;
 Picture encodeGlyphStrip(std::span<const uint8_t> glyphs, Color paper, Color ink);
 // The glyphs 16 a row at the scale, ink on paper; what a last row lacks is paper.
 Picture encodeGlyphSheet(std::span<const uint8_t> glyphs, Color paper, Color ink, int scale);
+// The same in the look's colours: in a wide look each bit pair is one pixel of twice the width.
+Picture encodeGlyphSheet(std::span<const uint8_t> glyphs, const GlyphLook& look, int scale);
+// Draws the glyph's 8 x 8 pixels, each scale x scale, with its top left corner at (left, top).
+void paintGlyph(Picture& picture, GlyphRows glyph, int left, int top, const GlyphLook& look,
+                int scale);
 
 // The glyphs of the picture's 8 x 8 cells, left to right and top to bottom; a pixel is set when
 // its colour is nearer the ink than the paper. Nothing for a picture smaller than a cell.

@@ -1,12 +1,32 @@
 #include "files/recent_files.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 constexpr std::string_view header = "gridlet recent files 1\n";
-constexpr std::string_view fontTag = "font ";
-constexpr std::string_view mapTag = "map ";
+
+// Each line is a kind's tag and the name.
+struct Tag {
+    RecentFile::Kind kind;
+    std::string_view text;
+};
+constexpr Tag tags[] = {{RecentFile::Kind::font, "font "},
+                        {RecentFile::Kind::map, "map "},
+                        {RecentFile::Kind::mapColors, "colours "}};
+
+std::string_view tagOf(RecentFile::Kind kind) {
+    return std::ranges::find(tags, kind, &Tag::kind)->text;
+}
+
+// The entry of a line, or nothing when it is not one.
+std::optional<RecentFile> entryOf(std::string_view line) {
+    for (const Tag& tag : tags)
+        if (line.starts_with(tag.text) && line.size() > tag.text.size())
+            return RecentFile{tag.kind, std::string(line.substr(tag.text.size()))};
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -20,9 +40,7 @@ void rememberRecent(std::vector<RecentFile>& recent, RecentFile file) {
 
 std::string encodeRecentFiles(const std::vector<RecentFile>& recent) {
     std::string text(header);
-    for (const RecentFile& file : recent)
-        text +=
-            std::string(file.kind == RecentFile::Kind::font ? fontTag : mapTag) + file.name + "\n";
+    for (const RecentFile& file : recent) text += std::string(tagOf(file.kind)) + file.name + "\n";
     return text;
 }
 
@@ -34,12 +52,9 @@ std::vector<RecentFile> decodeRecentFiles(std::string_view text) {
         if (end == std::string_view::npos) return {}; // cut short
         const std::string_view line = text.substr(at, end - at);
         at = end + 1;
-        if (line.starts_with(fontTag) && line.size() > fontTag.size())
-            recent.push_back({RecentFile::Kind::font, std::string(line.substr(fontTag.size()))});
-        else if (line.starts_with(mapTag) && line.size() > mapTag.size())
-            recent.push_back({RecentFile::Kind::map, std::string(line.substr(mapTag.size()))});
-        else
-            return {};
+        std::optional<RecentFile> entry = entryOf(line);
+        if (!entry) return {};
+        recent.push_back(std::move(*entry));
     }
     return recent;
 }

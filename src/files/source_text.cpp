@@ -24,6 +24,17 @@ std::string header(std::string_view name, size_t count) {
            "; Made with gridlet.\n";
 }
 
+// The visible cells as the rows of a C array, the low 8 bits of each.
+template <typename Grid> std::string rowsOf(const Grid& cells, int width, int height) {
+    std::string out;
+    for (int y = 0; y < height; ++y) {
+        out += "    {";
+        for (int x = 0; x < width; ++x) out += (x ? ", " : "") + std::to_string(cells[x][y] & 0xFF);
+        out += "},\n";
+    }
+    return out;
+}
+
 } // namespace
 
 std::string identifierOf(std::string_view fileName) {
@@ -103,17 +114,21 @@ std::string encodeBasicData(std::span<const uint8_t> glyphs, int firstCode, std:
     return out;
 }
 
-std::string encodeMapCSource(const MapCells& cells, int width, int height, std::string_view name) {
+std::string encodeMapCSource(const Document& document, std::string_view name) {
+    const int width = document.mapWidth, height = document.mapHeight;
+    const std::string size = "[" + std::to_string(height) + "][" + std::to_string(width) + "]";
     std::string out = "/* " + std::string(name) + ": a character map of " + std::to_string(width) +
                       " x " + std::to_string(height) +
                       " cells, row by row, a character code a cell. Made with gridlet. */\n"
                       "static const unsigned char " +
-                      std::string(name) + "[" + std::to_string(height) + "][" +
-                      std::to_string(width) + "] = {\n";
-    for (int y = 0; y < height; ++y) {
-        out += "    {";
-        for (int x = 0; x < width; ++x) out += (x ? ", " : "") + std::to_string(cells[x][y] & 0xFF);
-        out += "},\n";
-    }
-    return out + "};\n";
+                      std::string(name) + size + " = {\n";
+    out += rowsOf(document.mapCells, width, height) + "};\n";
+    if (!cellsHaveColors(document.colorMode)) return out;
+    const bool spectrum = document.colorMode == ColorMode::spectrum;
+    return out + "\n/* The colour of each cell, row by row: " +
+           (spectrum ? "its attribute (flash * 128 + bright * 64 + paper * 8 + ink), for the "
+                       "attribute area. */\n"
+                     : "its colour RAM value, for the colour RAM at $D800. */\n") +
+           "static const unsigned char " + std::string(name) + "_colors" + size + " = {\n" +
+           rowsOf(document.mapColors, width, height) + "};\n";
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/character_map.h"
+#include "model/document.h"
 
 enum class Assembler { ca65, acme, z80Defb, z80Db };
 
@@ -22,5 +22,6 @@ std::string encodeAssembler(std::span<const uint8_t> glyphs, int firstCode, std:
                             Assembler dialect);
 // Numbered DATA lines, one a glyph, after a REM line that says what they are.
 std::string encodeBasicData(std::span<const uint8_t> glyphs, int firstCode, std::string_view name);
-// static const unsigned char name[height][width]: the visible cells' codes, row by row.
-std::string encodeMapCSource(const MapCells& cells, int width, int height, std::string_view name);
+// static const unsigned char name[height][width]: the visible cells' codes, row by row; in the
+// modes where cells have colours, name_colors[height][width] after it holds their colour bytes.
+std::string encodeMapCSource(const Document& document, std::string_view name);

@@ -15,18 +15,20 @@ std::string dataFieldText(const Bytes& glyph) {
     return text;
 }
 
-TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAndAllFormats) {
+TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAllFormatsAndMapColours) {
     const toolkit::FileRequest request = cancelledRequester(openId);
     EXPECT_FALSE(request.save);
     EXPECT_EQ(request.title, "Please choose file to load");
     EXPECT_EQ(request.folder + "/", toolkit::current_directory());
-    ASSERT_EQ(request.patterns.size(), 3u);
+    ASSERT_EQ(request.patterns.size(), 4u);
     EXPECT_EQ(request.patterns[0].description, "Font (*.fnt)");
     EXPECT_EQ(request.patterns[0].mask, "*.fnt");
     EXPECT_EQ(request.patterns[1].description, "Character map (*.map)");
     EXPECT_EQ(request.patterns[1].mask, "*.map");
     EXPECT_EQ(request.patterns[2].mask,
               "*.fnt;*.bin;*.ch8;*.chr;*.rom;*.64c;*.psf;*.bdf;*.png;*.bmp");
+    EXPECT_EQ(request.patterns[3].description, "Character map colours (*.col)");
+    EXPECT_EQ(request.patterns[3].mask, "*.col");
     EXPECT_EQ(request.pattern_index, 0);
     // Cancelling changes nothing and says nothing.
     EXPECT_TRUE(g.ui.messages_shown.empty());

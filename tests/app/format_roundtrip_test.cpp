@@ -1,10 +1,12 @@
 // Every export read back by a program nobody here wrote, then opened (or pasted) by gridlet
 // again: the same glyphs.
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "file_command_test.h"
+#include "model/palettes.h"
 #include "toolkit/clipboard.h"
 
 namespace {
@@ -128,6 +130,79 @@ TEST_F(FormatRoundTrip, AssemblerSourcesAssembleToTheSet) {
     expectPastesAsTheSet(folder / "set.s");
     chooseWithFile(exportBasicId, folder / "set");
     expectPastesAsTheSet(folder / "set.bas");
+}
+
+// Pillow's reading of the picture's pixels from (left, top), every step-th one across, as one
+// letter a pixel by the colours' names (a colour not named is '?'), a line a glyph row.
+std::string pillowLetters(const std::string& path, int left, int top, int width, int step,
+                          const std::vector<std::pair<Color, char>>& names) {
+    const std::string output =
+        run("/usr/bin/python3 -c \"import PIL.Image, sys; i = PIL.Image.open(sys.argv[1]).convert("
+            "'RGB'); l, t, w, s = map(int, sys.argv[2:]); print(*i.size); "
+            "[print(*[c for x in range(w) for c in i.getpixel((l + x * s, t + y * s))]) "
+            "for y in range(8)]\" " +
+            path + " " + std::to_string(left) + " " + std::to_string(top) + " " +
+            std::to_string(width) + " " + std::to_string(step));
+    std::istringstream in(output);
+    int pictureWidth = 0, pictureHeight = 0;
+    in >> pictureWidth >> pictureHeight;
+    std::string letters = std::to_string(pictureWidth) + " x " + std::to_string(pictureHeight);
+    for (int y = 0; y < 8; ++y) {
+        letters += "\n";
+        for (int x = 0; x < width; ++x) {
+            int red = 0, green = 0, blue = 0;
+            in >> red >> green >> blue;
+            const Color color = Color(red | green << 8 | blue << 16);
+            const auto named = std::ranges::find(names, color, &std::pair<Color, char>::first);
+            letters += named != names.end() ? named->second : '?';
+        }
+    }
+    return letters;
+}
+
+TEST_F(FormatRoundTrip, C64MulticolourPicturesShowWidePixelsInTheirRegistersColours) {
+    g.ui.choose_menu_item(mainWindow, colorModeId + 2);
+    g.ui.choose_menu_item(mainWindow, mapC64Id);
+    // 'A' in two cells: colour RAM 13 keeps the first multicolour, 3 makes the second single
+    // colour in cyan.
+    folder.write("a.map", {65, 65});
+    chooseWithFile(openId, folder / "a.map", 1);
+    folder.write("a.col", {13, 3});
+    chooseWithFile(openId, folder / "a.col", 3);
+    chooseWithFile(exportPngId, folder / "set.png");
+    chooseWithFile(exportMapPictureId, folder / "map.png");
+    ASSERT_TRUE(messages().empty());
+
+    // Bit pairs 00, 01, 10 take $D021, $D022, $D023 and 11 colour RAM & 7; a single colour cell
+    // shows its colour RAM value on $D021.
+    const MachineColors& colors = g.document().machineColors;
+    const std::vector<std::pair<Color, char>> names = {
+        {c64Palette[colors.c64Background], '.'},
+        {c64Palette[colors.c64Multi1], 'a'},
+        {c64Palette[colors.c64Multi2], 'b'},
+        {c64Palette[13 & 7], '#'},
+        {c64Palette[3], 'c'},
+    };
+    // 'A': 30 78 CC CC FC CC CC 00; at scale 2 a wide pixel is four pixels wide, read here two
+    // at a time.
+    EXPECT_EQ(pillowLetters(folder / "set.png", 16, 64, 8, 2, names), "256 x 256\n"
+                                                                      "..##....\n"
+                                                                      "aa##bb..\n"
+                                                                      "##..##..\n"
+                                                                      "##..##..\n"
+                                                                      "######..\n"
+                                                                      "##..##..\n"
+                                                                      "##..##..\n"
+                                                                      "........");
+    EXPECT_EQ(pillowLetters(folder / "map.png", 0, 0, 16, 1, names), "320 x 200\n"
+                                                                     "..##......cc....\n"
+                                                                     "aa##bb...cccc...\n"
+                                                                     "##..##..cc..cc..\n"
+                                                                     "##..##..cc..cc..\n"
+                                                                     "######..cccccc..\n"
+                                                                     "##..##..cc..cc..\n"
+                                                                     "##..##..cc..cc..\n"
+                                                                     "................");
 }
 
 } // namespace

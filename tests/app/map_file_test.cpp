@@ -1,4 +1,5 @@
-// Map files saved with File > Save > "Character_map" and loaded through "Open..." and drops.
+// Map files saved with File > Save > "Character_map" and loaded through "Open..." and drops; the
+// cells' colours the same way with "Character map colours".
 #include "file_command_test.h"
 
 #include "toolkit/texts.h"
@@ -6,6 +7,8 @@
 namespace {
 
 using MapFile = FileCommandTest;
+
+constexpr int mapColorsPattern = 3; // of "Open..."
 
 // The start-up map: every row counts up from the space character.
 Bytes startMapRows(int width, int height) {
@@ -154,6 +157,74 @@ TEST_F(MapFile, FailedSaveKeepsTheOldMapFile) {
                                                       "\nno space left on the device."}}));
     EXPECT_EQ(folder.read("old.map"), old);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.map"});
+}
+
+// The visible cells' colours, row by row.
+Bytes visibleColors(const Document& document) {
+    Bytes bytes;
+    for (int y = 0; y < document.mapHeight; ++y)
+        for (int x = 0; x < document.mapWidth; ++x) bytes.push_back(document.mapColors[x][y]);
+    return bytes;
+}
+
+TEST_F(MapFile, ColoursOpenIntoTheCellsAsAnUndoStepAndSaveBesideTheMap) {
+    g.ui.choose_menu_item(mainWindow, mapC64Id);
+    const MapColors start = g.document().mapColors;
+    const MapCells cells = g.document().mapCells;
+    const Bytes colors = noise(1000, 77);
+    folder.write("screen.col", colors);
+    chooseWithFile(openId, folder / "screen.col", mapColorsPattern);
+
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+    EXPECT_EQ(visibleColors(g.document()), colors);
+    EXPECT_EQ(g.document().mapCells, cells);
+    EXPECT_EQ(g.document().mapColors[40][0], start[40][0]); // the hidden column keeps its own
+
+    const toolkit::FileRequest request = cancelledRequester(saveMapColorsId);
+    EXPECT_EQ(request.folder + "/" + request.name, toolkit::current_directory() + "charmap.col");
+    ASSERT_EQ(request.patterns.size(), 1u);
+    EXPECT_EQ(request.patterns[0].description, "Character map colours (*.col)");
+    chooseWithFile(saveMapColorsId, folder / "copy");
+    EXPECT_EQ(folder.read("copy.col"), colors);
+
+    g.ui.choose_menu_item(mainWindow, undoId);
+    g.run();
+    EXPECT_EQ(g.document().mapColors, start);
+}
+
+TEST_F(MapFile, ColoursTooManyForTheMapOrUnreadableChangeNothing) {
+    g.ui.choose_menu_item(mainWindow, mapZxId);
+    g.run();
+    const Document before = g.document();
+    folder.write("wide.col", noise(32 * 24 + 1, 5));
+    chooseWithFile(openId, folder / "wide.col", mapColorsPattern);
+    g.ui.drop_files(mapView, {folder / "wide.col"});
+    chooseWithFile(openId, folder / "missing.col", mapColorsPattern);
+    g.run();
+
+    const Message tooBig{"Open File", "to big map:" + folder / "wide.col"}; // as a map file
+    const Message missing{"Open File", "unable to open:" + folder / "missing.col" +
+                                           "\nit or its folder does not exist."};
+    EXPECT_EQ(messages(), (std::vector<Message>{tooBig, tooBig, missing}));
+    EXPECT_EQ(g.document(), before);
+}
+
+TEST_F(MapFile, DroppedColoursFileLoadsAsColoursAndOpensAgainFromTheRecentList) {
+    g.ui.choose_menu_item(mainWindow, colorModeId + 1); // C64 single colour: the fill paints 13
+    const MapCells cells = g.document().mapCells;
+    folder.write("small.col", {2, 10, 12});
+    g.ui.drop_files(mapView, {folder / "small.col"});
+    g.run();
+    EXPECT_EQ(g.document().mapColors[1][0], 10);
+    EXPECT_EQ(g.document().mapCells, cells);
+
+    g.ui.choose_menu_item(mainWindow, fillMapId);
+    g.run();
+    g.ui.choose_menu_item(mainWindow, recentFileId);
+    g.run();
+    EXPECT_TRUE(g.ui.messages_shown.empty());
+    EXPECT_EQ(g.document().mapColors[1][0], 10);
+    EXPECT_EQ(g.document().mapColors[3][0], 13);
 }
 
 } // namespace

@@ -52,6 +52,7 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
     [4] IBM 256 chars(2048bytes)
     ---
     [5] Character_map
+    [77] Character map colours
     [6] Characters image
   > Export
     [54] PNG picture...
@@ -64,6 +65,7 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
     [60] BASIC DATA lines...
     ---
     [61] Character map as C source...
+    [78] Character map picture (PNG)...
   [1] Quit
 > Edit
   [47] Undo	Ctrl+Z (greyed)
