@@ -154,6 +154,7 @@ constexpr std::array commands{
     Command{MenuId(colorModeId + 2), "C64 multicolour", colorMode<ColorMode::c64Multi>},
     Command{MenuId(colorModeId + 3), "Atari four colours (ANTIC 4)", colorMode<ColorMode::atari4>},
     Command{MenuId(colorModeId + 4), "ZX Spectrum", colorMode<ColorMode::spectrum>},
+    Command{colorsWindowId, "Colours...", [](AppState& state) { showColorsWindow(state.windows); }},
     Command{aboutId, "About gridlet", [](AppState& state) { showAbout(state.windows.baseTitle); }},
 };
 

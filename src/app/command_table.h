@@ -13,7 +13,7 @@ struct Command {
     const char* label; // "Open...\tCtrl+O": after the tab, the shortcut's label
     void (*run)(AppState& state);
     std::array<int, 2> shortcuts{}; // keys as add_keyboard_shortcut takes them; 0 for none
-    bool everyWindow = false;       // the shortcuts work in the Character map window too
+    bool everyWindow = false;       // the shortcuts work in the other windows too
 };
 
 std::span<const Command> commandTable();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/charset_view_input.h"
+#include "app/colors_window_input.h"
 #include "app/command_table.h"
 #include "app/event.h"
 #include "app/file_commands.h"
@@ -23,8 +24,13 @@ using namespace toolkit;
 
 namespace {
 
+bool isColorRow(int gadget) {
+    return gadget >= colorRowSwatches && gadget < colorRowSwatches + colorRowCount;
+}
+
 bool isCanvas(int gadget) {
-    return gadget == charsetView || gadget == glyphEditor || gadget == mapView;
+    return gadget == charsetView || gadget == glyphEditor || gadget == mapView ||
+           isColorRow(gadget);
 }
 
 // The toolkit's current event, read once.
@@ -55,7 +61,10 @@ void dispatchGadget(AppState& state, const Event& event) {
         handleMapViewEvent(state.editor, state.windows, event);
         break;
     default:
-        handleGadgetEvent(state, event);
+        if (isColorRow(event.gadget))
+            handleColorRowEvent(state.editor, state.windows, event);
+        else
+            handleGadgetEvent(state, event);
         break;
     }
 }
@@ -71,7 +80,8 @@ bool dispatch(AppState& state, const Event& event) {
         return !state.windows.quitting;
     case close_window_event:
         if (event.window == mainWindow) return false;
-        if (event.window == mapWindow) hide_window(mapWindow, 1);
+        // The other windows only hide; their menu commands show them again.
+        if (event.window == mapWindow || event.window == colorsWindow) hide_window(event.window, 1);
         return true;
     case gadget_event:
         dispatchGadget(state, event);

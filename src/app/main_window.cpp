@@ -3,6 +3,7 @@
 #include "toolkit/menus.h"
 #include "toolkit/requesters.h"
 #include "toolkit/windows.h"
+#include "views/colors_view.h"
 
 using namespace toolkit;
 
@@ -49,4 +50,22 @@ void openMapWindow(WindowsState& windows) {
     create_canvas(mapView, 0, 0, 80 * 16, 50 * 16, 0);
     enable_gadget_drop(mapView, drop_files, drop_copy);
     windows.mapWindowAvailable = true;
+}
+
+void openColorsWindow(WindowsState& windows) {
+    windows.colorsWindowAvailable =
+        open_window(colorsWindow, window_x(mainWindow) + 80, window_y(mainWindow) + 80,
+                    colorsWindowWidth, colorsWindowHeight(colorRowCount), "Colours",
+                    window_caption | window_system_menu | window_minimise_box | window_hidden) != 0;
+    if (!windows.colorsWindowAvailable) {
+        message_requester("Gridlet", "Colours not available", message_ok);
+        return;
+    }
+    for (int row = 0; row < colorRowCount; ++row) {
+        const int y = colorRowTop(row);
+        create_label(colorRowLabels + row, colorsMargin, y, swatchRowWidth, colorLabelHeight, "",
+                     0);
+        create_canvas(colorRowSwatches + row, colorsMargin, y + colorLabelHeight, swatchRowWidth,
+                      swatchRowHeight, 0);
+    }
 }

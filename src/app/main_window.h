@@ -9,3 +9,5 @@ void createRangeControls();
 void createEditorControls();
 // The Character map window, hidden, with the map view; sets mapWindowAvailable.
 void openMapWindow(WindowsState& windows);
+// The Colours window, hidden, with its labels and rows of swatches; sets colorsWindowAvailable.
+void openColorsWindow(WindowsState& windows);

@@ -110,6 +110,7 @@ constexpr Place mainMenuPlaces[] = {
     item(MenuId(colorModeId + 3)),
     item(MenuId(colorModeId + 4)),
     end,
+    item(colorsWindowId),
     separator,
     item(eraseCharsetId),
     item(clearCharId),

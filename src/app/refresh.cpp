@@ -11,6 +11,7 @@
 #include "toolkit/windows.h"
 #include "views/charset_image.h"
 #include "views/charset_view.h"
+#include "views/colors_view.h"
 #include "views/glyph_editor_view.h"
 #include "views/map_view.h"
 #include "views/status_texts.h"
@@ -182,6 +183,38 @@ void refreshMapView(const Document& document, WindowsState& windows) {
     shown.mapOutline = windows.mapOutline;
 }
 
+// The Colours window follows the document however its colours changed: a click, a key, undo, a
+// restored session. A new mode resizes it to its rows; the rows below stand outside it.
+void refreshColorsWindow(const Document& document, bool asked, ShownViews& shown) {
+    const bool modeChanged = !shown.colorsDrawn || shown.colorsMode != document.colorMode;
+    if (!asked && !modeChanged && shown.colorsColors == document.machineColors &&
+        shown.colorsPen == document.pen)
+        return;
+    const std::span<const ColorChoice> rows = colorChoices(document.colorMode);
+    if (modeChanged)
+        resize_window(colorsWindow, keep_value, keep_value, colorsWindowWidth,
+                      colorsWindowHeight(int(rows.size())));
+    for (int row = 0; row < colorRowCount; ++row) {
+        const bool used = size_t(row) < rows.size();
+        set_gadget_text(colorRowLabels + row, used       ? colorRowText(document, rows[size_t(row)])
+                                              : row == 0 ? twoColorsNote
+                                                         : "");
+        if (!start_drawing(canvas_output(colorRowSwatches + row))) {
+            reportDrawingFailure("draw colours error!");
+            return;
+        }
+        if (used)
+            drawColorRow(document, rows[size_t(row)]);
+        else
+            drawEmptyColorRow();
+        stop_drawing();
+    }
+    shown.colorsDrawn = true;
+    shown.colorsMode = document.colorMode;
+    shown.colorsColors = document.machineColors;
+    shown.colorsPen = document.pen;
+}
+
 void refreshRangeLabels(const Range& range) {
     set_gadget_text(beginRangeLabel, beginRangeText(range.begin));
     set_gadget_text(endRangeLabel, endRangeText(range.end));
@@ -263,6 +296,8 @@ void refresh(AppState& state) {
         set_window_title(mainWindow, shown.title);
     }
     if (asked & redrawRangeLabels) refreshRangeLabels(document.range);
+    if (windows.colorsWindowAvailable)
+        refreshColorsWindow(document, (asked & redrawColors) != 0, shown);
     if (asked & redrawMapTitle) {
         const Cell cell = windows.mapTitleCell;
         set_window_title(mapWindow, mapHoverTitle(cell.column, cell.row,

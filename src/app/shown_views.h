@@ -49,6 +49,12 @@ struct ShownViews {
     bool mapGrid = false;
     std::optional<Cell> mapOutline;
 
+    // The Colours window.
+    bool colorsDrawn = false;
+    ColorMode colorsMode = ColorMode::twoColors;
+    MachineColors colorsColors;
+    Pen colorsPen = 0;
+
     // The range gadgets and the check marks. They are set only when the state they show
     // changes: a trackbar moved by the user holds its new value until its event is handled.
     bool gadgetsShown = false;

@@ -46,6 +46,8 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     fillStartMap(state.editor.changeCells());
     openMapWindow(windows);
     addShortcuts(mapWindow);
+    openColorsWindow(windows);
+    addShortcuts(colorsWindow);
     set_active_gadget(charsetView);
     state.editor.startHistory();
     startKeepingSession(state.session, state.editor);

@@ -30,7 +30,11 @@ enum GadgetNumber : int {
     shiftRightButton = 10,
     shiftUpButton = 11,
     shiftDownButton = 12,
+    colorRowLabels = 13,   // the Colours window: the first of colorRowCount labels,
+    colorRowSwatches = 19, // and the first of colorRowCount canvases, one under each label
 };
+// The most rows a mode has: the Atari's five registers and the pen.
+constexpr int colorRowCount = 6;
 
 // Menu numbers.
 enum MenuNumber : int { mainMenu = 0, rangePopupMenu = 2, mapPopupMenu = 3 };
@@ -62,6 +66,7 @@ struct WindowsState {
     std::string baseTitle;
     int32_t mapMargin = 10;
     bool mapWindowAvailable = false;
+    bool colorsWindowAvailable = false;
     bool quitting = false; // "Quit" was chosen: the loop ends after this event
 
     // What the last built-in set loaded tells: Atari codes in the title until the next menu

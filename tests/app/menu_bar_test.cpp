@@ -112,6 +112,7 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
     [73] C64 multicolour
     [74] Atari four colours (ANTIC 4)
     [75] ZX Spectrum
+  [76] Colours...
   ---
   [10] Erase all charset
   [11] Clear character

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # gridlet.exe under Wine does what the Qt program does. Each is started with a font named on the
-# command line; Char > Charset > ZX Spectrum is chosen from the menu, a pixel painted, and the set
-# saved through File > Save > IBM font and the file requester; Escape ends it with exit code 0.
-# Their canvases must look the same, pixel for pixel, at the start and once painted, and the
-# saved fonts must be the same bytes: the built-in set with the painted pixel. gridlet.exe runs
+# command line; Char > Charset > ZX Spectrum is chosen from the menu, a pixel painted, the Colours
+# window opened, C64 multicolour chosen and a background colour clicked in it, and the set saved
+# through File > Save > IBM font and the file requester; Escape ends it with exit code 0. Their
+# canvases must look the same, pixel for pixel, at the start, once painted and once coloured, and
+# the saved fonts must be the same bytes: the built-in set with the painted pixel. gridlet.exe runs
 # twice: at 96 dots per inch, and at 192, where each of its pixels must be a crisp 2 x 2 square.
 #   check_program.sh GRIDLET_EXE QT_GRIDLET   (on an X display, with WINEPREFIX set)
 set -euo pipefail
@@ -39,6 +40,16 @@ shoot() {
         -delete 0 +repage +append "$scratch/$1.png"
 }
 
+# The Colours window's rows of swatches in C64 multicolour, one under another.
+shoot_colors() {
+    local s=$scale crops=() row
+    import -window "$colors" "$scratch/whole.png"
+    for row in 0 1 2 3 4; do
+        crops+=(\( -clone 0 -crop "$((512 * s))x$((28 * s))+$((10 * s))+$(((30 + 58 * row) * s))" \))
+    done
+    convert "$scratch/whole.png" "${crops[@]}" -delete 0 +repage -append "$scratch/$1.png"
+}
+
 same() {
     [ "$(compare -metric AE "$scratch/$1.png" "$scratch/$2.png" null: 2>&1)" = "0" ]
 }
@@ -69,6 +80,18 @@ run() {
     xdotool mousemove --window "$main" $((300 * scale)) $((top + 40 * scale)) click 1 mousemove 0 0
     sleep 0.7
     shoot "$label-painted"
+    # Char > "Colours..." (below "Colour mode"), then Char > "Colour mode" > "C64 multicolour";
+    # in the window, the background's swatch 11. Main's canvases are shot with it raised again.
+    menu_keys Right Right Down Down Down Down Down Down Down Down Down Return
+    colors=$(x11_wait_window '^Colours$' 20)
+    menu_keys Right Right Down Down Down Down Down Down Down Down Right Down Down Return
+    xdotool mousemove --window "$colors" $(((10 + 11 * 32 + 16) * scale)) $((40 * scale)) click 1 \
+        mousemove 0 0
+    sleep 0.7
+    shoot_colors "$label-swatches"
+    xdotool windowraise "$main"
+    sleep 0.7
+    shoot "$label-coloured"
     # File, from the bottom: Quit, Export, Save; in it ZX, Atari, IBM font. (Upwards, since
     # Windows moves onto greyed items and Qt does not.)
     menu_keys Up Up Up Right Down Down Return
@@ -101,8 +124,11 @@ run wine2 "$(winepath -w "$font")" "$(winepath -w "$scratch")\\wine2.fnt" "$scra
 
 same qt-start wine-start || fail "the started programs' canvases differ"
 same qt-painted wine-painted || fail "the painted programs' canvases differ"
+same qt-coloured wine-coloured || fail "the coloured programs' canvases differ"
+same qt-swatches wine-swatches || fail "the Colours windows' swatches differ"
+! same wine-painted wine-coloured || fail "choosing a background colour changed nothing"
 ! same wine-start wine-painted || fail "choosing a charset and painting changed nothing"
-for shot in start painted; do
+for shot in start painted coloured swatches; do
     convert "$scratch/qt-$shot.png" -sample 200% "$scratch/qt2-$shot.png"
     same "qt2-$shot" "wine2-$shot" ||
         fail "at 192 dots per inch the $shot canvases are not the Qt ones doubled"
@@ -111,4 +137,4 @@ cmp "$scratch/qt.fnt" "$scratch/wine.fnt" || fail "the saved fonts differ"
 cmp "$scratch/qt.fnt" "$scratch/wine2.fnt" || fail "the font saved at 192 dots per inch differs"
 ! cmp -s "$scratch/wine.fnt" "$root/data/charsets/zx-spectrum.bin" ||
     fail "the saved font lacks the painted pixel"
-echo "gridlet.exe under Wine showed (at 96 and 192 dots per inch), painted and saved what the Qt program did, and ended on Escape"
+echo "gridlet.exe under Wine showed (at 96 and 192 dots per inch), painted, coloured and saved what the Qt program did, and ended on Escape"
