@@ -107,10 +107,14 @@ bool refreshGlyphEditor(const Editor& editor, ShownViews& shown) {
     if (!shown.editorDrawn || shown.editorLook != look) {
         drawGlyphEditor(glyph, look);
     } else {
+        // A wide pixel spans the cells of both its bits: redrawn as one.
+        const int span = look.wide ? 2 : 1, leftmostBits = look.wide ? 0xC0 : 0x80;
         for (int row = 0; row < glyphBytes; ++row) {
-            for (int column = 0; column < 8; ++column) {
-                if (((glyph[row] ^ shown.editorGlyph[row]) & (128 >> column)) == 0) continue;
-                clipTo(cellArea({column, row}));
+            const int changed = glyph[row] ^ shown.editorGlyph[row];
+            for (int column = 0; column < 8; column += span) {
+                if ((changed & (leftmostBits >> column)) == 0) continue;
+                const toolkit::Area cell = cellArea({column, row});
+                clipTo({cell.x, cell.y, cell.width * span, cell.height});
                 drawGlyphEditor(glyph, look);
             }
         }
