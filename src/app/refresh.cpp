@@ -1,5 +1,6 @@
 #include "app/refresh.h"
 
+#include <array>
 #include <bitset>
 #include <utility>
 
@@ -142,10 +143,18 @@ void drawMapCell(const Document& document, Cell cell) {
 void redrawChangedMapCells(const Document& document, const ShownViews& shown) {
     const Changes& unshown = shown.mapUnshown;
     if (unshown.any()) {
-        for (int row = 0; row < document.mapHeight; ++row) {
-            for (int column = 0; column < document.mapWidth; ++column) {
-                const int code = mapCellLook(document, column, row).code;
-                if (unshown.cell(column, row) || unshown.glyphs[size_t(code)])
+        // Asked of every visible cell after each edit: a byte a code rather than the bitset's
+        // bit, the cells' marks only when there are any, and column by column, the order the
+        // map is kept in.
+        std::array<bool, glyphCount> glyphChanged{};
+        for (size_t code = 0; code < glyphCount; ++code) glyphChanged[code] = unshown.glyphs[code];
+        const bool cellsChanged = unshown.cells.any();
+        const int codeMask = mapCodeMask(document.colorMode);
+        for (int column = 0; column < document.mapWidth; ++column) {
+            const auto& codes = document.mapCells[size_t(column)];
+            for (int row = 0; row < document.mapHeight; ++row) {
+                if (glyphChanged[size_t(codes[size_t(row)] & codeMask)] ||
+                    (cellsChanged && unshown.cell(column, row)))
                     drawMapCell(document, {column, row});
             }
         }
