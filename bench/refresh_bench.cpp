@@ -1,9 +1,9 @@
 // The refresh that follows an edit, beside the least any full redraw costs: one fill of the
-// three view buffers. Two figures with their targets: the refresh after one painted pixel (an
-// 80 x 50 map of busy glyphs that shows the glyph in 16 cells) and the refresh after a pointer
-// move over the map with no button held (only the old and the new outlined cells). The full
-// redraw of all three views is shown for comparison, and the undo of a large step beside the
-// refresh it causes.
+// three view buffers. Three figures with their targets: the refresh after one painted pixel (an
+// 80 x 50 map of busy glyphs that shows the glyph in 16 cells), the same in C64 multicolour over
+// cells of mixed colours, and the refresh after a pointer move over the map with no button held
+// (only the old and the new outlined cells). The full redraw of all three views is shown for
+// comparison, and the undo of a large step beside the refresh it causes.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -24,6 +24,7 @@ namespace {
 
 constexpr const char* floorName = "FillFloor";
 constexpr double paintTarget = 0.5;
+constexpr double multicolourPaintTarget = 0.05;
 constexpr double hoverTarget = 0.05;
 
 class BusyProgram {
@@ -65,6 +66,29 @@ class BusyProgram {
 void RefreshAfterPaintedPixel(benchmark::State& timing) {
     BusyProgram program;
     AppState& state = program.state;
+    int pixel = 0;
+    for (auto _ : timing) {
+        pixel = (pixel + 1) % 64;
+        state.editor.changeGlyph(state.editor.currentChar())[pixel / 8] ^=
+            uint8_t(128 >> (pixel % 8));
+        requestRedraw(state.windows, redrawGlyphViews);
+        refresh(state);
+    }
+}
+
+// The same in C64 multicolour, over the same map in coloured cells: colour RAM values below 8,
+// which keep a cell in single colour, and from 8 on, for multicolour; the glyph's 16 cells
+// have both.
+void RefreshAfterPaintedPixelC64Multi(benchmark::State& timing) {
+    BusyProgram program;
+    AppState& state = program.state;
+    state.editor.setColorMode(ColorMode::c64Multi);
+    MapColors& colors = state.editor.changeCellColors();
+    for (int column = 0; column < mapColumns; ++column)
+        for (int row = 0; row < mapRows; ++row)
+            colors[column][row] = uint8_t((column * 7 + row * 3) % 16);
+    requestRedraw(state.windows, redrawGlyphViews);
+    refresh(state);
     int pixel = 0;
     for (auto _ : timing) {
         pixel = (pixel + 1) % 64;
@@ -165,6 +189,7 @@ void FillFloorBenchmark(benchmark::State& timing) {
 }
 
 BENCHMARK(RefreshAfterPaintedPixel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RefreshAfterPaintedPixelC64Multi)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RefreshAfterMapHover)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FullRedraw)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SessionHandOver)->Unit(benchmark::kMicrosecond);
@@ -194,6 +219,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
         if (!times_.count(floorName)) return;
         std::printf("\nfill floor %.1f us\n", times_[floorName]);
         report("refresh after a painted pixel", "RefreshAfterPaintedPixel", paintTarget);
+        report("  in C64 multicolour, over coloured cells", "RefreshAfterPaintedPixelC64Multi",
+               multicolourPaintTarget);
         report("refresh after a move over the map", "RefreshAfterMapHover", hoverTarget);
         report("full redraw", "FullRedraw", 0);
         report("session kept, on the event loop's thread", "SessionHandOver", 0);

@@ -1,5 +1,6 @@
 #include "app/refresh.h"
 
+#include <array>
 #include <bitset>
 #include <utility>
 
@@ -108,10 +109,14 @@ bool refreshGlyphEditor(const Editor& editor, ShownViews& shown) {
     if (!shown.editorDrawn || shown.editorLook != look) {
         drawGlyphEditor(glyph, look);
     } else {
+        // A wide pixel spans the cells of both its bits: redrawn as one.
+        const int span = look.wide ? 2 : 1, leftmostBits = look.wide ? 0xC0 : 0x80;
         for (int row = 0; row < glyphBytes; ++row) {
-            for (int column = 0; column < 8; ++column) {
-                if (((glyph[row] ^ shown.editorGlyph[row]) & (128 >> column)) == 0) continue;
-                clipTo(cellArea({column, row}));
+            const int changed = glyph[row] ^ shown.editorGlyph[row];
+            for (int column = 0; column < 8; column += span) {
+                if ((changed & (leftmostBits >> column)) == 0) continue;
+                const toolkit::Area cell = cellArea({column, row});
+                clipTo({cell.x, cell.y, cell.width * span, cell.height});
                 drawGlyphEditor(glyph, look);
             }
         }
@@ -139,10 +144,18 @@ void drawMapCell(const Document& document, Cell cell) {
 void redrawChangedMapCells(const Document& document, const ShownViews& shown) {
     const Changes& unshown = shown.mapUnshown;
     if (unshown.any()) {
-        for (int row = 0; row < document.mapHeight; ++row) {
-            for (int column = 0; column < document.mapWidth; ++column) {
-                const int code = mapCellLook(document, column, row).code;
-                if (unshown.cell(column, row) || unshown.glyphs[size_t(code)])
+        // Asked of every visible cell after each edit: a byte a code rather than the bitset's
+        // bit, the cells' marks only when there are any, and column by column, the order the
+        // map is kept in.
+        std::array<bool, glyphCount> glyphChanged{};
+        for (size_t code = 0; code < glyphCount; ++code) glyphChanged[code] = unshown.glyphs[code];
+        const bool cellsChanged = unshown.cells.any();
+        const int codeMask = mapCodeMask(document.colorMode);
+        for (int column = 0; column < document.mapWidth; ++column) {
+            const auto& codes = document.mapCells[size_t(column)];
+            for (int row = 0; row < document.mapHeight; ++row) {
+                if (glyphChanged[size_t(codes[size_t(row)] & codeMask)] ||
+                    (cellsChanged && unshown.cell(column, row)))
                     drawMapCell(document, {column, row});
             }
         }

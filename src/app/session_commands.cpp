@@ -47,9 +47,10 @@ void tellKeepingFailed(SessionKeeper& session, const std::string& folder, const 
 
 Session currentSession(const Editor& editor) {
     const Document& document = editor.document();
-    return {document.charset,     document.mapCells,   document.mapWidth,
-            document.mapHeight,   document.paperColor, document.inkColor,
-            editor.currentChar(), document.range,      document.gridOnMap};
+    return {document.charset,    document.mapCells,  document.mapWidth,      document.mapHeight,
+            document.paperColor, document.inkColor,  editor.currentChar(),   document.range,
+            document.gridOnMap,  document.colorMode, document.machineColors, document.mapColors,
+            document.pen};
 }
 
 void writeRecentFiles(SessionKeeper& session) {
@@ -153,8 +154,12 @@ void restoreLastSession(AppState& state) {
     document.inkColor = session.inkColor;
     document.range = session.range;
     document.gridOnMap = session.gridOnMap;
+    document.colorMode = session.colorMode;
+    document.machineColors = session.machineColors;
+    document.mapColors = session.mapColors;
+    document.pen = session.pen;
     if (resized) fitMapWindow(document);
-    requestRedraw(state.windows, redrawGlyphViews | redrawMap | redrawRangeLabels);
+    requestRedraw(state.windows, redrawGlyphViews | redrawMap | redrawRangeLabels | redrawColors);
     selectCell(state.editor, state.windows, charsetCell(session.currentChar));
 }
 

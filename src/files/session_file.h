@@ -18,11 +18,16 @@ struct Session {
     int currentChar = 0;
     Range range;
     bool gridOnMap = true;
+    ColorMode colorMode = ColorMode::twoColors;
+    MachineColors machineColors;
+    MapColors mapColors = filledMapColors(startCellColor);
+    Pen pen = 3;
 
     bool operator==(const Session&) const = default;
 };
 
-constexpr uint32_t sessionVersion = 1;
+// Version 1 had no colours; it is still read, with the colours at their start values.
+constexpr uint32_t sessionVersion = 2;
 
 std::vector<uint8_t> encodeSession(const Session& session);
 

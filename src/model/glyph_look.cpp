@@ -55,7 +55,8 @@ GlyphLook glyphLook(const Document& document) {
 }
 
 CellLook mapCellLook(const Document& document, int column, int row) {
-    const int code = document.mapCells[size_t(column)][size_t(row)] & 0xFF;
+    const int stored = document.mapCells[size_t(column)][size_t(row)] & 0xFF;
+    const int code = stored & mapCodeMask(document.colorMode);
     const int cellColor = document.mapColors[size_t(column)][size_t(row)];
     const MachineColors& colors = document.machineColors;
     switch (document.colorMode) {
@@ -68,7 +69,7 @@ CellLook mapCellLook(const Document& document, int column, int row) {
         return {code, c64Multicolor(colors, cellColor)};
     case ColorMode::atari4:
         // Bit 7 of the code picks COLPF3 for the pair 11.
-        if (code >= 128) return {code - 128, atariLook(colors, colpf3)};
+        if (stored & 0x80) return {code, atariLook(colors, colpf3)};
         return {code, atariLook(colors, colpf2)};
     case ColorMode::spectrum:
         return {code, spectrumLook(cellColor)};

@@ -18,6 +18,11 @@ struct GlyphLook {
 // The charset view, the glyph editor and the pictures of the set.
 GlyphLook glyphLook(const Document& document);
 
+// The bits of a map cell's code that pick its glyph: in Atari four colours bit 7 picks a colour.
+constexpr int mapCodeMask(ColorMode mode) {
+    return mode == ColorMode::atari4 ? 0x7F : 0xFF;
+}
+
 // A map cell: the glyph it shows and its colours.
 struct CellLook {
     int code;

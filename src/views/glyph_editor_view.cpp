@@ -23,18 +23,18 @@ void drawInkSquares(uint8_t row, int y, const GlyphLook& look) {
 }
 
 // Dotted lines along the left and top edge of every cell, in fixed colours so that they stay
-// visible whatever the paper and ink.
+// visible whatever the paper and ink: light from even coordinates, dark from odd ones, so that
+// the lines cross on light. Each line is one light box under its dark dots, half the boxes of
+// dot by dot, since a painted pixel redraws the editor once for each pixel it changed.
 void drawGrid(bool wide) {
     for (int i = 0; i < 8; ++i) {
         const int edge = i * cellSize;
         const bool upright = !wide || i % 2 == 0;
-        for (int j = 0; j < glyphEditorSize - 1; j += 2) {
-            if (upright) {
-                toolkit::draw_box(edge, j, 1, 1, gridLight);
-                toolkit::draw_box(edge, j + 1, 1, 1, gridDark);
-            }
-            toolkit::draw_box(j, edge, 1, 1, gridLight);
-            toolkit::draw_box(j + 1, edge, 1, 1, gridDark);
+        if (upright) toolkit::draw_box(edge, 0, 1, glyphEditorSize, gridLight);
+        toolkit::draw_box(0, edge, glyphEditorSize, 1, gridLight);
+        for (int j = 1; j < glyphEditorSize; j += 2) {
+            if (upright) toolkit::draw_box(edge, j, 1, 1, gridDark);
+            toolkit::draw_box(j, edge, 1, 1, gridDark);
         }
     }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "allocation_count.h"
+#include "app/menu_ids.h"
 #include "editing_scripts.h"
 #include "toolkit/windows.h"
 #include "views/charset_image.h"
@@ -50,6 +51,30 @@ TEST_F(EditingAllocations, PaintingPixelsAllocatesNothing) {
         EXPECT_EQ(g.document().charset[g.state.editor.currentChar() * 8 + row],
                   row < 5 ? 0x00 : 0xFF);
     EXPECT_EQ(g.gadgetText(dataField), "0,0,0,0,0,255,255,255");
+}
+
+// Wide pixels in the multicolour look, over a map whose cells show the glyph in single colour
+// and in multicolour; the first strokes redraw everything in the new look.
+TEST_F(EditingAllocations, PaintingInC64MulticolourAllocatesNothing) {
+    g.ui.choose_menu_item(mainWindow, colorModeId + int(ColorMode::c64Multi));
+    Document& document = g.state.editor.changeDocument();
+    for (int column = 0; column < mapColumns; ++column) {
+        for (int row = 0; row < mapRows; ++row) {
+            document.mapCells[column][row] = column % 8 == 0 ? g.state.editor.currentChar() : 1;
+            document.mapColors[column][row] = uint8_t(column * 3 + row);
+        }
+    }
+    scriptGlyphStrokes(g, 128);
+    g.run();
+    const int64_t before = g.ui.canvas_pixels_drawn;
+    scriptGlyphStrokes(g, edits);
+    EXPECT_EQ(countedRun(), 0);
+
+    // The pen paints the pair 11 over the whole glyph; the last stroke clears five rows.
+    for (int row = 0; row < 8; ++row)
+        EXPECT_EQ(g.document().charset[g.state.editor.currentChar() * 8 + row],
+                  row < 5 ? 0x00 : 0xFF);
+    EXPECT_GT(g.ui.canvas_pixels_drawn - before, 2 * 16 * 16 * edits); // and the map's cells
 }
 
 TEST_F(EditingAllocations, MovingTheCursorAllocatesNothing) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/glyph_look.h"
 #include "reference_pixels.h"
 #include "view_test.h"
 
@@ -70,6 +71,19 @@ TEST_F(GlyphEditorView, ShowsTheRowsOfTheCurrentCharOnly) {
 
     EXPECT_EQ(dataText(), "0,1,128,255,66,24,7,100");
     expectEditorMatchesReference(canvas(glyphEditor), state);
+}
+
+// Each step changes one bit of the first pair: both cells of the wide pixel take its colour.
+TEST_F(GlyphEditorView, OneBitOfAWidePixelRedrawsAllOfIt) {
+    edit().colorMode = ColorMode::c64Multi;
+    drawGlyphEditor(state);
+    for (const int pair : {1, 3, 2, 0}) {
+        state.editor.changeGlyph(0)[0] = uint8_t(pair << 6);
+        drawGlyphEditor(state);
+        const toolkit::Color color = glyphLook(state.editor.document()).colors[size_t(pair)];
+        EXPECT_EQ(canvas(glyphEditor).color_at(1, 1), color) << pair;
+        EXPECT_EQ(canvas(glyphEditor).color_at(17, 1), color) << pair;
+    }
 }
 
 TEST_F(GlyphEditorView, EndsByRedrawingTheMap) {

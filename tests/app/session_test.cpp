@@ -70,9 +70,16 @@ TEST(KeptSession, RestoreBringsBackTheLastRunAsOneUndoStep) {
     last.currentChar = 65;
     last.range = {10, 20, true};
     last.gridOnMap = false;
+    last.colorMode = ColorMode::c64Multi;
+    last.machineColors.c64Multi1 = 7;
+    last.mapColors[80][50] = 9; // hidden cells keep theirs too
+    last.pen = 2;
     writeBytes(home.sessionFile(), encodeSession(last));
     Gridlet g({}, &home);
-    EXPECT_EQ(g.document().charset[65 * 8], 0); // the start is as it always was
+    // The start is as it always was, in two colours.
+    EXPECT_EQ(g.document().charset[65 * 8], 0);
+    EXPECT_EQ(g.document().colorMode, ColorMode::twoColors);
+    EXPECT_EQ(g.document().mapColors, Document{}.mapColors);
     EXPECT_EQ(get_menu_item_enabled(mainMenu, restoreSessionId), 1);
     g.ui.choose_menu_item(mainWindow, restoreSessionId);
     g.run();
@@ -83,6 +90,11 @@ TEST(KeptSession, RestoreBringsBackTheLastRunAsOneUndoStep) {
     EXPECT_EQ(document.inkColor, 0x00FF00u);
     EXPECT_EQ(document.range, last.range);
     EXPECT_FALSE(g.document().gridOnMap);
+    EXPECT_EQ(document.colorMode, ColorMode::c64Multi);
+    EXPECT_EQ(get_menu_item_checked(mainMenu, colorModeId + int(ColorMode::c64Multi)), 1);
+    EXPECT_EQ(document.machineColors, last.machineColors);
+    EXPECT_EQ(document.mapColors, last.mapColors);
+    EXPECT_EQ(document.pen, 2);
     EXPECT_EQ(g.state.editor.currentChar(), 65);
     EXPECT_EQ(gadget_width(mapView), 80 * 16);
     EXPECT_EQ(g.state.editor.history().steps(), 1u);
@@ -90,6 +102,8 @@ TEST(KeptSession, RestoreBringsBackTheLastRunAsOneUndoStep) {
     g.run();
     EXPECT_EQ(g.document().charset[65 * 8], 0);
     EXPECT_EQ(g.document().mapWidth, 40);
+    EXPECT_EQ(g.document().colorMode, ColorMode::twoColors);
+    EXPECT_EQ(g.document().mapColors, Document{}.mapColors);
 }
 
 TEST(KeptSession, NoneIsGreyedAndADamagedOneIsRefusedOnlyWhenAskedFor) {

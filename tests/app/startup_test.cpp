@@ -31,6 +31,7 @@ void expectStartState(const AppState& state) {
     EXPECT_FALSE(state.windows.atariCodes);
     EXPECT_EQ(state.editor.document().paperColor, 0x000000u);
     EXPECT_EQ(state.editor.document().inkColor, 0xFFFFFFu);
+    EXPECT_EQ(state.editor.document().colorMode, ColorMode::twoColors);
     EXPECT_EQ(state.windows.baseTitle, "gridlet v2 0.9f");
     EXPECT_TRUE(state.windows.mapWindowAvailable);
 }

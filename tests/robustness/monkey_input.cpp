@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "app/menu_ids.h"
+#include "machine_colors_change.h"
 #include "toolkit/binding.h"
 #include "toolkit/windows.h"
 
@@ -176,9 +178,17 @@ std::string scriptDrop(MonkeyRandom& random, MonkeyProgram& program, ScratchFold
     return "drop on " + text(gadget) + ": " + joined;
 }
 
+// Shift held for the mouse input that follows (on the map, left paints only the colour), or let
+// go; held about a third of the time.
+std::string scriptShift(MonkeyRandom& random, HeadlessBinding& ui) {
+    const bool held = random.chance(35);
+    ui.hold_modifiers(held ? modifier_shift : 0);
+    return held ? "hold Shift" : "let go of Shift";
+}
+
 std::string scriptMouse(MonkeyRandom& random, HeadlessBinding& ui) {
     const int button = randomButton(random);
-    switch (random.weighted({330, 100, 120, 50, 5, 5})) {
+    switch (random.weighted({330, 100, 120, 50, 5, 5, 12})) {
     case 0: {
         const Spot spot = randomSpot(random);
         move(ui, spot);
@@ -205,12 +215,14 @@ std::string scriptMouse(MonkeyRandom& random, HeadlessBinding& ui) {
         ui.double_click(spot.window, button, spot.x, spot.y);
         return "double click " + text(button) + " at " + spot.describe();
     }
-    default: {
+    case 5: {
         const Spot spot = inWindow(randomSpot(random));
         const int units = random.between(-360, 360);
         ui.wheel(spot.window, spot.x, spot.y, units);
         return "wheel " + text(units) + " at " + spot.describe();
     }
+    default:
+        return scriptShift(random, ui);
     }
 }
 
@@ -250,7 +262,7 @@ std::string scriptGadget(MonkeyRandom& random, HeadlessBinding& ui) {
 
 // Any menu id, with extra weight on the map sizes and the map edits of the popup.
 std::string scriptMenu(MonkeyRandom& random, HeadlessBinding& ui) {
-    switch (random.weighted({100, 15, 20})) {
+    switch (random.weighted({100, 15, 20, 12})) {
     case 0: {
         const int id = randomMenuId(random);
         ui.choose_menu_item(mainWindow, id);
@@ -261,10 +273,15 @@ std::string scriptMenu(MonkeyRandom& random, HeadlessBinding& ui) {
         ui.choose_menu_item(mainWindow, id);
         return "map size menu " + text(id);
     }
-    default: {
+    case 2: {
         const int id = random.between(41, 46);
         ui.choose_menu_item(random.pick<int>({mainWindow, mapWindow}), id);
         return "map edit menu " + text(id);
+    }
+    default: {
+        const int id = random.between(colorModeId, lastColorModeId);
+        ui.choose_menu_item(mainWindow, id);
+        return "colour mode menu " + text(id);
     }
     }
 }
@@ -352,6 +369,20 @@ std::string scriptKeyBurst(MonkeyRandom& random, MonkeyProgram& program) {
     return typed;
 }
 
+// A pen key on the charset view, which must choose that pen.
+std::string scriptPen(MonkeyRandom& random, MonkeyProgram& program) {
+    if (focused_gadget() != charsetView || active_window() != mainWindow)
+        return scriptKey(random, program.ui);
+    const int pen = random.between(0, 3);
+    program.ui.press_key('1' + pen);
+    program.ui.release_key('1' + pen);
+    program.expectedOutcome = [&state = program.state, pen] {
+        return state.editor.document().pen == pen ? std::string()
+                                                  : "the pen is not the one its key chose";
+    };
+    return "pen key " + text(pen + 1);
+}
+
 std::string scriptEnd(MonkeyRandom& random, HeadlessBinding& ui) {
     if (random.chance(50)) {
         ui.press_key(vk_escape);
@@ -366,7 +397,7 @@ std::string scriptEnd(MonkeyRandom& random, HeadlessBinding& ui) {
 std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, ScratchFolder& folder) {
     HeadlessBinding& ui = program.ui;
     // Weights in thousandths, roughly: mostly the mouse, then keys and menus; the end is rare.
-    switch (random.weighted({610, 145, 15, 70, 135, 40, 13, 5, 3, 1})) {
+    switch (random.weighted({610, 145, 15, 70, 135, 40, 13, 5, 3, 1, 12, 6})) {
     case 0:
         return scriptMouse(random, ui);
     case 1:
@@ -391,7 +422,11 @@ std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, Scra
         return scriptExtremeInput(random, ui);
     case 8:
         return scriptTyping(random, program);
-    default:
+    case 9:
         return scriptEnd(random, ui);
+    case 10:
+        return scriptPen(random, program);
+    default:
+        return setRandomMachineColors(random, program);
     }
 }

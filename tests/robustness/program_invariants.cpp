@@ -121,6 +121,9 @@ std::string undoProblem(const AppState& state, bool roundTrip) {
     if (document.mapWidth != now.mapWidth || document.mapHeight != now.mapHeight) what += " size";
     if (document.paperColor != now.paperColor || document.inkColor != now.inkColor)
         what += " colours";
+    if (document.colorMode != now.colorMode || document.machineColors != now.machineColors)
+        what += " colour mode";
+    if (document.mapColors != now.mapColors) what += " cell colours";
     if (!(document.range == now.range) || document.dragMode != now.dragMode) what += " settings";
     return "undoing and redoing every step changed the document:" + what;
 }

@@ -1,12 +1,21 @@
 #include "reference_views.h"
 
+#include "model/glyph_look.h"
+
 using toolkit::Color;
 using toolkit::PixelBuffer;
 
 namespace {
 
-bool glyphBit(const AppState& state, int code, int row, int column) {
-    return (state.editor.document().charset[size_t(code * 8 + row)] >> (7 - column)) & 1;
+uint8_t glyphRow(const AppState& state, int code, int row) {
+    return state.editor.document().charset[size_t(code * 8 + row)];
+}
+
+// Pixel column 0..7 of a glyph row as the look shows it: narrow, its bit in ink or paper;
+// wide, the colour of the bit pair it lies in.
+Color lookColor(const GlyphLook& look, uint8_t row, int column) {
+    if (!look.wide) return (row >> (7 - column)) & 1 ? look.ink() : look.paper();
+    return look.colors[size_t((row >> (6 - (column & ~1))) & 3)];
 }
 
 void setPixel(PixelBuffer& buffer, int x, int y, Color color) {
@@ -16,30 +25,35 @@ void setPixel(PixelBuffer& buffer, int x, int y, Color color) {
 } // namespace
 
 PixelBuffer referenceCharsetImage(const AppState& state) {
-    PixelBuffer image(256, 256, state.editor.document().paperColor);
+    const GlyphLook look = glyphLook(state.editor.document());
+    PixelBuffer image(256, 256, 0);
     for (int y = 0; y < 256; ++y) {
         for (int x = 0; x < 256; ++x) {
             const int code = (y / 16) * 16 + x / 16;
-            if (glyphBit(state, code, (y % 16) / 2, (x % 16) / 2))
-                setPixel(image, x, y, state.editor.document().inkColor);
+            setPixel(image, x, y,
+                     lookColor(look, glyphRow(state, code, (y % 16) / 2), (x % 16) / 2));
         }
     }
     return image;
 }
 
 PixelBuffer referenceGlyphEditor(const AppState& state) {
-    PixelBuffer editor(128, 128, state.editor.document().paperColor);
+    const GlyphLook look = glyphLook(state.editor.document());
+    // A wide pixel's square spans two cells, without the grid line between them.
+    const int squareWidth = look.wide ? 32 : 16;
+    PixelBuffer editor(128, 128, look.paper());
     for (int y = 0; y < 128; ++y) {
         for (int x = 0; x < 128; ++x) {
-            const bool onGrid = x % 16 == 0 || y % 16 == 0;
-            const bool inSquare = x % 16 < 15 && y % 16 < 15;
-            if (onGrid) {
+            const bool upright = x % squareWidth == 0, across = y % 16 == 0;
+            const bool inSquare = x % squareWidth < squareWidth - 1 && y % 16 < 15;
+            if (upright || across) {
                 // Along a vertical line the dots alternate down it, along a horizontal one
                 // across it; where the lines cross both coordinates are even, so white.
-                const int along = x % 16 == 0 ? y : x;
+                const int along = upright ? y : x;
                 setPixel(editor, x, y, along % 2 == 0 ? 0xFFFFFF : 0x000000);
-            } else if (inSquare && glyphBit(state, state.editor.currentChar(), y / 16, x / 16)) {
-                setPixel(editor, x, y, state.editor.document().inkColor);
+            } else if (inSquare) {
+                const uint8_t row = glyphRow(state, state.editor.currentChar(), y / 16);
+                setPixel(editor, x, y, lookColor(look, row, x / 16));
             }
         }
     }
@@ -47,22 +61,18 @@ PixelBuffer referenceGlyphEditor(const AppState& state) {
 }
 
 PixelBuffer referenceMap(const AppState& state) {
-    PixelBuffer map(state.editor.document().mapWidth * 16, state.editor.document().mapHeight * 16,
-                    state.editor.document().paperColor);
+    const Document& document = state.editor.document();
+    PixelBuffer map(document.mapWidth * 16, document.mapHeight * 16, 0);
     for (int y = 0; y < map.height; ++y) {
         for (int x = 0; x < map.width; ++x) {
             const int inX = x % 16, inY = y % 16;
-            const int code =
-                state.editor.document().mapCells[size_t(x / 16)][size_t(y / 16)] & 0xFF;
-            Color color = glyphBit(state, code, inY / 2, inX / 2)
-                              ? state.editor.document().inkColor
-                              : state.editor.document().paperColor;
-            if (state.editor.document().gridOnMap && inX == 0)
-                color = inY % 2 == 0 ? state.editor.document().paperColor
-                                     : state.editor.document().inkColor; // left edge
-            else if (state.editor.document().gridOnMap && inY == 0)
-                color = inX % 2 == 0 ? state.editor.document().inkColor
-                                     : state.editor.document().paperColor; // top edge
+            const CellLook cell = mapCellLook(document, x / 16, y / 16);
+            const GlyphLook& look = cell.look;
+            Color color = lookColor(look, glyphRow(state, cell.code, inY / 2), inX / 2);
+            if (document.gridOnMap && inX == 0)
+                color = inY % 2 == 0 ? look.paper() : look.ink(); // left edge
+            else if (document.gridOnMap && inY == 0)
+                color = inX % 2 == 0 ? look.ink() : look.paper(); // top edge
             setPixel(map, x, y, color);
         }
     }

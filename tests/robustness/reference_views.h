@@ -1,5 +1,6 @@
 // Slow, pixel-by-pixel renderings of what the charset picture and the glyph editor must show
-// for a state, written from their descriptions and not from the renderers.
+// for a state, written from their descriptions and not from the renderers. The colours come
+// from the colour mode's look (model/glyph_look.h); where they go is worked out here.
 #pragma once
 
 #include <string>
@@ -7,11 +8,13 @@
 #include "app/app_state.h"
 #include "toolkit/drawing.h"
 
-// Image 0: every glyph pixel a 2 x 2 square, 16 glyphs a row, ink on paper.
+// Image 0: every glyph pixel a 2 x 2 square (a wide one 4 x 2), 16 glyphs a row.
 toolkit::PixelBuffer referenceCharsetImage(const AppState& state);
-// The glyph editor: 15 x 15 ink squares on paper under a dotted white and black grid.
+// The glyph editor: 15 x 15 squares (wide ones 31 x 15) on paper under a dotted white and black
+// grid.
 toolkit::PixelBuffer referenceGlyphEditor(const AppState& state);
-// The visible map: each cell's glyph doubled, under a dotted ink and paper grid when it is on.
+// The visible map: each cell's glyph doubled in its own look, under a dotted ink and paper grid
+// when it is on.
 toolkit::PixelBuffer referenceMap(const AppState& state);
 // The data field: the current glyph's eight row bytes in decimal, separated by commas.
 std::string referenceDataText(const AppState& state);

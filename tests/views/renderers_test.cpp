@@ -3,6 +3,7 @@
 // pixel outside it as it was.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <random>
 
@@ -10,6 +11,7 @@
 #include "toolkit/drawing.h"
 #include "views/charset_image.h"
 #include "views/charset_view.h"
+#include "views/doubled_glyph.h"
 #include "views/glyph_editor_view.h"
 #include "views/map_view.h"
 
@@ -90,6 +92,27 @@ TEST_F(Renderers, CellByCellIsTheWholeDrawing) {
     const auto viewCells = cellByCell(
         16, 16, [&] { drawCharsetViewArea(handle, toolkit::detail::pass.clip, cursor); });
     EXPECT_EQ(drawn(256, 256, viewCells).pixels, drawn(256, 256, view).pixels);
+}
+
+// Every row byte, drawn narrow and wide, against the pixels one at a time: bit (or bit pair) by
+// bit, each a box of 2 x 2 (wide, 4 x 2) in its colour.
+TEST_F(Renderers, AGlyphCellIsItsPixelsOneByOne) {
+    for (const GlyphLook& look : {GlyphLook{false, {0x102030, 0xF0E0D0, 0x102030, 0xF0E0D0}},
+                                  GlyphLook{true, {0x000001, 0x000002, 0x000003, 0x000004}}}) {
+        for (int first = 0; first < 256; first += 8) {
+            std::array<uint8_t, 8> rows{};
+            for (int k = 0; k < 8; ++k) rows[size_t(k)] = uint8_t(first + k);
+            const PixelBuffer cell = drawn(16, 16, [&] { drawGlyphCell(rows, 0, 0, look); });
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x) {
+                    const int row = rows[size_t(y / 2)];
+                    const int bits =
+                        look.wide ? (row >> (6 - 2 * (x / 4))) & 3 : (row >> (7 - x / 2)) & 1;
+                    ASSERT_EQ(cell.color_at(x, y), look.colors[size_t(bits)])
+                        << look.wide << " " << row << " at " << x;
+                }
+        }
+    }
 }
 
 TEST_F(Renderers, AClipKeepsEveryPixelOutsideIt) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the damaged and foreign session files of this folder: each is refused with a reason."""
+"""Writes the damaged and foreign session files of this folder, each refused with a reason; a
+whole session of version 1, which is still read; and the fuzzer's seed of the current version."""
 import pathlib, struct
 
 here = pathlib.Path(__file__).parent
@@ -11,8 +12,15 @@ def adler(data):
         b = (b + a) % 65521
     return b << 16 | a
 
-def session(version=1, width=40, height=24, tail=b''):
-    body = (b'GRIDLETS' + struct.pack('<I', version) + bytes(2048) + bytes(81 * 51)
+# The colour mode, the machine colours (C64 $D021 $D022 $D023, Atari COLBK COLPF0-3, C64 ink,
+# Spectrum attribute), a colour byte for each of the 81 x 51 cells and the pen: version 2 on.
+def colours(mode=2, machine=(6, 1, 2, 0x00, 0x28, 0xCA, 0x94, 0x46, 13, 0x38), pen=3):
+    return bytes([mode, *machine]) + bytes(i % 256 for i in range(81 * 51)) + bytes([pen])
+
+def session(version=2, width=40, height=24, tail=None, charset=bytes(2048)):
+    if tail is None:
+        tail = colours() if version == 2 else b''
+    body = (b'GRIDLETS' + struct.pack('<I', version) + charset + bytes(81 * 51)
             + bytes([width, height]) + struct.pack('<II', 0, 0xFFFFFF) + bytes([65, 0, 0, 0, 1]) + tail)
     return body + struct.pack('<I', adler(body))
 
@@ -20,8 +28,19 @@ whole = session()
 (here / 'empty').write_bytes(b'')
 (here / 'truncated').write_bytes(whole[:3000])
 (here / 'one-byte-too-long').write_bytes(whole + b'\0')
-(here / 'other-version').write_bytes(session(version=2))
+(here / 'other-version').write_bytes(session(version=3))
 (here / 'damaged').write_bytes(whole[:100] + b'\x55' + whole[101:])
 (here / 'unknown-map-size').write_bytes(session(width=33))
 (here / 'foreign').write_bytes(b'\x89PNG\r\n\x1a\n' + bytes(6000))
 (here / 'garbage').write_bytes(bytes((i * 7919) % 251 for i in range(6208)))
+(here / 'colours-cut-short').write_bytes(session(tail=colours()[:-1]))
+(here / 'version-1-with-colours').write_bytes(session(version=1, tail=colours()))
+(here / 'unknown-colour-mode').write_bytes(session(tail=colours(mode=5)))
+(here / 'pen-beyond-3').write_bytes(session(tail=colours(pen=4)))
+(here / 'c64-colour-beyond-15').write_bytes(
+    session(tail=colours(machine=(6, 1, 16, 0x00, 0x28, 0xCA, 0x94, 0x46, 13, 0x38))))
+
+# Read by the tests: a kept glyph, an 80 x 50 map and no colours.
+(here.parent / 'session-version-1').write_bytes(
+    session(version=1, width=80, height=50, charset=bytes([0x3C]) + bytes(2047)))
+(here.parent.parent / 'fuzz-corpus' / 'session' / 'whole-version-2').write_bytes(whole)

@@ -1,0 +1,21 @@
+#include "machine_colors_change.h"
+
+#include "app/refresh.h"
+#include "app/session_commands.h"
+
+std::string setRandomMachineColors(MonkeyRandom& random, MonkeyProgram& program) {
+    MachineColors colors;
+    for (uint8_t* c64 :
+         {&colors.c64Background, &colors.c64Multi1, &colors.c64Multi2, &colors.c64Ink})
+        *c64 = uint8_t(random.between(0, 15));
+    for (uint8_t& atari : colors.atari) atari = uint8_t(random.between(0, 127) * 2);
+    colors.spectrumAttribute = random.byte();
+    AppState& state = program.state;
+    state.editor.setMachineColors(colors);
+    requestRedraw(state.windows, redrawGlyphViews | redrawMap | redrawColors);
+    state.editor.recordStep();
+    noteSessionChanges(state.session, state.editor);
+    refresh(state);
+    return "machine colours: C64 ink " + std::to_string(colors.c64Ink) + ", Spectrum attribute " +
+           std::to_string(colors.spectrumAttribute);
+}
