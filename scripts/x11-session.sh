@@ -69,3 +69,17 @@ x11_wait_exit() {
     wait "$pid" || status=$?
     return "$status"
 }
+
+# x11_client_top WINDOW SCALE: the top of the main window's client area below whatever menu bar
+# the platform draws: one pixel of the program's above the charset view's dark inner border line.
+# (awk reads to the end, so that convert never writes into a closed pipe.)
+x11_client_top() {
+    local window="$1" scale="$2" picture
+    picture="$(mktemp --suffix=.png)"
+    import -window "$window" "$picture"
+    convert "$picture" -crop "1x$((80 * scale))+$((130 * scale))+0" +repage -depth 8 \
+        txt:- | awk -v scale="$scale" -F'[:(), ]+' '
+        !found && NR > 1 && $3 == $4 && $4 == $5 && $3 >= 80 && $3 <= 144 {
+            print $2 - scale; found = 1 }'
+    rm -f "$picture"
+}

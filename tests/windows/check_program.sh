@@ -19,17 +19,6 @@ pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
 font="$root/data/charsets/ibm-pc-cga.bin"
 
-# The top of the client area below whatever menu bar the platform draws: one pixel of the
-# program's above the charset view's dark inner border line. (awk reads to the end, so that
-# convert never writes into a closed pipe.)
-client_top() {
-    import -window "$main" "$scratch/whole.png"
-    convert "$scratch/whole.png" -crop "1x$((80 * scale))+$((130 * scale))+0" +repage -depth 8 \
-        txt:- | awk -v scale="$scale" -F'[:(), ]+' '
-        !found && NR > 1 && $3 == $4 && $4 == $5 && $3 >= 80 && $3 <= 144 {
-            print $2 - scale; found = 1 }'
-}
-
 # The charset view's and the glyph editor's drawing areas, side by side in one picture.
 shoot() {
     local s=$scale
@@ -72,7 +61,7 @@ run() {
     main=$(x11_wait_window '^gridlet v2 0\.9f' 60)
     xdotool mousemove 0 0
     sleep 1
-    top=$(client_top)
+    top=$(x11_client_top "$main" "$scale")
     [ -n "$top" ] || fail "($label) no charset view found in the window"
     shoot "$label-start"
     # Char, then Map, Charset; in it IBM CGA, IBM 866, ZX Spectrum.
