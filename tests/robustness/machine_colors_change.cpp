@@ -1,5 +1,6 @@
 #include "machine_colors_change.h"
 
+#include "app/menu_ids.h"
 #include "app/refresh.h"
 #include "app/session_commands.h"
 
@@ -18,4 +19,13 @@ std::string setRandomMachineColors(MonkeyRandom& random, MonkeyProgram& program)
     refresh(state);
     return "machine colours: C64 ink " + std::to_string(colors.c64Ink) + ", Spectrum attribute " +
            std::to_string(colors.spectrumAttribute);
+}
+
+std::string clickRandomSwatch(MonkeyRandom& random, toolkit::HeadlessBinding& ui) {
+    ui.choose_menu_item(mainWindow, colorsWindowId);
+    const int row = random.between(0, colorRowCount - 1);
+    const int x = random.between(-5, 520), y = random.between(-5, 30);
+    ui.click_on_canvas(colorRowSwatches + row, toolkit::button_left, x, y);
+    return "Colours window: click on row " + std::to_string(row) + " at (" + std::to_string(x) +
+           ", " + std::to_string(y) + ")";
 }

@@ -427,6 +427,7 @@ std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, Scra
     case 10:
         return scriptPen(random, program);
     default:
+        if (random.chance(50)) return clickRandomSwatch(random, ui);
         return setRandomMachineColors(random, program);
     }
 }
