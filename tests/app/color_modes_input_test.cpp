@@ -1,5 +1,5 @@
 // The colour modes through the event loop: the mode menu, pens and keys, wide-pixel painting and
-// transforms, colour-only map painting, map edits carrying colours, and undo of it all.
+// transforms, colour-only map painting, map edits carrying colours, and their undo.
 #include <gtest/gtest.h>
 
 #include "app/menu_ids.h"
@@ -142,18 +142,6 @@ TEST_F(MapColors, FillAndTheMapEditsCarryTheColours) {
     EXPECT_EQ(colorAt(40, 0), startCellColor); // hidden cells keep theirs
     choose(g, undoId);
     EXPECT_EQ(colorAt(0, 0), startCellColor);
-}
-
-TEST_F(MapColors, UndoTakesBackAPaletteChoice) {
-    g.ui.run([this] {
-        MachineColors colors = g.document().machineColors;
-        colors.c64Background = 0;
-        g.state.editor.setMachineColors(colors);
-    });
-    g.run();
-    EXPECT_EQ(g.document().machineColors.c64Background, 0);
-    choose(g, undoId);
-    EXPECT_EQ(g.document().machineColors.c64Background, MachineColors{}.c64Background);
 }
 
 } // namespace
