@@ -14,7 +14,8 @@ struct Tag {
 };
 constexpr Tag tags[] = {{RecentFile::Kind::font, "font "},
                         {RecentFile::Kind::map, "map "},
-                        {RecentFile::Kind::mapColors, "colours "}};
+                        {RecentFile::Kind::mapColors, "colours "},
+                        {RecentFile::Kind::project, "project "}};
 
 std::string_view tagOf(RecentFile::Kind kind) {
     return std::ranges::find(tags, kind, &Tag::kind)->text;

@@ -1,5 +1,5 @@
-// The fonts, maps and maps' colours opened or saved last, newest first, as a small text file of
-// gridlet's own.
+// The fonts, maps, maps' colours and projects opened or saved last, newest first, as a small text
+// file of gridlet's own.
 #pragma once
 
 #include <string>
@@ -7,7 +7,7 @@
 #include <vector>
 
 struct RecentFile {
-    enum class Kind { font, map, mapColors } kind;
+    enum class Kind { font, map, mapColors, project } kind;
     std::string name;
 
     bool operator==(const RecentFile&) const = default;

@@ -1,131 +1,16 @@
 #include "files/session_file.h"
 
-#include <algorithm>
-#include <array>
-
 namespace {
 
-constexpr std::array<uint8_t, 8> mark{'G', 'R', 'I', 'D', 'L', 'E', 'T', 'S'};
-constexpr size_t cells = size_t(mapColumns) * mapRows;
-// mark, version, the fields of version 1, the check sum
-constexpr size_t version1Bytes = 8 + 4 + charsetBytes + cells + 2 + 4 + 4 + 1 + 1 + 1 + 1 + 1 + 4;
-// and since version 2 before the check sum: the colour mode, the machine colours, the cells'
-// colours and the pen
-constexpr size_t machineColorBytes = 3 + atariRegisterCount + 2;
-constexpr size_t sessionBytes = version1Bytes + 1 + machineColorBytes + cells + 1;
-
-void put32(std::vector<uint8_t>& out, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(uint8_t(value >> shift));
-}
-
-uint32_t get32(std::span<const uint8_t> in, size_t at) {
-    return uint32_t(in[at]) | uint32_t(in[at + 1]) << 8 | uint32_t(in[at + 2]) << 16 |
-           uint32_t(in[at + 3]) << 24;
-}
-
-// Adler-32: enough to tell a damaged file from a whole one.
-uint32_t checkSum(std::span<const uint8_t> bytes) {
-    uint32_t a = 1, b = 0;
-    for (const uint8_t byte : bytes) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    return b << 16 | a;
-}
-
-SessionReading refused(const char* why) {
-    return {{}, why};
-}
-
-// The machine colours in the order the file keeps them; Colors is MachineColors, const or not.
-template <typename Colors> auto fieldsOf(Colors& colors) {
-    auto& atari = colors.atari;
-    return std::array{
-        &colors.c64Background, &colors.c64Multi1,        &colors.c64Multi2, &atari[colbk],
-        &atari[colpf0],        &atari[colpf1],           &atari[colpf2],    &atari[colpf3],
-        &colors.c64Ink,        &colors.spectrumAttribute};
-}
-
-void putColors(std::vector<uint8_t>& out, const Session& session) {
-    out.push_back(uint8_t(session.colorMode));
-    for (const uint8_t* field : fieldsOf(session.machineColors)) out.push_back(*field);
-    for (const auto& column : session.mapColors)
-        out.insert(out.end(), column.begin(), column.end());
-    out.push_back(session.pen);
-}
-
-// False when a field holds what gridlet never keeps: a mode or pen it lacks, a C64 colour
-// beyond 15. Atari registers and cell colours take any byte (a cell's is a Spectrum attribute
-// in one mode).
-bool readColors(std::span<const uint8_t> file, size_t at, Session& session) {
-    if (file[at] >= colorModeCount) return false;
-    session.colorMode = ColorMode(file[at++]);
-    MachineColors& colors = session.machineColors;
-    static_assert(std::tuple_size_v<decltype(fieldsOf(colors))> == machineColorBytes);
-    for (uint8_t* field : fieldsOf(colors)) *field = file[at++];
-    for (auto& column : session.mapColors) {
-        std::copy_n(file.begin() + ptrdiff_t(at), column.size(), column.begin());
-        at += column.size();
-    }
-    session.pen = file[at];
-    return session.pen <= 3 &&
-           std::ranges::all_of(
-               std::array{colors.c64Background, colors.c64Multi1, colors.c64Multi2, colors.c64Ink},
-               [](uint8_t color) { return color < 16; });
-}
+constexpr RecordKind sessionKind{
+    {'G', 'R', 'I', 'D', 'L', 'E', 'T', 'S'}, sessionVersion, 1, "session", "kept"};
 
 } // namespace
 
 std::vector<uint8_t> encodeSession(const Session& session) {
-    std::vector<uint8_t> out(mark.begin(), mark.end());
-    out.reserve(sessionBytes);
-    put32(out, sessionVersion);
-    out.insert(out.end(), session.charset.begin(), session.charset.end());
-    for (const auto& column : session.mapCells)
-        for (const int32_t code : column) out.push_back(uint8_t(code));
-    out.push_back(uint8_t(session.mapWidth));
-    out.push_back(uint8_t(session.mapHeight));
-    put32(out, session.paperColor);
-    put32(out, session.inkColor);
-    out.push_back(uint8_t(session.currentChar));
-    out.push_back(uint8_t(session.range.begin));
-    out.push_back(uint8_t(session.range.end));
-    out.push_back(session.range.enabled ? 1 : 0);
-    out.push_back(session.gridOnMap ? 1 : 0);
-    putColors(out, session);
-    put32(out, checkSum(out));
-    return out;
+    return encodeRecord(sessionKind, session);
 }
 
 SessionReading decodeSession(std::span<const uint8_t> file) {
-    if (file.size() < mark.size() + 4 || !std::equal(mark.begin(), mark.end(), file.begin()))
-        return refused("the file is no gridlet session");
-    const uint32_t version = get32(file, 8);
-    if (version != 1 && version != sessionVersion)
-        return refused("the session was kept by another version of gridlet");
-    const size_t size = version == 1 ? version1Bytes : sessionBytes;
-    if (file.size() != size) return refused("the session file is cut short or too long");
-    if (get32(file, size - 4) != checkSum(file.first(size - 4)))
-        return refused("the session file is damaged");
-    SessionReading reading;
-    Session& session = reading.session;
-    size_t at = 12;
-    std::copy_n(file.begin() + ptrdiff_t(at), charsetBytes, session.charset.begin());
-    at += charsetBytes;
-    for (auto& column : session.mapCells)
-        for (int32_t& code : column) code = file[at++];
-    session.mapWidth = file[at++];
-    session.mapHeight = file[at++];
-    session.paperColor = get32(file, at) & 0xFFFFFF;
-    session.inkColor = get32(file, at + 4) & 0xFFFFFF;
-    at += 8;
-    session.currentChar = file[at++];
-    session.range = {file[at], file[at + 1], file[at + 2] != 0};
-    session.gridOnMap = file[at + 3] != 0;
-    at += 4;
-    if (version == sessionVersion && !readColors(file, at, session))
-        return refused("the session's colours are ones gridlet does not know");
-    if (!isMapSize(session.mapWidth, session.mapHeight))
-        return refused("the session's map has a size gridlet does not know");
-    return reading;
+    return decodeRecord(sessionKind, file);
 }

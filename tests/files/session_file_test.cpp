@@ -88,6 +88,9 @@ TEST(RecentFiles, NewestFirstEightAtMostEachOnce) {
     EXPECT_EQ(recent[0], (RecentFile{RecentFile::Kind::map, "/f/5.fnt"}));
     EXPECT_EQ(recent[1].name, "/f/9.fnt");
     EXPECT_EQ(recent[7].name, "/f/2.fnt");
+    // Every kind's entry reads back as written.
+    recent[2].kind = RecentFile::Kind::mapColors;
+    recent[3].kind = RecentFile::Kind::project;
     EXPECT_EQ(decodeRecentFiles(encodeRecentFiles(recent)), recent);
     for (const char* foreign :
          {"", "gridlet recent files 2\nfont /a\n", "font /a\n", "gridlet recent files 1\nfont /a",

@@ -1,0 +1,17 @@
+// A project: the whole piece of work in one file the user names and opens again, with the same
+// fields as the kept session under a mark and a version of its own.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "files/kept_record.h"
+
+constexpr uint32_t projectVersion = 1;
+constexpr std::string_view projectExtension = ".gridlet";
+
+std::vector<uint8_t> encodeProject(const Session& project);
+// The project, or why the file is none this gridlet opens.
+SessionReading decodeProject(std::span<const uint8_t> file);

@@ -1,0 +1,37 @@
+#!/usr/bin/env python3
+"""Writes the damaged and foreign project files of this folder, each refused with a reason, and
+the fuzzer's seed of a whole project."""
+import pathlib, struct
+
+here = pathlib.Path(__file__).parent
+
+def adler(data):
+    a, b = 1, 0
+    for byte in data:
+        a = (a + byte) % 65521
+        b = (b + a) % 65521
+    return b << 16 | a
+
+def project(mark=b'GRIDLETP', version=1, width=40, height=24, mode=2, pen=3,
+            machine=(6, 1, 2, 0x00, 0x28, 0xCA, 0x94, 0x46, 13, 0x38)):
+    body = (mark + struct.pack('<I', version) + bytes(i * 3 % 256 for i in range(2048))
+            + bytes(i % 256 for i in range(81 * 51)) + bytes([width, height])
+            + struct.pack('<II', 0, 0xFFFFFF) + bytes([65, 0, 0, 0, 1])
+            + bytes([mode, *machine]) + bytes(i * 7 % 256 for i in range(81 * 51)) + bytes([pen]))
+    return body + struct.pack('<I', adler(body))
+
+whole = project()
+(here / 'empty').write_bytes(b'')
+(here / 'foreign').write_bytes(b'\x89PNG\r\n\x1a\n' + bytes(len(whole) - 8))
+(here / 'kept-session').write_bytes(project(mark=b'GRIDLETS', version=2))
+(here / 'other-version').write_bytes(project(version=2))
+(here / 'truncated').write_bytes(whole[:5000])
+(here / 'one-byte-too-long').write_bytes(whole + b'\0')
+(here / 'damaged').write_bytes(whole[:3000] + bytes([whole[3000] ^ 0x10]) + whole[3001:])
+(here / 'unknown-map-size').write_bytes(project(width=41))
+(here / 'unknown-colour-mode').write_bytes(project(mode=5))
+(here / 'pen-beyond-3').write_bytes(project(pen=4))
+(here / 'c64-colour-beyond-15').write_bytes(
+    project(machine=(6, 1, 2, 0x00, 0x28, 0xCA, 0x94, 0x46, 16, 0x38)))
+
+(here.parent.parent / 'fuzz-corpus' / 'project' / 'whole').write_bytes(whole)
