@@ -10,6 +10,7 @@
 #include "app/glyph_commands.h"
 #include "app/help_commands.h"
 #include "app/map_commands.h"
+#include "app/project_commands.h"
 #include "app/session_commands.h"
 #include "app/undo_commands.h"
 #include "editing/glyph_transforms.h"
@@ -67,6 +68,8 @@ template <bool forInk> void bitColor(AppState& state) {
 constexpr std::array commands{
     Command{openId, "Open...\tCtrl+O", openFile, {shortcut_control + 'O'}},
     Command{quitId, "Quit", [](AppState& state) { state.windows.quitting = true; }},
+    Command{saveProjectId, "Project...",
+            [](AppState& state) { saveProject(state.editor, state.windows, state.session); }},
     Command{saveZxFontId, "ZX 96 chars(768bytes)", saveFontOf<768>},
     Command{saveAtariFontId, "Atari 128 chars(1024bytes)", saveFontOf<1024>},
     Command{saveIbmFontId, "IBM 256 chars(2048bytes)", saveFontOf<2048>},

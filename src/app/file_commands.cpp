@@ -8,12 +8,14 @@
 
 #include "app/file_requests.h"
 #include "app/font_loading.h"
+#include "app/project_commands.h"
 #include "app/refresh.h"
 #include "app/session_commands.h"
 #include "app/whole_files.h"
 #include "files/font_file.h"
 #include "files/font_formats.h"
 #include "files/map_file.h"
+#include "files/project_file.h"
 #include "toolkit/drawing.h"
 #include "toolkit/files.h"
 #include "toolkit/requesters.h"
@@ -27,6 +29,7 @@ constexpr int fontPattern = 0;
 constexpr int mapPattern = 1;
 constexpr int allFontsPattern = 2;
 constexpr int mapColorsPattern = 3;
+constexpr int projectPattern = 4;
 
 constexpr std::string_view mapColorsType = "Character map colours (*.col)|*.col";
 constexpr std::string_view mapColorsExtension = ".col";
@@ -51,12 +54,12 @@ std::optional<std::vector<uint8_t>> readMapShaped(const Document& document,
 } // namespace
 
 void openFile(AppState& state) {
-    const std::string name =
-        open_file_requester("Please choose file to load", state.windows.lastFolder,
-                            std::string("Font (*.fnt)|*.fnt|Character map (*.map)|*.map|"
-                                        "Fonts and pictures (PSF, BDF, .64c, PNG, BMP, raw)|") +
-                                fontFilesMask + "|" + std::string(mapColorsType),
-                            fontPattern);
+    const std::string name = open_file_requester(
+        "Please choose file to load", state.windows.lastFolder,
+        std::string("Font (*.fnt)|*.fnt|Character map (*.map)|*.map|"
+                    "Fonts and pictures (PSF, BDF, .64c, PNG, BMP, raw)|") +
+            fontFilesMask + "|" + std::string(mapColorsType) + "|" + projectType,
+        fontPattern);
     if (name.empty()) return;
     state.windows.lastFolder = path_part(name);
     const int pattern = selected_file_pattern();
@@ -68,6 +71,8 @@ void openFile(AppState& state) {
         state.windows.mapFileName = name; // even when the load failed, unlike a drop
     } else if (pattern == mapColorsPattern) {
         loadMapColorsFile(state, name);
+    } else if (pattern == projectPattern) {
+        loadProjectFile(state, name);
     }
 }
 
@@ -95,6 +100,9 @@ void openRecentFile(AppState& state, int index) {
         break;
     case RecentFile::Kind::mapColors:
         loadMapColorsFile(state, file.name);
+        break;
+    case RecentFile::Kind::project:
+        loadProjectFile(state, file.name);
         break;
     }
 }
@@ -181,7 +189,9 @@ void exportCharsetImage(WindowsState& windows) {
 
 void handleDroppedFiles(AppState& state, int gadget, const std::string& names) {
     const std::string first = names.substr(0, names.find('\n'));
-    if (gadget == charsetView) {
+    if ((gadget == charsetView || gadget == mapView) && extensionOf(first) == projectExtension) {
+        loadProjectFile(state, first);
+    } else if (gadget == charsetView) {
         loadFontFile(state, first);
         requestRedraw(state.windows, redrawGlyphViews);
     } else if (gadget == mapView) {

@@ -7,8 +7,8 @@
 
 #include "app/app_state.h"
 
-// Asks for a file and loads it as a font, a map or the map's colours, by the pattern chosen in
-// the requester (not by the file's extension).
+// Asks for a file and loads it as a font, a map, the map's colours or a project, by the pattern
+// chosen in the requester (not by the file's extension).
 void openFile(AppState& state);
 // File > "Open recent": the list's entry, opened as it was; a name that is gone leaves the list.
 void openRecentFile(AppState& state, int index);
@@ -35,5 +35,6 @@ void saveMapColors(const Editor& editor, WindowsState& windows, SessionKeeper& s
 void exportCharsetImage(WindowsState& windows);
 
 // Files dropped on the charset view load as a font, on the map view as a map (a .col file as the
-// map's colours); of several (one name a line) only the first.
+// map's colours); a .gridlet file on either opens as a project. Of several (one name a line)
+// only the first.
 void handleDroppedFiles(AppState& state, int gadget, const std::string& names);

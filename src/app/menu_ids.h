@@ -72,4 +72,5 @@ enum MenuId : int {
     colorsWindowId = 76,
     saveMapColorsId = 77,
     exportMapPictureId = 78,
+    saveProjectId = 79,
 };

@@ -38,6 +38,8 @@ constexpr Place mainMenuPlaces[] = {
     end,
     item(restoreSessionId),
     submenu("Save"),
+    item(saveProjectId),
+    separator,
     item(saveZxFontId),
     item(saveAtariFontId),
     item(saveIbmFontId),

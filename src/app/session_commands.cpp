@@ -45,14 +45,6 @@ void tellKeepingFailed(SessionKeeper& session, const std::string& folder, const 
                       message_ok);
 }
 
-Session currentSession(const Editor& editor) {
-    const Document& document = editor.document();
-    return {document.charset,    document.mapCells,  document.mapWidth,      document.mapHeight,
-            document.paperColor, document.inkColor,  editor.currentChar(),   document.range,
-            document.gridOnMap,  document.colorMode, document.machineColors, document.mapColors,
-            document.pen};
-}
-
 void writeRecentFiles(SessionKeeper& session) {
     const std::string folder = settingsFolder();
     if (folder.empty()) return;
@@ -70,6 +62,14 @@ void recentFilesChanged(SessionKeeper& session) {
 }
 
 } // namespace
+
+Session sessionOf(const Editor& editor) {
+    const Document& document = editor.document();
+    return {document.charset,    document.mapCells,  document.mapWidth,      document.mapHeight,
+            document.paperColor, document.inkColor,  editor.currentChar(),   document.range,
+            document.gridOnMap,  document.colorMode, document.machineColors, document.mapColors,
+            document.pen};
+}
 
 void readKeptFiles(SessionKeeper& session) {
     if (!sessionFolder().empty()) {
@@ -122,7 +122,7 @@ void keepSession(SessionKeeper& session, const Editor& editor) {
     const std::string folder = sessionFolder();
     if (folder.empty()) return;
     if (make_folder(folder))
-        save_file_later(sessionFile(), encodeSession(currentSession(editor)));
+        save_file_later(sessionFile(), encodeSession(sessionOf(editor)));
     else
         tellKeepingFailed(session, folder, last_file_problem());
 }
@@ -142,7 +142,10 @@ void restoreLastSession(AppState& state) {
                           message_ok);
         return;
     }
-    const Session& session = last->session;
+    placeSession(state, last->session);
+}
+
+void placeSession(AppState& state, const Session& session) {
     Document& document = state.editor.changeDocument();
     const bool resized =
         document.mapWidth != session.mapWidth || document.mapHeight != session.mapHeight;

@@ -29,6 +29,11 @@ void keepSessionAtQuit(SessionKeeper& session, const Editor& editor);
 // File > "Restore last session": the session the last run kept, as one undo step.
 void restoreLastSession(AppState& state);
 
+// The editor's fields as a session or project keeps them.
+Session sessionOf(const Editor& editor);
+// Every field of the session back in the editor, as one undo step, its char the current one.
+void placeSession(AppState& state, const Session& session);
+
 // A font or map opened or saved goes first in the list of recent files; one that is gone leaves
 // it. The menu bar shows the list anew after the event.
 void rememberRecentFile(SessionKeeper& session, RecentFile::Kind kind, const std::string& name);

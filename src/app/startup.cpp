@@ -4,9 +4,12 @@
 #include "app/menus.h"
 #include "app/program.h"
 #include "app/program_title.h"
+#include "app/project_commands.h"
 #include "app/refresh.h"
 #include "app/session_commands.h"
 #include "charmap/map_edits.h"
+#include "files/font_formats.h"
+#include "files/project_file.h"
 #include "toolkit/drawing.h"
 #include "toolkit/menus.h"
 #include "toolkit/texts.h"
@@ -32,7 +35,9 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     }
     createRangeControls();
     windows.mapFileName = current_directory() + "charmap.map";
-    if (count_program_parameters() == 1) loadFontFile(state, program_parameter(0));
+    const bool oneFile = count_program_parameters() == 1;
+    const bool project = oneFile && extensionOf(program_parameter(0)) == projectExtension;
+    if (oneFile && !project) loadFontFile(state, program_parameter(0));
 
     create_image(charsetImage, charsetImageSize, charsetImageSize);
     createEditorControls();
@@ -48,6 +53,8 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     addShortcuts(mapWindow);
     openColorsWindow(windows);
     addShortcuts(colorsWindow);
+    // A project fills the map too, so it comes once the start map and its window are there.
+    if (project) loadProjectFile(state, program_parameter(0));
     set_active_gadget(charsetView);
     state.editor.startHistory();
     startKeepingSession(state.session, state.editor);

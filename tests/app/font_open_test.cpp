@@ -15,12 +15,12 @@ std::string dataFieldText(const Bytes& glyph) {
     return text;
 }
 
-TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAllFormatsAndMapColours) {
+TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAllFormatsMapColoursAndProject) {
     const toolkit::FileRequest request = cancelledRequester(openId);
     EXPECT_FALSE(request.save);
     EXPECT_EQ(request.title, "Please choose file to load");
     EXPECT_EQ(request.folder + "/", toolkit::current_directory());
-    ASSERT_EQ(request.patterns.size(), 4u);
+    ASSERT_EQ(request.patterns.size(), 5u);
     EXPECT_EQ(request.patterns[0].description, "Font (*.fnt)");
     EXPECT_EQ(request.patterns[0].mask, "*.fnt");
     EXPECT_EQ(request.patterns[1].description, "Character map (*.map)");
@@ -29,6 +29,8 @@ TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAllFormatsAndMapColour
               "*.fnt;*.bin;*.ch8;*.chr;*.rom;*.64c;*.psf;*.bdf;*.png;*.bmp");
     EXPECT_EQ(request.patterns[3].description, "Character map colours (*.col)");
     EXPECT_EQ(request.patterns[3].mask, "*.col");
+    EXPECT_EQ(request.patterns[4].description, "gridlet project (*.gridlet)");
+    EXPECT_EQ(request.patterns[4].mask, "*.gridlet");
     EXPECT_EQ(request.pattern_index, 0);
     // Cancelling changes nothing and says nothing.
     EXPECT_TRUE(g.ui.messages_shown.empty());

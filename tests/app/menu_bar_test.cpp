@@ -47,6 +47,8 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
     [63] No recent files (greyed)
   [62] Restore last session (greyed)
   > Save
+    [79] Project...
+    ---
     [2] ZX 96 chars(768bytes)
     [3] Atari 128 chars(1024bytes)
     [4] IBM 256 chars(2048bytes)
