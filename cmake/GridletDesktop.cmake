@@ -11,6 +11,7 @@ set(desktop_build ${PROJECT_BINARY_DIR}/desktop)
 find_program(GRIDLET_RSVG_CONVERT rsvg-convert REQUIRED)
 set(icon_svg ${desktop_source}/${GRIDLET_APP_ID}.svg)
 set(icon_pngs "")
+set(project_icon application-x-gridlet-project)
 foreach(size IN LISTS GRIDLET_ICON_SIZES)
     set(icon_dir ${desktop_build}/icons/${size}x${size})
     set(png ${icon_dir}/${GRIDLET_APP_ID}.png)
@@ -23,6 +24,9 @@ foreach(size IN LISTS GRIDLET_ICON_SIZES)
         VERBATIM)
     list(APPEND icon_pngs ${png})
     install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+    # A project shows the program's own icon.
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/mimetypes
+            RENAME ${project_icon}.png)
 endforeach()
 
 # Debian ships man pages compressed; -n keeps the archive free of names and times.
@@ -53,6 +57,8 @@ install(FILES ${desktop_source}/${GRIDLET_APP_ID}.metainfo.xml
 install(FILES ${desktop_source}/${GRIDLET_APP_ID}.mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${GRIDLET_APP_ID}.xml)
 install(FILES ${icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes
+        RENAME ${project_icon}.svg)
 install(FILES ${desktop_build}/gridlet.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${desktop_source}/copyright ${desktop_build}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})

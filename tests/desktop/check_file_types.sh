@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The installed file types: ".fnt", ".map" and ".64c" are known by extension only, under type
-# names of our own that no other installed package defines.
+# The installed file types: ".fnt", ".map", ".64c" and ".gridlet" are known by extension only,
+# under type names of our own that no other installed package defines; a project has its icon.
 set -euo pipefail
 # shellcheck source=tests/desktop/staged_install.sh
 source "$(dirname "$0")/staged_install.sh"
@@ -16,7 +16,11 @@ grep -qx '50:application/x-gridlet-font:\*\.fnt' "$mime/globs2" || fail ".fnt is
 grep -qx '50:application/x-gridlet-charmap:\*\.map' "$mime/globs2" ||
     fail ".map is not a gridlet character map"
 grep -qx '50:application/x-gridlet-c64-font:\*\.64c' "$mime/globs2" || fail ".64c is not a C64 font"
-[ "$(grep -vc '^#' "$mime/globs2")" -eq 3 ] || fail "unexpected globs: $(cat "$mime/globs2")"
+grep -qx '50:application/x-gridlet-project:\*\.gridlet' "$mime/globs2" ||
+    fail ".gridlet is not a gridlet project"
+grep -qx 'application/x-gridlet-project:application-x-gridlet-project' "$mime/icons" ||
+    fail "a gridlet project has no icon of its own"
+[ "$(grep -vc '^#' "$mime/globs2")" -eq 4 ] || fail "unexpected globs: $(cat "$mime/globs2")"
 # Raw data has no signature: any content rule would misfire on other files.
 ! grep -q gridlet "$mime/magic" || fail "the file types carry content (magic) rules"
 

@@ -30,6 +30,7 @@ for file in ./usr/bin/gridlet ./usr/share/applications/io.github.gridlet.Gridlet
     ./usr/share/metainfo/io.github.gridlet.Gridlet.metainfo.xml \
     ./usr/share/mime/packages/io.github.gridlet.Gridlet.xml \
     ./usr/share/icons/hicolor/scalable/apps/io.github.gridlet.Gridlet.svg \
+    ./usr/share/icons/hicolor/scalable/mimetypes/application-x-gridlet-project.svg \
     ./usr/share/man/man1/gridlet.1.gz ./usr/share/doc/gridlet/copyright \
     ./usr/share/doc/gridlet/changelog.gz; do
     grep -qx "$file" <<<"$contents" || fail "the package lacks $file"
