@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the damaged and foreign project files of this folder, each refused with a reason, and
-the fuzzer's seed of a whole project."""
+the fuzzer's seeds: a whole project and a damaged one."""
 import pathlib, struct
 
 here = pathlib.Path(__file__).parent
@@ -34,4 +34,6 @@ whole = project()
 (here / 'c64-colour-beyond-15').write_bytes(
     project(machine=(6, 1, 2, 0x00, 0x28, 0xCA, 0x94, 0x46, 16, 0x38)))
 
-(here.parent.parent / 'fuzz-corpus' / 'project' / 'whole').write_bytes(whole)
+corpus = here.parent.parent / 'fuzz-corpus' / 'project'
+(corpus / 'whole').write_bytes(whole)
+(corpus / 'damaged').write_bytes((here / 'damaged').read_bytes())
