@@ -81,9 +81,9 @@ run() {
     xdotool windowraise "$main"
     sleep 0.7
     shoot "$label-coloured"
-    # File, from the bottom: Quit, Export, Save; in it ZX, Atari, IBM font. (Upwards, since
-    # Windows moves onto greyed items and Qt does not.)
-    menu_keys Up Up Up Right Down Down Return
+    # File, from the bottom: Quit, Export, Save; in it Project, then ZX, Atari, IBM font.
+    # (Upwards, since Windows moves onto greyed items and Qt does not.)
+    menu_keys Up Up Up Right Down Down Down Return
     sleep 1
     xdotool type --delay 30 "$save_as"
     xdotool key Return
