@@ -46,10 +46,6 @@ std::vector<uint8_t> readCells(const Picture& picture, int scale, Color paper, C
     return bytes;
 }
 
-GlyphLook narrowLook(Color paper, Color ink) {
-    return {false, {paper, ink, paper, ink}};
-}
-
 // The glyphs laid out `columns` a row at the scale.
 Picture layOut(std::span<const uint8_t> glyphs, const GlyphLook& look, int scale, size_t columns) {
     const size_t count = glyphs.size() / cell;

@@ -4,10 +4,6 @@
 
 namespace {
 
-GlyphLook narrow(Color paper, Color ink) {
-    return {false, {paper, ink, paper, ink}};
-}
-
 GlyphLook c64Multicolor(const MachineColors& colors, int cellColor) {
     return {true,
             {c64Color(colors.c64Background), c64Color(colors.c64Multi1), c64Color(colors.c64Multi2),
@@ -33,15 +29,15 @@ Color atariColor(int value) {
 
 GlyphLook spectrumLook(int attribute) {
     const int bright = (attribute & 0x40) ? 8 : 0;
-    return narrow(spectrumPalette[size_t(((attribute >> 3) & 7) + bright)],
-                  spectrumPalette[size_t((attribute & 7) + bright)]);
+    return narrowLook(spectrumPalette[size_t(((attribute >> 3) & 7) + bright)],
+                      spectrumPalette[size_t((attribute & 7) + bright)]);
 }
 
 GlyphLook glyphLook(const Document& document) {
     const MachineColors& colors = document.machineColors;
     switch (document.colorMode) {
     case ColorMode::c64Single:
-        return narrow(c64Color(colors.c64Background), c64Color(colors.c64Ink));
+        return narrowLook(c64Color(colors.c64Background), c64Color(colors.c64Ink));
     case ColorMode::c64Multi:
         return c64Multicolor(colors, colors.c64Ink);
     case ColorMode::atari4:
@@ -51,7 +47,7 @@ GlyphLook glyphLook(const Document& document) {
     case ColorMode::twoColors:
         break;
     }
-    return narrow(document.paperColor, document.inkColor);
+    return narrowLook(document.paperColor, document.inkColor);
 }
 
 CellLook mapCellLook(const Document& document, int column, int row) {
@@ -61,11 +57,11 @@ CellLook mapCellLook(const Document& document, int column, int row) {
     const MachineColors& colors = document.machineColors;
     switch (document.colorMode) {
     case ColorMode::c64Single:
-        return {code, narrow(c64Color(colors.c64Background), c64Color(cellColor))};
+        return {code, narrowLook(c64Color(colors.c64Background), c64Color(cellColor))};
     case ColorMode::c64Multi:
         // Colour RAM values 0 to 7 keep the cell in single colour, as the machine does.
         if ((cellColor & 8) == 0)
-            return {code, narrow(c64Color(colors.c64Background), c64Color(cellColor))};
+            return {code, narrowLook(c64Color(colors.c64Background), c64Color(cellColor))};
         return {code, c64Multicolor(colors, cellColor)};
     case ColorMode::atari4:
         // Bit 7 of the code picks COLPF3 for the pair 11.
@@ -76,5 +72,5 @@ CellLook mapCellLook(const Document& document, int column, int row) {
     case ColorMode::twoColors:
         break;
     }
-    return {code, narrow(document.paperColor, document.inkColor)};
+    return {code, narrowLook(document.paperColor, document.inkColor)};
 }

@@ -15,6 +15,11 @@ struct GlyphLook {
     bool operator==(const GlyphLook&) const = default;
 };
 
+// One colour for clear bits, one for set bits.
+constexpr GlyphLook narrowLook(Color paper, Color ink) {
+    return {false, {paper, ink, paper, ink}};
+}
+
 // The charset view, the glyph editor and the pictures of the set.
 GlyphLook glyphLook(const Document& document);
 

@@ -148,8 +148,13 @@ int randomModifiers(MonkeyRandom& random) {
 // Every id of the menus, a few that no item has, and "Quit" only now and then.
 int randomMenuId(MonkeyRandom& random) {
     if (random.chance(5)) return random.pick<int>({-5, -1, 62, 63, 99, 1000, 65535});
-    int id = random.between(0, 61);
-    while (id == 1 && !random.chance(25)) id = random.between(0, 61);
+    // The commands up to the map's C source, then those from the colour modes on.
+    const auto any = [&random] {
+        const int id = random.between(0, 61 + (saveProjectId - colorModeId + 1));
+        return id <= 61 ? id : id - 62 + colorModeId;
+    };
+    int id = any();
+    while (id == 1 && !random.chance(25)) id = any();
     return id;
 }
 

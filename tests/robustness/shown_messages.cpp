@@ -148,8 +148,9 @@ std::string describe(const ShownMessage& message) {
 
 bool givenName(const std::string& name, const std::set<std::string>& offeredNames) {
     if (offeredNames.count(name)) return true;
-    for (const std::string extension : {".fnt", ".map", ".col", ".bmp", ".png", ".psf", ".bdf",
-                                        ".64c", ".c", ".h", ".s", ".a", ".asm", ".z80", ".bas"}) {
+    for (const std::string extension :
+         {".fnt", ".map", ".col", ".gridlet", ".bmp", ".png", ".psf", ".bdf", ".64c", ".c", ".h",
+          ".s", ".a", ".asm", ".z80", ".bas"}) {
         if (name.ends_with(extension) &&
             offeredNames.count(name.substr(0, name.size() - extension.size())))
             return true;
