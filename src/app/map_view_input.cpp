@@ -15,10 +15,12 @@ bool accepted(const Document& document, Cell cell) {
 }
 
 // The current char and, in a mode with cell colours, the painting colour; with Shift only the
-// colour. A cell that already holds them is no edit.
-void paintCell(Editor& editor, Cell cell, bool colorOnly) {
+// colour, while in a mode without them Shift changes nothing. A cell that already holds them is
+// no edit.
+void paintCell(Editor& editor, Cell cell, bool shift) {
     const Document& document = editor.document();
     const int color = paintingColor(document.colorMode, document.machineColors);
+    const bool colorOnly = shift && color >= 0;
     if (!colorOnly && document.mapCells[cell.column][cell.row] != editor.currentChar())
         editor.changeCell(cell.column, cell.row) = editor.currentChar();
     if (color >= 0 && document.mapColors[cell.column][cell.row] != color)

@@ -116,9 +116,8 @@ TEST_F(MapColors, PaintingWritesCodeAndColourAndShiftOnlyTheColour) {
     EXPECT_EQ(colorAt(3, 1), 7);
     choose(g, undoId);
     EXPECT_EQ(colorAt(3, 1), startCellColor);
-    // In two colours the map paints codes only, and the colours stay.
+    // In two colours the map paints codes only, Shift or not, and the colours stay.
     chooseMode(g, ColorMode::twoColors);
-    g.ui.hold_modifiers(0);
     g.clickGlyph(66);
     clickCell(2, 1);
     EXPECT_EQ(g.document().mapCells[2][1], 66);
