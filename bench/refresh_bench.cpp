@@ -62,10 +62,8 @@ class BusyProgram {
 };
 
 // A pixel of the current glyph flipped, as a stroke over the glyph editor does, and the
-// refresh the editor asks for.
-void RefreshAfterPaintedPixel(benchmark::State& timing) {
-    BusyProgram program;
-    AppState& state = program.state;
+// refresh the editor asks for, once a timed turn.
+void paintPixelsAndRefresh(benchmark::State& timing, AppState& state) {
     int pixel = 0;
     for (auto _ : timing) {
         pixel = (pixel + 1) % 64;
@@ -74,6 +72,11 @@ void RefreshAfterPaintedPixel(benchmark::State& timing) {
         requestRedraw(state.windows, redrawGlyphViews);
         refresh(state);
     }
+}
+
+void RefreshAfterPaintedPixel(benchmark::State& timing) {
+    BusyProgram program;
+    paintPixelsAndRefresh(timing, program.state);
 }
 
 // The same in C64 multicolour, over the same map in coloured cells: colour RAM values below 8,
@@ -89,14 +92,7 @@ void RefreshAfterPaintedPixelC64Multi(benchmark::State& timing) {
             colors[column][row] = uint8_t((column * 7 + row * 3) % 16);
     requestRedraw(state.windows, redrawGlyphViews);
     refresh(state);
-    int pixel = 0;
-    for (auto _ : timing) {
-        pixel = (pixel + 1) % 64;
-        state.editor.changeGlyph(state.editor.currentChar())[pixel / 8] ^=
-            uint8_t(128 >> (pixel % 8));
-        requestRedraw(state.windows, redrawGlyphViews);
-        refresh(state);
-    }
+    paintPixelsAndRefresh(timing, state);
 }
 
 // The pointer moving between two cells of the map with no button held.
