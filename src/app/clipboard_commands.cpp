@@ -37,12 +37,6 @@ std::span<const uint8_t> selectedBytes(const Editor& editor) {
         .subspan(size_t(first) * glyphBytes, size_t(last - first + 1) * glyphBytes);
 }
 
-PixelBuffer pixelBuffer(const Picture& picture) {
-    PixelBuffer buffer(picture.width, picture.height, 0);
-    std::transform(picture.pixels.begin(), picture.pixels.end(), buffer.pixels.begin(), pixel_of);
-    return buffer;
-}
-
 Picture picture(const PixelBuffer& buffer) {
     Picture out{buffer.width, buffer.height, std::vector<Color>(buffer.pixels.size())};
     std::transform(buffer.pixels.begin(), buffer.pixels.end(), out.pixels.begin(), color_of);
@@ -85,6 +79,12 @@ Pasting clipboardGlyphs(const Document& document) {
 }
 
 } // namespace
+
+PixelBuffer pixelBuffer(const Picture& picture) {
+    PixelBuffer buffer(picture.width, picture.height, 0);
+    std::transform(picture.pixels.begin(), picture.pixels.end(), buffer.pixels.begin(), pixel_of);
+    return buffer;
+}
 
 void copyGlyphs(const Editor& editor) {
     const std::span<const uint8_t> bytes = selectedBytes(editor);

@@ -2,7 +2,12 @@
 #pragma once
 
 #include "app/windows_state.h"
+#include "files/picture.h"
 #include "model/editor.h"
+#include "toolkit/drawing.h"
+
+// A picture as the clipboard takes it.
+toolkit::PixelBuffer pixelBuffer(const Picture& picture);
 
 // The current glyph, or the range when the range box is ticked, as a picture (8 x 8 pixels a
 // glyph, side by side), as text (one glyph a line) and as gridlet's own form (the bytes).

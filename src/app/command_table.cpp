@@ -9,7 +9,9 @@
 #include "app/file_commands.h"
 #include "app/glyph_commands.h"
 #include "app/help_commands.h"
+#include "app/map_clipboard_commands.h"
 #include "app/map_commands.h"
+#include "app/map_typing.h"
 #include "app/project_commands.h"
 #include "app/session_commands.h"
 #include "app/undo_commands.h"
@@ -61,6 +63,28 @@ template <ColorMode mode> void colorMode(AppState& state) {
     setColorMode(state.editor, state.windows, mode);
 }
 
+// Edit's commands act on the map's cells while typing there, else on glyphs.
+void cut(AppState& state) {
+    if (editsMapCells(state.windows))
+        cutMapCells(state.editor, state.windows);
+    else
+        cutGlyphs(state.editor, state.windows);
+}
+
+void copy(AppState& state) {
+    if (editsMapCells(state.windows))
+        copyMapCells(state.editor, state.windows);
+    else
+        copyGlyphs(state.editor);
+}
+
+void paste(AppState& state) {
+    if (editsMapCells(state.windows))
+        pasteMapCells(state.editor, state.windows);
+    else
+        pasteGlyphs(state.editor, state.windows);
+}
+
 template <bool forInk> void bitColor(AppState& state) {
     chooseBitColor(state.editor, state.windows, forInk);
 }
@@ -100,6 +124,7 @@ constexpr std::array commands{
     Command{mapUssrId, "USSR 64x30", mapSize<4>},
     Command{fillMapId, "Fill map with current char", edit<fillMapWithCurrentChar>},
     Command{gridOnMapId, "Grid on map", edit<toggleGrid>},
+    Command{typeTextId, "Type text", edit<toggleTypingText>},
     Command{charsetIbmCgaId, "IBM PC CGA", builtin<BuiltinCharset::ibmPcCga>},
     Command{charsetC64Id, "C64 CAPS", builtin<BuiltinCharset::c64Caps>},
     Command{charsetAtariId, "Atari XL", builtin<BuiltinCharset::atariXl>},
@@ -125,13 +150,9 @@ constexpr std::array commands{
             edit<redo>,
             {shortcut_control + shortcut_shift + 'Z', shortcut_control + 'Y'},
             true},
-    Command{cutId, "Cut\tCtrl+X", edit<cutGlyphs>, {shortcut_control + 'X'}, true},
-    Command{copyId,
-            "Copy\tCtrl+C",
-            [](AppState& state) { copyGlyphs(state.editor); },
-            {shortcut_control + 'C'},
-            true},
-    Command{pasteId, "Paste\tCtrl+V", edit<pasteGlyphs>, {shortcut_control + 'V'}, true},
+    Command{cutId, "Cut\tCtrl+X", cut, {shortcut_control + 'X'}, true},
+    Command{copyId, "Copy\tCtrl+C", copy, {shortcut_control + 'C'}, true},
+    Command{pasteId, "Paste\tCtrl+V", paste, {shortcut_control + 'V'}, true},
     Command{keysHelpId, "Keys and mouse", [](AppState&) { showKeysAndMouse(); }},
     Command{exportPngId, "PNG picture...", exporting<exportPng>},
     Command{exportPsfId, "Console font (PSF)...", exporting<exportPsf>},

@@ -79,7 +79,7 @@ int convert(const Conversion& conversion, std::string& said) {
             said += "gridlet: " + load.failure + ": " + load.failureText + "\n";
             return inputUnreadable;
         }
-        const std::string note = placeFontReading(editor, state->windows.codePage, load.reading);
+        const std::string note = placeFontReading(editor, state->windows, load.reading);
         if (!note.empty())
             said += "gridlet: Open File: " + loadNoteText(conversion.input, note) + "\n";
     }

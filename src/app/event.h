@@ -14,5 +14,6 @@ struct Event {
     int buttons = 0;   // the buttons held
     int modifiers = 0; // the modifier keys held
     int key = 0;
+    int character = 0; // a character typed
     std::string files; // dropped files, one name a line
 };

@@ -11,6 +11,7 @@
 #include "app/file_commands.h"
 #include "app/gadget_input.h"
 #include "app/glyph_editor_input.h"
+#include "app/map_typing.h"
 #include "app/map_view_input.h"
 #include "app/menus.h"
 #include "app/program.h"
@@ -45,6 +46,7 @@ Event readEvent(int kind) {
         event.buttons = get_gadget_attribute(event.gadget, attribute_buttons);
         event.key = get_gadget_attribute(event.gadget, attribute_key);
         event.modifiers = get_gadget_attribute(event.gadget, attribute_modifiers);
+        event.character = get_gadget_attribute(event.gadget, attribute_character);
     }
     return event;
 }
@@ -76,6 +78,7 @@ bool dispatch(AppState& state, const Event& event) {
         handleDroppedFiles(state, event.gadget, event.files);
         return true;
     case menu_event:
+        state.windows.commandWindow = event.window;
         runMenuCommand(state, event.menu);
         return !state.windows.quitting;
     case close_window_event:
@@ -117,7 +120,11 @@ bool handleNextEvent(AppState& state) {
     const int kind = wait_window_event();
     // The key state, not a key event: Escape ends the program whichever gadget has the focus.
     if (is_key_down(vk_escape)) return false;
-    if (!dispatch(state, readEvent(kind))) return false;
+    const Event event = readEvent(kind);
+    // Typing before other input is an undo step of its own.
+    if (endsTypingRun(event) || (kind == gadget_event && !isCanvas(event.gadget)))
+        endTypingRun(state.editor, state.windows);
+    if (!dispatch(state, event)) return false;
     state.editor.recordStep();
     noteSessionChanges(state.session, state.editor);
     showRecentFiles(state);

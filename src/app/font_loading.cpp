@@ -62,14 +62,15 @@ FontFileLoad readFontFile(const std::string& name, Color paper, Color ink) {
     return load;
 }
 
-std::string placeFontReading(Editor& editor, CodePage& codePage, const FontReading& reading) {
+std::string placeFontReading(Editor& editor, WindowsState& windows, const FontReading& reading) {
     Charset& charset = editor.changeGlyphs();
     for (const auto& [code, glyph] : reading.coded)
         std::copy(glyph.begin(), glyph.end(), glyphOf(charset, code).begin());
     const int first = reading.atCurrentChar ? editor.currentChar() : reading.firstCode;
     const size_t placed = placeFont(charset, first, reading.bytes);
     // Only the glyph rows of a header-less file run past the end unseen, as they always have.
-    codePage = CodePage::none;
+    windows.codePage = CodePage::none;
+    windows.textEncoding = fontEncoding(reading, first);
     if (reading.raw || placed == reading.bytes.size()) return reading.note;
     const std::string cut = std::to_string((reading.bytes.size() - placed) / glyphBytes) +
                             " glyphs did not fit after glyph 255";

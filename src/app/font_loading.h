@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "files/code_pages.h"
+#include "app/windows_state.h"
 #include "files/font_reading.h"
 #include "model/editor.h"
 
@@ -24,7 +24,7 @@ FontFileLoad readFontFile(const std::string& name, Color paper, Color ink);
 
 // Puts what was read into the charset from the current char on, or at its own codes. Returns
 // what of it was left out, for the note after it ("" when nothing). The glyphs no longer come
-// from a built-in set, so the code page is none.
-std::string placeFontReading(Editor& editor, CodePage& codePage, const FontReading& reading);
+// from a built-in set, so the code page is none, and the text encoding becomes the font's.
+std::string placeFontReading(Editor& editor, WindowsState& windows, const FontReading& reading);
 // The note said after a file was loaded.
 std::string loadNoteText(const std::string& name, const std::string& note);

@@ -72,5 +72,6 @@ void loadCharset(Editor& editor, WindowsState& windows, BuiltinCharset which) {
     windows.codePage = which == BuiltinCharset::ibmPcCga   ? CodePage::cp437
                        : which == BuiltinCharset::ibmPc866 ? CodePage::cp866
                                                            : CodePage::none;
+    placeBuiltinEncoding(windows.textEncoding, which);
     requestRedraw(windows, redrawGlyphViews);
 }

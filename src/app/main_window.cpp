@@ -47,7 +47,7 @@ void openMapWindow(WindowsState& windows) {
         message_requester("Gridlet", "Character Map not available", message_ok);
         return;
     }
-    create_canvas(mapView, 0, 0, 80 * 16, 50 * 16, 0);
+    create_canvas(mapView, 0, 0, 80 * 16, 50 * 16, canvas_keyboard); // typing on the map
     enable_gadget_drop(mapView, drop_files, drop_copy);
     windows.mapWindowAvailable = true;
 }

@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "app/refresh.h"
+#include "charmap/map_blocks.h"
 #include "charmap/map_edits.h"
 #include "toolkit/windows.h"
 
@@ -22,6 +23,11 @@ void setMapSize(Editor& editor, WindowsState& windows, MapSize size) {
 
 void fillMapWithCurrentChar(Editor& editor, WindowsState& windows) {
     const Document& document = editor.document();
+    if (windows.mapSelection) {
+        fillMapBox(editor, *windows.mapSelection, editor.currentChar(),
+                   paintingColor(document.colorMode, document.machineColors));
+        return requestRedraw(windows, redrawMap);
+    }
     fillMap(editor.changeCells(), document.mapWidth, document.mapHeight, editor.currentChar());
     if (const int color = paintingColor(document.colorMode, document.machineColors); color >= 0)
         fillMap(editor.changeCellColors(), document.mapWidth, document.mapHeight, uint8_t(color));

@@ -9,7 +9,7 @@
 void setMapSize(Editor& editor, WindowsState& windows, MapSize size);
 // The map view and the window's inner area take exactly the document's map size.
 void fitMapWindow(const Document& document);
-// Every visible cell becomes the current char.
+// Every visible cell becomes the current char, or every selected cell when cells are selected.
 void fillMapWithCurrentChar(Editor& editor, WindowsState& windows);
 void toggleGrid(Editor& editor, WindowsState& windows);
 

@@ -1,6 +1,7 @@
 #include "app/map_view_input.h"
 
 #include "app/canvas_cells.h"
+#include "app/map_typing.h"
 #include "app/refresh.h"
 #include "toolkit/menus.h"
 
@@ -30,6 +31,7 @@ void paintCell(Editor& editor, Cell cell, bool shift) {
 } // namespace
 
 void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& event) {
+    if (windows.typingText && handleTypingEvent(editor, windows, event)) return;
     const Cell cell = eventCell(event);
     const int type = event.type;
     followStroke(editor, event);

@@ -1,4 +1,5 @@
-// The mouse on the map view: painting cells, the hover outline and title, the edit menu.
+// The mouse on the map view: painting cells, the hover outline and title, the edit menu; while
+// typing, the keys and the selection.
 #pragma once
 
 #include "app/event.h"

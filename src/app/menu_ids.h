@@ -73,4 +73,5 @@ enum MenuId : int {
     saveMapColorsId = 77,
     exportMapPictureId = 78,
     saveProjectId = 79,
+    typeTextId = 80,
 };

@@ -81,6 +81,7 @@ constexpr Place mainMenuPlaces[] = {
     separator,
     item(fillMapId),
     item(gridOnMapId),
+    item(typeTextId),
     end,
     submenu("Charset"),
     item(charsetIbmCgaId),

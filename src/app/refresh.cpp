@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/menu_ids.h"
+#include "charmap/map_blocks.h"
 #include "model/glyph_look.h"
 #include "toolkit/drawing.h"
 #include "toolkit/menus.h"
@@ -164,6 +165,36 @@ void redrawChangedMapCells(const Document& document, const ShownViews& shown) {
         drawMapCell(document, *shown.mapOutline);
 }
 
+std::optional<Cell> shownCursor(const Document& document, const WindowsState& windows) {
+    if (!windows.typingText || !visible(document, windows.textCursor)) return std::nullopt;
+    return windows.textCursor;
+}
+
+// The old text cursor and the old selection's edge cells give way to the cells beneath.
+void eraseTypingMarks(const Document& document, const WindowsState& windows,
+                      const ShownViews& shown) {
+    if (shown.textCursor && shown.textCursor != shownCursor(document, windows) &&
+        visible(document, *shown.textCursor))
+        drawMapCell(document, *shown.textCursor);
+    if (!shown.mapSelection || shown.mapSelection == windows.mapSelection) return;
+    const CellBox old = visiblePart(document, *shown.mapSelection);
+    for (int row = old.top; row < old.top + old.height; ++row) {
+        const bool edgeRow = row == old.top || row == old.top + old.height - 1;
+        for (int column = old.left; column < old.left + old.width;
+             column += edgeRow || old.width == 1 ? 1 : old.width - 1)
+            drawMapCell(document, {column, row});
+    }
+}
+
+void drawTypingMarks(const Document& document, WindowsState& windows) {
+    ShownViews& shown = windows.shown;
+    shown.textCursor = shownCursor(document, windows);
+    shown.mapSelection = windows.mapSelection;
+    set_drawing_clip(0, 0, document.mapWidth * cellSize, document.mapHeight * cellSize);
+    if (shown.mapSelection) drawSelectionOutline(visiblePart(document, *shown.mapSelection));
+    if (shown.textCursor) drawTextCursor(*shown.textCursor);
+}
+
 void refreshMapView(const Document& document, WindowsState& windows) {
     if (!windows.mapWindowAvailable) return;
     if (!start_drawing(canvas_output(mapView))) {
@@ -181,7 +212,9 @@ void refreshMapView(const Document& document, WindowsState& windows) {
         drawMapCells(document, document.gridOnMap, {0, 0}, document.mapWidth, document.mapHeight);
     } else {
         redrawChangedMapCells(document, shown);
+        eraseTypingMarks(document, windows, shown);
     }
+    drawTypingMarks(document, windows);
     if (windows.mapOutline) drawMapOutline(*windows.mapOutline);
     stop_drawing();
     shown.mapDrawn = true;
@@ -236,13 +269,14 @@ void refreshRangeLabels(const Range& range) {
 // The trackbars, the range box and the check marks show the document and the grid setting;
 // Undo and Redo are greyed out when there is nothing to undo or redo, and "Restore last session"
 // when no session was kept.
-void showStateInGadgets(const Editor& editor, bool canRestore, ShownViews& shown) {
+void showStateInGadgets(const Editor& editor, bool canRestore, bool typingText, ShownViews& shown) {
     const Document& document = editor.document();
     const Range& range = document.range;
     const bool canUndo = editor.history().canUndo(), canRedo = editor.history().canRedo();
     if (shown.gadgetsShown && shown.range == range && shown.dragMode == document.dragMode &&
-        shown.grid == document.gridOnMap && shown.canUndo == canUndo && shown.canRedo == canRedo &&
-        shown.canRestore == canRestore && shown.colorMode == document.colorMode)
+        shown.grid == document.gridOnMap && shown.typingText == typingText &&
+        shown.canUndo == canUndo && shown.canRedo == canRedo && shown.canRestore == canRestore &&
+        shown.colorMode == document.colorMode)
         return;
     for (const auto& [gadget, value] : {std::pair{int(beginRangeTrackbar), range.begin},
                                         std::pair{int(endRangeTrackbar), range.end},
@@ -252,7 +286,8 @@ void showStateInGadgets(const Editor& editor, bool canRestore, ShownViews& shown
     const bool swap = document.dragMode == DragMode::swap;
     for (const auto& [item, checked] :
          {std::pair{int(dragSwapId), swap}, std::pair{int(dragCopyId), !swap},
-          std::pair{int(gridOnMapId), document.gridOnMap}}) {
+          std::pair{int(gridOnMapId), document.gridOnMap},
+          std::pair{int(typeTextId), typingText}}) {
         if (get_menu_item_checked(mainMenu, item) != int(checked))
             set_menu_item_checked(mainMenu, item, checked);
     }
@@ -275,6 +310,7 @@ void showStateInGadgets(const Editor& editor, bool canRestore, ShownViews& shown
     shown.range = range;
     shown.dragMode = document.dragMode;
     shown.grid = document.gridOnMap;
+    shown.typingText = typingText;
     shown.canUndo = canUndo;
     shown.canRedo = canRedo;
     shown.canRestore = canRestore;
@@ -313,8 +349,10 @@ void refresh(AppState& state) {
         refreshColorsWindow(document, (asked & redrawColors) != 0, shown);
     if (asked & redrawMapTitle) {
         const Cell cell = windows.mapTitleCell;
-        set_window_title(mapWindow, mapHoverTitle(cell.column, cell.row,
-                                                  document.mapCells[cell.column][cell.row]));
+        set_window_title(mapWindow, !windows.mapTitleNote.empty()
+                                        ? windows.mapTitleNote
+                                        : mapHoverTitle(cell.column, cell.row,
+                                                        document.mapCells[cell.column][cell.row]));
     }
-    showStateInGadgets(editor, state.session.lastSession.has_value(), shown);
+    showStateInGadgets(editor, state.session.lastSession.has_value(), windows.typingText, shown);
 }

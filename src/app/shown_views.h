@@ -10,6 +10,7 @@
 #include "model/changes.h"
 #include "model/document.h"
 #include "model/glyph_look.h"
+#include "model/map_block.h"
 #include "views/cells.h"
 
 // Feedback over the charset view: the cell under the pointer outlined, or the glyph being
@@ -48,6 +49,8 @@ struct ShownViews {
     MachineColors mapColors;
     bool mapGrid = false;
     std::optional<Cell> mapOutline;
+    std::optional<Cell> textCursor;
+    std::optional<CellBox> mapSelection;
 
     // The Colours window.
     bool colorsDrawn = false;
@@ -61,6 +64,7 @@ struct ShownViews {
     Range range;
     DragMode dragMode = DragMode::swap;
     bool grid = false;
+    bool typingText = false;
     bool canUndo = false, canRedo = false, canRestore = false;
     ColorMode colorMode = ColorMode::twoColors;
 

@@ -10,6 +10,8 @@
 
 #include "app/shown_views.h"
 #include "files/code_pages.h"
+#include "files/text_encoding.h"
+#include "model/map_block.h"
 #include "views/cells.h"
 
 // Window numbers.
@@ -73,6 +75,20 @@ struct WindowsState {
     // event, and the IBM PC code page of the glyphs, for console fonts.
     bool atariCodes = false;
     CodePage codePage = CodePage::none;
+    // The characters the set's codes stand for, as where its glyphs came from defines them.
+    TextEncoding textEncoding = latinEncoding();
+
+    // "Type text" on the map: the text cursor, the cells the left button selected, the cell a
+    // selection is drawn from, whether a run of typing goes on (one undo step), and what the
+    // map's title says instead of the cell until the next key.
+    bool typingText = false;
+    Cell textCursor;
+    std::optional<CellBox> mapSelection;
+    std::optional<Cell> selectionAnchor;
+    bool typingRun = false;
+    std::string mapTitleNote;
+    // The window whose menu or shortcut chose the command being run.
+    int commandWindow = mainWindow;
 
     // Where the file requesters start, and the map file's name.
     std::string lastFolder;

@@ -91,3 +91,9 @@ CharsetColors loadBuiltinCharset(Charset& charset, BuiltinCharset which) {
     if (which == BuiltinCharset::hexNumbers) return generateHexNumbers(charset);
     return loadStored(charset, storedCharsets[static_cast<size_t>(which)]);
 }
+
+int builtinCodesLoaded(BuiltinCharset which) {
+    if (which == BuiltinCharset::hexNumbers) return glyphCount;
+    const StoredCharset& stored = storedCharsets[static_cast<size_t>(which)];
+    return int(stored.table.size() / glyphBytes) * (stored.invertedCopy ? 2 : 1);
+}

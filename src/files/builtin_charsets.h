@@ -24,3 +24,5 @@ struct CharsetColors {
 // Writes the set from code 0 on; codes the set does not cover keep their glyphs. Returns the
 // machine's colours for the caller to apply.
 CharsetColors loadBuiltinCharset(Charset& charset, BuiltinCharset which);
+// How many codes from 0 on the set writes.
+int builtinCodesLoaded(BuiltinCharset which);

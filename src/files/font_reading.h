@@ -17,6 +17,8 @@ struct FontReading {
     std::vector<uint8_t> bytes; // 8 a glyph; a raw file may end within a glyph
     // Glyphs that carry their own codes (BDF).
     std::vector<std::pair<int, std::array<uint8_t, 8>>> coded;
+    // A console font's Unicode table: (glyph from the first, a character it stands for).
+    std::vector<std::pair<int, char32_t>> unicode;
     std::string note;    // said after reading: what the file held that was left out
     std::string problem; // why the file was not read; "" when it was
 

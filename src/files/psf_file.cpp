@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "files/utf8.h"
+
 namespace {
 
 constexpr uint8_t psf1Magic[] = {0x36, 0x04};
@@ -23,19 +25,6 @@ uint32_t u32(std::span<const uint8_t> bytes, size_t at) {
 
 void put32(std::vector<uint8_t>& out, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) out.push_back(uint8_t(value >> shift));
-}
-
-void putUtf8(std::vector<uint8_t>& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(uint8_t(c));
-    } else if (c < 0x800) {
-        out.push_back(uint8_t(0xC0 | c >> 6));
-        out.push_back(uint8_t(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(uint8_t(0xE0 | c >> 12));
-        out.push_back(uint8_t(0x80 | (c >> 6 & 0x3F)));
-        out.push_back(uint8_t(0x80 | (c & 0x3F)));
-    }
 }
 
 std::string sizeProblem(uint64_t width, uint64_t height) {
@@ -71,6 +60,41 @@ FontReading glyphsFrom(std::span<const uint8_t> file, size_t start, uint64_t cou
     return reading;
 }
 
+// PSF 1 entries: 16-bit characters, 0xFFFE before sequences (skipped), 0xFFFF after each glyph.
+void readPsf1Table(std::span<const uint8_t> table, std::vector<std::pair<int, char32_t>>& out) {
+    int glyph = 0;
+    bool sequence = false;
+    for (size_t at = 0; at + 1 < table.size() && glyph < int(glyphsRead); at += 2) {
+        const char32_t value = char32_t(table[at] | table[at + 1] << 8);
+        if (value == 0xFFFF) {
+            ++glyph;
+            sequence = false;
+        } else if (value == 0xFFFE) {
+            sequence = true;
+        } else if (!sequence) {
+            out.emplace_back(glyph, value);
+        }
+    }
+}
+
+// PSF 2 entries: UTF-8, 0xFE before sequences (skipped), 0xFF after each glyph.
+void readPsf2Table(std::span<const uint8_t> table, std::vector<std::pair<int, char32_t>>& out) {
+    int glyph = 0;
+    bool sequence = false;
+    for (size_t at = 0; at < table.size() && glyph < int(glyphsRead);) {
+        if (table[at] == 0xFF) {
+            ++glyph;
+            sequence = false;
+            ++at;
+        } else if (table[at] == 0xFE) {
+            sequence = true;
+            ++at;
+        } else if (const char32_t c = readUtf8(table, at); c != 0 && !sequence) {
+            out.emplace_back(glyph, c);
+        }
+    }
+}
+
 } // namespace
 
 bool hasPsfMark(std::span<const uint8_t> file) {
@@ -87,7 +111,10 @@ FontReading decodePsf(std::span<const uint8_t> file) {
         if (std::string problem = psf1Problem(file); !problem.empty())
             return FontReading::refused(std::move(problem));
         if (file[3] != 8) return FontReading::refused(sizeProblem(8, file[3]));
-        return glyphsFrom(file, psf1HeaderBytes, file[2] & 1 ? 512 : 256);
+        const size_t count = file[2] & 1 ? 512 : 256;
+        FontReading reading = glyphsFrom(file, psf1HeaderBytes, count);
+        if (file[2] & 2) readPsf1Table(file.subspan(psf1HeaderBytes + count * 8), reading.unicode);
+        return reading;
     }
     if (!startsWith(file, psf2Magic) || file.size() < psf2HeaderBytes)
         return FontReading::refused("it is no console font, or its header is cut short");
@@ -96,7 +123,12 @@ FontReading decodePsf(std::span<const uint8_t> file) {
     if (width != 8 || height != 8) return FontReading::refused(sizeProblem(width, height));
     if (charSize != 8 || headerSize < psf2HeaderBytes || headerSize > file.size())
         return FontReading::refused("its header is damaged");
-    return glyphsFrom(file, headerSize, length);
+    FontReading reading = glyphsFrom(file, headerSize, length);
+    const uint64_t tableStart = headerSize + uint64_t(length) * 8;
+    if (reading.problem.empty() && (u32(file, 12) & psf2HasUnicodeTable) &&
+        tableStart <= file.size())
+        readPsf2Table(file.subspan(size_t(tableStart)), reading.unicode);
+    return reading;
 }
 
 std::vector<uint8_t> encodePsf2(std::span<const uint8_t> glyphs,
@@ -113,7 +145,9 @@ std::vector<uint8_t> encodePsf2(std::span<const uint8_t> glyphs,
     put32(out, 8); // width
     out.insert(out.end(), glyphs.begin(), glyphs.begin() + ptrdiff_t(count * 8));
     for (size_t i = 0; i < unicode.size() && i < count; ++i) {
-        putUtf8(out, unicode[i]);
+        std::string character;
+        appendUtf8(character, unicode[i]);
+        out.insert(out.end(), character.begin(), character.end());
         out.push_back(0xFF); // the end of one glyph's entry
     }
     return out;

@@ -70,8 +70,12 @@ enum ModifierBits : int { modifier_shift = 1, modifier_alt = 2, modifier_control
 
 // Virtual-key codes the program compares.
 enum VirtualKey : int {
+    vk_backspace = 8,
     vk_tab = 9,
+    vk_return = 13,
     vk_escape = 27,
+    vk_end = 35,
+    vk_home = 36,
     vk_left = 37,
     vk_up = 38,
     vk_right = 39,

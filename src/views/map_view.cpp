@@ -4,7 +4,15 @@
 
 namespace {
 
-constexpr toolkit::Color outlineColor = 0x0000FF; // red
+constexpr toolkit::Color outlineColor = 0x0000FF;   // red
+constexpr toolkit::Color cursorColor = 0x00FF00;    // green
+constexpr toolkit::Color selectionColor = 0x00FFFF; // yellow
+
+void outlineArea(const toolkit::Area& area, toolkit::Color color) {
+    toolkit::set_drawing_mode(toolkit::mode_outline);
+    toolkit::draw_box(area.x, area.y, area.width, area.height, color);
+    toolkit::set_drawing_mode(toolkit::mode_filled);
+}
 
 // The top edge alternates ink and paper from the left, the left edge paper and ink from the
 // top; the left edge comes last, so the corner pixel ends as paper.
@@ -35,7 +43,15 @@ void drawMapCells(const Document& document, bool grid, Cell first, int columns, 
 void drawMapOutline(Cell cell) {
     const toolkit::Area area = cellArea(cell);
     clipTo(area);
-    toolkit::set_drawing_mode(toolkit::mode_outline);
-    toolkit::draw_box(area.x, area.y, area.width, area.height, outlineColor);
-    toolkit::set_drawing_mode(toolkit::mode_filled);
+    outlineArea(area, outlineColor);
+}
+
+void drawTextCursor(Cell cell) {
+    outlineArea(cellArea(cell), cursorColor);
+}
+
+void drawSelectionOutline(const CellBox& box) {
+    outlineArea(
+        {box.left * cellSize, box.top * cellSize, box.width * cellSize, box.height * cellSize},
+        selectionColor);
 }

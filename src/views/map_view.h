@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/document.h"
+#include "model/map_block.h"
 #include "views/cells.h"
 
 // Draws the map cells from (first.column, first.row), columns x rows of them, on the open pass:
@@ -10,3 +11,7 @@ void drawMapCells(const Document& document, bool grid, Cell first, int columns, 
 
 // The cell under the pointer, outlined in red.
 void drawMapOutline(Cell cell);
+// The text cursor's cell, outlined in green, and the selected cells, outlined together in
+// yellow: each drawn with the clip opened to the map.
+void drawTextCursor(Cell cell);
+void drawSelectionOutline(const CellBox& box);

@@ -86,6 +86,7 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
     ---
     [26] Fill map with current char
     [27] Grid on map *
+    [80] Type text
   > Charset
     [28] IBM PC CGA
     [31] IBM PC 866

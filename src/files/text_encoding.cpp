@@ -1,0 +1,192 @@
+#include "files/text_encoding.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "files/code_pages.h"
+
+namespace {
+
+using Layout = std::array<char32_t, 256>;
+
+// The quarter blocks of codes 0..15, bit 0 the top-right quarter, bit 1 the top-left, bit 2 the
+// bottom-right and bit 3 the bottom-left, as the Spectrum and the Jupiter Ace build them.
+constexpr std::u32string_view quarterBlocks =
+    U" \u259D\u2598\u2580\u2597\u2590\u259A\u259C\u2596\u259E\u258C\u259B\u2584\u259F\u2599\u2588";
+
+void placeText(Layout& layout, int from, std::u32string_view text) {
+    for (size_t i = 0; i < text.size(); ++i) layout[size_t(from) + i] = text[i];
+}
+
+void placeAscii(Layout& layout, int from, char32_t first, char32_t last) {
+    for (char32_t c = first; c <= last; ++c) layout[size_t(from) + (c - first)] = c;
+}
+
+Layout zxSpectrumLayout() {
+    Layout layout{};
+    placeAscii(layout, 32, U' ', U'~');
+    layout[94] = U'\u2191';
+    layout[96] = U'\u00A3';
+    layout[127] = U'\u00A9';
+    placeText(layout, 129, quarterBlocks.substr(1));
+    return layout;
+}
+
+Layout jupiterAceLayout() {
+    Layout layout = zxSpectrumLayout();
+    std::fill(layout.begin() + 128, layout.end(), 0);
+    for (int code = 0; code < 32; ++code)
+        if (code % 8) layout[size_t(code)] = quarterBlocks[size_t(code % 8)];
+    return layout;
+}
+
+Layout zx80Layout() {
+    Layout layout{};
+    placeText(layout, 0, U" \"");
+    placeText(layout, 12, U"\u00A3$:?()-+*/=><;,.0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    return layout;
+}
+
+// The screen codes: 0 '@', 1..26 the capitals, 32..63 as in ASCII.
+Layout c64Layout() {
+    Layout layout{};
+    placeAscii(layout, 0, U'@', U'Z');
+    placeText(layout, 27, U"[\u00A3]\u2191\u2190");
+    placeAscii(layout, 32, U' ', U'?');
+    layout[94] = U'\u03C0';
+    return layout;
+}
+
+// The internal codes: ATASCII 32..95 at 0..63, 96..127 in place.
+Layout atariLayout() {
+    Layout layout{};
+    placeAscii(layout, 0, U' ', U'_');
+    layout[64] = U'\u2665';
+    layout[96] = U'\u2666';
+    placeAscii(layout, 97, U'a', U'z');
+    placeText(layout, 123, U"\u2660|");
+    return layout;
+}
+
+// KOI-7: the capitals of ASCII, and the Cyrillic capitals where ASCII has its small letters.
+Layout microshaLayout() {
+    Layout layout{};
+    placeAscii(layout, 32, U' ', U'_');
+    layout[36] = U'\u00A4';
+    placeText(layout, 96, U"ЮАБЦДЕФГХИЙКЛМНОПЯРСТУЖВЬЫЗШЭЩЧЪ");
+    return layout;
+}
+
+Layout latinLayout() {
+    Layout layout{};
+    placeAscii(layout, 32, U' ', U'~');
+    placeAscii(layout, 160, U'\u00A0', U'\u00FF');
+    return layout;
+}
+
+struct BuiltinLayout {
+    Layout characters;
+    int normalCodes; // the codes after these show the same characters in inverse video
+};
+
+BuiltinLayout builtinLayout(BuiltinCharset which) {
+    switch (which) {
+    case BuiltinCharset::ibmPcCga:
+        return {unicodeOf(CodePage::cp437), 256};
+    case BuiltinCharset::ibmPc866:
+        return {unicodeOf(CodePage::cp866), 256};
+    case BuiltinCharset::zxSpectrum:
+        return {zxSpectrumLayout(), 256};
+    case BuiltinCharset::zx80:
+        return {zx80Layout(), 64};
+    case BuiltinCharset::jupiterAce:
+        return {jupiterAceLayout(), 128};
+    case BuiltinCharset::c64Caps:
+        return {c64Layout(), 128};
+    case BuiltinCharset::atariXl:
+        return {atariLayout(), 128};
+    case BuiltinCharset::microsha:
+        return {microshaLayout(), 128};
+    case BuiltinCharset::hexNumbers:
+        break;
+    }
+    return {{}, 256}; // the hex numbers are no text
+}
+
+void addCode(TextEncoding& encoding, char32_t character, int code) {
+    if (character != 0) encoding.codes.emplace_back(character, uint8_t(code));
+}
+
+void sortCodes(TextEncoding& encoding) {
+    std::ranges::sort(encoding.codes);
+    const auto repeated = std::ranges::unique(encoding.codes);
+    encoding.codes.erase(repeated.begin(), repeated.end());
+}
+
+// The codes from `first` to `last` stand for nothing until placed anew.
+void clearCodes(TextEncoding& encoding, int first, int last) {
+    std::fill(encoding.characters.begin() + first, encoding.characters.begin() + last + 1, 0);
+    std::erase_if(encoding.codes,
+                  [&](const auto& entry) { return entry.second >= first && entry.second <= last; });
+}
+
+void placeLayout(TextEncoding& encoding, const Layout& layout, int first, int last) {
+    for (int code = first; code <= last; ++code) {
+        encoding.characters[size_t(code)] = layout[size_t(code)];
+        addCode(encoding, layout[size_t(code)], code);
+    }
+}
+
+} // namespace
+
+TextEncoding latinEncoding() {
+    TextEncoding encoding;
+    placeLayout(encoding, latinLayout(), 0, 255);
+    sortCodes(encoding);
+    return encoding;
+}
+
+void placeBuiltinEncoding(TextEncoding& encoding, BuiltinCharset which) {
+    const int last = std::min(255, builtinCodesLoaded(which) - 1);
+    BuiltinLayout layout = builtinLayout(which);
+    // The inverse copies show, and type, the characters of the codes they invert.
+    for (int code = layout.normalCodes; code <= last; ++code)
+        layout.characters[size_t(code)] = layout.characters[size_t(code % layout.normalCodes)];
+    clearCodes(encoding, 0, last);
+    placeLayout(encoding, layout.characters, 0, last);
+    // The Spectrum and the Ace show '^' as an arrow.
+    if (which == BuiltinCharset::zxSpectrum || which == BuiltinCharset::jupiterAce)
+        addCode(encoding, U'^', 94);
+    sortCodes(encoding);
+}
+
+TextEncoding fontEncoding(const FontReading& reading, int first) {
+    TextEncoding encoding = latinEncoding();
+    if (reading.unicode.empty()) return encoding;
+    const int last = std::min(255, first + int(reading.bytes.size() / 8) - 1);
+    clearCodes(encoding, first, last);
+    for (const auto& [glyph, character] : reading.unicode) {
+        const int code = first + glyph;
+        if (code > last) continue;
+        // The first character of a glyph's entry is the one it shows.
+        if (encoding.characters[size_t(code)] == 0) encoding.characters[size_t(code)] = character;
+        addCode(encoding, character, code);
+    }
+    sortCodes(encoding);
+    return encoding;
+}
+
+std::optional<uint8_t> codeOfCharacter(const TextEncoding& encoding, char32_t character) {
+    const auto find = [&](char32_t wanted) -> std::optional<uint8_t> {
+        const auto found = std::ranges::lower_bound(encoding.codes, wanted, {},
+                                                    &std::pair<char32_t, uint8_t>::first);
+        if (found == encoding.codes.end() || found->first != wanted) return std::nullopt;
+        return found->second;
+    };
+    if (const auto code = find(character)) return code;
+    const bool smallLatin = character >= U'a' && character <= U'z';
+    const bool smallCyrillic = character >= U'а' && character <= U'я';
+    if (smallLatin || smallCyrillic) return find(character - 0x20);
+    if (character == U'ё') return find(U'Ё');
+    return std::nullopt;
+}
