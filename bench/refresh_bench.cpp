@@ -11,9 +11,11 @@
 #include <map>
 #include <string>
 
+#include "app/map_view_input.h"
 #include "app/refresh.h"
 #include "app/session_commands.h"
 #include "busy_charset.h"
+#include "charmap/map_blocks.h"
 #include "fill_floor.h"
 #include "toolkit/files.h"
 #include "toolkit/headless/headless_binding.h"
@@ -26,6 +28,7 @@ constexpr const char* floorName = "FillFloor";
 constexpr double paintTarget = 0.5;
 constexpr double multicolourPaintTarget = 0.05;
 constexpr double hoverTarget = 0.05;
+constexpr double typingTarget = 0.1;
 
 class BusyProgram {
   public:
@@ -104,6 +107,43 @@ void RefreshAfterMapHover(benchmark::State& timing) {
         column = column == 10 ? 11 : 10;
         requestRedraw(state.windows, redrawMap | redrawMapTitle);
         state.windows.mapOutline = state.windows.mapTitleCell = Cell{column, 20};
+        refresh(state);
+    }
+}
+
+// A character typed on the map with "Type text" on, as the map view gets it, and the refresh.
+void RefreshAfterTypedCharacter(benchmark::State& timing) {
+    BusyProgram program;
+    AppState& state = program.state;
+    state.windows.typingText = true;
+    Event typed{.kind = toolkit::gadget_event, .gadget = mapView, .type = toolkit::character_input};
+    int letter = 0;
+    for (auto _ : timing) {
+        // Back to the first cell before the cursor reaches the last one, where it stays.
+        if (state.windows.textCursor.row == 48) state.windows.textCursor = {0, 0};
+        typed.character = 'A' + letter;
+        letter = (letter + 1) % 26;
+        handleMapViewEvent(state.editor, state.windows, typed);
+        refresh(state);
+    }
+}
+
+// A 40 x 25 block of cells pasted over the map, two different blocks in turn so that every
+// paste changes every cell it covers, and the refresh that shows them.
+void RefreshAfterPasted40x25(benchmark::State& timing) {
+    BusyProgram program;
+    AppState& state = program.state;
+    MapBlock blocks[2];
+    for (int b = 0; b < 2; ++b) {
+        blocks[b] = {40, 25, std::vector<int32_t>(1000), {}};
+        for (int cell = 0; cell < 1000; ++cell)
+            blocks[b].codes[size_t(cell)] = (cell * 7 + b) % 256;
+    }
+    int turn = 0;
+    for (auto _ : timing) {
+        pasteMapBlock(state.editor, blocks[turn], 20, 12, -1);
+        turn = 1 - turn;
+        requestRedraw(state.windows, redrawMap);
         refresh(state);
     }
 }
@@ -187,6 +227,8 @@ void FillFloorBenchmark(benchmark::State& timing) {
 BENCHMARK(RefreshAfterPaintedPixel)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RefreshAfterPaintedPixelC64Multi)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RefreshAfterMapHover)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RefreshAfterTypedCharacter)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RefreshAfterPasted40x25)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FullRedraw)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SessionHandOver)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SessionWrite)->Unit(benchmark::kMicrosecond)->UseRealTime();
@@ -218,6 +260,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
         report("  in C64 multicolour, over coloured cells", "RefreshAfterPaintedPixelC64Multi",
                multicolourPaintTarget);
         report("refresh after a move over the map", "RefreshAfterMapHover", hoverTarget);
+        report("refresh after a character typed on the map", "RefreshAfterTypedCharacter",
+               typingTarget);
+        report("refresh after a 40 x 25 paste on the map", "RefreshAfterPasted40x25", typingTarget);
         report("full redraw", "FullRedraw", 0);
         report("session kept, on the event loop's thread", "SessionHandOver", 0);
         report("  the write itself, on its own thread (wall time)", "SessionWrite", 0);

@@ -77,6 +77,21 @@ void set_drawing_mode(int mode) {
     detail::pass.outline = mode == mode_outline;
 }
 
+void draw_pixels(int x, int y, int width, int height, const Pixel* pixels) {
+    detail::DrawingPass& pass = detail::pass;
+    if (!pass.buffer || width <= 0 || height <= 0) return;
+    const Area& clip = pass.clip;
+    const int64_t left = std::max<int64_t>(x, clip.x), top = std::max<int64_t>(y, clip.y);
+    const int64_t right = std::min<int64_t>(int64_t(x) + width, clip.x + clip.width);
+    const int64_t bottom = std::min<int64_t>(int64_t(y) + height, clip.y + clip.height);
+    if (right <= left || bottom <= top) return;
+    pass.drew = true;
+    for (int64_t row = top; row < bottom; ++row) {
+        const Pixel* from = pixels + (row - y) * width + (left - x);
+        std::copy(from, from + (right - left), pass.buffer->row(int(row)) + left);
+    }
+}
+
 void detail::draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Color color) {
     const Pixel pixel = pixel_of(color);
     draw_row_run(pass, top, left, width, pixel);

@@ -108,6 +108,10 @@ inline void draw_box(int x, int y, int width, int height, Color color) {
     }
 }
 
+// Copies width x height pixels, given row by row, with their top-left corner at (x, y), clipped
+// as a box is; in either mode. A whole glyph cell at once, rather than box by box.
+void draw_pixels(int x, int y, int width, int height, const Pixel* pixels);
+
 void draw_image(ImageHandle image, int x, int y);
 
 constexpr Color rgb(int red, int green, int blue) {

@@ -39,7 +39,6 @@ template <int bits> constexpr std::array<RowRuns, 256> makeRunTable() {
 }
 
 constexpr std::array<RowRuns, 256> narrowRuns = makeRunTable<1>();
-constexpr std::array<RowRuns, 256> wideRuns = makeRunTable<2>();
 
 } // namespace
 
@@ -51,16 +50,24 @@ void drawDoubledGlyph(GlyphRows glyph, int x, int y, toolkit::Color ink) {
     }
 }
 
+// The cell is made whole in a tile and copied at once: a pasted block redraws a thousand cells.
 void drawGlyphCell(GlyphRows glyph, int x, int y, const GlyphLook& look) {
-    toolkit::draw_box(x, y, 16, 16, look.paper());
-    if (!look.wide) {
-        drawDoubledGlyph(glyph, x, y, look.ink());
-        return;
-    }
+    using toolkit::Pixel;
+    std::array<Pixel, 4> colors{};
+    for (size_t i = 0; i < colors.size(); ++i) colors[i] = toolkit::pixel_of(look.colors[i]);
+    std::array<Pixel, 16 * 16> tile;
     for (int k = 0; k < 8; ++k) {
-        const RowRuns& runs = wideRuns[glyph[k]];
-        for (int r = 0; r < runs.count; ++r)
-            toolkit::draw_box(x + runs.start[r] * 4, y + k * 2, runs.length[r] * 4, 2,
-                              look.colors[size_t(runs.value[r])]);
+        Pixel* row = tile.data() + k * 32;
+        const int bits = glyph[k];
+        // Narrow pixels are 2 wide, a bit each; wide ones 4 wide, a bit pair each.
+        if (look.wide) {
+            for (int pixel = 0; pixel < 16; ++pixel)
+                row[pixel] = colors[size_t((bits >> (6 - 2 * (pixel / 4))) & 3)];
+        } else {
+            for (int pixel = 0; pixel < 16; ++pixel)
+                row[pixel] = (bits << (pixel / 2)) & 0x80 ? colors[1] : colors[0];
+        }
+        std::copy(row, row + 16, row + 16);
     }
+    toolkit::draw_pixels(x, y, 16, 16, tile.data());
 }

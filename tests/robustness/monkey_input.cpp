@@ -150,7 +150,7 @@ int randomMenuId(MonkeyRandom& random) {
     if (random.chance(5)) return random.pick<int>({-5, -1, 62, 63, 99, 1000, 65535});
     // The commands up to the map's C source, then those from the colour modes on.
     const auto any = [&random] {
-        const int id = random.between(0, 61 + (saveProjectId - colorModeId + 1));
+        const int id = random.between(0, 61 + (typeTextId - colorModeId + 1));
         return id <= 61 ? id : id - 62 + colorModeId;
     };
     int id = any();
@@ -265,9 +265,10 @@ std::string scriptGadget(MonkeyRandom& random, HeadlessBinding& ui) {
     return "click gadget " + text(gadget);
 }
 
-// Any menu id, with extra weight on the map sizes and the map edits of the popup.
+// Any menu id, with extra weight on the map sizes, the map edits of the popup, typing on the map
+// and Edit's commands from the map window, where they act on cells while typing.
 std::string scriptMenu(MonkeyRandom& random, HeadlessBinding& ui) {
-    switch (random.weighted({100, 15, 20, 12})) {
+    switch (random.weighted({100, 15, 20, 12, 20})) {
     case 0: {
         const int id = randomMenuId(random);
         ui.choose_menu_item(mainWindow, id);
@@ -283,28 +284,67 @@ std::string scriptMenu(MonkeyRandom& random, HeadlessBinding& ui) {
         ui.choose_menu_item(random.pick<int>({mainWindow, mapWindow}), id);
         return "map edit menu " + text(id);
     }
-    default: {
+    case 3: {
         const int id = random.between(colorModeId, lastColorModeId);
         ui.choose_menu_item(mainWindow, id);
         return "colour mode menu " + text(id);
     }
+    default: {
+        const int id = random.pick<int>({typeTextId, cutId, copyId, pasteId, pasteId, fillMapId});
+        ui.choose_menu_item(id == typeTextId ? mainWindow : mapWindow, id);
+        return "map typing menu " + text(id);
     }
+    }
+}
+
+// Characters and the editing keys on the map view, focused by a click on it first: with
+// "Type text" on they type, otherwise the map ignores them.
+std::string scriptMapTyping(MonkeyRandom& random, HeadlessBinding& ui) {
+    const int x = random.between(-20, 1300), y = random.between(-20, 820);
+    ui.move_on_canvas(mapView, x, y);
+    ui.click_on_canvas(mapView, button_left, x, y);
+    std::string typed = "type on the map at " + text(x) + "," + text(y) + ":";
+    for (int count = random.between(1, 12); count > 0; --count) {
+        if (random.chance(25)) {
+            const int key = random.pick<int>(
+                {8, 13, vk_delete, vk_left, vk_up, vk_right, vk_down, vk_home, vk_end});
+            ui.press_key(key);
+            ui.release_key(key);
+            typed += " key " + text(key);
+        } else {
+            const int character = random.pick<int>({'A', 'z', ' ', '@', 127, 0xE9, 0x416, 0x2588,
+                                                    0x1F600, random.between(32, 0x10FFFF)});
+            ui.type_character(character);
+            typed += " " + text(character);
+        }
+    }
+    return typed;
 }
 
 // What another program may have left on the clipboard: glyph text in its forms, words, a
 // picture of any size, gridlet's own bytes of any length.
 std::string scriptClipboard(MonkeyRandom& random, HeadlessBinding& ui) {
     ClipboardData data;
-    switch (random.between(0, 3)) {
+    switch (random.between(0, 4)) {
     case 0:
         data.text = random.pick<std::string>(
             {"0x3C,0x66,0x6E,0x6E,0x60,0x62,0x3C,0x00", "$FF $00 $FF", "10 DATA 1,2,3,4,5,6,7,8",
-             "..####..\n.##..##.", "300 1 2", "3C 66", "hello", "", "defb 3Ch,66h"});
+             "..####..\n.##..##.", "300 1 2", "3C 66", "hello", "", "defb 3Ch,66h",
+             "HELLO\r\nWORLD\n", "\xC3\xA9\xE2\x96\x88\xF0\x9F\x98\x80\xFF\xC0\x80\n\n\n"});
         break;
     case 1: {
         data.picture = PixelBuffer(random.between(0, 40), random.between(0, 40), 0);
         for (Pixel& pixel : data.picture.pixels)
             pixel = pixel_of(Color(random.between(0, 0xFFFFFF)));
+        break;
+    }
+    case 2: {
+        data.own_type = "application/x-gridlet-cells";
+        data.own_bytes = {uint8_t(random.between(0, 82)), uint8_t(random.between(0, 52))};
+        data.own_bytes.resize(random.chance(70)
+                                  ? 2 + 2 * size_t(data.own_bytes[0]) * data.own_bytes[1]
+                                  : size_t(random.between(0, 9000)));
+        for (size_t i = 2; i < data.own_bytes.size(); ++i) data.own_bytes[i] = random.byte();
         break;
     }
     default:
@@ -402,7 +442,7 @@ std::string scriptEnd(MonkeyRandom& random, HeadlessBinding& ui) {
 std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, ScratchFolder& folder) {
     HeadlessBinding& ui = program.ui;
     // Weights in thousandths, roughly: mostly the mouse, then keys and menus; the end is rare.
-    switch (random.weighted({610, 145, 15, 70, 135, 40, 13, 5, 3, 1, 12, 6})) {
+    switch (random.weighted({610, 145, 15, 70, 135, 40, 13, 5, 3, 1, 12, 6, 30})) {
     case 0:
         return scriptMouse(random, ui);
     case 1:
@@ -431,8 +471,10 @@ std::string scriptRandomInput(MonkeyRandom& random, MonkeyProgram& program, Scra
         return scriptEnd(random, ui);
     case 10:
         return scriptPen(random, program);
-    default:
+    case 11:
         if (random.chance(50)) return clickRandomSwatch(random, ui);
         return setRandomMachineColors(random, program);
+    default:
+        return scriptMapTyping(random, ui);
     }
 }

@@ -1,5 +1,7 @@
 #include "reference_views.h"
 
+#include <algorithm>
+
 #include "model/glyph_look.h"
 
 using toolkit::Color;
@@ -76,6 +78,24 @@ PixelBuffer referenceMap(const AppState& state) {
             setPixel(map, x, y, color);
         }
     }
+    // While typing: the selection's edge in yellow, the cursor's cell edge in green over it.
+    const WindowsState& windows = state.windows;
+    const auto outline = [&map](int left, int top, int right, int bottom, Color color) {
+        for (int y = std::max(top, 0); y <= std::min(bottom, map.height - 1); ++y)
+            for (int x = std::max(left, 0); x <= std::min(right, map.width - 1); ++x)
+                if (x == left || x == right || y == top || y == bottom) setPixel(map, x, y, color);
+    };
+    if (windows.mapSelection) {
+        const CellBox& box = *windows.mapSelection; // only its part on the map
+        const int right = std::min(box.left + box.width, document.mapWidth);
+        const int bottom = std::min(box.top + box.height, document.mapHeight);
+        if (right > box.left && bottom > box.top)
+            outline(box.left * 16, box.top * 16, right * 16 - 1, bottom * 16 - 1, 0x00FFFF);
+    }
+    const Cell cursor = windows.textCursor;
+    if (windows.typingText && cursor.column < document.mapWidth && cursor.row < document.mapHeight)
+        outline(cursor.column * 16, cursor.row * 16, cursor.column * 16 + 15, cursor.row * 16 + 15,
+                0x00FF00);
     return map;
 }
 

@@ -24,7 +24,7 @@ struct KnownMessage {
 };
 
 // Paste explains in its own words why it pasted nothing or not all; the help texts are long.
-constexpr std::array<KnownMessage, 14> userMessages{{
+constexpr std::array<KnownMessage, 15> userMessages{{
     {"ZX font", "Do yo want to place at pos #32?", Text::fixed, toolkit::message_yes_no},
     {"No file", "", Text::nameOnly, toolkit::message_ok},
     {"Read error", "", Text::nameOnly, toolkit::message_ok},
@@ -37,6 +37,7 @@ constexpr std::array<KnownMessage, 14> userMessages{{
     {"Open File", "", Text::nameThenReason, toolkit::message_ok}, // what was left out
     {"Paste", "", Text::any, toolkit::message_ok},
     {"Copy", "The clipboard could not take the glyphs.", Text::fixed, toolkit::message_ok},
+    {"Copy", "The clipboard could not take the cells.", Text::fixed, toolkit::message_ok},
     {"Keys and mouse", "", Text::any, toolkit::message_ok},
     {"About gridlet", "", Text::any, toolkit::message_ok},
 }};

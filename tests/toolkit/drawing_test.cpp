@@ -43,6 +43,22 @@ TEST_F(DrawingTest, FilledBoxesAreCutAtTheEdges) {
                                      "......##"}));
 }
 
+TEST_F(DrawingTest, PixelBlocksAreCopiedRowByRowAndCutAtTheClip) {
+    start_on_white(8, 6);
+    const Pixel r = pixel_of(red), w = pixel_of(white);
+    // A 3 x 2 block: its first row red white red, its second white red white.
+    const Pixel block[] = {r, w, r, w, r, w};
+    draw_pixels(-1, -1, 3, 2, block); // only the last two of its second row stay
+    set_drawing_clip(4, 0, 3, 6);
+    draw_pixels(3, 3, 3, 2, block);              // its first column falls outside the clip
+    EXPECT_EQ(red_pixels(), (Picture{"#.......", //
+                                     "........", //
+                                     "........", //
+                                     ".....#..", //
+                                     "....#...", //
+                                     "........"}));
+}
+
 TEST_F(DrawingTest, NegativeSizesCountBackwards) {
     start_on_white(16, 16);
     draw_box(10, 10, -4, -4, red);
