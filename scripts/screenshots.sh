@@ -58,11 +58,13 @@ trap - EXIT
 x11_wait_exit "$pid" 10
 
 # The C64 scene: the C64's upper-case set with multicolour tiles from code 128 on, painted on a
-# 40 x 25 map in the machine's colours. Pixel values: . 00 ($D021), a 01 ($D022), b 10 ($D023),
-# c 11 (the cell's colour RAM without bit 3).
+# 40 x 25 map in the machine's colours, its text typed in the C64's screen codes. Pixel values:
+# . 00 ($D021), a 01 ($D022), b 10 ($D023), c 11 (the cell's colour RAM without bit 3). The tiles
+# go on the clipboard as numbers, eight a glyph, to be pasted over the set chosen from the menu:
+# a font read from a file would type Latin-1 codes.
 scene="$(mktemp -d)"
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scene"' EXIT
-python3 - "$root/data/charsets/c64-upper.bin" "$scene/scene.fnt" <<'TILES'
+python3 - "$scene/tiles.txt" <<'TILES'
 import sys
 tiles = [
     ["ccca", "cbba", "bbba", "aaaa", "acca", "abbb", "abbb", "aaaa"],  # 128 bricks
@@ -74,14 +76,13 @@ tiles = [
     ["....", ".aa.", "aaaa", "aaaa", ".aa.", "....", "....", "...."],  # 134 cloud
     [".cc.", "cccc", "cccc", ".cc.", "....", "....", "....", "...."],  # 135 sun
 ]
-font = bytearray(open(sys.argv[1], "rb").read()[:2048].ljust(2048, b"\0"))
-for number, tile in enumerate(tiles):
-    for row, pixels in enumerate(tile):
-        font[(128 + number) * 8 + row] = sum(".abc".index(p) << (6 - 2 * i) for i, p in enumerate(pixels))
-open(sys.argv[2], "wb").write(font)
+with open(sys.argv[1], "w") as text:
+    for tile in tiles:
+        rows = (sum(".abc".index(p) << (6 - 2 * i) for i, p in enumerate(pixels)) for pixels in tile)
+        print(",".join(f"0x{row:02X}" for row in rows), file=text)
 TILES
 
-"$program" "$scene/scene.fnt" &
+"$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scene"' EXIT
 main=$(x11_wait_window '^gridlet v2 0\.9f$' 20)
@@ -99,6 +100,19 @@ menu_keys() {
     xdotool key --delay 150 "$@"
     sleep 0.5
 }
+glyph() {
+    xdotool mousemove --window "$main" $((10 + 16 * ($1 % 16))) $((top + 10 + 16 * ($1 / 16))) click 1
+}
+# Char > Charset > "C64 CAPS", then the tiles pasted from glyph 128 on. (xclip, which holds the
+# clipboard until another program takes it, lets go of the terminal.)
+menu_keys Right Right Down Right Down Down Down Down Down Return
+glyph 128
+xclip -selection clipboard -i "$scene/tiles.txt" </dev/null >/dev/null 2>&1
+clipboard_holds_tiles() {
+    [ "$(timeout 2 xclip -selection clipboard -o 2>/dev/null)" = "$(cat "$scene/tiles.txt")" ]
+}
+x11_wait_until 10 clipboard_holds_tiles || fail "xclip did not take the tiles"
+x11_type "$main" ctrl+v
 # Char > "Colours...", Char > "Colour mode" > "C64 multicolour" (Qt's keys pass over greyed
 # items, and multicolour greys the rotations), Char > Map > "C64 40x25".
 menu_keys Right Right Down Down Down Down Down Down Down Down Down Return
@@ -113,9 +127,6 @@ xdotool windowmove --sync "$map" 0 500
 swatch() {
     xdotool mousemove --window "$colors" $((26 + 32 * $2)) $((40 + 58 * $1)) click 1
 }
-glyph() {
-    xdotool mousemove --window "$main" $((10 + 16 * ($1 % 16))) $((top + 10 + 16 * ($1 / 16))) click 1
-}
 cell() {
     xdotool mousemove --window "$map" $((16 * $1 + 8)) $((16 * $2 + 8)) click 1
 }
@@ -129,18 +140,11 @@ stroke() {
     done
     xdotool mouseup 1
 }
-# Text in the C64's screen codes: A to Z are 1 to 26, the digits and the space as in ASCII.
+# Text typed from a cell with "Type text" on: the click puts the text cursor there.
 text() {
-    local column=$1 row=$2 string=$3 i code character
-    for ((i = 0; i < ${#string}; i++)); do
-        character=${string:i:1}
-        code=$(printf '%d' "'$character")
-        ((code >= 65 && code <= 90)) && code=$((code - 64))
-        if [ "$character" != " " ]; then
-            glyph "$code"
-            cell $((column + i)) "$row"
-        fi
-    done
+    cell "$1" "$2"
+    xdotool windowfocus --sync "$map"
+    xdotool type --delay 30 "$3"
 }
 
 swatch 1 12 # $D022 grey
@@ -148,10 +152,6 @@ swatch 2 9  # $D023 brown
 swatch 3 14
 glyph 32
 menu_keys Right Right Right Down Down Down Down Down Return # Char > Map > Fill
-swatch 3 1 # white text, shown in single colour as colour RAM 0 to 7 is
-text 16 2 "GRIDLET"
-swatch 3 7
-text 12 4 "C64 MULTICOLOUR"
 swatch 3 9
 glyph 134
 for at in "5 7" "6 7" "7 7" "25 6" "26 6" "27 6"; do cell $at; done
@@ -177,6 +177,13 @@ stroke 18 22 17
 swatch 3 10
 glyph 128
 for row in 19 20 21 22 23 24; do stroke 0 39 "$row"; done
+# Char > Map > "Type text", kept on: its cursor shows after the last word typed.
+menu_keys Right Right Right Down Down Down Down Down Down Down Return
+swatch 3 1 # white text, shown in single colour as colour RAM 0 to 7 is
+text 16 2 "GRIDLET"
+swatch 3 7
+text 12 4 "C64 MULTICOLOUR"
+swatch 3 10 # the bricks' colour again, for the main window's brick
 glyph 128
 xdotool mousemove 0 0
 sleep 1

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The screenshot script, run on the build given as $1, writes a picture of each window at the
 # window's size: the main window 640 x 480, the Character map at "Atari 40x24", 40 x 24 cells of
-# 16 pixels, and the C64 multicolour scene: the main window, the map at "C64 40x25" and the Colours
-# window.
+# 16 pixels, and the C64 multicolour scene: the main window, the map at "C64 40x25", its text typed
+# with "Type text", and the Colours window.
 set -euo pipefail
 build="$(realpath "$1")"
 here="$(dirname "$(realpath "$0")")"
@@ -29,4 +29,8 @@ for color in 352879 68372B FFFFFF; do
     convert "$out/c64-character-map.png" -format %c histogram:info:- | grep -qi "#$color" ||
         fail "the C64 screen shows no #$color"
 done
-echo "screenshots of every window at its size, the C64 screen in the C64's colours"
+# The text cursor's green outline on the cell after "C64 MULTICOLOUR", typed from column 12 of
+# row 4: where typing left it.
+cursor=$(convert "$out/c64-character-map.png" -format '%[hex:p{432,64}]' info:)
+[ "$cursor" = 00FF00 ] || fail "the C64 screen shows #$cursor, not the text cursor's green, after the typed text"
+echo "screenshots of every window at its size, the C64 screen in the C64's colours with the text cursor after its typed text"

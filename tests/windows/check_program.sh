@@ -2,10 +2,13 @@
 # gridlet.exe under Wine does what the Qt program does. Each is started with a font named on the
 # command line; Char > Charset > ZX Spectrum is chosen from the menu, a pixel painted, the Colours
 # window opened, C64 multicolour chosen and a background colour clicked in it, and the set saved
-# through File > Save > IBM font and the file requester; Escape ends it with exit code 0. Their
-# canvases must look the same, pixel for pixel, at the start, once painted and once coloured, and
-# the saved fonts must be the same bytes: the built-in set with the painted pixel. gridlet.exe runs
-# twice: at 96 dots per inch, and at 192, where each of its pixels must be a crisp 2 x 2 square.
+# through File > Save > IBM font and the file requester; then the Character map opened at
+# "ZX 32x24", "Type text" turned on, a word typed on it and the map saved through File > Save >
+# Character_map; Escape ends it with exit code 0. Their canvases must look the same, pixel for
+# pixel, at the start, once painted and once coloured, the saved fonts must be the same bytes (the
+# built-in set with the painted pixel), and so must the saved maps, with the word's codes where it
+# was typed. gridlet.exe runs twice: at 96 dots per inch, and at 192, where each of its pixels must
+# be a crisp 2 x 2 square.
 #   check_program.sh GRIDLET_EXE QT_GRIDLET   (on an X display, with WINEPREFIX set)
 set -euo pipefail
 exe="$(realpath "$1")"
@@ -52,10 +55,24 @@ menu_keys() {
     sleep 1
 }
 
-# run LABEL FONT_ARGUMENT SAVE_PATH SAVED_FILE PROGRAM...
+# Saves through the file requester, which opens in front, to the name typed in it; waits for the
+# file: save_as NAME_TYPED FILE.
+save_as() {
+    sleep 1
+    xdotool type --delay 30 "$1"
+    xdotool key Return
+    for _ in $(seq 50); do [ -s "$2" ] && break; sleep 0.2; done
+    [ -s "$2" ] || fail "($label) nothing was saved through the file requester to $2"
+}
+
+# The word typed on the map, from the cell at this column and row.
+word=HELLO column=3 row=2
+
+# run LABEL FONT_ARGUMENT SAVE_FOLDER PROGRAM...: the program saves LABEL.fnt and LABEL.map in
+# the scratch folder, which it names SAVE_FOLDER (with the separator after it).
 run() {
-    local label="$1" argument="$2" save_as="$3" saved="$4"
-    shift 4
+    local label="$1" argument="$2" folder="$3"
+    shift 3
     "$@" "$argument" &
     pid=$!
     main=$(x11_wait_window '^gridlet v2 0\.9f' 60)
@@ -84,11 +101,21 @@ run() {
     # File, from the bottom: Quit, Export, Save; in it Project, then ZX, Atari, IBM font.
     # (Upwards, since Windows moves onto greyed items and Qt does not.)
     menu_keys Up Up Up Right Down Down Down Return
-    sleep 1
-    xdotool type --delay 30 "$save_as"
-    xdotool key Return
-    for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.2; done
-    [ -s "$saved" ] || fail "($label) nothing was saved through the file requester"
+    save_as "$folder$label.fnt" "$scratch/$label.fnt"
+    # Char > Map > "ZX 32x24" opens the map; "Type text" is the last item of Char > Map. A click
+    # on a cell puts the text cursor there, and the map takes the keys.
+    menu_keys Right Right Right Return
+    map=$(x11_wait_window '^Character map' 20)
+    menu_keys Right Right Right Down Down Down Down Down Down Down Return
+    xdotool windowraise "$map"
+    xdotool mousemove --window "$map" $(((16 * column + 8) * scale)) $(((16 * row + 8) * scale)) \
+        click 1 mousemove 0 0
+    xdotool windowfocus --sync "$map"
+    xdotool type --delay 50 "$word"
+    # File > Save > Character_map: the fourth item after Project.
+    xdotool windowraise "$main"
+    menu_keys Up Up Up Right Down Down Down Down Return
+    save_as "$folder$label.map" "$scratch/$label.map"
     x11_type "$main" Escape
     x11_wait_exit "$pid" 20 || fail "($label) the program did not end with exit code 0 on Escape"
     pid=""
@@ -102,14 +129,12 @@ dots_per_inch() {
 }
 
 scale=1
-run qt "$font" "$scratch/qt.fnt" "$scratch/qt.fnt" "$qt"
+run qt "$font" "$scratch/" "$qt"
 dots_per_inch 96
-run wine "$(winepath -w "$font")" "$(winepath -w "$scratch")\\wine.fnt" "$scratch/wine.fnt" \
-    wine "$exe"
+run wine "$(winepath -w "$font")" "$(winepath -w "$scratch")\\" wine "$exe"
 dots_per_inch 192
 scale=2
-run wine2 "$(winepath -w "$font")" "$(winepath -w "$scratch")\\wine2.fnt" "$scratch/wine2.fnt" \
-    wine "$exe"
+run wine2 "$(winepath -w "$font")" "$(winepath -w "$scratch")\\" wine "$exe"
 
 same qt-start wine-start || fail "the started programs' canvases differ"
 same qt-painted wine-painted || fail "the painted programs' canvases differ"
@@ -126,4 +151,9 @@ cmp "$scratch/qt.fnt" "$scratch/wine.fnt" || fail "the saved fonts differ"
 cmp "$scratch/qt.fnt" "$scratch/wine2.fnt" || fail "the font saved at 192 dots per inch differs"
 ! cmp -s "$scratch/wine.fnt" "$root/data/charsets/zx-spectrum.bin" ||
     fail "the saved font lacks the painted pixel"
-echo "gridlet.exe under Wine showed (at 96 and 192 dots per inch), painted, coloured and saved what the Qt program did, and ended on Escape"
+cmp "$scratch/qt.map" "$scratch/wine.map" || fail "the maps typed on and saved differ"
+cmp "$scratch/qt.map" "$scratch/wine2.map" || fail "the map saved at 192 dots per inch differs"
+# The map is 32 cells a row; the Spectrum's set gives the letters their ASCII codes.
+[ "$(dd if="$scratch/wine.map" bs=1 skip=$((32 * row + column)) count=${#word} 2>/dev/null)" = "$word" ] ||
+    fail "the saved map lacks the typed word"
+echo "gridlet.exe under Wine showed (at 96 and 192 dots per inch), painted, coloured, typed on the map and saved what the Qt program did, and ended on Escape"
