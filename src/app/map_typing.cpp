@@ -39,13 +39,14 @@ Cell cellBefore(const Document& document, Cell cell) {
     return cell;
 }
 
-// A run of typing is one undo step: it holds the step open as a painting stroke does.
-void writeAt(Editor& editor, WindowsState& windows, Cell cell, int code) {
+// A run of typing is one undo step: it holds the step open as a painting stroke does. A typed
+// cell takes the painting colour; a cleared one keeps its colour.
+void writeAt(Editor& editor, WindowsState& windows, Cell cell, int code, bool painting = true) {
     editor.setStroking(true);
     windows.typingRun = true;
     const Document& document = editor.document();
     fillMapBox(editor, {cell.column, cell.row, 1, 1}, code,
-               paintingColor(document.colorMode, document.machineColors));
+               painting ? paintingColor(document.colorMode, document.machineColors) : -1);
     requestRedraw(windows, redrawMap);
 }
 
@@ -75,7 +76,7 @@ void pressKey(Editor& editor, WindowsState& windows, int key) {
             fillMapBox(editor, *windows.mapSelection, spaceCode(windows), -1);
             requestRedraw(windows, redrawMap);
         } else {
-            writeAt(editor, windows, cursor, spaceCode(windows));
+            writeAt(editor, windows, cursor, spaceCode(windows), false);
         }
         return;
     case vk_left:

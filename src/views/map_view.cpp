@@ -16,12 +16,11 @@ void outlineArea(const toolkit::Area& area, toolkit::Color color) {
 
 // The top edge alternates ink and paper from the left, the left edge paper and ink from the
 // top; the left edge comes last, so the corner pixel ends as paper.
-void drawCellEdges(int left, int top, Color paper, Color ink) {
-    for (int t = 0; t < cellSize - 1; t += 2) {
-        toolkit::draw_box(left + t, top, 1, 1, ink);
-        toolkit::draw_box(left + t + 1, top, 1, 1, paper);
-        toolkit::draw_box(left, top + t, 1, 1, paper);
-        toolkit::draw_box(left, top + t + 1, 1, 1, ink);
+void addCellEdges(GlyphTile& tile, Color paper, Color ink) {
+    const toolkit::Pixel paperPixel = toolkit::pixel_of(paper), inkPixel = toolkit::pixel_of(ink);
+    for (int t = 0; t < cellSize; ++t) {
+        tile[size_t(t)] = t % 2 == 0 ? inkPixel : paperPixel;
+        tile[size_t(t * cellSize)] = t % 2 == 0 ? paperPixel : inkPixel;
     }
 }
 
@@ -34,8 +33,10 @@ void drawMapCells(const Document& document, bool grid, Cell first, int columns, 
         for (int column = first.column; column < first.column + columns; ++column) {
             const int left = column * cellSize, top = row * cellSize;
             const CellLook cell = mapCellLook(document, column, row);
-            drawGlyphCell(document.glyph(cell.code), left, top, cell.look);
-            if (grid) drawCellEdges(left, top, cell.look.paper(), cell.look.ink());
+            GlyphTile tile;
+            makeGlyphTile(tile, document.glyph(cell.code), cell.look);
+            if (grid) addCellEdges(tile, cell.look.paper(), cell.look.ink());
+            toolkit::draw_pixels(left, top, cellSize, cellSize, tile.data());
         }
     }
 }

@@ -108,8 +108,9 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
     const int modifiers = modifier_bits(event->modifiers());
     if (const int key = virtual_key(event->key(), event->modifiers()))
         canvas_key(number_, key, true, modifiers);
-    for (const QChar character : event->text())
-        if (character.unicode() >= 32) canvas_character(number_, character.unicode());
+    // Whole characters: one beyond the first 65536 is two QChars.
+    for (const char32_t character : event->text().toUcs4())
+        if (character >= 32) canvas_character(number_, int(character));
 }
 
 // Qt reports an automatic repeat as a release and a press; only the press counts, so a held

@@ -8,6 +8,8 @@
 #include <shellapi.h> // the types of dropped files; the functions are loaded on first use
 #include <windowsx.h>
 
+#include <utility>
+
 #include "toolkit/win32/geometry.h"
 #include "toolkit/win32/keys.h"
 #include "toolkit/win32/win32_binding.h"
@@ -16,6 +18,21 @@
 
 namespace toolkit::win32 {
 namespace {
+
+// A character beyond the first 65536 comes as two WM_CHAR messages, a surrogate pair: the first
+// half waits here for the second.
+wchar_t pending_high_surrogate = 0;
+
+// The character a WM_CHAR completes, or 0 while half a pair is pending or for a stray half.
+int completed_character(wchar_t unit) {
+    if (unit >= 0xD800 && unit < 0xDC00) {
+        pending_high_surrogate = unit;
+        return 0;
+    }
+    const wchar_t high = std::exchange(pending_high_surrogate, wchar_t(0));
+    if (unit < 0xDC00 || unit >= 0xE000) return int(unit);
+    return high ? 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00) : 0;
+}
 
 // The classic sunken edge, two pixels of the program's scale wide.
 void draw_border(HDC dc, const RECT& outer, int scale) {
@@ -269,7 +286,8 @@ LRESULT Win32Binding::canvas_message(int gadget, HWND handle, UINT message, WPAR
         canvas_key(gadget, int(wparam), message == WM_SYSKEYDOWN, modifier_bits());
         break;
     case WM_CHAR:
-        if (wparam >= 32) canvas_character(gadget, int(wparam));
+        if (const int character = completed_character(wchar_t(wparam)); character >= 32)
+            canvas_character(gadget, character);
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
