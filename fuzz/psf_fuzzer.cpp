@@ -33,6 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t>& glyphs = reading.bytes;
     if (glyphs.empty() || glyphs.size() % 8 != 0 || glyphs.size() > 2048)
         fuzzFailure("read " + std::to_string(glyphs.size()) + " bytes of glyphs");
+    for (const auto& [glyph, character] : reading.unicode)
+        if (glyph < 0 || size_t(glyph) >= glyphs.size() / 8 || character == 0 ||
+            character > 0x10FFFF || (character >= 0xD800 && character < 0xE000))
+            fuzzFailure("a Unicode table entry of glyph " + std::to_string(glyph) +
+                        " is no character");
     const FontReading again = decodePsf(encodePsf2(glyphs));
     if (!again.problem.empty() || again.bytes != glyphs) fuzzFailure("the glyphs do not save back");
     return 0;

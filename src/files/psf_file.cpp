@@ -61,27 +61,29 @@ FontReading glyphsFrom(std::span<const uint8_t> file, size_t start, uint64_t cou
 }
 
 // PSF 1 entries: 16-bit characters, 0xFFFE before sequences (skipped), 0xFFFF after each glyph.
-void readPsf1Table(std::span<const uint8_t> table, std::vector<std::pair<int, char32_t>>& out) {
+void readPsf1Table(std::span<const uint8_t> table, FontReading& reading) {
+    const int glyphs = int(reading.bytes.size() / 8);
     int glyph = 0;
     bool sequence = false;
-    for (size_t at = 0; at + 1 < table.size() && glyph < int(glyphsRead); at += 2) {
+    for (size_t at = 0; at + 1 < table.size() && glyph < glyphs; at += 2) {
         const char32_t value = char32_t(table[at] | table[at + 1] << 8);
         if (value == 0xFFFF) {
             ++glyph;
             sequence = false;
         } else if (value == 0xFFFE) {
             sequence = true;
-        } else if (!sequence) {
-            out.emplace_back(glyph, value);
+        } else if (!sequence && value != 0 && (value < 0xD800 || value >= 0xE000)) {
+            reading.unicode.emplace_back(glyph, value); // a lone surrogate is no character
         }
     }
 }
 
 // PSF 2 entries: UTF-8, 0xFE before sequences (skipped), 0xFF after each glyph.
-void readPsf2Table(std::span<const uint8_t> table, std::vector<std::pair<int, char32_t>>& out) {
+void readPsf2Table(std::span<const uint8_t> table, FontReading& reading) {
+    const int glyphs = int(reading.bytes.size() / 8);
     int glyph = 0;
     bool sequence = false;
-    for (size_t at = 0; at < table.size() && glyph < int(glyphsRead);) {
+    for (size_t at = 0; at < table.size() && glyph < glyphs;) {
         if (table[at] == 0xFF) {
             ++glyph;
             sequence = false;
@@ -90,7 +92,7 @@ void readPsf2Table(std::span<const uint8_t> table, std::vector<std::pair<int, ch
             sequence = true;
             ++at;
         } else if (const char32_t c = readUtf8(table, at); c != 0 && !sequence) {
-            out.emplace_back(glyph, c);
+            reading.unicode.emplace_back(glyph, c);
         }
     }
 }
@@ -113,7 +115,7 @@ FontReading decodePsf(std::span<const uint8_t> file) {
         if (file[3] != 8) return FontReading::refused(sizeProblem(8, file[3]));
         const size_t count = file[2] & 1 ? 512 : 256;
         FontReading reading = glyphsFrom(file, psf1HeaderBytes, count);
-        if (file[2] & 2) readPsf1Table(file.subspan(psf1HeaderBytes + count * 8), reading.unicode);
+        if (file[2] & 2) readPsf1Table(file.subspan(psf1HeaderBytes + count * 8), reading);
         return reading;
     }
     if (!startsWith(file, psf2Magic) || file.size() < psf2HeaderBytes)
@@ -127,7 +129,7 @@ FontReading decodePsf(std::span<const uint8_t> file) {
     const uint64_t tableStart = headerSize + uint64_t(length) * 8;
     if (reading.problem.empty() && (u32(file, 12) & psf2HasUnicodeTable) &&
         tableStart <= file.size())
-        readPsf2Table(file.subspan(size_t(tableStart)), reading.unicode);
+        readPsf2Table(file.subspan(size_t(tableStart)), reading);
     return reading;
 }
 

@@ -209,6 +209,10 @@ TEST_F(MapTyping, PastedTextTypesThroughTheSetsCodes) {
     choose(pasteId, mapWindow);
     EXPECT_EQ(row(0, 38, 2), (std::vector<int>{1, 2}));
     EXPECT_EQ(row(1, 38, 2), (std::vector<int>{3, (38 + 1 + 7) % 200})); // past the line's end
+    g.ui.run([this] { g.state.editor.changeDocument().mapCells[39][0] = 2 + 128; });
+    select(38, 0, 39, 0);
+    choose(copyId, mapWindow);
+    EXPECT_EQ(g.ui.clipboard.text, "AB\n"); // a reverse "B" copies as its letter
 }
 
 TEST_F(MapTyping, WithTypingOffTheMapsCopyStaysTheGlyphs) {
