@@ -190,7 +190,6 @@ void drawTypingMarks(const Document& document, WindowsState& windows) {
     ShownViews& shown = windows.shown;
     shown.textCursor = shownCursor(document, windows);
     shown.mapSelection = windows.mapSelection;
-    set_drawing_clip(0, 0, document.mapWidth * cellSize, document.mapHeight * cellSize);
     if (shown.mapSelection) drawSelectionOutline(visiblePart(document, *shown.mapSelection));
     if (shown.textCursor) drawTextCursor(*shown.textCursor);
 }

@@ -48,11 +48,21 @@ void drawMapOutline(Cell cell) {
 }
 
 void drawTextCursor(Cell cell) {
-    outlineArea(cellArea(cell), cursorColor);
+    const toolkit::Area area = cellArea(cell);
+    clipTo(area);
+    outlineArea(area, cursorColor);
 }
 
+// Edge by edge, so that the canvas shows anew only the edges, not the cells inside them.
 void drawSelectionOutline(const CellBox& box) {
-    outlineArea(
-        {box.left * cellSize, box.top * cellSize, box.width * cellSize, box.height * cellSize},
-        selectionColor);
+    const toolkit::Area area{box.left * cellSize, box.top * cellSize, box.width * cellSize,
+                             box.height * cellSize};
+    const toolkit::Area edges[] = {{area.x, area.y, area.width, 1},
+                                   {area.x, area.y + area.height - 1, area.width, 1},
+                                   {area.x, area.y, 1, area.height},
+                                   {area.x + area.width - 1, area.y, 1, area.height}};
+    for (const toolkit::Area& edge : edges) {
+        clipTo(edge);
+        outlineArea(area, selectionColor);
+    }
 }

@@ -12,6 +12,6 @@ void drawMapCells(const Document& document, bool grid, Cell first, int columns, 
 // The cell under the pointer, outlined in red.
 void drawMapOutline(Cell cell);
 // The text cursor's cell, outlined in green, and the selected cells, outlined together in
-// yellow: each drawn with the clip opened to the map.
+// yellow; each sets the clip to what it draws.
 void drawTextCursor(Cell cell);
 void drawSelectionOutline(const CellBox& box);
