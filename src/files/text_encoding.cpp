@@ -118,9 +118,9 @@ void addCode(TextEncoding& encoding, char32_t character, int code) {
 }
 
 void sortCodes(TextEncoding& encoding) {
-    std::ranges::sort(encoding.codes);
-    const auto repeated = std::ranges::unique(encoding.codes);
-    encoding.codes.erase(repeated.begin(), repeated.end());
+    std::sort(encoding.codes.begin(), encoding.codes.end());
+    encoding.codes.erase(std::unique(encoding.codes.begin(), encoding.codes.end()),
+                         encoding.codes.end());
 }
 
 // The codes from `first` to `last` stand for nothing until placed anew.
@@ -178,8 +178,9 @@ TextEncoding fontEncoding(const FontReading& reading, int first) {
 
 std::optional<uint8_t> codeOfCharacter(const TextEncoding& encoding, char32_t character) {
     const auto find = [&](char32_t wanted) -> std::optional<uint8_t> {
-        const auto found = std::ranges::lower_bound(encoding.codes, wanted, {},
-                                                    &std::pair<char32_t, uint8_t>::first);
+        const auto found =
+            std::lower_bound(encoding.codes.begin(), encoding.codes.end(), wanted,
+                             [](const auto& entry, char32_t c) { return entry.first < c; });
         if (found == encoding.codes.end() || found->first != wanted) return std::nullopt;
         return found->second;
     };
