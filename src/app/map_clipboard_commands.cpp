@@ -1,7 +1,5 @@
 #include "app/map_clipboard_commands.h"
 
-#include <algorithm>
-
 #include "app/clipboard_commands.h"
 #include "app/map_typing.h"
 #include "app/refresh.h"

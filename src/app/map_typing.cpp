@@ -153,9 +153,10 @@ bool handleTypingEvent(Editor& editor, WindowsState& windows, const Event& event
 bool endsTypingRun(const Event& event) {
     if (event.kind == menu_event || event.kind == files_dropped_event) return true;
     if (event.kind != gadget_event) return false;
-    const bool arrow = event.type == key_down && event.key >= vk_end && event.key <= vk_down;
+    // End, Home and the arrows: the cursor moves elsewhere.
+    const bool cursorKey = event.type == key_down && event.key >= vk_end && event.key <= vk_down;
     return event.type == left_button_down || event.type == right_button_down ||
-           event.type == middle_button_down || arrow;
+           event.type == middle_button_down || cursorKey;
 }
 
 void endTypingRun(Editor& editor, WindowsState& windows) {
