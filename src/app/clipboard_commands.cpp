@@ -18,9 +18,6 @@ namespace {
 // The MIME type of gridlet's own form: the glyphs' bytes, 8 a glyph.
 constexpr const char* glyphsType = "application/x-gridlet-glyphs";
 
-// 1 MiB holds a whole set many times over in any text form; past that it is no font.
-constexpr size_t largestText = size_t(1) << 20;
-
 struct Selection {
     int first, last;
 };
@@ -57,10 +54,7 @@ struct Pasting {
 Pasting clipboardGlyphs(const Document& document) {
     const ClipboardData held = get_clipboard(glyphsType);
     if (!held.own_bytes.empty() && held.own_bytes.size() % glyphBytes == 0) return {held.own_bytes};
-    if (held.text.size() > largestText)
-        return {{},
-                "The text on the clipboard is larger than 1 MiB: gridlet reads no more text than "
-                "that."};
+    if (held.text.size() > largestClipboardText) return {{}, clipboardTextTooLarge};
     Pasting pasting{
         {}, "The clipboard holds nothing to paste: copy glyphs, numbers or a picture first."};
     if (!held.text.empty()) {

@@ -1,10 +1,17 @@
 // Cut, copy and paste of glyphs through the desktop's clipboard.
 #pragma once
 
+#include <cstddef>
+
 #include "app/windows_state.h"
 #include "files/picture.h"
 #include "model/editor.h"
 #include "toolkit/drawing.h"
+
+// Past 1 MiB, clipboard text is neither glyphs nor a screen: Paste refuses it with this reason.
+constexpr size_t largestClipboardText = size_t(1) << 20;
+constexpr const char* clipboardTextTooLarge =
+    "The text on the clipboard is larger than 1 MiB: gridlet reads no more text than that.";
 
 // A picture as the clipboard takes it.
 toolkit::PixelBuffer pixelBuffer(const Picture& picture);

@@ -15,9 +15,6 @@ namespace {
 // The MIME type of gridlet's own cells.
 constexpr const char* cellsType = "application/x-gridlet-cells";
 
-// More text than a 1 MiB is no screen of text.
-constexpr size_t largestText = size_t(1) << 20;
-
 CellBox selectedCells(const WindowsState& windows) {
     if (windows.mapSelection) return *windows.mapSelection;
     return {windows.textCursor.column, windows.textCursor.row, 1, 1};
@@ -59,9 +56,8 @@ void pasteMapCells(Editor& editor, WindowsState& windows) {
     const int color = paintingColor(document.colorMode, document.machineColors);
     if (const std::optional<MapBlock> block = decodeMapBlock(held.own_bytes)) {
         pasteMapBlock(editor, *block, at.left, at.top, color);
-    } else if (held.text.size() > largestText) {
-        return tell("The text on the clipboard is larger than 1 MiB: gridlet reads no more text "
-                    "than that.");
+    } else if (held.text.size() > largestClipboardText) {
+        return tell(clipboardTextTooLarge);
     } else if (!held.text.empty()) {
         const MapTextReading reading = decodeMapText(held.text, windows.textEncoding);
         pasteMapBlock(editor, reading.block, at.left, at.top, color);

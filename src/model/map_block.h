@@ -8,9 +8,6 @@
 struct CellBox {
     int left = 0, top = 0, width = 0, height = 0;
 
-    bool contains(int column, int row) const {
-        return column >= left && column < left + width && row >= top && row < top + height;
-    }
     bool operator==(const CellBox&) const = default;
 };
 

@@ -7,10 +7,6 @@
 #include "model/glyph_look.h"
 #include "toolkit/drawing.h"
 
-// Every set bit (column l, row k) of the glyph becomes the 2 x 2 box at (x + 2l, y + 2k) in
-// ink; clear bits are left untouched. Draws on the pass that is open.
-void drawDoubledGlyph(GlyphRows glyph, int x, int y, toolkit::Color ink);
-
 // A glyph's 16 x 16 cell, row by row: the pixels in the look's colours, wide pixels 4 x 2.
 using GlyphTile = std::array<toolkit::Pixel, 16 * 16>;
 void makeGlyphTile(GlyphTile& tile, GlyphRows glyph, const GlyphLook& look);
