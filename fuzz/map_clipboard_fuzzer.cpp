@@ -4,6 +4,7 @@
 #include <string>
 
 #include "files/map_clipboard.h"
+#include "files/text_encoding.h"
 #include "fuzz_failure.h"
 
 namespace {

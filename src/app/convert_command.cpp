@@ -61,9 +61,9 @@ bool writeOutput(const AppState& state, const Conversion& conversion) {
         return bytes && writeFile(conversion.output, *bytes);
     }
     default:
-        return writeFile(conversion.output, encodeExport(document, state.windows.codePage,
-                                                         exportFormatOf(conversion.format),
-                                                         conversion.output, conversion.dialect));
+        return writeFile(conversion.output,
+                         encodeExport(document, exportFormatOf(conversion.format),
+                                      conversion.output, conversion.dialect));
     }
 }
 
@@ -79,7 +79,7 @@ int convert(const Conversion& conversion, std::string& said) {
             said += "gridlet: " + load.failure + ": " + load.failureText + "\n";
             return inputUnreadable;
         }
-        const std::string note = placeFontReading(editor, state->windows, load.reading);
+        const std::string note = placeFontReading(editor, load.reading);
         if (!note.empty())
             said += "gridlet: Open File: " + loadNoteText(conversion.input, note) + "\n";
     }

@@ -25,7 +25,7 @@ void exportAs(const Editor& editor, WindowsState& windows, ExportFormat format,
     static constexpr Assembler dialects[] = {Assembler::ca65, Assembler::acme, Assembler::z80Defb,
                                              Assembler::z80Db};
     const Assembler dialect = dialects[std::clamp(toolkit::selected_file_pattern(), 0, 3)];
-    saveBytes(name, encodeExport(editor.document(), windows.codePage, format, name, dialect));
+    saveBytes(name, encodeExport(editor.document(), format, name, dialect));
 }
 
 std::vector<uint8_t> bytesOf(const std::string& text) {

@@ -22,7 +22,7 @@ std::vector<uint8_t> bytesOf(const std::string& text) {
 
 } // namespace
 
-std::vector<uint8_t> encodeExport(const Document& document, CodePage codePage, ExportFormat format,
+std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
                                   const std::string& name, Assembler dialect) {
     const Range& range = document.range;
     const int first = range.enabled ? range.low() : 0;
@@ -34,9 +34,12 @@ std::vector<uint8_t> encodeExport(const Document& document, CodePage codePage, E
     case ExportFormat::png:
         return encodePng(encodeGlyphSheet(glyphs, glyphLook(document), pictureScale));
     case ExportFormat::psf: {
-        const std::array<char32_t, 256>& unicode = unicodeOf(codePage);
-        const auto codes = std::span(unicode).subspan(size_t(first), size_t(last - first + 1));
-        return encodePsf2(glyphs, codePage != CodePage::none ? codes : std::span<const char32_t>());
+        // Characters only assumed are not claimed in the font's table.
+        std::vector<std::u32string> table;
+        if (document.textEncoding.own)
+            for (int code = first; code <= last; ++code)
+                table.push_back(charactersOfCode(document.textEncoding, code));
+        return encodePsf2(glyphs, table);
     }
     case ExportFormat::bdf:
         return bytesOf(encodeBdf(glyphs, first, identifierOf(name)));

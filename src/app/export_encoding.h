@@ -6,14 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "files/code_pages.h"
 #include "files/source_text.h"
 #include "model/document.h"
 
 enum class ExportFormat { png, psf, bdf, c64Font, cSource, assembler, basicData };
 
 // The file for the name (C, assembler and BASIC sources and BDF fonts take their identifier
-// from it); the code page names the glyphs of a console font; the dialect counts for assembler
-// sources alone.
-std::vector<uint8_t> encodeExport(const Document& document, CodePage codePage, ExportFormat format,
+// from it); the set's characters go into a console font's Unicode table and the sources'
+// comments; the dialect counts for assembler sources alone.
+std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
                                   const std::string& name, Assembler dialect = Assembler::ca65);

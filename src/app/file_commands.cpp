@@ -124,7 +124,7 @@ void loadFontFile(AppState& state, const std::string& name) {
     }
     state.windows.lastFolder = path_part(name);
     rememberRecentFile(state.session, RecentFile::Kind::font, name);
-    const std::string note = placeFontReading(editor, state.windows, load.reading);
+    const std::string note = placeFontReading(editor, load.reading);
     if (!note.empty()) message_requester("Open File", loadNoteText(name, note), message_ok);
 }
 

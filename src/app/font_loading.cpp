@@ -7,6 +7,7 @@
 #include "app/whole_files.h"
 #include "files/font_file.h"
 #include "files/font_formats.h"
+#include "files/text_encoding.h"
 #include "toolkit/files.h"
 
 using namespace toolkit;
@@ -62,17 +63,22 @@ FontFileLoad readFontFile(const std::string& name, Color paper, Color ink) {
     return load;
 }
 
-std::string placeFontReading(Editor& editor, WindowsState& windows, const FontReading& reading) {
+std::string placeFontReading(Editor& editor, const FontReading& reading) {
     Charset& charset = editor.changeGlyphs();
     for (const auto& [code, glyph] : reading.coded)
         std::copy(glyph.begin(), glyph.end(), glyphOf(charset, code).begin());
     const int first = reading.atCurrentChar ? editor.currentChar() : reading.firstCode;
     const size_t placed = placeFont(charset, first, reading.bytes);
+    std::string tableNote;
+    editor.changeTextEncoding() = fontEncoding(reading, first, tableNote);
+    std::vector<std::string> notes;
     // Only the glyph rows of a header-less file run past the end unseen, as they always have.
-    windows.codePage = CodePage::none;
-    windows.textEncoding = fontEncoding(reading, first);
-    if (reading.raw || placed == reading.bytes.size()) return reading.note;
-    const std::string cut = std::to_string((reading.bytes.size() - placed) / glyphBytes) +
-                            " glyphs did not fit after glyph 255";
-    return reading.note.empty() ? cut : cut + ";\n" + reading.note;
+    if (!reading.raw && placed < reading.bytes.size())
+        notes.push_back(std::to_string((reading.bytes.size() - placed) / glyphBytes) +
+                        " glyphs did not fit after glyph 255");
+    for (const std::string& note : {reading.note, tableNote})
+        if (!note.empty()) notes.push_back(note);
+    std::string said;
+    for (const std::string& note : notes) said += (said.empty() ? "" : ";\n") + note;
+    return said;
 }

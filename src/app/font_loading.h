@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "app/windows_state.h"
 #include "files/font_reading.h"
 #include "model/editor.h"
 
@@ -22,9 +21,9 @@ struct FontFileLoad {
 // Reads and decodes the file; pictures are read with the colours given.
 FontFileLoad readFontFile(const std::string& name, Color paper, Color ink);
 
-// Puts what was read into the charset from the current char on, or at its own codes. Returns
-// what of it was left out, for the note after it ("" when nothing). The glyphs no longer come
-// from a built-in set, so the code page is none, and the text encoding becomes the font's.
-std::string placeFontReading(Editor& editor, WindowsState& windows, const FontReading& reading);
+// Puts what was read into the charset from the current char on, or at its own codes, and the
+// characters the font names its codes with. Returns what of it was left out, for the note after
+// it ("" when nothing).
+std::string placeFontReading(Editor& editor, const FontReading& reading);
 // The note said after a file was loaded.
 std::string loadNoteText(const std::string& name, const std::string& note);

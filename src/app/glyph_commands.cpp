@@ -3,6 +3,7 @@
 #include "app/refresh.h"
 #include "editing/charset_edits.h"
 #include "editing/glyph_transforms.h"
+#include "files/text_encoding.h"
 #include "toolkit/requesters.h"
 
 using namespace toolkit;
@@ -69,9 +70,6 @@ void loadCharset(Editor& editor, WindowsState& windows, BuiltinCharset which) {
     const CharsetColors colors = loadBuiltinCharset(editor.changeGlyphs(), which);
     editor.setColors(colors.paper, colors.ink);
     windows.atariCodes = which == BuiltinCharset::atariXl;
-    windows.codePage = which == BuiltinCharset::ibmPcCga   ? CodePage::cp437
-                       : which == BuiltinCharset::ibmPc866 ? CodePage::cp866
-                                                           : CodePage::none;
-    placeBuiltinEncoding(windows.textEncoding, which);
+    placeBuiltinEncoding(editor.changeTextEncoding(), which);
     requestRedraw(windows, redrawGlyphViews);
 }

@@ -35,7 +35,7 @@ void copyMapCells(const Editor& editor, const WindowsState& windows) {
     const CellBox box = visiblePart(document, selectedCells(windows));
     const MapBlock block = copyMapBlock(document, box);
     if (block.codes.empty()) return;
-    const ClipboardData data{.text = encodeMapText(block, windows.textEncoding),
+    const ClipboardData data{.text = encodeMapText(block, document.textEncoding),
                              .picture = pixelBuffer(encodeMapBoxPicture(document, box)),
                              .own_type = cellsType,
                              .own_bytes = encodeMapBlock(block)};
@@ -45,7 +45,7 @@ void copyMapCells(const Editor& editor, const WindowsState& windows) {
 
 void cutMapCells(Editor& editor, WindowsState& windows) {
     copyMapCells(editor, windows);
-    fillMapBox(editor, selectedCells(windows), spaceCode(windows), -1);
+    fillMapBox(editor, selectedCells(windows), spaceCode(editor.document()), -1);
     requestRedraw(windows, redrawMap);
 }
 
@@ -59,7 +59,7 @@ void pasteMapCells(Editor& editor, WindowsState& windows) {
     } else if (held.text.size() > largestClipboardText) {
         return tell(clipboardTextTooLarge);
     } else if (!held.text.empty()) {
-        const MapTextReading reading = decodeMapText(held.text, windows.textEncoding);
+        const MapTextReading reading = decodeMapText(held.text, document.textEncoding);
         pasteMapBlock(editor, reading.block, at.left, at.top, color);
         if (reading.missing) noteNoCode(windows, reading.missing);
     } else {

@@ -1,6 +1,7 @@
 #include "app/map_typing.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/canvas_cells.h"
 #include "app/refresh.h"
@@ -52,7 +53,7 @@ void writeAt(Editor& editor, WindowsState& windows, Cell cell, int code, bool pa
 
 void typeCharacter(Editor& editor, WindowsState& windows, char32_t character) {
     const Document& document = editor.document();
-    const std::optional<uint8_t> code = codeOfCharacter(windows.textEncoding, character);
+    const std::optional<uint8_t> code = codeOfCharacter(document.textEncoding, character);
     if (!code) return noteNoCode(windows, character);
     const Cell cursor = clampToMap(document, windows.textCursor);
     writeAt(editor, windows, cursor, *code);
@@ -66,17 +67,17 @@ void pressKey(Editor& editor, WindowsState& windows, int key) {
     case vk_backspace:
         if (cursor == Cell{0, 0}) return;
         moveCursor(windows, document, cellBefore(document, cursor));
-        writeAt(editor, windows, windows.textCursor, spaceCode(windows));
+        writeAt(editor, windows, windows.textCursor, spaceCode(document));
         return;
     case vk_return:
         moveCursor(windows, document, {0, cursor.row + 1});
         return;
     case vk_delete:
         if (windows.mapSelection) {
-            fillMapBox(editor, *windows.mapSelection, spaceCode(windows), -1);
+            fillMapBox(editor, *windows.mapSelection, spaceCode(document), -1);
             requestRedraw(windows, redrawMap);
         } else {
-            writeAt(editor, windows, cursor, spaceCode(windows), false);
+            writeAt(editor, windows, cursor, spaceCode(document), false);
         }
         return;
     case vk_left:
@@ -172,6 +173,6 @@ void noteNoCode(WindowsState& windows, char32_t character) {
     requestRedraw(windows, redrawMapTitle);
 }
 
-int spaceCode(const WindowsState& windows) {
-    return codeOfCharacter(windows.textEncoding, U' ').value_or(32);
+int spaceCode(const Document& document) {
+    return codeOfCharacter(document.textEncoding, U' ').value_or(32);
 }

@@ -18,4 +18,4 @@ void endTypingRun(Editor& editor, WindowsState& windows);
 // The map's title says the character has no code in the set, until the next key.
 void noteNoCode(WindowsState& windows, char32_t character);
 // The space code of the set, which cleared cells take.
-int spaceCode(const WindowsState& windows);
+int spaceCode(const Document& document);

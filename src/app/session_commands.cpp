@@ -65,10 +65,10 @@ void recentFilesChanged(SessionKeeper& session) {
 
 Session sessionOf(const Editor& editor) {
     const Document& document = editor.document();
-    return {document.charset,    document.mapCells,  document.mapWidth,      document.mapHeight,
-            document.paperColor, document.inkColor,  editor.currentChar(),   document.range,
-            document.gridOnMap,  document.colorMode, document.machineColors, document.mapColors,
-            document.pen};
+    return {document.charset,    document.mapCells,    document.mapWidth,      document.mapHeight,
+            document.paperColor, document.inkColor,    editor.currentChar(),   document.range,
+            document.gridOnMap,  document.colorMode,   document.machineColors, document.mapColors,
+            document.pen,        document.textEncoding};
 }
 
 void readKeptFiles(SessionKeeper& session) {
@@ -161,6 +161,7 @@ void placeSession(AppState& state, const Session& session) {
     document.machineColors = session.machineColors;
     document.mapColors = session.mapColors;
     document.pen = session.pen;
+    document.textEncoding = session.textEncoding;
     if (resized) fitMapWindow(document);
     requestRedraw(state.windows, redrawGlyphViews | redrawMap | redrawRangeLabels | redrawColors);
     selectCell(state.editor, state.windows, charsetCell(session.currentChar));

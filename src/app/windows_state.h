@@ -9,8 +9,6 @@
 #include <string>
 
 #include "app/shown_views.h"
-#include "files/code_pages.h"
-#include "files/text_encoding.h"
 #include "model/map_block.h"
 #include "views/cells.h"
 
@@ -71,12 +69,9 @@ struct WindowsState {
     bool colorsWindowAvailable = false;
     bool quitting = false; // "Quit" was chosen: the loop ends after this event
 
-    // What the last built-in set loaded tells: Atari codes in the title until the next menu
-    // event, and the IBM PC code page of the glyphs, for console fonts.
+    // The last built-in set loaded was the Atari's: its codes in the title until the next menu
+    // event.
     bool atariCodes = false;
-    CodePage codePage = CodePage::none;
-    // The characters the set's codes stand for, as where its glyphs came from defines them.
-    TextEncoding textEncoding = latinEncoding();
 
     // "Type text" on the map: the text cursor, the cells the left button selected, the cell a
     // selection is drawn from, whether a run of typing goes on (one undo step), and what the

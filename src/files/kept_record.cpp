@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace {
@@ -12,7 +13,11 @@ constexpr size_t version1Bytes = 8 + 4 + charsetBytes + cells + 2 + 4 + 4 + 1 + 
 // and in the current versions before the check sum: the colour mode, the machine colours, the
 // cells' colours and the pen
 constexpr size_t machineColorBytes = 3 + atariRegisterCount + 2;
-constexpr size_t recordBytes = version1Bytes + 1 + machineColorBytes + cells + 1;
+constexpr size_t encodinglessBytes = version1Bytes + 1 + machineColorBytes + cells + 1;
+// and in the current version, then: whether the set names its own characters, the character of
+// each code, the count of extra characters, and each of them with its code
+constexpr size_t extraCharacterBytes = 4 + 1;
+constexpr size_t recordBytes = encodinglessBytes + 1 + 4 * glyphCount + 2;
 
 void put32(std::vector<uint8_t>& out, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) out.push_back(uint8_t(value >> shift));
@@ -74,6 +79,51 @@ bool readColors(std::span<const uint8_t> file, size_t at, Session& session) {
                [](uint8_t color) { return color < 16; });
 }
 
+bool isCharacter(uint32_t value) {
+    return value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
+}
+
+void putEncoding(std::vector<uint8_t>& out, const TextEncoding& encoding) {
+    out.push_back(encoding.own);
+    for (const char32_t character : encoding.characters) put32(out, character);
+    out.push_back(uint8_t(encoding.extraCount));
+    out.push_back(uint8_t(encoding.extraCount >> 8));
+    for (size_t i = 0; i < encoding.extraCount; ++i) {
+        put32(out, encoding.extra[i].character);
+        out.push_back(uint8_t(encoding.extra[i].code));
+    }
+}
+
+// The extra characters a file of this size holds, or nothing when no count fits it.
+std::optional<size_t> extraCountOf(std::span<const uint8_t> file) {
+    if (file.size() < recordBytes) return std::nullopt;
+    const size_t at = recordBytes - 4 - 2;
+    const size_t count = size_t(file[at] | file[at + 1] << 8);
+    if (file.size() != recordBytes + count * extraCharacterBytes) return std::nullopt;
+    return count;
+}
+
+// False when the encoding holds what no character is, or more extra ones than gridlet keeps.
+bool readEncoding(std::span<const uint8_t> file, size_t at, TextEncoding& encoding) {
+    if (file[at] > 1) return false;
+    encoding.own = file[at++];
+    for (char32_t& character : encoding.characters) {
+        character = get32(file, at);
+        at += 4;
+        if (!isCharacter(character)) return false;
+    }
+    const size_t count = size_t(file[at] | file[at + 1] << 8);
+    at += 2;
+    if (count > extraCharacterLimit) return false;
+    encoding.extraCount = uint16_t(count);
+    for (size_t i = 0; i < count; ++i, at += extraCharacterBytes) {
+        encoding.extra[i] = {get32(file, at), file[at + 4]};
+        if (encoding.extra[i].character == 0 || !isCharacter(encoding.extra[i].character))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::vector<uint8_t> encodeRecord(const RecordKind& kind, const Session& session) {
@@ -93,6 +143,7 @@ std::vector<uint8_t> encodeRecord(const RecordKind& kind, const Session& session
     out.push_back(session.range.enabled ? 1 : 0);
     out.push_back(session.gridOnMap ? 1 : 0);
     putColors(out, session);
+    putEncoding(out, session.textEncoding);
     put32(out, checkSum(out));
     return out;
 }
@@ -104,10 +155,14 @@ SessionReading decodeRecord(const RecordKind& kind, std::span<const uint8_t> fil
         return refused("the file is no gridlet " + noun);
     const uint32_t version = get32(file, 8);
     const bool colorless = kind.colorlessVersion != 0 && version == kind.colorlessVersion;
-    if (version != kind.version && !colorless)
+    const bool encodingless =
+        colorless || (kind.encodinglessVersion != 0 && version == kind.encodinglessVersion);
+    if (version != kind.version && !encodingless)
         return refused("the " + noun + " was " + kind.written + " by another version of gridlet");
-    const size_t size = colorless ? version1Bytes : recordBytes;
-    if (file.size() != size) return refused("the " + noun + " file is cut short or too long");
+    const std::optional<size_t> extraCount = extraCountOf(file);
+    if (encodingless ? file.size() != (colorless ? version1Bytes : encodinglessBytes) : !extraCount)
+        return refused("the " + noun + " file is cut short or too long");
+    const size_t size = file.size();
     if (get32(file, size - 4) != checkSum(file.first(size - 4)))
         return refused("the " + noun + " file is damaged");
     SessionReading reading;
@@ -128,6 +183,8 @@ SessionReading decodeRecord(const RecordKind& kind, std::span<const uint8_t> fil
     at += 4;
     if (!colorless && !readColors(file, at, session))
         return refused("the " + noun + "'s colours are ones gridlet does not know");
+    if (!encodingless && !readEncoding(file, encodinglessBytes - 4, session.textEncoding))
+        return refused("the " + noun + "'s characters of the set are ones gridlet does not know");
     if (!isMapSize(session.mapWidth, session.mapHeight))
         return refused("the " + noun + "'s map has a size gridlet does not know");
     return reading;

@@ -24,6 +24,7 @@ struct Session {
     MachineColors machineColors;
     MapColors mapColors = filledMapColors(startCellColor);
     Pen pen = 3;
+    TextEncoding textEncoding = latinEncoding();
 
     bool operator==(const Session&) const = default;
 };
@@ -33,12 +34,15 @@ struct SessionReading {
     std::string problem; // why the file is none this gridlet can read; "" when it is one
 };
 
+// The older versions still read, 0 where a kind has none: one without the set's characters
+// (read as ASCII and Latin-1), and one without the colours either.
 struct RecordKind {
     std::array<uint8_t, 8> mark;
-    uint32_t version;          // the one written
-    uint32_t colorlessVersion; // an older one still read, without the colours; 0 for none
-    const char* noun;          // in the reasons of refusal: "session", "project"
-    const char* written;       // how such a file came to be: "kept", "saved"
+    uint32_t version; // the one written
+    uint32_t encodinglessVersion;
+    uint32_t colorlessVersion;
+    const char* noun;    // in the reasons of refusal: "session", "project"
+    const char* written; // how such a file came to be: "kept", "saved"
 };
 
 std::vector<uint8_t> encodeRecord(const RecordKind& kind, const Session& fields);

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "files/picture.h"
-#include "files/text_encoding.h"
 #include "model/document.h"
 #include "model/map_block.h"
+#include "model/text_encoding.h"
 
 // Width, height, then the codes and the colours row by row, a byte each.
 std::vector<uint8_t> encodeMapBlock(const MapBlock& block);

@@ -9,7 +9,8 @@
 
 #include "files/kept_record.h"
 
-constexpr uint32_t projectVersion = 1;
+// Version 1 had no characters of the set's codes; it is still read, as ASCII and Latin-1.
+constexpr uint32_t projectVersion = 2;
 constexpr std::string_view projectExtension = ".gridlet";
 
 std::vector<uint8_t> encodeProject(const Session& project);

@@ -134,22 +134,22 @@ FontReading decodePsf(std::span<const uint8_t> file) {
 }
 
 std::vector<uint8_t> encodePsf2(std::span<const uint8_t> glyphs,
-                                std::span<const char32_t> unicode) {
+                                std::span<const std::u32string> table) {
     std::vector<uint8_t> out(std::begin(psf2Magic), std::end(psf2Magic));
     const uint32_t count = uint32_t(glyphs.size() / 8);
-    if (unicode.size() < count) unicode = {}; // a table names every glyph, or there is none
-    put32(out, 0);                            // version
-    put32(out, psf2HeaderBytes);              // header size
-    put32(out, unicode.empty() ? 0 : psf2HasUnicodeTable); // flags
+    if (table.size() < count) table = {}; // a table names every glyph, or there is none
+    put32(out, 0);                        // version
+    put32(out, psf2HeaderBytes);          // header size
+    put32(out, table.empty() ? 0 : psf2HasUnicodeTable); // flags
     put32(out, count);
     put32(out, 8); // bytes a glyph
     put32(out, 8); // height
     put32(out, 8); // width
     out.insert(out.end(), glyphs.begin(), glyphs.begin() + ptrdiff_t(count * 8));
-    for (size_t i = 0; i < unicode.size() && i < count; ++i) {
-        std::string character;
-        appendUtf8(character, unicode[i]);
-        out.insert(out.end(), character.begin(), character.end());
+    for (size_t i = 0; i < table.size() && i < count; ++i) {
+        std::string characters;
+        for (const char32_t character : table[i]) appendUtf8(characters, character);
+        out.insert(out.end(), characters.begin(), characters.end());
         out.push_back(0xFF); // the end of one glyph's entry
     }
     return out;

@@ -15,7 +15,7 @@ bool hasPsfMark(std::span<const uint8_t> file);
 bool isPsf(std::span<const uint8_t> file);
 // The glyphs from code 0 on; of more than 256, the first 256 and a note.
 FontReading decodePsf(std::span<const uint8_t> file);
-// A PSF 2 font of the glyphs; with `unicode` (a code point for every glyph) also its Unicode
-// table.
+// A PSF 2 font of the glyphs; with `table` (the characters of every glyph, the one it shows
+// first) also its Unicode table.
 std::vector<uint8_t> encodePsf2(std::span<const uint8_t> glyphs,
-                                std::span<const char32_t> unicode = {});
+                                std::span<const std::u32string> table = {});

@@ -9,8 +9,9 @@
 
 #include "files/kept_record.h"
 
-// Version 1 had no colours; it is still read, with the colours at their start values.
-constexpr uint32_t sessionVersion = 2;
+// Version 2 had no characters of the set's codes, version 1 no colours either; both are still
+// read, with what they lack at its start values.
+constexpr uint32_t sessionVersion = 3;
 
 std::vector<uint8_t> encodeSession(const Session& session);
 SessionReading decodeSession(std::span<const uint8_t> file);

@@ -77,13 +77,6 @@ Layout microshaLayout() {
     return layout;
 }
 
-Layout latinLayout() {
-    Layout layout{};
-    placeAscii(layout, 32, U' ', U'~');
-    placeAscii(layout, 160, U'\u00A0', U'\u00FF');
-    return layout;
-}
-
 struct BuiltinLayout {
     Layout characters;
     int normalCodes; // the codes after these show the same characters in inverse video
@@ -113,38 +106,12 @@ BuiltinLayout builtinLayout(BuiltinCharset which) {
     return {{}, 256}; // the hex numbers are no text
 }
 
-void addCode(TextEncoding& encoding, char32_t character, int code) {
-    if (character != 0) encoding.codes.emplace_back(character, uint8_t(code));
-}
-
-void sortCodes(TextEncoding& encoding) {
-    std::sort(encoding.codes.begin(), encoding.codes.end());
-    encoding.codes.erase(std::unique(encoding.codes.begin(), encoding.codes.end()),
-                         encoding.codes.end());
-}
-
-// The codes from `first` to `last` stand for nothing until placed anew.
-void clearCodes(TextEncoding& encoding, int first, int last) {
-    std::fill(encoding.characters.begin() + first, encoding.characters.begin() + last + 1, 0);
-    std::erase_if(encoding.codes,
-                  [&](const auto& entry) { return entry.second >= first && entry.second <= last; });
-}
-
 void placeLayout(TextEncoding& encoding, const Layout& layout, int first, int last) {
-    for (int code = first; code <= last; ++code) {
-        encoding.characters[size_t(code)] = layout[size_t(code)];
-        addCode(encoding, layout[size_t(code)], code);
-    }
+    std::copy(layout.begin() + first, layout.begin() + last + 1,
+              encoding.characters.begin() + first);
 }
 
 } // namespace
-
-TextEncoding latinEncoding() {
-    TextEncoding encoding;
-    placeLayout(encoding, latinLayout(), 0, 255);
-    sortCodes(encoding);
-    return encoding;
-}
 
 void placeBuiltinEncoding(TextEncoding& encoding, BuiltinCharset which) {
     const int last = std::min(255, builtinCodesLoaded(which) - 1);
@@ -156,38 +123,28 @@ void placeBuiltinEncoding(TextEncoding& encoding, BuiltinCharset which) {
     placeLayout(encoding, layout.characters, 0, last);
     // The Spectrum and the Ace show '^' as an arrow.
     if (which == BuiltinCharset::zxSpectrum || which == BuiltinCharset::jupiterAce)
-        addCode(encoding, U'^', 94);
-    sortCodes(encoding);
+        addExtraCharacter(encoding, U'^', 94);
+    encoding.own = 1;
 }
 
-TextEncoding fontEncoding(const FontReading& reading, int first) {
+TextEncoding fontEncoding(const FontReading& reading, int first, std::string& note) {
     TextEncoding encoding = latinEncoding();
     if (reading.unicode.empty()) return encoding;
     const int last = std::min(255, first + int(reading.bytes.size() / 8) - 1);
     clearCodes(encoding, first, last);
+    size_t left = 0;
     for (const auto& [glyph, character] : reading.unicode) {
         const int code = first + glyph;
         if (code > last) continue;
         // The first character of a glyph's entry is the one it shows.
-        if (encoding.characters[size_t(code)] == 0) encoding.characters[size_t(code)] = character;
-        addCode(encoding, character, code);
+        if (encoding.characters[size_t(code)] == 0)
+            encoding.characters[size_t(code)] = character;
+        else if (!addExtraCharacter(encoding, character, code))
+            ++left;
     }
-    sortCodes(encoding);
+    encoding.own = 1;
+    if (left)
+        note = "of its Unicode table, " + std::to_string(left) + " characters beyond the first " +
+               std::to_string(extraCharacterLimit) + " that share glyphs were left out";
     return encoding;
-}
-
-std::optional<uint8_t> codeOfCharacter(const TextEncoding& encoding, char32_t character) {
-    const auto find = [&](char32_t wanted) -> std::optional<uint8_t> {
-        const auto found =
-            std::lower_bound(encoding.codes.begin(), encoding.codes.end(), wanted,
-                             [](const auto& entry, char32_t c) { return entry.first < c; });
-        if (found == encoding.codes.end() || found->first != wanted) return std::nullopt;
-        return found->second;
-    };
-    if (const auto code = find(character)) return code;
-    const bool smallLatin = character >= U'a' && character <= U'z';
-    const bool smallCyrillic = character >= U'а' && character <= U'я';
-    if (smallLatin || smallCyrillic) return find(character - 0x20);
-    if (character == U'ё') return find(U'Ё');
-    return std::nullopt;
 }

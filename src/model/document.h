@@ -8,6 +8,7 @@
 #include "model/character_map.h"
 #include "model/charset.h"
 #include "model/machine_colors.h"
+#include "model/text_encoding.h"
 
 // 0x00BBGGRR: red in the low byte.
 using Color = uint32_t;
@@ -41,6 +42,7 @@ struct Document {
     MachineColors machineColors;
     MapColors mapColors = filledMapColors(startCellColor);
     Pen pen = 3; // a setting of the painting, kept with the work
+    TextEncoding textEncoding = latinEncoding();
 
     Glyph glyph(int code) { return glyphOf(charset, code); }
     GlyphRows glyph(int code) const { return glyphOf(charset, code); }

@@ -86,6 +86,11 @@ void Editor::setPen(Pen pen) {
     document_.pen = Pen(pen & 3);
 }
 
+TextEncoding& Editor::changeTextEncoding() {
+    changed();
+    return document_.textEncoding;
+}
+
 Document& Editor::changeDocument() {
     changed();
     unshown_.glyphs.set();

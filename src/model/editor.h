@@ -32,6 +32,7 @@ class Editor {
     uint8_t& changeCellColor(int column, int row);
     MapColors& changeCellColors();
     void setPen(Pen pen);
+    TextEncoding& changeTextEncoding();
     Document& changeDocument(); // any part, as a restored session or a test's set-up
 
     // A painting stroke, from button down to button up, becomes one undo step when it ends.

@@ -9,16 +9,18 @@ namespace {
 
 using MachineBytes = std::array<uint8_t, sizeof(MachineColors)>;
 static_assert(std::is_trivially_copyable_v<MachineColors>);
+// The encoding is kept as the changed runs of its bytes, which must all be its fields'.
+static_assert(std::has_unique_object_representations_v<TextEncoding>);
 
 // A step: this header, then the changed runs of the charset, then those of the map cells, then
-// those of the cells' colours. Cells are stored in one byte each unless some value does not fit
-// in a byte.
+// those of the cells' colours, then those of the text encoding's bytes. Cells are stored in one
+// byte each unless some value does not fit in a byte.
 struct StepHeader {
     uint32_t size;
     int32_t widthChange, heightChange;
     Color paperChange, inkChange;
     int16_t glyph; // the one glyph changed, or -1
-    uint16_t charsetRuns, mapRuns, colorRuns;
+    uint16_t charsetRuns, mapRuns, colorRuns, encodingRuns;
     uint8_t wideCells;
     uint8_t modeChange;
     MachineBytes machineChange;
@@ -50,6 +52,13 @@ void applyMachineChange(MachineColors& colors, const MachineBytes& change) {
     std::memcpy(bytes.data(), &colors, sizeof colors);
     for (size_t i = 0; i < bytes.size(); ++i) bytes[i] ^= change[i];
     std::memcpy(&colors, bytes.data(), sizeof colors);
+}
+
+const uint8_t* bytesOf(const TextEncoding& encoding) {
+    return reinterpret_cast<const uint8_t*>(&encoding);
+}
+uint8_t* bytesOf(TextEncoding& encoding) {
+    return reinterpret_cast<uint8_t*>(&encoding);
 }
 
 int32_t cellAt(const MapCells& cells, size_t index) {
@@ -91,7 +100,7 @@ bool UndoHistory::record(const Document& before, const Document& after) {
         before.mapWidth == after.mapWidth && before.mapHeight == after.mapHeight &&
         before.paperColor == after.paperColor && before.inkColor == after.inkColor &&
         before.colorMode == after.colorMode && before.machineColors == after.machineColors &&
-        before.mapColors == after.mapColors)
+        before.mapColors == after.mapColors && before.textEncoding == after.textEncoding)
         return false;
     const auto charsetDiffers = [&](size_t i) { return before.charset[i] != after.charset[i]; };
     const auto cellDiffers = [&](size_t i) {
@@ -100,6 +109,9 @@ bool UndoHistory::record(const Document& before, const Document& after) {
     const auto colorDiffers = [&](size_t i) {
         return colorAt(before.mapColors, i) != colorAt(after.mapColors, i);
     };
+    const uint8_t* encodingBefore = bytesOf(before.textEncoding);
+    const uint8_t* encodingAfter = bytesOf(after.textEncoding);
+    const auto encodingDiffers = [&](size_t i) { return encodingBefore[i] != encodingAfter[i]; };
     StepHeader header{};
     header.widthChange = before.mapWidth ^ after.mapWidth;
     header.heightChange = before.mapHeight ^ after.mapHeight;
@@ -132,9 +144,14 @@ bool UndoHistory::record(const Document& before, const Document& after) {
         ++header.colorRuns;
         size += sizeof(RunHeader) + length;
     });
+    forEachRun(sizeof(TextEncoding), encodingDiffers, [&](size_t, size_t length) {
+        ++header.encodingRuns;
+        size += sizeof(RunHeader) + length;
+    });
     if (header.charsetRuns == 0 && header.mapRuns == 0 && header.colorRuns == 0 &&
-        !header.widthChange && !header.heightChange && !header.paperChange && !header.inkChange &&
-        !header.modeChange && before.machineColors == after.machineColors)
+        header.encodingRuns == 0 && !header.widthChange && !header.heightChange &&
+        !header.paperChange && !header.inkChange && !header.modeChange &&
+        before.machineColors == after.machineColors)
         return false;
     if (changedGlyphs == 1) header.glyph = int16_t(lastGlyph);
     header.size = uint32_t(size);
@@ -163,6 +180,11 @@ bool UndoHistory::record(const Document& before, const Document& after) {
         put(out, RunHeader{uint16_t(start), uint16_t(length)});
         for (size_t i = start; i < start + length; ++i)
             put(out, uint8_t(colorAt(before.mapColors, i) ^ colorAt(after.mapColors, i)));
+    });
+    forEachRun(sizeof(TextEncoding), encodingDiffers, [&](size_t start, size_t length) {
+        put(out, RunHeader{uint16_t(start), uint16_t(length)});
+        for (size_t i = start; i < start + length; ++i)
+            put(out, uint8_t(encodingBefore[i] ^ encodingAfter[i]));
     });
     current_ = offsets_.size();
     return true;
@@ -220,6 +242,11 @@ int UndoHistory::apply(size_t step, Document& document, Changes& changes) const 
             colorAt(document.mapColors, i) ^= take<uint8_t>(in);
             changes.cells.set(i);
         }
+    }
+    uint8_t* encoding = bytesOf(document.textEncoding);
+    for (int run = 0; run < header.encodingRuns; ++run) {
+        const auto [start, length] = take<RunHeader>(in);
+        for (size_t i = start; i < size_t(start) + length; ++i) encoding[i] ^= take<uint8_t>(in);
     }
     return header.glyph;
 }

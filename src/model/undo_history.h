@@ -1,6 +1,6 @@
 // The steps a user can undo and redo: changes of the glyphs, the map (cells, their colours and
-// size), the colours and the colour mode. The range, the drag mode, the grid and the pen are
-// settings rather than edits and are left alone.
+// size), the colours, the colour mode and the characters the set's codes stand for. The range, the
+// drag mode, the grid and the pen are settings rather than edits and are left alone.
 //
 // A step keeps only what changed, as the exclusive-or of the old and new bytes: applied once it
 // undoes the step, applied again it redoes it. The steps lie back to back in one block reserved

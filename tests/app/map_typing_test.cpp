@@ -111,9 +111,9 @@ TEST_F(MapTyping, ACharacterWithoutACodeIsNotWrittenAndTheTitleSaysSoUntilTheNex
 TEST_F(MapTyping, AConsoleFontsUnicodeTableGivesItsCodes) {
     TempFolder folder;
     std::vector<uint8_t> glyphs(256 * 8, 0);
-    std::vector<char32_t> unicode(256, U'?');
-    unicode[1] = U'Ж';
-    unicode[200] = U'€';
+    std::vector<std::u32string> unicode(256, U"?");
+    unicode[1] = U"Ж";
+    unicode[200] = U"€";
     folder.write("table.psf", encodePsf2(glyphs, unicode));
     g.ui.drop_files(charsetView, {folder / "table.psf"});
     g.run();
@@ -213,6 +213,33 @@ TEST_F(MapTyping, PastedTextTypesThroughTheSetsCodes) {
     select(38, 0, 39, 0);
     choose(copyId, mapWindow);
     EXPECT_EQ(g.ui.clipboard.text, "AB\n"); // a reverse "B" copies as its letter
+}
+
+TEST_F(MapTyping, TheSetsCodesTravelWithItsProjectSessionAndUndo) {
+    TempFolder folder;
+    const auto typeHello = [this] {
+        click(0, 0);
+        type(U"HELLO");
+        return row(0, 0, 5);
+    };
+    const std::vector<int> screenCodes{8, 5, 12, 12, 15}, ascii{72, 69, 76, 76, 79};
+    choose(charsetC64Id);
+    g.ui.answer_file(folder / "scene.gridlet", 0);
+    choose(saveProjectId);
+    choose(charsetIbmCgaId);
+    EXPECT_EQ(typeHello(), ascii);
+    g.ui.answer_file(folder / "scene.gridlet", 4);
+    choose(openId);
+    EXPECT_EQ(typeHello(), screenCodes);
+    choose(undoId); // the typing
+    choose(undoId); // the project
+    EXPECT_EQ(typeHello(), ascii);
+    choose(undoId);
+    choose(undoId); // the IBM set: the C64's codes come back with its glyphs
+    EXPECT_EQ(typeHello(), screenCodes);
+    select(0, 0, 4, 0);
+    choose(copyId, mapWindow);
+    EXPECT_EQ(g.ui.clipboard.text, "HELLO\n");
 }
 
 TEST_F(MapTyping, WithTypingOffTheMapsCopyStaysTheGlyphs) {

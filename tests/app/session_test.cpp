@@ -9,6 +9,7 @@
 #include "app/menu_ids.h"
 #include "app/session_commands.h"
 #include "files/session_file.h"
+#include "files/text_encoding.h"
 #include "gridlet_harness.h"
 #include "toolkit/files.h"
 #include "toolkit/menus.h"
@@ -74,6 +75,7 @@ TEST(KeptSession, RestoreBringsBackTheLastRunAsOneUndoStep) {
     last.machineColors.c64Multi1 = 7;
     last.mapColors[80][50] = 9; // hidden cells keep theirs too
     last.pen = 2;
+    placeBuiltinEncoding(last.textEncoding, BuiltinCharset::c64Caps);
     writeBytes(home.sessionFile(), encodeSession(last));
     Gridlet g({}, &home);
     // The start is as it always was, in two colours.
@@ -95,6 +97,7 @@ TEST(KeptSession, RestoreBringsBackTheLastRunAsOneUndoStep) {
     EXPECT_EQ(document.machineColors, last.machineColors);
     EXPECT_EQ(document.mapColors, last.mapColors);
     EXPECT_EQ(document.pen, 2);
+    EXPECT_EQ(document.textEncoding, last.textEncoding);
     EXPECT_EQ(g.state.editor.currentChar(), 65);
     EXPECT_EQ(gadget_width(mapView), 80 * 16);
     EXPECT_EQ(g.state.editor.history().steps(), 1u);
@@ -104,6 +107,7 @@ TEST(KeptSession, RestoreBringsBackTheLastRunAsOneUndoStep) {
     EXPECT_EQ(g.document().mapWidth, 40);
     EXPECT_EQ(g.document().colorMode, ColorMode::twoColors);
     EXPECT_EQ(g.document().mapColors, Document{}.mapColors);
+    EXPECT_EQ(g.document().textEncoding, latinEncoding());
 }
 
 TEST(KeptSession, NoneIsGreyedAndADamagedOneIsRefusedOnlyWhenAskedFor) {

@@ -30,12 +30,11 @@ TEST(FontFormats, ConsoleFontsKeepTheCharactersOfTheirUnicodeTables) {
     using Entries = std::vector<std::pair<int, char32_t>>;
     Bytes psf1{0x36, 0x04, 0x02, 8};
     psf1.resize(4 + 256 * 8);
-    for (const int value :
-         {0x41, 0xFFFE, 0x41, 0x301, 0xFFFF, 0xD800, 0x416, 0xFFFF, 0, 0xFFFF})
+    for (const int value : {0x41, 0xFFFE, 0x41, 0x301, 0xFFFF, 0xD800, 0x416, 0xFFFF, 0, 0xFFFF})
         psf1.insert(psf1.end(), {uint8_t(value), uint8_t(value >> 8)});
     EXPECT_EQ(decodePsf(psf1).unicode, (Entries{{0, U'A'}, {1, U'Ж'}}));
 
-    Bytes psf2 = encodePsf2(Bytes(2 * 8), std::vector<char32_t>{U'x', U'y'});
+    Bytes psf2 = encodePsf2(Bytes(2 * 8), std::vector<std::u32string>{U"x", U"y"});
     psf2.resize(32 + 16); // a table of its own after the header and the two glyphs
     for (const int byte :
          {0xD0, 0x96, 0xFE, 0x41, 0xFF, 0xC0, 0x80, 0xE2, 0x82, 0xAC, 0xFF, 0x42, 0xFF})

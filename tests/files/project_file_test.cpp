@@ -22,11 +22,20 @@ TEST(ProjectFile, TheSeedIsAWholeProjectThatSavesBackAlike) {
     ASSERT_EQ(reading.problem, "");
     EXPECT_EQ(reading.session.colorMode, ColorMode::c64Multi);
     EXPECT_EQ(reading.session.machineColors.c64Ink, 13);
+    EXPECT_EQ(codeOfCharacter(reading.session.textEncoding, U'A'), 1); // the C64's screen codes
+    EXPECT_EQ(codeOfCharacter(reading.session.textEncoding, U'\u2663'), 88);
     EXPECT_EQ(encodeProject(reading.session), whole);
     // A session's encoding is not a project's, nor the other way round.
     EXPECT_EQ(decodeSession(whole).problem, "the file is no gridlet session");
     EXPECT_EQ(decodeProject(encodeSession(reading.session)).problem,
               "the file is no gridlet project");
+}
+
+TEST(ProjectFile, TheFirstVersionIsReadAsLatinOne) {
+    const SessionReading reading = decodeProject(projectSample("../project-version-1"));
+    ASSERT_EQ(reading.problem, "");
+    EXPECT_EQ(reading.session.textEncoding, latinEncoding());
+    EXPECT_EQ(reading.session.colorMode, ColorMode::c64Multi);
 }
 
 TEST(ProjectFile, DamagedAndForeignFilesAreRefusedWithTheirReason) {
@@ -45,6 +54,9 @@ TEST(ProjectFile, DamagedAndForeignFilesAreRefusedWithTheirReason) {
         {"unknown-colour-mode", colours},
         {"pen-beyond-3", colours},
         {"c64-colour-beyond-15", colours},
+        {"character-beyond-unicode",
+         "the project's characters of the set are ones gridlet does not know"},
+        {"characters-cut-short", length},
     };
     for (const auto& [name, problem] : cases)
         EXPECT_EQ(decodeProject(projectSample(name)).problem, problem) << name;

@@ -28,6 +28,10 @@ TEST(SessionFile, EveryFieldComesBack) {
     for (int x = 0; x < mapColumns; ++x)
         for (int y = 0; y < mapRows; ++y) session.mapColors[x][y] = uint8_t(x * 7 + y * 3);
     session.pen = 1;
+    session.textEncoding.characters[7] = U'\U0001F600';
+    session.textEncoding.own = 1;
+    for (int i = 0; i < int(extraCharacterLimit); ++i)
+        addExtraCharacter(session.textEncoding, char32_t(0x400 + i), 255 - i % 256);
     const SessionReading reading = decodeSession(encodeSession(session));
     EXPECT_EQ(reading.problem, "");
     EXPECT_EQ(reading.session, session);
@@ -68,6 +72,9 @@ TEST(SessionFile, DamagedAndForeignFilesAreRefusedWithTheirReason) {
         {"unknown-colour-mode", colours},
         {"pen-beyond-3", colours},
         {"c64-colour-beyond-15", colours},
+        {"characters-cut-short", length},
+        {"surrogate-character",
+         "the session's characters of the set are ones gridlet does not know"},
     };
     for (const auto& [name, problem] : cases)
         EXPECT_EQ(decodeSession(dataFile("sessions/" + std::string(name))).problem, problem)
