@@ -152,12 +152,22 @@ bool handleTypingEvent(Editor& editor, WindowsState& windows, const Event& event
 }
 
 bool endsTypingRun(const Event& event) {
-    if (event.kind == menu_event || event.kind == files_dropped_event) return true;
-    if (event.kind != gadget_event) return false;
+    if (event.kind == menu_event || event.kind == files_dropped_event ||
+        event.kind == close_window_event)
+        return true;
+    if (event.kind != gadget_event) return false; // timers, activation, repaints
+    const bool pointerOnly = (event.type == mouse_move && event.buttons == 0) ||
+                             event.type == mouse_enter || event.type == mouse_leave ||
+                             event.type == focus_gained || event.type == focus_lost ||
+                             event.type == capture_lost;
+    if (pointerOnly) return false;
+    // Keys of another view edit there (the charset view's Delete acts on the key's release).
+    if (event.gadget != mapView) return true;
     // End, Home and the arrows: the cursor moves elsewhere.
     const bool cursorKey = event.type == key_down && event.key >= vk_end && event.key <= vk_down;
-    return event.type == left_button_down || event.type == right_button_down ||
-           event.type == middle_button_down || cursorKey;
+    const bool typing = event.type == character_input || event.type == key_up ||
+                        (event.type == key_down && !cursorKey);
+    return !typing;
 }
 
 void endTypingRun(Editor& editor, WindowsState& windows) {

@@ -11,7 +11,8 @@ void toggleTypingText(Editor& editor, WindowsState& windows);
 // The map view's event while typing is on: true when it was the left button, a key or a
 // character, which typing takes instead of painting.
 bool handleTypingEvent(Editor& editor, WindowsState& windows, const Event& event);
-// Whether the event is input of another kind than typing, which ends a run of typing.
+// Whether the event is anything but typing on the map or input that edits nothing (the pointer
+// moving, a timer): all else ends a run of typing, so that the run takes in no other edit.
 bool endsTypingRun(const Event& event);
 // Ends a run of typing as an undo step of its own.
 void endTypingRun(Editor& editor, WindowsState& windows);

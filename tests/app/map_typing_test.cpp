@@ -3,6 +3,8 @@
 // deleted and filled.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "files/map_clipboard.h"
 #include "files/psf_file.h"
 #include "gridlet_harness.h"
+#include "toolkit/binding.h"
 
 using namespace toolkit;
 
@@ -162,6 +165,25 @@ TEST_F(MapTyping, ARunOfTypingIsOneUndoStep) {
     EXPECT_EQ(g.document().mapCells, hello);
     choose(undoId);
     EXPECT_EQ(g.document().mapCells, start);
+}
+
+TEST_F(MapTyping, ARunTakesInNoEditOfAnotherWindow) {
+    g.clickGlyph(65);
+    g.ui.run([this] { std::ranges::fill(g.state.editor.changeGlyph(65), 0x18); });
+    click(0, 0);
+    type(U"AB");
+    const MapCells typed = g.document().mapCells;
+    g.ui.move_on_canvas(charsetView, 8, 8); // hovering goes on with the run
+    // The main window comes forward with the keyboard at its charset view, as desktops do.
+    g.ui.activate(mainWindow);
+    g.ui.run([] { gadget_focus_changed(charsetView, true); });
+    g.tapKey(vk_delete); // the charset view deletes the glyph when the key is released
+    g.run();
+    ASSERT_EQ(g.document().glyph(65)[0], g.document().glyph(66)[0]);
+    g.tapKey('Z', modifier_control);
+    g.run();
+    EXPECT_EQ(g.document().glyph(65)[0], 0x18);
+    EXPECT_EQ(g.document().mapCells, typed);
 }
 
 TEST_F(MapTyping, SelectedCellsCopyAndPasteClippedAtTheEdges) {
