@@ -30,8 +30,7 @@ TEST(FontFormats, ConsoleFontsKeepTheCharactersOfTheirUnicodeTables) {
     using Entries = std::vector<std::pair<int, char32_t>>;
     Bytes psf1{0x36, 0x04, 0x02, 8};
     psf1.resize(4 + 256 * 8);
-    for (const int value :
-         {0x41, 0xFFFE, 0x41, 0x301, 0xFFFF, 0xD800, 0x416, 0xFFFF, 0, 0xFFFF})
+    for (const int value : {0x41, 0xFFFE, 0x41, 0x301, 0xFFFF, 0xD800, 0x416, 0xFFFF, 0, 0xFFFF})
         psf1.insert(psf1.end(), {uint8_t(value), uint8_t(value >> 8)});
     EXPECT_EQ(decodePsf(psf1).unicode, (Entries{{0, U'A'}, {1, U'Ж'}}));
 
@@ -245,15 +244,18 @@ TEST(GlyphText, ANumberThatIsNoByteIsNamedHoweverItIsWritten) {
 // the space put every printable character in their comments.
 TEST(GlyphText, EveryExportReadsBackWhateverTheFileIsNamed) {
     const Bytes glyphs = counting(96 * 8);
-    for (const char* file : {"data.c", "db.s", "byte.asm", "1.bas", "rem", "defb", "x_0x41"}) {
-        const std::string name = identifierOf(file);
+    for (const char* file :
+         {"data.c", "db.s", "byte.asm", "1.bas", "rem", "defb", "x_0x41", "int", "a", "ünï 1"}) {
+        const auto assembler = [&](Assembler dialect) {
+            return encodeAssembler(glyphs, 32, sourceNameOf(file, languageOf(dialect)), dialect);
+        };
         const std::string exports[] = {
-            encodeCSource(glyphs, 32, name),
-            encodeAssembler(glyphs, 32, name, Assembler::ca65),
-            encodeAssembler(glyphs, 32, name, Assembler::acme),
-            encodeAssembler(glyphs, 32, name, Assembler::z80Defb),
-            encodeAssembler(glyphs, 32, name, Assembler::z80Db),
-            encodeBasicData(glyphs, 32, name),
+            encodeCSource(glyphs, 32, sourceNameOf(file, SourceLanguage::c)),
+            assembler(Assembler::ca65),
+            assembler(Assembler::acme),
+            assembler(Assembler::z80Defb),
+            assembler(Assembler::z80Db),
+            encodeBasicData(glyphs, 32, identifierOf(file)),
             encodeGlyphText(glyphs),
         };
         for (const std::string& text : exports) {
