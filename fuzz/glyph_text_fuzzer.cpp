@@ -23,18 +23,22 @@ void checkReading(const GlyphTextReading& reading) {
 }
 
 void checkExports(FuzzedDataProvider& input) {
-    const std::string name = identifierOf(input.ConsumeRandomLengthString(40));
+    const std::string fileName = input.ConsumeRandomLengthString(40);
     const int firstCode = input.ConsumeIntegralInRange(0, 255);
     std::vector<uint8_t> glyphs = input.ConsumeRemainingBytes<uint8_t>();
     glyphs.resize(std::min(glyphs.size() / 8, size_t(256 - firstCode)) * 8);
     if (glyphs.empty()) return;
+    const auto assembler = [&](Assembler dialect) {
+        return encodeAssembler(glyphs, firstCode, sourceNameOf(fileName, languageOf(dialect)),
+                               dialect);
+    };
     const std::pair<const char*, std::string> exports[] = {
-        {"C", encodeCSource(glyphs, firstCode, name)},
-        {"ca65", encodeAssembler(glyphs, firstCode, name, Assembler::ca65)},
-        {"acme", encodeAssembler(glyphs, firstCode, name, Assembler::acme)},
-        {"defb", encodeAssembler(glyphs, firstCode, name, Assembler::z80Defb)},
-        {"DB", encodeAssembler(glyphs, firstCode, name, Assembler::z80Db)},
-        {"BASIC", encodeBasicData(glyphs, firstCode, name)},
+        {"C", encodeCSource(glyphs, firstCode, sourceNameOf(fileName, SourceLanguage::c))},
+        {"ca65", assembler(Assembler::ca65)},
+        {"acme", assembler(Assembler::acme)},
+        {"defb", assembler(Assembler::z80Defb)},
+        {"DB", assembler(Assembler::z80Db)},
+        {"BASIC", encodeBasicData(glyphs, firstCode, identifierOf(fileName))},
         {"text copy", encodeGlyphText(glyphs)},
     };
     for (const auto& [form, text] : exports) {

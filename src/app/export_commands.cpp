@@ -70,7 +70,8 @@ void exportMapCSource(const Editor& editor, WindowsState& windows) {
     const std::string name = askSaveName(windows.lastFolder, windows.lastFolder,
                                          "C source (*.c)|*.c|C header (*.h)|*.h", {".c", ".h"});
     if (!name.empty())
-        saveBytes(name, bytesOf(encodeMapCSource(editor.document(), identifierOf(name))));
+        saveBytes(name, bytesOf(encodeMapCSource(editor.document(),
+                                                 sourceNameOf(name, SourceLanguage::c))));
 }
 
 void exportMapPicture(const Editor& editor, WindowsState& windows) {

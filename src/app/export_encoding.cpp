@@ -46,9 +46,10 @@ std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
     case ExportFormat::c64Font:
         return encodeC64Font(glyphs);
     case ExportFormat::cSource:
-        return bytesOf(encodeCSource(glyphs, first, identifierOf(name)));
+        return bytesOf(encodeCSource(glyphs, first, sourceNameOf(name, SourceLanguage::c)));
     case ExportFormat::assembler:
-        return bytesOf(encodeAssembler(glyphs, first, identifierOf(name), dialect));
+        return bytesOf(
+            encodeAssembler(glyphs, first, sourceNameOf(name, languageOf(dialect)), dialect));
     case ExportFormat::basicData:
         return bytesOf(encodeBasicData(glyphs, first, identifierOf(name)));
     }

@@ -1,7 +1,5 @@
 #include "files/source_text.h"
 
-#include <cctype>
-
 namespace {
 
 constexpr int cell = 8;
@@ -18,10 +16,16 @@ std::string describe(int code) {
     return text;
 }
 
-std::string header(std::string_view name, size_t count) {
-    return "; " + std::string(name) + ": " + std::to_string(count) +
+// The name's note, if it has one, on a comment line of its own after the first.
+std::string noted(const SourceName& name, std::string_view lineStart) {
+    return name.note.empty() ? "" : "\n" + std::string(lineStart) + name.note;
+}
+
+std::string header(const SourceName& name, size_t count) {
+    return "; " + name.identifier + ": " + std::to_string(count) +
            " glyphs of 8 x 8 pixels, a byte a row from the top, bit 7 the leftmost pixel.\n"
-           "; Made with gridlet.\n";
+           "; Made with gridlet." +
+           noted(name, "; ") + "\n";
 }
 
 // The visible cells as the rows of a C array, the low 8 bits of each.
@@ -37,26 +41,27 @@ template <typename Grid> std::string rowsOf(const Grid& cells, int width, int he
 
 } // namespace
 
-std::string identifierOf(std::string_view fileName) {
-    const size_t slash = fileName.find_last_of("/\\");
-    std::string_view stem = fileName.substr(slash == std::string_view::npos ? 0 : slash + 1);
-    stem = stem.substr(0, stem.find('.'));
-    std::string name;
-    for (const char c : stem)
-        name += std::isalnum(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 128
-                    ? c
-                    : '_';
-    if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0]))) name = "font_" + name;
-    return name;
+SourceLanguage languageOf(Assembler dialect) {
+    switch (dialect) {
+    case Assembler::ca65:
+        return SourceLanguage::ca65;
+    case Assembler::acme:
+        return SourceLanguage::acme;
+    case Assembler::z80Defb:
+    case Assembler::z80Db:
+        return SourceLanguage::z80;
+    }
+    return SourceLanguage::ca65;
 }
 
-std::string encodeCSource(std::span<const uint8_t> glyphs, int firstCode, std::string_view name) {
+std::string encodeCSource(std::span<const uint8_t> glyphs, int firstCode, const SourceName& name) {
     const size_t count = glyphs.size() / cell;
     std::string out =
-        "/* " + std::string(name) + ": " + std::to_string(count) +
+        "/* " + name.identifier + ": " + std::to_string(count) +
         " glyphs of 8 x 8 pixels, a byte a row from the top, bit 7 the leftmost pixel.\n"
-        "   Made with gridlet. */\n";
-    out += "static const unsigned char " + std::string(name) + "[" + std::to_string(count) +
+        "   Made with gridlet." +
+        noted(name, "   ") + " */\n";
+    out += "static const unsigned char " + name.identifier + "[" + std::to_string(count) +
            "][8] = {\n";
     for (size_t i = 0; i < count; ++i) {
         out += "    {";
@@ -67,10 +72,10 @@ std::string encodeCSource(std::span<const uint8_t> glyphs, int firstCode, std::s
     return out + "};\n";
 }
 
-std::string encodeAssembler(std::span<const uint8_t> glyphs, int firstCode, std::string_view name,
+std::string encodeAssembler(std::span<const uint8_t> glyphs, int firstCode, const SourceName& name,
                             Assembler dialect) {
     const size_t count = glyphs.size() / cell;
-    std::string out = header(name, count) + std::string(name) + ":\n";
+    std::string out = header(name, count) + name.identifier + ":\n";
     for (size_t i = 0; i < count; ++i) {
         std::string line;
         for (int row = 0; row < cell; ++row) {
@@ -114,14 +119,14 @@ std::string encodeBasicData(std::span<const uint8_t> glyphs, int firstCode, std:
     return out;
 }
 
-std::string encodeMapCSource(const Document& document, std::string_view name) {
+std::string encodeMapCSource(const Document& document, const SourceName& name) {
     const int width = document.mapWidth, height = document.mapHeight;
     const std::string size = "[" + std::to_string(height) + "][" + std::to_string(width) + "]";
-    std::string out = "/* " + std::string(name) + ": a character map of " + std::to_string(width) +
+    std::string out = "/* " + name.identifier + ": a character map of " + std::to_string(width) +
                       " x " + std::to_string(height) +
-                      " cells, row by row, a character code a cell. Made with gridlet. */\n"
-                      "static const unsigned char " +
-                      std::string(name) + size + " = {\n";
+                      " cells, row by row, a character code a cell. Made with gridlet." +
+                      noted(name, "   ") + " */\n" + "static const unsigned char " +
+                      name.identifier + size + " = {\n";
     out += rowsOf(document.mapCells, width, height) + "};\n";
     if (!cellsHaveColors(document.colorMode)) return out;
     const bool spectrum = document.colorMode == ColorMode::spectrum;
@@ -129,6 +134,6 @@ std::string encodeMapCSource(const Document& document, std::string_view name) {
            (spectrum ? "its attribute (flash * 128 + bright * 64 + paper * 8 + ink), for the "
                        "attribute area. */\n"
                      : "its colour RAM value, for the colour RAM at $D800. */\n") +
-           "static const unsigned char " + std::string(name) + "_colors" + size + " = {\n" +
+           "static const unsigned char " + name.identifier + "_colors" + size + " = {\n" +
            rowsOf(document.mapColors, width, height) + "};\n";
 }

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "file_command_test.h"
+#include "files/source_name.h"
 #include "model/palettes.h"
 #include "toolkit/clipboard.h"
 
@@ -130,6 +131,66 @@ TEST_F(FormatRoundTrip, AssemblerSourcesAssembleToTheSet) {
     expectPastesAsTheSet(folder / "set.s");
     chooseWithFile(exportBasicId, folder / "set");
     expectPastesAsTheSet(folder / "set.bas");
+}
+
+// The program's text with NAME made the identifier and FILE the export's name.
+std::string filled(std::string program, const std::string& name, const std::string& file) {
+    for (const auto& [mark, value] :
+         {std::pair<std::string_view, std::string>{"NAME", name}, {"FILE", file}})
+        for (size_t at; (at = program.find(mark)) != std::string::npos;)
+            program.replace(at, mark.size(), value);
+    return program;
+}
+
+// Every source export under file names that are words of its language or no names at all, built
+// by the real compiler or assembler into a program that takes the array or label by the name
+// gridlet gave it: the bytes come out again.
+TEST_F(FormatRoundTrip, SourcesUnderAwkwardFileNamesBuildWithTheirTools) {
+    const Document& document = g.document();
+    folder.write("cells.map", noise(size_t(document.mapWidth * document.mapHeight), 3));
+    openMap("cells.map");
+    Bytes cells;
+    for (int y = 0; y < document.mapHeight; ++y)
+        for (int x = 0; x < document.mapWidth; ++x)
+            cells.push_back(uint8_t(document.mapCells[x][y]));
+    Bytes labelled{2, 0}; // a word before the set holds the label's address
+    labelled.insert(labelled.end(), set.begin(), set.end());
+    // stdbool.h makes bool, true and false macros, as C23 makes them keywords.
+    const char* c = "#include <stdbool.h>\n#include <stdio.h>\n#include \"FILE\"\n"
+                    "int main(void) { fwrite(NAME, 1, sizeof NAME, stdout); return 0; }\n";
+    const char* gcc = "gcc -Wall -Wextra -pedantic -Werror -o print main.c && ./print > out.bin";
+    const char* z80 = "        defw NAME\ninclude \"FILE\"\n";
+    const struct {
+        int menu, pattern;
+        const char* extension;
+        SourceLanguage language;
+        const char *program, *programFile, *build;
+        Bytes expected;
+    } exports[] = {
+        {exportCSourceId, 0, ".c", SourceLanguage::c, c, "main.c", gcc, setBytes()},
+        {exportMapCSourceId, 0, ".c", SourceLanguage::c, c, "main.c", gcc, cells},
+        {exportAssemblerId, 0, ".s", SourceLanguage::ca65,
+         "        .word NAME\n.include \"FILE\"\n", "main.s",
+         "ca65 -o main.o main.s && ld65 -t none -S 0 -o out.bin main.o", labelled},
+        {exportAssemblerId, 1, ".a", SourceLanguage::acme, "        !word NAME\n!source \"FILE\"\n",
+         "main.a", "acme --setpc 0 -f plain -o out.bin main.a", labelled},
+        {exportAssemblerId, 2, ".asm", SourceLanguage::z80, z80, "main.asm",
+         "z80asm -o out.bin main.asm", labelled},
+        {exportAssemblerId, 3, ".z80", SourceLanguage::z80, z80, "main.asm",
+         "z80asm -o out.bin main.asm", labelled},
+    };
+    for (const auto& e : exports)
+        for (const char* name :
+             {"a", "x", "y", "f", "z", "for", "int", "char", "true", "asm", "_Bool", "1font",
+              "my-font", "my font", "ünïcode", "nop", "LDA", "hl", "sp"}) {
+            const std::string file = name + std::string(e.extension);
+            SCOPED_TRACE(file);
+            chooseWithFile(e.menu, folder / name, e.pattern);
+            std::ofstream(folder / e.programFile)
+                << filled(e.program, sourceNameOf(file, e.language).identifier, file);
+            run("cd '" + folder.path() + "' && rm -f out.bin && " + e.build);
+            EXPECT_EQ(folder.read("out.bin"), e.expected);
+        }
 }
 
 // Pillow's reading of the picture's pixels from (left, top), every step-th one across, as one

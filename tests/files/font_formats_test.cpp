@@ -244,15 +244,18 @@ TEST(GlyphText, ANumberThatIsNoByteIsNamedHoweverItIsWritten) {
 // the space put every printable character in their comments.
 TEST(GlyphText, EveryExportReadsBackWhateverTheFileIsNamed) {
     const Bytes glyphs = counting(96 * 8);
-    for (const char* file : {"data.c", "db.s", "byte.asm", "1.bas", "rem", "defb", "x_0x41"}) {
-        const std::string name = identifierOf(file);
+    for (const char* file :
+         {"data.c", "db.s", "byte.asm", "1.bas", "rem", "defb", "x_0x41", "int", "a", "ünï 1"}) {
+        const auto assembler = [&](Assembler dialect) {
+            return encodeAssembler(glyphs, 32, sourceNameOf(file, languageOf(dialect)), dialect);
+        };
         const std::string exports[] = {
-            encodeCSource(glyphs, 32, name),
-            encodeAssembler(glyphs, 32, name, Assembler::ca65),
-            encodeAssembler(glyphs, 32, name, Assembler::acme),
-            encodeAssembler(glyphs, 32, name, Assembler::z80Defb),
-            encodeAssembler(glyphs, 32, name, Assembler::z80Db),
-            encodeBasicData(glyphs, 32, name),
+            encodeCSource(glyphs, 32, sourceNameOf(file, SourceLanguage::c)),
+            assembler(Assembler::ca65),
+            assembler(Assembler::acme),
+            assembler(Assembler::z80Defb),
+            assembler(Assembler::z80Db),
+            encodeBasicData(glyphs, 32, identifierOf(file)),
             encodeGlyphText(glyphs),
         };
         for (const std::string& text : exports) {

@@ -51,7 +51,7 @@ TEST(MapSource, CellColoursFollowTheCodesOnlyInTheModesThatHaveThem) {
         {ColorMode::spectrum, codes + spectrum + colors},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(encodeMapCSource(smallMap(c.mode), "screen"), c.expected) << int(c.mode);
+        EXPECT_EQ(encodeMapCSource(smallMap(c.mode), {"screen", ""}), c.expected) << int(c.mode);
 }
 
 } // namespace
