@@ -24,7 +24,8 @@ std::string pastedMebibyte() {
             handWritten += "        .byte %" + std::to_string(row % 2) + "0111100 ; row " +
                            std::to_string(row) + "\n";
     }
-    const std::string parts[] = {encodeCSource(glyphs, 0, {"font", ""}), handWritten};
+    const std::string parts[] = {encodeCSource(glyphs, 0, {"font", ""}, latinEncoding()),
+                                 handWritten};
     std::string text;
     for (size_t i = 0; text.size() < mebibyte; ++i) text += parts[i % 2];
     text.resize(mebibyte);

@@ -10,6 +10,7 @@
 
 #include "files/glyph_text.h"
 #include "files/source_text.h"
+#include "files/text_encoding.h"
 #include "fuzz_failure.h"
 
 namespace {
@@ -28,12 +29,19 @@ void checkExports(FuzzedDataProvider& input) {
     std::vector<uint8_t> glyphs = input.ConsumeRemainingBytes<uint8_t>();
     glyphs.resize(std::min(glyphs.size() / 8, size_t(256 - firstCode)) * 8);
     if (glyphs.empty()) return;
+    // The IBM PC's characters, graphic ones for the control codes, in the comments.
+    static const TextEncoding encoding = [] {
+        TextEncoding ibm;
+        placeBuiltinEncoding(ibm, BuiltinCharset::ibmPcCga);
+        return ibm;
+    }();
     const auto assembler = [&](Assembler dialect) {
         return encodeAssembler(glyphs, firstCode, sourceNameOf(fileName, languageOf(dialect)),
-                               dialect);
+                               dialect, encoding);
     };
     const std::pair<const char*, std::string> exports[] = {
-        {"C", encodeCSource(glyphs, firstCode, sourceNameOf(fileName, SourceLanguage::c))},
+        {"C",
+         encodeCSource(glyphs, firstCode, sourceNameOf(fileName, SourceLanguage::c), encoding)},
         {"ca65", assembler(Assembler::ca65)},
         {"acme", assembler(Assembler::acme)},
         {"defb", assembler(Assembler::z80Defb)},

@@ -46,10 +46,11 @@ std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
     case ExportFormat::c64Font:
         return encodeC64Font(glyphs);
     case ExportFormat::cSource:
-        return bytesOf(encodeCSource(glyphs, first, sourceNameOf(name, SourceLanguage::c)));
+        return bytesOf(encodeCSource(glyphs, first, sourceNameOf(name, SourceLanguage::c),
+                                     document.textEncoding));
     case ExportFormat::assembler:
-        return bytesOf(
-            encodeAssembler(glyphs, first, sourceNameOf(name, languageOf(dialect)), dialect));
+        return bytesOf(encodeAssembler(glyphs, first, sourceNameOf(name, languageOf(dialect)),
+                                       dialect, document.textEncoding));
     case ExportFormat::basicData:
         return bytesOf(encodeBasicData(glyphs, first, identifierOf(name)));
     }

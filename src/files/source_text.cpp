@@ -1,5 +1,7 @@
 #include "files/source_text.h"
 
+#include "files/utf8.h"
+
 namespace {
 
 constexpr int cell = 8;
@@ -9,10 +11,19 @@ std::string hex(uint8_t value, const char* prefix, const char* suffix, bool uppe
     return prefix + std::string{digits[value >> 4], digits[value & 15]} + suffix;
 }
 
-// "65 'A'": the code, and its character where it prints as one (not the comment's own marks).
-std::string describe(int code) {
+// Control characters and line breaks would end or garble the comment they stand in.
+bool printable(char32_t c) {
+    return c >= 0x20 && (c < 0x7F || c > 0x9F) && c != 0x2028 && c != 0x2029;
+}
+
+// "65 'A'": the code, and the character the set gives it where it prints as one.
+std::string describe(int code, const TextEncoding& encoding) {
     std::string text = std::to_string(code);
-    if (code >= 32 && code < 127) text += std::string(" '") + char(code) + "'";
+    if (const char32_t c = encoding.characters[size_t(code & 0xFF)]; printable(c)) {
+        text += " '";
+        appendUtf8(text, c);
+        text += "'";
+    }
     return text;
 }
 
@@ -54,7 +65,8 @@ SourceLanguage languageOf(Assembler dialect) {
     return SourceLanguage::ca65;
 }
 
-std::string encodeCSource(std::span<const uint8_t> glyphs, int firstCode, const SourceName& name) {
+std::string encodeCSource(std::span<const uint8_t> glyphs, int firstCode, const SourceName& name,
+                          const TextEncoding& encoding) {
     const size_t count = glyphs.size() / cell;
     std::string out =
         "/* " + name.identifier + ": " + std::to_string(count) +
@@ -67,13 +79,13 @@ std::string encodeCSource(std::span<const uint8_t> glyphs, int firstCode, const 
         out += "    {";
         for (int row = 0; row < cell; ++row)
             out += hex(glyphs[i * cell + size_t(row)], row ? ", 0x" : "0x", "");
-        out += "}, /* " + describe(firstCode + int(i)) + " */\n";
+        out += "}, /* " + describe(firstCode + int(i), encoding) + " */\n";
     }
     return out + "};\n";
 }
 
 std::string encodeAssembler(std::span<const uint8_t> glyphs, int firstCode, const SourceName& name,
-                            Assembler dialect) {
+                            Assembler dialect, const TextEncoding& encoding) {
     const size_t count = glyphs.size() / cell;
     std::string out = header(name, count) + name.identifier + ":\n";
     for (size_t i = 0; i < count; ++i) {
@@ -101,7 +113,7 @@ std::string encodeAssembler(std::span<const uint8_t> glyphs, int firstCode, cons
                                 : dialect == Assembler::z80Defb ? "defb"
                                                                 : "DB";
         out += "        " + std::string(directive) + " " + line + " ; " +
-               describe(firstCode + int(i)) + "\n";
+               describe(firstCode + int(i), encoding) + "\n";
     }
     return out;
 }

@@ -116,6 +116,20 @@ TEST_F(FormatRoundTrip, CSourceCompilesIntoAProgramThatPrintsTheSet) {
     expectPastesAsTheSet(folder / "my font.c");
 }
 
+TEST_F(FormatRoundTrip, SourceCommentsNameTheSetsOwnCharacters) {
+    g.ui.choose_menu_item(mainWindow, charsetC64Id);
+    g.run();
+    chooseWithFile(exportCSourceId, folder / "c64.c");
+    chooseWithFile(exportAssemblerId, folder / "c64.s");
+    for (const auto& [file, letter, spade] :
+         {std::tuple{"c64.c", "}, /* 1 'A' */\n", "}, /* 65 */\n"},
+          std::tuple{"c64.s", " ; 1 'A'\n", " ; 65\n"}}) {
+        const std::string source = text(folder / file);
+        EXPECT_NE(source.find(letter), std::string::npos) << file;
+        EXPECT_NE(source.find(spade), std::string::npos) << file; // no character of its own
+    }
+}
+
 TEST_F(FormatRoundTrip, AssemblerSourcesAssembleToTheSet) {
     // ca65 and ld65 for the 6502; z80asm for both Z80 forms.
     chooseWithFile(exportAssemblerId, folder / "set", 0);

@@ -247,10 +247,11 @@ TEST(GlyphText, EveryExportReadsBackWhateverTheFileIsNamed) {
     for (const char* file :
          {"data.c", "db.s", "byte.asm", "1.bas", "rem", "defb", "x_0x41", "int", "a", "ünï 1"}) {
         const auto assembler = [&](Assembler dialect) {
-            return encodeAssembler(glyphs, 32, sourceNameOf(file, languageOf(dialect)), dialect);
+            return encodeAssembler(glyphs, 32, sourceNameOf(file, languageOf(dialect)), dialect,
+                                   latinEncoding());
         };
         const std::string exports[] = {
-            encodeCSource(glyphs, 32, sourceNameOf(file, SourceLanguage::c)),
+            encodeCSource(glyphs, 32, sourceNameOf(file, SourceLanguage::c), latinEncoding()),
             assembler(Assembler::ca65),
             assembler(Assembler::acme),
             assembler(Assembler::z80Defb),

@@ -84,10 +84,10 @@ TEST(SourceNames, TheNoteFollowsTheFirstCommentsOwnLines) {
     map.mapWidth = 2;
     map.mapHeight = 1;
     const std::pair<std::string, std::string> cases[] = {
-        {encodeCSource(glyph, 65, {"int_", "Why."}),
+        {encodeCSource(glyph, 65, {"int_", "Why."}, latinEncoding()),
          "/* int_: 1 glyphs of 8 x 8 pixels, a byte a row from the top, bit 7 the leftmost "
          "pixel.\n   Made with gridlet.\n   Why. */\nstatic const unsigned char int_[1][8] = {\n"},
-        {encodeAssembler(glyph, 65, {"a_", "Why."}, Assembler::acme),
+        {encodeAssembler(glyph, 65, {"a_", "Why."}, Assembler::acme, latinEncoding()),
          "; a_: 1 glyphs of 8 x 8 pixels, a byte a row from the top, bit 7 the leftmost pixel.\n"
          "; Made with gridlet.\n; Why.\na_:\n"},
         {encodeMapCSource(map, {"int_", "Why."}),
