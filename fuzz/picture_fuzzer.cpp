@@ -8,7 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     const char* name = data[0] & 1 ? "sheet.png" : "sheet.bmp";
-    const FontReading reading = decodeFontFile({data + 1, size - 1}, name, 0x000000, 0xFFFFFF);
+    const FontReading reading =
+        decodeFontFile({data + 1, size - 1}, name, narrowLook(0x000000, 0xFFFFFF));
     if (!reading.problem.empty() || reading.raw) return 0;
     if (reading.bytes.empty() || reading.bytes.size() % 8 != 0)
         fuzzFailure("read " + std::to_string(reading.bytes.size()) + " bytes of glyphs");

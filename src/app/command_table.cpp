@@ -102,7 +102,7 @@ constexpr std::array commands{
     Command{saveMapColorsId, "Character map colours",
             [](AppState& state) { saveMapColors(state.editor, state.windows, state.session); }},
     Command{saveImageId, "Characters image",
-            [](AppState& state) { exportCharsetImage(state.windows); }},
+            [](AppState& state) { exportCharsetImage(state.editor, state.windows); }},
     Command{invertId, "Invert\tCtrl+I", transform<invertMode>, {shortcut_control + 'I'}},
     Command{mirrorLeftRightId, "Revert char left-right", transform<mirrorLeftRightMode>},
     Command{mirrorUpDownId, "Revert char up-down", transform<mirrorUpDownMode>},

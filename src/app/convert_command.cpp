@@ -11,24 +11,10 @@
 #include "app/program_title.h"
 #include "app/whole_files.h"
 #include "files/font_file.h"
-#include "toolkit/drawing.h"
-#include "views/charset_image.h"
 
 using namespace toolkit;
 
 namespace {
-
-// The picture "Characters image" saves, drawn afresh: the program's own image 0 is not there.
-bool saveCharsetPicture(const Document& document, const std::string& name) {
-    if (!create_image(convertedImage, charsetImageSize, charsetImageSize)) return false;
-    if (start_drawing(image_output(convertedImage))) {
-        drawCharsetImage(document.charset, glyphLook(document));
-        stop_drawing();
-    }
-    const bool saved = save_image(convertedImage, name) != 0;
-    free_image(convertedImage);
-    return saved;
-}
 
 ExportFormat exportFormatOf(OutputFormat format) {
     switch (format) {
@@ -53,7 +39,7 @@ bool writeOutput(const AppState& state, const Conversion& conversion) {
     const Document& document = state.editor.document();
     switch (conversion.format) {
     case OutputFormat::bmp:
-        return saveCharsetPicture(document, conversion.output);
+        return writeFile(conversion.output, encodeCharsetPicture(document));
     case OutputFormat::rawFont: {
         // The arguments were checked to fit, as the Save items check before they ask.
         const auto bytes =
@@ -73,8 +59,7 @@ int convert(const Conversion& conversion, std::string& said) {
     if (conversion.charset) loadCharset(editor, state->windows, *conversion.charset);
     if (!conversion.input.empty()) {
         const Document& document = editor.document();
-        const FontFileLoad load =
-            readFontFile(conversion.input, document.paperColor, document.inkColor);
+        const FontFileLoad load = readFontFile(conversion.input, glyphLook(document));
         if (!load.loaded()) {
             said += "gridlet: " + load.failure + ": " + load.failureText + "\n";
             return inputUnreadable;

@@ -4,9 +4,11 @@
 #include <span>
 
 #include "files/bdf_file.h"
+#include "files/bmp_file.h"
 #include "files/c64_font.h"
 #include "files/glyph_picture.h"
 #include "files/png_file.h"
+#include "files/png_text.h"
 #include "files/psf_file.h"
 #include "model/glyph_look.h"
 
@@ -18,6 +20,15 @@ constexpr int pictureScale = 2;
 
 std::vector<uint8_t> bytesOf(const std::string& text) {
     return {text.begin(), text.end()};
+}
+
+// The glyphs 16 a row in the document's look, with the note that lets them read back the same.
+Picture sheetOf(const Document& document, std::span<const uint8_t> glyphs) {
+    return encodeGlyphSheet(glyphs, glyphLook(document), pictureScale);
+}
+
+std::string noteOf(const Document& document) {
+    return lookNote(document.colorMode, glyphLook(document));
 }
 
 } // namespace
@@ -32,7 +43,8 @@ std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
             .subspan(size_t(first) * glyphBytes, size_t(last - first + 1) * glyphBytes);
     switch (format) {
     case ExportFormat::png:
-        return encodePng(encodeGlyphSheet(glyphs, glyphLook(document), pictureScale));
+        return withPngText(encodePng(sheetOf(document, glyphs)), pictureNoteKeyword,
+                           noteOf(document));
     case ExportFormat::psf: {
         // Characters only assumed are not claimed in the font's table.
         std::vector<std::u32string> table;
@@ -55,4 +67,8 @@ std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
         return bytesOf(encodeBasicData(glyphs, first, identifierOf(name)));
     }
     return {};
+}
+
+std::vector<uint8_t> encodeCharsetPicture(const Document& document) {
+    return encodeBmp(sheetOf(document, document.charset), noteOf(document));
 }

@@ -16,3 +16,6 @@ enum class ExportFormat { png, psf, bdf, c64Font, cSource, assembler, basicData 
 // comments; the dialect counts for assembler sources alone.
 std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
                                   const std::string& name, Assembler dialect = Assembler::ca65);
+// "Characters image": the whole set as the charset view shows it, a BMP file that says the
+// colours that drew it.
+std::vector<uint8_t> encodeCharsetPicture(const Document& document);

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/export_encoding.h"
 #include "app/file_requests.h"
 #include "app/font_loading.h"
 #include "app/project_commands.h"
@@ -16,7 +17,6 @@
 #include "files/font_formats.h"
 #include "files/map_file.h"
 #include "files/project_file.h"
-#include "toolkit/drawing.h"
 #include "toolkit/files.h"
 #include "toolkit/requesters.h"
 #include "toolkit/texts.h"
@@ -110,8 +110,7 @@ void openRecentFile(AppState& state, int index) {
 void loadFontFile(AppState& state, const std::string& name) {
     if (trim_spaces(name).empty()) return;
     Editor& editor = state.editor;
-    const FontFileLoad load =
-        readFontFile(name, editor.document().paperColor, editor.document().inkColor);
+    const FontFileLoad load = readFontFile(name, glyphLook(editor.document()));
     // The question of a raw 96-glyph set comes first, as it always has; a file that cannot be
     // read is asked about too, since nothing tells it is not one.
     if (load.size == zxFontBytes && (!load.readable || load.reading.raw) &&
@@ -182,9 +181,9 @@ void saveMapColors(const Editor& editor, WindowsState& windows, SessionKeeper& s
         rememberRecentFile(session, RecentFile::Kind::mapColors, name);
 }
 
-void exportCharsetImage(WindowsState& windows) {
+void exportCharsetImage(const Editor& editor, WindowsState& windows) {
     const std::string name = askSaveName(windows.lastFolder, windows.lastFolder, ".bmp", {".bmp"});
-    if (!name.empty() && !save_image(charsetImage, name)) tellSaveFailed(name);
+    if (!name.empty()) saveBytes(name, encodeCharsetPicture(editor.document()));
 }
 
 void handleDroppedFiles(AppState& state, int gadget, const std::string& names) {

@@ -31,8 +31,8 @@ void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& sessio
 void saveMap(const Editor& editor, WindowsState& windows, SessionKeeper& session);
 // Saves the visible cells' colours, a byte a cell in the map's order; offered beside the map.
 void saveMapColors(const Editor& editor, WindowsState& windows, SessionKeeper& session);
-// Saves image 0, the charset picture, as a BMP file.
-void exportCharsetImage(WindowsState& windows);
+// Saves the charset picture the charset view shows as a BMP file, with the colours that drew it.
+void exportCharsetImage(const Editor& editor, WindowsState& windows);
 
 // Files dropped on the charset view load as a font, on the map view as a map (a .col file as the
 // map's colours); a .gridlet file on either opens as a project. Of several (one name a line)

@@ -20,12 +20,8 @@ std::string askSaveName(std::string& lastFolder, const std::string& defaultPath,
     return name;
 }
 
-void tellSaveFailed(const std::string& name) {
-    message_requester("Save file", saveFailedText(name), message_ok);
-}
-
 bool saveBytes(const std::string& name, std::span<const uint8_t> bytes) {
     if (writeFile(name, bytes)) return true;
-    tellSaveFailed(name);
+    message_requester("Save file", saveFailedText(name), message_ok);
     return false;
 }

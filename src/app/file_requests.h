@@ -15,5 +15,3 @@ std::string askSaveName(std::string& lastFolder, const std::string& defaultPath,
                         std::initializer_list<std::string_view> extensions);
 // Writes the file, or says "File Error:" with its name and why and gives false.
 bool saveBytes(const std::string& name, std::span<const uint8_t> bytes);
-// Says "File Error:" with the name and why the system refused the save.
-void tellSaveFailed(const std::string& name);

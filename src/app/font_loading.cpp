@@ -34,7 +34,7 @@ std::string loadNoteText(const std::string& name, const std::string& note) {
     return name + "\n" + note + ".";
 }
 
-FontFileLoad readFontFile(const std::string& name, Color paper, Color ink) {
+FontFileLoad readFontFile(const std::string& name, const GlyphLook& look) {
     FontFileLoad load;
     load.size = file_size(name);
     if (load.size < 1) {
@@ -50,7 +50,7 @@ FontFileLoad readFontFile(const std::string& name, Color paper, Color ink) {
         return load;
     }
     load.readable = true;
-    load.reading = decodeFontFile(*bytes, name, paper, ink);
+    load.reading = decodeFontFile(*bytes, name, look);
     // Only a raw font may be larger: of it no more than the charset holds is used. Any other
     // format is refused by its size, whatever its cut-off start would have said.
     std::string problem = load.reading.problem;

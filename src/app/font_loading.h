@@ -7,6 +7,7 @@
 
 #include "files/font_reading.h"
 #include "model/editor.h"
+#include "model/glyph_look.h"
 
 struct FontFileLoad {
     int64_t size = 0;      // as file_size gives it: negative for a missing file or a folder
@@ -18,8 +19,8 @@ struct FontFileLoad {
     bool loaded() const { return failure.empty(); }
 };
 
-// Reads and decodes the file; pictures are read with the colours given.
-FontFileLoad readFontFile(const std::string& name, Color paper, Color ink);
+// Reads and decodes the file; pictures from elsewhere are read in the look given.
+FontFileLoad readFontFile(const std::string& name, const GlyphLook& look);
 
 // Puts what was read into the charset from the current char on, or at its own codes, and the
 // characters the font names its codes with. Returns what of it was left out, for the note after

@@ -39,9 +39,8 @@ constexpr int colorRowCount = 6;
 // Menu numbers.
 enum MenuNumber : int { mainMenu = 0, rangePopupMenu = 2, mapPopupMenu = 3 };
 
-// Image numbers: the charset picture the views show, and the one a command-line conversion
-// draws to save it.
-enum ImageNumber : int { charsetImage = 0, convertedImage = 1 };
+// Image numbers: the charset picture the views show.
+enum ImageNumber : int { charsetImage = 0 };
 
 // dragSource of a drag that began outside the table of glyphs.
 constexpr int32_t noDragSource = -1;

@@ -10,6 +10,7 @@
 #include "files/c64_font.h"
 #include "files/glyph_picture.h"
 #include "files/png_file.h"
+#include "files/png_text.h"
 #include "files/psf_file.h"
 
 namespace {
@@ -36,9 +37,10 @@ FontReading raw(std::span<const uint8_t> file) {
     return reading;
 }
 
-FontReading fromPicture(const PictureReading& picture, Color paper, Color ink) {
+FontReading fromPicture(const PictureReading& picture, const std::string& note,
+                        const GlyphLook& look) {
     if (!picture.problem.empty()) return FontReading::refused(picture.problem);
-    return decodeGlyphPicture(picture.picture, paper, ink);
+    return decodeGlyphPicture(picture.picture, lookOfNote(note).value_or(look));
 }
 
 } // namespace
@@ -53,13 +55,13 @@ std::string extensionOf(std::string_view name) {
     return extension;
 }
 
-FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name, Color paper,
-                           Color ink) {
+FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name,
+                           const GlyphLook& look) {
     FontReading reading;
     if (isPng(file))
-        reading = fromPicture(decodePng(file), paper, ink);
-    else if (isBmp(file))
-        reading = fromPicture(decodeBmp(file), paper, ink);
+        reading = fromPicture(decodePng(file), pngText(file, pictureNoteKeyword), look);
+    else if (isBmp(file) || (hasBmpMark(file) && extensionOf(name) == ".bmp"))
+        reading = fromPicture(decodeBmp(file), bmpNote(file), look);
     else if (isPsf(file) || (hasPsfMark(file) && extensionOf(name) == ".psf"))
         reading = decodePsf(file);
     else if (isBdf(file))

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "files/font_reading.h"
-#include "model/document.h"
+#include "model/glyph_look.h"
 
 // The open requester's entry for all of them.
 constexpr const char* fontFilesMask = "*.fnt;*.bin;*.ch8;*.chr;*.rom;*.64c;*.psf;*.bdf;*.png;*.bmp";
@@ -18,7 +18,8 @@ std::string extensionOf(std::string_view name);
 
 // A file that is none of the others is a raw font: glyph rows with no header. So is one whose
 // first bytes only look like another format's, when its name says it is raw, and one that
-// starts with PSF 1's mark but is no whole PSF 1 font, unless it is named .psf. One named as a
-// format that marks its files (.psf, .bdf, .png, .bmp) without the mark is not read.
-FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name, Color paper,
-                           Color ink);
+// starts with PSF 1's or BMP's mark but holds no whole header, unless it is named .psf or .bmp.
+// One named as a format that marks its files (.psf, .bdf, .png, .bmp) without the mark is not
+// read. A picture gridlet wrote is read in the look its note names, any other in `look`.
+FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name,
+                           const GlyphLook& look);

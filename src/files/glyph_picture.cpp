@@ -16,34 +16,72 @@ int distance(Color a, Color b) {
     return sum;
 }
 
-// The average colour of the scale x scale square at (x, y).
-Color squareColour(const Picture& picture, int x, int y, int scale) {
+// The average colour of the width x height box at (x, y).
+Color boxColour(const Picture& picture, int x, int y, int width, int height) {
     uint32_t sums[3] = {};
-    for (int dy = 0; dy < scale; ++dy)
-        for (int dx = 0; dx < scale; ++dx)
+    for (int dy = 0; dy < height; ++dy)
+        for (int dx = 0; dx < width; ++dx)
             for (int channel = 0; channel < 3; ++channel)
                 sums[channel] += (picture.at(x + dx, y + dy) >> (8 * channel)) & 0xFF;
-    const uint32_t area = uint32_t(scale * scale);
+    const uint32_t area = uint32_t(width * height);
     return Color(sums[0] / area | (sums[1] / area) << 8 | (sums[2] / area) << 16);
 }
 
+// The bits of the look's colour nearest the given one; of equally near ones, the lowest.
+int nearestBits(const GlyphLook& look, Color colour) {
+    const int choices = look.wide ? 4 : 2;
+    int best = 0;
+    for (int bits = 1; bits < choices; ++bits)
+        if (distance(colour, look.colors[size_t(bits)]) <
+            distance(colour, look.colors[size_t(best)]))
+            best = bits;
+    return best;
+}
+
 // The glyphs of the picture's cells of 8 * scale pixels, left to right, top to bottom.
-std::vector<uint8_t> readCells(const Picture& picture, int scale, Color paper, Color ink) {
+std::vector<uint8_t> readCells(const Picture& picture, int scale, const GlyphLook& look) {
     const int side = cell * scale;
+    const int bitsWide = look.wide ? 2 : 1; // the bits of one pixel of the look
     std::vector<uint8_t> bytes;
     for (int top = 0; top + side <= picture.height; top += side)
         for (int left = 0; left + side <= picture.width; left += side)
             for (int y = 0; y < cell; ++y) {
-                uint8_t row = 0;
-                for (int x = 0; x < cell; ++x) {
-                    const Color colour =
-                        squareColour(picture, left + x * scale, top + y * scale, scale);
-                    if (distance(colour, ink) < distance(colour, paper))
-                        row = uint8_t(row | (128 >> x));
+                int row = 0;
+                for (int x = 0; x < cell; x += bitsWide) {
+                    const Color colour = boxColour(picture, left + x * scale, top + y * scale,
+                                                   bitsWide * scale, scale);
+                    row = row << bitsWide | nearestBits(look, colour);
                 }
-                bytes.push_back(row);
+                bytes.push_back(uint8_t(row));
             }
     return bytes;
+}
+
+constexpr std::string_view modeNames[colorModeCount] = {
+    "two colours", "C64 single colour", "C64 multicolour", "Atari four colours", "ZX Spectrum"};
+
+std::optional<Color> colourOf(std::string_view text) {
+    if (text.size() != 7 || text[0] != '#') return std::nullopt;
+    Color colour = 0;
+    for (const char c : text.substr(1)) {
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+        if (digit < 0) return std::nullopt;
+        colour = colour << 4 | Color(digit);
+    }
+    // The note writes #RRGGBB; colours are kept 0x00BBGGRR.
+    return (colour >> 16) | (colour & 0xFF00) | (colour & 0xFF) << 16;
+}
+
+// The line after "name: ", or nothing.
+std::optional<std::string_view> field(std::string_view note, std::string_view name) {
+    for (size_t start = 0; start < note.size();) {
+        const size_t end = std::min(note.find('\n', start), note.size());
+        const std::string_view line = note.substr(start, end - start);
+        if (line.starts_with(name) && line.substr(name.size()).starts_with(": "))
+            return line.substr(name.size() + 2);
+        start = end + 1;
+    }
+    return std::nullopt;
 }
 
 // The glyphs laid out `columns` a row at the scale.
@@ -89,10 +127,10 @@ Picture encodeGlyphSheet(std::span<const uint8_t> glyphs, const GlyphLook& look,
 }
 
 std::vector<uint8_t> decodeGlyphCells(const Picture& picture, Color paper, Color ink) {
-    return readCells(picture, 1, paper, ink);
+    return readCells(picture, 1, narrowLook(paper, ink));
 }
 
-FontReading decodeGlyphPicture(const Picture& picture, Color paper, Color ink) {
+FontReading decodeGlyphPicture(const Picture& picture, const GlyphLook& look) {
     const int w = picture.width, h = picture.height;
     for (int scale = 1; scale <= largestScale; ++scale) {
         const int side = cell * scale;
@@ -102,11 +140,41 @@ FontReading decodeGlyphPicture(const Picture& picture, Color paper, Color ink) {
         if (!strip && !sheet) continue;
         FontReading reading;
         reading.atCurrentChar = strip;
-        reading.bytes = readCells(picture, scale, paper, ink);
+        reading.bytes = readCells(picture, scale, look);
         return reading;
     }
     return FontReading::refused(
         "its size, " + std::to_string(w) + " x " + std::to_string(h) +
         " pixels, fits neither a sheet of 16 glyphs a row (128, 256, ... 1024 pixels wide) nor a "
         "strip of glyphs side by side (8, 16, ... 64 pixels high)");
+}
+
+std::string lookNote(ColorMode mode, const GlyphLook& look) {
+    std::string note = "mode: " + std::string(modeNames[size_t(mode)]) +
+                       "\npixels: " + (look.wide ? "bit pairs" : "bits") + "\ncolours:";
+    for (size_t i = 0; i < (look.wide ? 4u : 2u); ++i) {
+        const Color c = look.colors[i];
+        const Color rgb = (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+        constexpr char digits[] = "0123456789ABCDEF";
+        note += " #";
+        for (int shift = 20; shift >= 0; shift -= 4) note += digits[(rgb >> shift) & 15];
+    }
+    return note + "\n";
+}
+
+std::optional<GlyphLook> lookOfNote(std::string_view note) {
+    const auto pixels = field(note, "pixels");
+    const auto colours = field(note, "colours");
+    if (!pixels || !colours || (*pixels != "bits" && *pixels != "bit pairs")) return std::nullopt;
+    GlyphLook look;
+    look.wide = *pixels == "bit pairs";
+    const size_t count = look.wide ? 4 : 2;
+    if (colours->size() != count * 8 - 1) return std::nullopt;
+    for (size_t i = 0; i < count; ++i) {
+        const std::optional<Color> colour = colourOf(colours->substr(i * 8, 7));
+        if ((i > 0 && (*colours)[i * 8 - 1] != ' ') || !colour) return std::nullopt;
+        look.colors[i] = *colour;
+    }
+    if (!look.wide) look = narrowLook(look.colors[0], look.colors[1]);
+    return look;
 }

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/font_reading.h"
@@ -28,6 +31,15 @@ void paintGlyph(Picture& picture, GlyphRows glyph, int left, int top, const Glyp
 // its colour is nearer the ink than the paper. Nothing for a picture smaller than a cell.
 std::vector<uint8_t> decodeGlyphCells(const Picture& picture, Color paper, Color ink);
 // A sheet 128 * s pixels wide of at least two rows gives codes from 0 on; a strip 8 * s pixels
-// high gives glyphs from the current char on (s = 1..8). A pixel is set when its square's
-// colour is nearer the ink than the paper.
-FontReading decodeGlyphPicture(const Picture& picture, Color paper, Color ink);
+// high gives glyphs from the current char on (s = 1..8). Each pixel of the look (in a wide look
+// a bit pair, twice as wide) takes the bits of the look's colour nearest its square's colour.
+FontReading decodeGlyphPicture(const Picture& picture, const GlyphLook& look);
+
+// What gridlet says in the pictures of glyphs it writes, so that they read back to the same
+// bytes whatever their colours: the colour mode, whether a pixel is a bit pair, and the colour
+// of each bit or bit pair.
+std::string lookNote(ColorMode mode, const GlyphLook& look);
+// The keyword of the note in a PNG file.
+constexpr std::string_view pictureNoteKeyword = "gridlet";
+// The look a note names; nothing when it is no such note.
+std::optional<GlyphLook> lookOfNote(std::string_view note);

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "file_command_test.h"
+#include "files/png_file.h"
 #include "files/source_name.h"
+#include "model/glyph_look.h"
 #include "model/palettes.h"
 #include "toolkit/clipboard.h"
 
@@ -281,3 +284,53 @@ TEST_F(FormatRoundTrip, C64MulticolourPicturesShowWidePixelsInTheirRegistersColo
 }
 
 } // namespace
+
+// Random glyphs in every colour mode, with random colours the mode tells apart: the PNG picture
+// and the BMP "Characters image" open again as the same bytes, also in another mode, since they
+// say what drew them; the same pixels without that note open as the same bytes in the mode's own
+// colours.
+TEST_F(FormatRoundTrip, PicturesOpenAsTheBytesThatDrewThemInEveryColourMode) {
+    std::mt19937 random(35);
+    const auto distinct = [](const GlyphLook& look) {
+        const size_t count = look.wide ? 4 : 2;
+        for (size_t i = 0; i < count; ++i)
+            for (size_t j = i + 1; j < count; ++j)
+                if (look.colors[i] == look.colors[j]) return false;
+        return true;
+    };
+    const auto opened = [&](const std::string& name, ColorMode mode) {
+        g.ui.run([&] { g.state.editor.setColorMode(mode); });
+        g.ui.choose_menu_item(mainWindow, eraseCharsetId);
+        chooseWithFile(openId, folder / name, 2);
+        EXPECT_EQ(messages(), std::vector<Message>{});
+        return g.document().charset;
+    };
+    for (int mode = 0; mode < colorModeCount; ++mode)
+        for (int trial = 0; trial < 3; ++trial) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode << ", trial " << trial);
+            g.ui.run([&] {
+                Document& document = g.state.editor.changeDocument();
+                for (uint8_t& byte : document.charset) byte = uint8_t(random());
+                document.colorMode = ColorMode(mode);
+                do {
+                    document.paperColor = Color(random() & 0xFFFFFF);
+                    document.inkColor = Color(random() & 0xFFFFFF);
+                    MachineColors& colors = document.machineColors;
+                    for (uint8_t* c64 : {&colors.c64Background, &colors.c64Multi1,
+                                         &colors.c64Multi2, &colors.c64Ink})
+                        *c64 = uint8_t(random() % 16);
+                    for (uint8_t& atari : colors.atari) atari = uint8_t(random() & 0xFE);
+                    colors.spectrumAttribute = uint8_t(random() & 0x7F);
+                } while (!distinct(glyphLook(document)));
+            });
+            g.run();
+            const Charset drawn = g.document().charset;
+            const ColorMode other = ColorMode((mode + 1) % colorModeCount);
+            chooseWithFile(exportPngId, folder / "set.png");
+            chooseWithFile(saveImageId, folder / "set.bmp");
+            EXPECT_EQ(opened("set.png", other), drawn);
+            EXPECT_EQ(opened("set.bmp", other), drawn);
+            folder.write("foreign.png", encodePng(decodePng(folder.read("set.png")).picture));
+            EXPECT_EQ(opened("foreign.png", ColorMode(mode)), drawn);
+        }
+}

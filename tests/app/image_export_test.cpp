@@ -12,8 +12,9 @@ namespace {
 
 using ImageExport = FileCommandTest;
 
-constexpr size_t pictureBytes = 196662;
-constexpr size_t pixelOffset = 54;
+// The headers, the note of the colours that drew the picture, the pixels.
+constexpr size_t pixelOffset = 54 + 128;
+constexpr size_t pictureBytes = pixelOffset + 196608;
 constexpr size_t rowBytes = 768;
 
 uint32_t littleEndian(const Bytes& bytes, size_t at, int length) {
@@ -56,7 +57,9 @@ TEST_F(ImageExport, HeaderDescribesA256By256Picture) {
     EXPECT_EQ(littleEndian(file, 28, 2), 24u);
     EXPECT_EQ(littleEndian(file, 30, 4), 0u);
     EXPECT_EQ(littleEndian(file, 34, 4), 196608u);
-    for (size_t at = 38; at < pixelOffset; at += 4) EXPECT_EQ(littleEndian(file, at, 4), 0u);
+    for (size_t at = 38; at < 54; at += 4) EXPECT_EQ(littleEndian(file, at, 4), 0u);
+    const std::string note = "gridlet:mode: two colours\npixels: bits\ncolours: #000000 #FFFFFF\n";
+    EXPECT_EQ(std::string(file.begin() + 54, file.begin() + 54 + ptrdiff_t(note.size())), note);
     EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
     EXPECT_TRUE(g.ui.messages_shown.empty());
 }

@@ -44,7 +44,8 @@ TEST(FontFormats, ConsoleFontsKeepTheCharactersOfTheirUnicodeTables) {
 
 TEST(FontFormats, AConsoleFontOf512GlyphsGivesTheFirst256AndSaysSo) {
     const Bytes glyphs = counting(512 * 8);
-    const FontReading reading = decodeFontFile(encodePsf2(glyphs), "big.psf", 0, 0xFFFFFF);
+    const FontReading reading =
+        decodeFontFile(encodePsf2(glyphs), "big.psf", narrowLook(0, 0xFFFFFF));
     ASSERT_EQ(reading.problem, "");
     EXPECT_FALSE(reading.atCurrentChar);
     EXPECT_EQ(reading.bytes, Bytes(glyphs.begin(), glyphs.begin() + 2048));
@@ -140,7 +141,7 @@ TEST(FontFormats, PicturesAreSheetsFromCodeZeroOrStripsFromTheCurrentChar) {
         {encodeGlyphStrip(glyphs, 0x000000, 0xFFFFFF), true}, // 256 x 8
     };
     for (const auto& c : cases) {
-        const FontReading reading = decodeGlyphPicture(c.picture, 0x000000, 0xFFFFFF);
+        const FontReading reading = decodeGlyphPicture(c.picture, narrowLook(0x000000, 0xFFFFFF));
         ASSERT_EQ(reading.problem, "") << c.picture.width;
         EXPECT_EQ(reading.atCurrentChar, c.atCurrentChar) << c.picture.width;
         EXPECT_EQ(reading.bytes, glyphs) << c.picture.width;
@@ -149,15 +150,15 @@ TEST(FontFormats, PicturesAreSheetsFromCodeZeroOrStripsFromTheCurrentChar) {
 
 TEST(FontFormats, AFileOfNoFormatIsRawUnlessItsNameClaimsOne) {
     const Bytes bytes = counting(100);
-    EXPECT_TRUE(decodeFontFile(bytes, "ROM dump", 0, 0).raw);
-    EXPECT_TRUE(decodeFontFile(bytes, "x.map", 0, 0).raw);
-    EXPECT_FALSE(decodeFontFile(bytes, "x.png", 0, 0).problem.empty());
+    EXPECT_TRUE(decodeFontFile(bytes, "ROM dump", narrowLook(0, 0)).raw);
+    EXPECT_TRUE(decodeFontFile(bytes, "x.map", narrowLook(0, 0)).raw);
+    EXPECT_FALSE(decodeFontFile(bytes, "x.png", narrowLook(0, 0)).problem.empty());
     // A raw font whose first bytes happen to be a console font's mark.
     Bytes psfLike = bytes;
     psfLike[0] = 0x36;
     psfLike[1] = 0x04;
-    EXPECT_TRUE(decodeFontFile(psfLike, "x.fnt", 0, 0).raw);
-    EXPECT_FALSE(decodeFontFile(psfLike, "x.psf", 0, 0).problem.empty());
+    EXPECT_TRUE(decodeFontFile(psfLike, "x.fnt", narrowLook(0, 0)).raw);
+    EXPECT_FALSE(decodeFontFile(psfLike, "x.psf", narrowLook(0, 0)).problem.empty());
 }
 
 TEST(FontFormats, OnlyAWholePsf1FontIsTakenForOneUnlessItsNameSaysPsf) {
@@ -179,8 +180,8 @@ TEST(FontFormats, OnlyAWholePsf1FontIsTakenForOneUnlessItsNameSaysPsf) {
     };
     for (const auto& c : cases) {
         const bool isRaw = c.problem == "raw";
-        const FontReading unnamed = decodeFontFile(c.file, "chargen", 0, 0);
-        const FontReading named = decodeFontFile(c.file, "chargen.psf", 0, 0);
+        const FontReading unnamed = decodeFontFile(c.file, "chargen", narrowLook(0, 0));
+        const FontReading named = decodeFontFile(c.file, "chargen.psf", narrowLook(0, 0));
         EXPECT_EQ(isPsf(c.file), !isRaw) << c.file.size();
         EXPECT_EQ(unnamed.raw, isRaw) << c.file.size();
         EXPECT_EQ(unnamed.bytes, isRaw ? c.file : named.bytes) << c.file.size();
