@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/export_encoding.h"
+#include "app/file_loading.h"
 #include "app/file_requests.h"
-#include "app/font_loading.h"
 #include "app/project_commands.h"
 #include "app/refresh.h"
 #include "app/session_commands.h"
@@ -25,31 +25,12 @@ using namespace toolkit;
 
 namespace {
 
-constexpr int fontPattern = 0;
-constexpr int mapPattern = 1;
-constexpr int allFontsPattern = 2;
-constexpr int mapColorsPattern = 3;
-constexpr int projectPattern = 4;
+// What a file without a mark is taken for, by the requester's file type.
+constexpr FileUse patternUses[] = {FileUse::font, FileUse::map, FileUse::font, FileUse::mapColors,
+                                   FileUse::project};
 
 constexpr std::string_view mapColorsType = "Character map colours (*.col)|*.col";
 constexpr std::string_view mapColorsExtension = ".col";
-
-// The bytes of a file laid out as the map is (its codes or its colours), up to one a visible
-// cell; a larger file, or one that cannot be read, is reported and gives none.
-std::optional<std::vector<uint8_t>> readMapShaped(const Document& document,
-                                                  const std::string& name) {
-    const int64_t cells = int64_t(document.mapWidth) * document.mapHeight;
-    // A missing file has a negative size, so it falls through to the failed open below.
-    if (file_size(name) > cells) {
-        message_requester("Open File", "to big map:" + name, message_ok);
-        return std::nullopt;
-    }
-    std::optional<std::vector<uint8_t>> bytes = readFile(name, cells);
-    if (!bytes)
-        message_requester("Open File", "unable to open:" + withReason(name, last_file_problem()),
-                          message_ok);
-    return bytes;
-}
 
 } // namespace
 
@@ -59,21 +40,13 @@ void openFile(AppState& state) {
         std::string("Font (*.fnt)|*.fnt|Character map (*.map)|*.map|"
                     "Fonts and pictures (PSF, BDF, .64c, PNG, BMP, raw)|") +
             fontFilesMask + "|" + std::string(mapColorsType) + "|" + projectType,
-        fontPattern);
+        0);
     if (name.empty()) return;
     state.windows.lastFolder = path_part(name);
     const int pattern = selected_file_pattern();
-    if (pattern == fontPattern || pattern == allFontsPattern) {
-        loadFontFile(state, name);
-        requestRedraw(state.windows, redrawGlyphViews);
-    } else if (pattern == mapPattern) {
-        loadMapFile(state, name);
+    if (pattern < 0 || pattern >= int(std::size(patternUses))) return;
+    if (openFileAs(state, name, patternUses[pattern]) == FileUse::map)
         state.windows.mapFileName = name; // even when the load failed, unlike a drop
-    } else if (pattern == mapColorsPattern) {
-        loadMapColorsFile(state, name);
-    } else if (pattern == projectPattern) {
-        loadProjectFile(state, name);
-    }
 }
 
 void openRecentFile(AppState& state, int index) {
@@ -92,58 +65,18 @@ void openRecentFile(AppState& state, int index) {
     state.windows.lastFolder = path_part(file.name);
     switch (file.kind) {
     case RecentFile::Kind::font:
-        loadFontFile(state, file.name);
-        requestRedraw(state.windows, redrawGlyphViews);
+        openFileAs(state, file.name, FileUse::font);
         break;
     case RecentFile::Kind::map:
-        loadMapFile(state, file.name);
+        openFileAs(state, file.name, FileUse::map);
         break;
     case RecentFile::Kind::mapColors:
-        loadMapColorsFile(state, file.name);
+        openFileAs(state, file.name, FileUse::mapColors);
         break;
     case RecentFile::Kind::project:
-        loadProjectFile(state, file.name);
+        openFileAs(state, file.name, FileUse::project);
         break;
     }
-}
-
-void loadFontFile(AppState& state, const std::string& name) {
-    if (trim_spaces(name).empty()) return;
-    Editor& editor = state.editor;
-    const FontFileLoad load = readFontFile(name, glyphLook(editor.document()));
-    // The question of a raw 96-glyph set comes first, as it always has; a file that cannot be
-    // read is asked about too, since nothing tells it is not one.
-    if (load.size == zxFontBytes && (!load.readable || load.reading.raw) &&
-        message_requester("ZX font", "Do yo want to place at pos #32?", message_yes_no) ==
-            message_result_yes)
-        editor.setCurrentChar(zxFontFirstCode);
-    if (!load.loaded()) {
-        message_requester(load.failure, load.failureText, message_ok);
-        return;
-    }
-    state.windows.lastFolder = path_part(name);
-    rememberRecentFile(state.session, RecentFile::Kind::font, name);
-    const std::string note = placeFontReading(editor, load.reading);
-    if (!note.empty()) message_requester("Open File", loadNoteText(name, note), message_ok);
-}
-
-void loadMapFile(AppState& state, const std::string& name) {
-    const Document& document = state.editor.document();
-    const std::optional<std::vector<uint8_t>> bytes = readMapShaped(document, name);
-    if (!bytes) return;
-    placeMap(state.editor.changeCells(), document.mapWidth, document.mapHeight, *bytes);
-    requestRedraw(state.windows, redrawMap);
-    state.windows.mapFileName = name;
-    rememberRecentFile(state.session, RecentFile::Kind::map, name);
-}
-
-void loadMapColorsFile(AppState& state, const std::string& name) {
-    const Document& document = state.editor.document();
-    const std::optional<std::vector<uint8_t>> bytes = readMapShaped(document, name);
-    if (!bytes) return;
-    placeMap(state.editor.changeCellColors(), document.mapWidth, document.mapHeight, *bytes);
-    requestRedraw(state.windows, redrawMap);
-    rememberRecentFile(state.session, RecentFile::Kind::mapColors, name);
 }
 
 void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int length) {
@@ -188,16 +121,11 @@ void exportCharsetImage(const Editor& editor, WindowsState& windows) {
 
 void handleDroppedFiles(AppState& state, int gadget, const std::string& names) {
     const std::string first = names.substr(0, names.find('\n'));
-    if ((gadget == charsetView || gadget == mapView) && extensionOf(first) == projectExtension) {
-        loadProjectFile(state, first);
-    } else if (gadget == charsetView) {
-        loadFontFile(state, first);
-        requestRedraw(state.windows, redrawGlyphViews);
+    if (gadget == charsetView) {
+        openFileAs(state, first, FileUse::font);
     } else if (gadget == mapView) {
-        if (extensionOf(first) == mapColorsExtension)
-            loadMapColorsFile(state, first);
-        else
-            loadMapFile(state, first);
+        openFileAs(state, first,
+                   extensionOf(first) == mapColorsExtension ? FileUse::mapColors : FileUse::map);
         requestRedraw(state.windows, redrawMap);
     }
 }

@@ -7,22 +7,12 @@
 
 #include "app/app_state.h"
 
-// Asks for a file and loads it as a font, a map, the map's colours or a project, by the pattern
-// chosen in the requester (not by the file's extension).
+// Asks for a file and opens it as what it holds; a raw font or map, which says nothing of what it
+// is, as the file type chosen in the requester says.
 void openFile(AppState& state);
-// File > "Open recent": the list's entry, opened as it was; a name that is gone leaves the list.
+// File > "Open recent": the list's entry, as what it holds, a raw one as it was opened before; a
+// name that is gone leaves the list.
 void openRecentFile(AppState& state, int index);
-
-// Reads as much of the font file as fits from the current char on; asks whether a 768-byte
-// file is a 96-glyph set for code 32. Reports a missing or unreadable file.
-void loadFontFile(AppState& state, const std::string& name);
-
-// Fills the visible map cells in file order and remembers the name. A file larger than the
-// map, or one that cannot be opened, is reported and changes nothing.
-void loadMapFile(AppState& state, const std::string& name);
-// Fills the visible cells' colours in file order, as one undo step. A file larger than the map,
-// or one that cannot be opened, is reported and changes nothing.
-void loadMapColorsFile(AppState& state, const std::string& name);
 
 // Saves length bytes of the charset from the current char on (768, 1024 or 2048). A failed
 // save is reported and leaves any old file as it was.
@@ -34,7 +24,7 @@ void saveMapColors(const Editor& editor, WindowsState& windows, SessionKeeper& s
 // Saves the charset picture the charset view shows as a BMP file, with the colours that drew it.
 void exportCharsetImage(const Editor& editor, WindowsState& windows);
 
-// Files dropped on the charset view load as a font, on the map view as a map (a .col file as the
-// map's colours); a .gridlet file on either opens as a project. Of several (one name a line)
-// only the first.
+// Files dropped on either view open as what they hold; raw ones on the charset view as a font,
+// on the map view as a map (a .col file as the map's colours). Of several (one name a line) only
+// the first.
 void handleDroppedFiles(AppState& state, int gadget, const std::string& names);

@@ -1,5 +1,6 @@
 // Start-up in its fixed order, and shutdown.
 #include "app/file_commands.h"
+#include "app/file_loading.h"
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/program.h"
@@ -8,8 +9,6 @@
 #include "app/refresh.h"
 #include "app/session_commands.h"
 #include "charmap/map_edits.h"
-#include "files/font_formats.h"
-#include "files/project_file.h"
 #include "toolkit/drawing.h"
 #include "toolkit/menus.h"
 #include "toolkit/texts.h"
@@ -36,7 +35,8 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     createRangeControls();
     windows.mapFileName = current_directory() + "charmap.map";
     const bool oneFile = count_program_parameters() == 1;
-    const bool project = oneFile && extensionOf(program_parameter(0)) == projectExtension;
+    const bool project =
+        oneFile && useOfFile(program_parameter(0), FileUse::font) == FileUse::project;
     if (oneFile && !project) loadFontFile(state, program_parameter(0));
 
     create_image(charsetImage, charsetImageSize, charsetImageSize);

@@ -1,5 +1,7 @@
 #include "files/project_file.h"
 
+#include <algorithm>
+
 #include "files/kept_record.h"
 
 namespace {
@@ -8,6 +10,11 @@ constexpr RecordKind projectKind{
     {'G', 'R', 'I', 'D', 'L', 'E', 'T', 'P'}, projectVersion, 1, 0, "project", "saved"};
 
 } // namespace
+
+bool isProject(std::span<const uint8_t> file) {
+    return file.size() >= projectKind.mark.size() &&
+           std::equal(projectKind.mark.begin(), projectKind.mark.end(), file.begin());
+}
 
 std::vector<uint8_t> encodeProject(const Session& project) {
     return encodeRecord(projectKind, project);

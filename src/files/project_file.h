@@ -13,6 +13,8 @@
 constexpr uint32_t projectVersion = 2;
 constexpr std::string_view projectExtension = ".gridlet";
 
+// The file starts with a project's mark.
+bool isProject(std::span<const uint8_t> file);
 std::vector<uint8_t> encodeProject(const Session& project);
 // The project, or why the file is none this gridlet opens.
 SessionReading decodeProject(std::span<const uint8_t> file);

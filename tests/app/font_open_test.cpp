@@ -1,5 +1,7 @@
 // Fonts loaded through "Open...", Ctrl+O and drops on the charset view.
 #include "file_command_test.h"
+
+#include "files/psf_file.h"
 #include "views/charset_image.h"
 
 #include "toolkit/requesters.h"
@@ -124,6 +126,44 @@ TEST_F(FontOpen, FontFileChosenUnderTheMapPatternLoadsAsAMap) {
     EXPECT_EQ(g.document().mapCells[3][0], 35); // past the file: as it was
     EXPECT_EQ(g.state.windows.mapFileName, folder / "looks-like.fnt");
     EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
+}
+
+// A console font is a font whatever type was chosen for it, wherever it comes from; bytes with
+// no mark stay what they were chosen as, even when they start as a picture's header would; a
+// project's name on bytes without its mark is refused for what it claims.
+TEST_F(FontOpen, MarkedFilesOpenAsWhatTheyHoldUnmarkedOnesAsChosen) {
+    Bytes glyphs = noise(charsetBytes, 9);
+    folder.write("font.psf", encodePsf2(glyphs));
+    folder.write("screen.map", encodePsf2(glyphs));
+    folder.write("bm.map", {'B', 'M', 1, 2});
+    folder.write("fake.gridlet", {1, 2, 3});
+    const auto mapCells = [this] {
+        const Document& document = g.document();
+        return Bytes{uint8_t(document.mapCells[0][0]), uint8_t(document.mapCells[1][0])};
+    };
+    const Bytes startMap = mapCells();
+    for (const auto& [name, pattern] :
+         {std::pair{"screen.map", 1}, {"screen.map", 3}, {"font.psf", 1}, {"screen.map", 4}}) {
+        SCOPED_TRACE(std::string(name) + " " + std::to_string(pattern));
+        g.ui.choose_menu_item(mainWindow, eraseCharsetId);
+        chooseWithFile(openId, folder / name, pattern);
+        EXPECT_EQ(charsetPart(0, charsetBytes), glyphs);
+        EXPECT_EQ(mapCells(), startMap);
+    }
+    g.ui.choose_menu_item(mainWindow, eraseCharsetId);
+    g.ui.drop_files(mapView, {folder / "screen.map"});
+    g.run();
+    EXPECT_EQ(charsetPart(0, charsetBytes), glyphs);
+    EXPECT_EQ(mapCells(), startMap);
+    openMap("bm.map");
+    EXPECT_EQ(mapCells(), (Bytes{'B', 'M'}));
+    EXPECT_EQ(messages(), std::vector<Message>{});
+    g.ui.drop_files(charsetView, {folder / "fake.gridlet"});
+    g.run();
+    EXPECT_EQ(messages(),
+              (std::vector<Message>{{"Open File", "not read:" + folder / "fake.gridlet" +
+                                                      "\nthe file is no gridlet project."}}));
+    EXPECT_EQ(charsetPart(0, charsetBytes), glyphs);
 }
 
 TEST_F(FontOpen, MissingEmptyFolderAndPipeAreNoFileAndSayWhy) {

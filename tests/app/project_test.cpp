@@ -69,24 +69,35 @@ TEST_F(Project, EveryFieldComesBackThroughSaveAndOpenAsOneUndoStep) {
     expectTheWork(g, work);
 }
 
-TEST(ProjectOpening, DropsOnEitherViewAndTheCommandLineOpenIt) {
+// A project is known by its mark, whatever its name and however it comes: dropped on either view,
+// named on the command line, or chosen in "Open..." under any of its file types.
+TEST(ProjectOpening, KnownByItsMarkWhereverItComesFrom) {
     TempFolder folder;
     ASSERT_TRUE(folder.made());
     const Document work = [&] {
         Gridlet saving;
         return saveWork(saving, folder);
     }();
-    const std::string name = folder / "work.gridlet";
-    for (const int view : {charsetView, mapView}) {
-        SCOPED_TRACE(view);
-        Gridlet g;
-        g.ui.drop_files(view, {name});
-        g.run();
+    folder.write("scene.proj", folder.read("work.gridlet"));
+    for (const std::string& name : {folder / "work.gridlet", folder / "scene.proj"}) {
+        SCOPED_TRACE(name);
+        for (const int view : {charsetView, mapView}) {
+            Gridlet g;
+            g.ui.drop_files(view, {name});
+            g.run();
+            expectTheWork(g, work);
+            EXPECT_EQ(g.state.editor.history().steps(), 1u);
+        }
+        for (int pattern = 0; pattern <= projectPattern; ++pattern) {
+            Gridlet g;
+            g.ui.answer_file(name, pattern);
+            g.ui.choose_menu_item(mainWindow, openId);
+            g.run();
+            expectTheWork(g, work);
+        }
+        Gridlet g({name});
         expectTheWork(g, work);
-        EXPECT_EQ(g.state.editor.history().steps(), 1u);
     }
-    Gridlet g({name});
-    expectTheWork(g, work);
 }
 
 TEST_F(Project, DamagedOrMissingFileIsToldAndChangesNothing) {
