@@ -9,7 +9,8 @@
 namespace {
 
 constexpr std::array<std::string_view, 4> valueOptions{"--size", "--range", "--asm", "--charset"};
-constexpr std::array<std::string_view, 4> flagOptions{"--convert", "--help", "-h", "--version"};
+constexpr std::array<std::string_view, 5> flagOptions{"--convert", "--map", "--help", "-h",
+                                                      "--version"};
 
 struct NamedFormat {
     std::string_view extension;
@@ -17,7 +18,7 @@ struct NamedFormat {
     Assembler dialect; // for assembler sources: the dialect of the menu's file type
 };
 
-constexpr std::array<NamedFormat, 17> outputFormats{{
+constexpr std::array<NamedFormat, 20> outputFormats{{
     {".fnt", OutputFormat::rawFont, Assembler::ca65},
     {".bin", OutputFormat::rawFont, Assembler::ca65},
     {".ch8", OutputFormat::rawFont, Assembler::ca65},
@@ -35,7 +36,15 @@ constexpr std::array<NamedFormat, 17> outputFormats{{
     {".asm", OutputFormat::assembler, Assembler::z80Defb},
     {".z80", OutputFormat::assembler, Assembler::z80Db},
     {".bas", OutputFormat::basicData, Assembler::ca65},
+    {".gridlet", OutputFormat::project, Assembler::ca65},
+    {".map", OutputFormat::map, Assembler::ca65},
+    {".col", OutputFormat::mapColors, Assembler::ca65},
 }};
+
+bool isMapOutput(OutputFormat format) {
+    return format == OutputFormat::map || format == OutputFormat::mapColors ||
+           format == OutputFormat::mapPicture || format == OutputFormat::mapCSource;
+}
 
 struct NamedDialect {
     std::string_view name;
@@ -131,12 +140,24 @@ std::string checkConversion(Conversion& conversion, const std::vector<std::strin
         return std::ranges::find(given, option) != given.end();
     };
     if (!isGiven("--asm")) conversion.dialect = found->dialect;
+    if (isGiven("--map")) {
+        if (conversion.format == OutputFormat::png)
+            conversion.format = OutputFormat::mapPicture;
+        else if (conversion.format == OutputFormat::cSource)
+            conversion.format = OutputFormat::mapCSource;
+        else if (!isMapOutput(conversion.format))
+            return "--map is for the map's picture (.png) and C source (.c, .h)";
+    }
     if (isGiven("--asm") && conversion.format != OutputFormat::assembler)
         return "--asm is for assembler sources (.s, .a, .asm, .z80)";
     if (isGiven("--size") && conversion.format != OutputFormat::rawFont)
         return "--size is for raw fonts (.fnt, .bin, .ch8, .chr, .rom)";
     if (conversion.range.enabled && conversion.format == OutputFormat::bmp)
         return "--range is not for .bmp, the picture of the whole set";
+    if (conversion.range.enabled && conversion.format == OutputFormat::project)
+        return "--range is not for .gridlet, the project of the whole set";
+    if (conversion.range.enabled && isMapOutput(conversion.format))
+        return "--range is for the glyphs, not for the map";
     const int first = conversion.range.enabled ? conversion.range.low() : 0;
     if (conversion.format == OutputFormat::rawFont &&
         first * glyphBytes + conversion.fontBytes > charsetBytes)

@@ -12,8 +12,23 @@
 #include "files/source_text.h"
 #include "model/document.h"
 
-// What the output's name asks for.
-enum class OutputFormat { rawFont, c64Font, psf, bdf, png, bmp, cSource, assembler, basicData };
+// What the output's name asks for, with --map for the map's picture and C source.
+enum class OutputFormat {
+    rawFont,
+    c64Font,
+    psf,
+    bdf,
+    png,
+    bmp,
+    cSource,
+    assembler,
+    basicData,
+    project,
+    map,
+    mapColors,
+    mapPicture,
+    mapCSource,
+};
 
 struct Conversion {
     std::string input; // "" for none: the name "-"

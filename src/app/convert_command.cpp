@@ -6,11 +6,16 @@
 #include "app/convert_arguments.h"
 #include "app/convert_help.h"
 #include "app/export_encoding.h"
+#include "app/file_loading.h"
 #include "app/font_loading.h"
 #include "app/glyph_commands.h"
 #include "app/program_title.h"
+#include "app/project_commands.h"
+#include "app/session_commands.h"
 #include "app/whole_files.h"
+#include "charmap/map_edits.h"
 #include "files/font_file.h"
+#include "files/project_file.h"
 
 using namespace toolkit;
 
@@ -18,6 +23,14 @@ namespace {
 
 ExportFormat exportFormatOf(OutputFormat format) {
     switch (format) {
+    case OutputFormat::map:
+        return ExportFormat::mapCells;
+    case OutputFormat::mapColors:
+        return ExportFormat::mapColors;
+    case OutputFormat::mapPicture:
+        return ExportFormat::mapPicture;
+    case OutputFormat::mapCSource:
+        return ExportFormat::mapCSource;
     case OutputFormat::png:
         return ExportFormat::png;
     case OutputFormat::psf:
@@ -40,6 +53,8 @@ bool writeOutput(const AppState& state, const Conversion& conversion) {
     switch (conversion.format) {
     case OutputFormat::bmp:
         return writeFile(conversion.output, encodeCharsetPicture(document));
+    case OutputFormat::project:
+        return writeFile(conversion.output, encodeProject(sessionOf(state.editor)));
     case OutputFormat::rawFont: {
         // The arguments were checked to fit, as the Save items check before they ask.
         const auto bytes =
@@ -53,23 +68,40 @@ bool writeOutput(const AppState& state, const Conversion& conversion) {
     }
 }
 
+// A project puts all of itself in the editor; any other file its glyphs, as Open reads it from
+// glyph 0. False when it cannot be read, and `said` tells why.
+bool readInput(Editor& editor, const std::string& input, std::string& said) {
+    if (useOfFile(input, FileUse::font) == FileUse::project) {
+        const ProjectFileReading reading = readProjectFile(input);
+        if (!reading.project) {
+            said += "gridlet: Open File: " + reading.failureText + "\n";
+            return false;
+        }
+        placeSessionFields(editor, *reading.project);
+        return true;
+    }
+    const FontFileLoad load = readFontFile(input, glyphLook(editor.document()));
+    if (!load.loaded()) {
+        said += "gridlet: " + load.failure + ": " + load.failureText + "\n";
+        return false;
+    }
+    const std::string note = placeFontReading(editor, load.reading);
+    if (!note.empty()) said += "gridlet: Open File: " + loadNoteText(input, note) + "\n";
+    return true;
+}
+
 int convert(const Conversion& conversion, std::string& said) {
     const auto state = std::make_unique<AppState>();
     Editor& editor = state->editor;
+    fillStartMap(editor.changeCells()); // as the program starts
     if (conversion.charset) loadCharset(editor, state->windows, *conversion.charset);
-    if (!conversion.input.empty()) {
-        const Document& document = editor.document();
-        const FontFileLoad load = readFontFile(conversion.input, glyphLook(document));
-        if (!load.loaded()) {
-            said += "gridlet: " + load.failure + ": " + load.failureText + "\n";
-            return inputUnreadable;
-        }
-        const std::string note = placeFontReading(editor, load.reading);
-        if (!note.empty())
-            said += "gridlet: Open File: " + loadNoteText(conversion.input, note) + "\n";
+    if (!conversion.input.empty() && !readInput(editor, conversion.input, said))
+        return inputUnreadable;
+    // A project written keeps every field; the others write the glyphs of the range given, or all.
+    if (conversion.format != OutputFormat::project) {
+        editor.changeRange() = conversion.range;
+        editor.setCurrentChar(conversion.range.enabled ? conversion.range.low() : 0);
     }
-    editor.changeRange() = conversion.range;
-    if (conversion.range.enabled) editor.setCurrentChar(conversion.range.low());
     if (!writeOutput(*state, conversion)) {
         said += "gridlet: Save file: " + saveFailedText(conversion.output) + "\n";
         return outputUnwritable;

@@ -8,8 +8,6 @@
 
 #include "app/export_encoding.h"
 #include "app/file_requests.h"
-#include "files/map_picture.h"
-#include "files/png_file.h"
 #include "files/source_text.h"
 #include "toolkit/requesters.h"
 
@@ -26,10 +24,6 @@ void exportAs(const Editor& editor, WindowsState& windows, ExportFormat format,
                                              Assembler::z80Db};
     const Assembler dialect = dialects[std::clamp(toolkit::selected_file_pattern(), 0, 3)];
     saveBytes(name, encodeExport(editor.document(), format, name, dialect));
-}
-
-std::vector<uint8_t> bytesOf(const std::string& text) {
-    return {text.begin(), text.end()};
 }
 
 } // namespace
@@ -70,12 +64,12 @@ void exportMapCSource(const Editor& editor, WindowsState& windows) {
     const std::string name = askSaveName(windows.lastFolder, windows.lastFolder,
                                          "C source (*.c)|*.c|C header (*.h)|*.h", {".c", ".h"});
     if (!name.empty())
-        saveBytes(name, bytesOf(encodeMapCSource(editor.document(),
-                                                 sourceNameOf(name, SourceLanguage::c))));
+        saveBytes(name, encodeExport(editor.document(), ExportFormat::mapCSource, name));
 }
 
 void exportMapPicture(const Editor& editor, WindowsState& windows) {
     const std::string name =
         askSaveName(windows.lastFolder, windows.lastFolder, "PNG picture (*.png)|*.png", {".png"});
-    if (!name.empty()) saveBytes(name, encodePng(encodeMapPicture(editor.document())));
+    if (!name.empty())
+        saveBytes(name, encodeExport(editor.document(), ExportFormat::mapPicture, name));
 }

@@ -7,6 +7,8 @@
 #include "files/bmp_file.h"
 #include "files/c64_font.h"
 #include "files/glyph_picture.h"
+#include "files/map_file.h"
+#include "files/map_picture.h"
 #include "files/png_file.h"
 #include "files/png_text.h"
 #include "files/psf_file.h"
@@ -65,6 +67,14 @@ std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
                                        dialect, document.textEncoding));
     case ExportFormat::basicData:
         return bytesOf(encodeBasicData(glyphs, first, identifierOf(name)));
+    case ExportFormat::mapCells:
+        return encodeMap(document.mapCells, document.mapWidth, document.mapHeight);
+    case ExportFormat::mapColors:
+        return encodeMap(document.mapColors, document.mapWidth, document.mapHeight);
+    case ExportFormat::mapPicture:
+        return encodePng(encodeMapPicture(document));
+    case ExportFormat::mapCSource:
+        return bytesOf(encodeMapCSource(document, sourceNameOf(name, SourceLanguage::c)));
     }
     return {};
 }

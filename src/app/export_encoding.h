@@ -1,5 +1,6 @@
-// What File > Export writes: the set, or the range when its box is ticked, in each format. The
-// menu items and the command-line conversion write these same bytes.
+// What File > Export writes: the set, or the range when its box is ticked, in each format; and
+// the map's files and pictures. The menu items and the command-line conversion write these same
+// bytes.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,19 @@
 #include "files/source_text.h"
 #include "model/document.h"
 
-enum class ExportFormat { png, psf, bdf, c64Font, cSource, assembler, basicData };
+enum class ExportFormat {
+    png,
+    psf,
+    bdf,
+    c64Font,
+    cSource,
+    assembler,
+    basicData,
+    mapCells,   // the visible cells' codes, row by row
+    mapColors,  // their colour bytes
+    mapPicture, // the visible map as the machine shows it
+    mapCSource,
+};
 
 // The file for the name (C, assembler and BASIC sources and BDF fonts take their identifier
 // from it); the set's characters go into a console font's Unicode table and the sources'

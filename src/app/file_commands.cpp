@@ -15,7 +15,6 @@
 #include "app/whole_files.h"
 #include "files/font_file.h"
 #include "files/font_formats.h"
-#include "files/map_file.h"
 #include "files/project_file.h"
 #include "toolkit/files.h"
 #include "toolkit/requesters.h"
@@ -95,9 +94,8 @@ void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& sessio
 void saveMap(const Editor& editor, WindowsState& windows, SessionKeeper& session) {
     const std::string name = askSaveName(windows.lastFolder, windows.mapFileName,
                                          "Character map (*.map)|*.map", {".map"});
-    const Document& document = editor.document();
     if (!name.empty() &&
-        saveBytes(name, encodeMap(document.mapCells, document.mapWidth, document.mapHeight)))
+        saveBytes(name, encodeExport(editor.document(), ExportFormat::mapCells, name)))
         rememberRecentFile(session, RecentFile::Kind::map, name);
 }
 
@@ -108,9 +106,8 @@ void saveMapColors(const Editor& editor, WindowsState& windows, SessionKeeper& s
         map.substr(0, map.size() - extensionOf(map).size()) + std::string(mapColorsExtension);
     const std::string name =
         askSaveName(windows.lastFolder, offered, std::string(mapColorsType), {mapColorsExtension});
-    const Document& document = editor.document();
     if (!name.empty() &&
-        saveBytes(name, encodeMap(document.mapColors, document.mapWidth, document.mapHeight)))
+        saveBytes(name, encodeExport(editor.document(), ExportFormat::mapColors, name)))
         rememberRecentFile(session, RecentFile::Kind::mapColors, name);
 }
 

@@ -28,20 +28,22 @@ void saveProject(const Editor& editor, WindowsState& windows, SessionKeeper& ses
         rememberRecentFile(session, RecentFile::Kind::project, name);
 }
 
-void loadProjectFile(AppState& state, const std::string& name) {
+ProjectFileReading readProjectFile(const std::string& name) {
     const std::optional<std::vector<uint8_t>> bytes = readFile(name, largestProject);
-    if (!bytes) {
-        message_requester("Open File", "unable to open:" + withReason(name, last_file_problem()),
-                          message_ok);
-        return;
-    }
+    if (!bytes) return {std::nullopt, "unable to open:" + withReason(name, last_file_problem())};
     const SessionReading reading = decodeProject(*bytes);
-    if (!reading.problem.empty()) {
-        message_requester("Open File", "not read:" + name + "\n" + reading.problem + ".",
-                          message_ok);
+    if (!reading.problem.empty())
+        return {std::nullopt, "not read:" + name + "\n" + reading.problem + "."};
+    return {reading.session, ""};
+}
+
+void loadProjectFile(AppState& state, const std::string& name) {
+    const ProjectFileReading reading = readProjectFile(name);
+    if (!reading.project) {
+        message_requester("Open File", reading.failureText, message_ok);
         return;
     }
-    placeSession(state, reading.session);
+    placeSession(state, *reading.project);
     state.windows.lastFolder = path_part(name);
     rememberRecentFile(state.session, RecentFile::Kind::project, name);
 }

@@ -146,9 +146,17 @@ void restoreLastSession(AppState& state) {
 }
 
 void placeSession(AppState& state, const Session& session) {
-    Document& document = state.editor.changeDocument();
+    const Document& document = state.editor.document();
     const bool resized =
         document.mapWidth != session.mapWidth || document.mapHeight != session.mapHeight;
+    placeSessionFields(state.editor, session);
+    if (resized) fitMapWindow(document);
+    requestRedraw(state.windows, redrawGlyphViews | redrawMap | redrawRangeLabels | redrawColors);
+    selectCell(state.editor, state.windows, charsetCell(session.currentChar));
+}
+
+void placeSessionFields(Editor& editor, const Session& session) {
+    Document& document = editor.changeDocument();
     document.charset = session.charset;
     document.mapCells = session.mapCells;
     document.mapWidth = session.mapWidth;
@@ -162,9 +170,7 @@ void placeSession(AppState& state, const Session& session) {
     document.mapColors = session.mapColors;
     document.pen = session.pen;
     document.textEncoding = session.textEncoding;
-    if (resized) fitMapWindow(document);
-    requestRedraw(state.windows, redrawGlyphViews | redrawMap | redrawRangeLabels | redrawColors);
-    selectCell(state.editor, state.windows, charsetCell(session.currentChar));
+    editor.setCurrentChar(session.currentChar);
 }
 
 void rememberRecentFile(SessionKeeper& session, RecentFile::Kind kind, const std::string& name) {

@@ -31,8 +31,11 @@ void restoreLastSession(AppState& state);
 
 // The editor's fields as a session or project keeps them.
 Session sessionOf(const Editor& editor);
-// Every field of the session back in the editor, as one undo step, its char the current one.
+// Every field of the session back in the editor, as one undo step, its char the current one,
+// and the windows showing it.
 void placeSession(AppState& state, const Session& session);
+// The same in the editor alone, for a program with no windows.
+void placeSessionFields(Editor& editor, const Session& session);
 
 // A font or map opened or saved goes first in the list of recent files; one that is gone leaves
 // it. The menu bar shows the list anew after the event.
