@@ -16,6 +16,10 @@ namespace toolkit {
 struct WindowRecord {
     int number = 0;
     int x = 0, y = 0; // outer top-left corner on the screen
+    // Raised each time the logic gives the window a place after opening it. A binding moves its
+    // window only for a request it has not yet carried out, never because the corner differs:
+    // where the desktop framed the window or the user dragged it stands.
+    int place_requests = 0;
     int inner_width = 0, inner_height = 0;
     std::string title;
     int flags = 0;
@@ -96,7 +100,8 @@ class Binding {
     virtual void shut_down() {}
 
     // Windows: placed by the record's flags (centring needs the frame, which only the
-    // platform knows); the binding reports the outer corner back with window_moved.
+    // platform knows) when opened, then moved only for a new place request; the binding reports
+    // the outer corner back with window_moved.
     // A window opened shown is also raised and activated. Activation is the platform's to give:
     // the binding reports every change of it with window_activated.
     virtual bool open_window(const WindowRecord& window) = 0;

@@ -90,6 +90,7 @@ int resize_window(int window, int x, int y, int inner_width, int inner_height) {
     if (!record) return 0;
     if (x != keep_value) record->x = x;
     if (y != keep_value) record->y = y;
+    if (x != keep_value || y != keep_value) ++record->place_requests;
     if (inner_width != keep_value) record->inner_width = std::max(0, inner_width);
     if (inner_height != keep_value) record->inner_height = std::max(0, inner_height);
     detail::binding().window_changed(*record);

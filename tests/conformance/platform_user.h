@@ -40,6 +40,11 @@ class PlatformUser {
     virtual void choose(int window, int id) = 0;
     virtual void close(int window) = 0;
     virtual void activate(int window) = 0;
+    // Drags the window by its title bar: (x, y) is where its outer corner ends up.
+    virtual void move_window(int window, int x, int y) = 0;
+    // The desktop frames the window anew around its client area, which stays where it is, as an
+    // X11 window manager does once the window shows: the outer corner moves by the change.
+    virtual void reframe(int window) = 0;
     // Drops files from the file manager; a canvas that takes none gets nothing.
     virtual void drop(int canvas, const std::vector<std::string>& files) = 0;
 
@@ -53,6 +58,7 @@ class PlatformUser {
     virtual bool shown(int window) = 0;
     virtual std::string title(int window) = 0;
     virtual std::pair<int, int> inner_size(int window) = 0; // the client area, no menu bar
+    virtual std::pair<int, int> place(int window) = 0;      // the outer corner on the screen
     virtual bool has_focus(int gadget) = 0;
     virtual toolkit::Color shown_pixel(int canvas, int x, int y) = 0; // in the drawing area
 

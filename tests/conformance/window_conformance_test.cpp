@@ -1,7 +1,8 @@
-// Windows: shown with their title and inner size, hidden and shown on request, closed only by
-// the logic, activation followed.
+// Windows: shown with their title and inner size, hidden and shown on request, moved and closed
+// only by the logic, activation followed.
 #include "conformance.h"
 #include "toolkit/binding.h"
+#include "toolkit/drawing.h"
 
 using namespace toolkit;
 
@@ -37,6 +38,41 @@ TEST_F(WindowConformance, HiddenWindowShowsAndHidesOnRequestKeepingItsPlace) {
     hide_window(1, 1);
     events();
     EXPECT_FALSE(user->shown(1));
+}
+
+// Only the logic's own requests place a window: showing, retitling and drawing in it leave it
+// where the desktop framed it or the user dragged it, and the core follows it there.
+TEST_F(WindowConformance, MovesOnlyWhenTheLogicGivesAPlace) {
+    open_shown_window(0, 300, 200);
+    ASSERT_TRUE(create_canvas(0, 0, 0, 64, 64, 0));
+    const auto show_anew = [] {
+        set_window_title(0, "retitled");
+        hide_window(0, 1);
+        hide_window(0, 0);
+        EXPECT_TRUE(start_drawing(canvas_output(0)));
+        draw_box(0, 0, 8, 8, rgb(255, 0, 0));
+        stop_drawing();
+    };
+    user->reframe(0);
+    events();
+    const std::pair<int, int> framed = user->place(0);
+    show_anew();
+    events();
+    EXPECT_EQ(user->place(0), framed);
+    EXPECT_EQ(std::pair(window_x(0), window_y(0)), framed);
+
+    user->move_window(0, 200, 150);
+    events();
+    ASSERT_EQ(user->place(0), std::pair(200, 150));
+    EXPECT_EQ(std::pair(window_x(0), window_y(0)), std::pair(200, 150));
+    show_anew();
+    events();
+    EXPECT_EQ(user->place(0), std::pair(200, 150));
+    EXPECT_EQ(std::pair(window_x(0), window_y(0)), std::pair(200, 150));
+
+    ASSERT_TRUE(resize_window(0, 120, 90, keep_value, keep_value));
+    events();
+    EXPECT_EQ(user->place(0), std::pair(120, 90));
 }
 
 TEST_F(WindowConformance, CloseRequestOnlyRaisesAnEvent) {

@@ -186,6 +186,10 @@ void HeadlessBinding::activate(int window) {
     post([=, this] { activate_window(window); });
 }
 
+void HeadlessBinding::move_window(int window, int x, int y) {
+    post([=] { window_moved(window, x, y); });
+}
+
 void HeadlessBinding::drop_files(int gadget, const std::vector<std::string>& names) {
     post([=] {
         if (gadget_accepts_files(gadget)) files_dropped(gadget, names);

@@ -50,6 +50,7 @@ class HeadlessBinding : public Binding {
     void choose_menu_item(int window, int id); // from the window's menu bar
     void request_close(int window);
     void activate(int window);
+    void move_window(int window, int x, int y); // dragged there: the new outer corner
     void drop_files(int gadget, const std::vector<std::string>& names);
     void drop_text(int gadget, const std::string& text); // refused: no event
     // Any other step, run as one platform message.

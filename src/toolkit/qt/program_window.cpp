@@ -19,7 +19,7 @@ Qt::WindowFlags decorations(int flags) {
 
 ProgramWindow::ProgramWindow(const WindowRecord& record)
     : QWidget(nullptr, decorations(record.flags)), number_(record.number),
-      gadget_area_(new QWidget(this)) {
+      gadget_area_(new QWidget(this)), place_requests_(record.place_requests) {
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setWindowTitle(qt_text(record.title));
     setFixedSize(record.inner_width, record.inner_height);
@@ -42,15 +42,17 @@ void ProgramWindow::apply(const WindowRecord& record) {
     if (windowTitle() != title) setWindowTitle(title);
     if (size() != QSize(record.inner_width, record.inner_height))
         setFixedSize(record.inner_width, record.inner_height);
-    if (pos() != QPoint(record.x, record.y)) move(record.x, record.y);
-    if (record.visible == isVisible()) return;
-    if (!record.visible) {
-        hide();
-        return;
+    if (place_requests_ != record.place_requests) {
+        place_requests_ = record.place_requests;
+        move(record.x, record.y);
     }
-    // setVisible keeps the window state, so a minimised window comes back minimised.
-    setVisible(true);
-    report_position();
+    if (record.visible != isVisible()) {
+        // setVisible keeps the window state, so a minimised window comes back minimised.
+        setVisible(record.visible);
+    }
+    // An X11 desktop frames a shown window without a move event, so the corner reported when it
+    // showed may be its client area's: each change brings the core up to date.
+    if (isVisible()) report_position();
 }
 
 void ProgramWindow::report_position() {

@@ -24,7 +24,8 @@ class ProgramWindow : public QWidget {
     QMenuBar* menu_bar() const { return bar_; }
     // Takes the bar; nullptr removes the present one.
     void set_menu_bar(QMenuBar* bar);
-    // Title, inner size, place and visibility as the record has them.
+    // Title, inner size and visibility as the record has them; the place only for a request
+    // not yet carried out.
     void apply(const WindowRecord& record);
     // Tells the core where the outer corner is, if that changed since the last report.
     void report_position();
@@ -42,6 +43,7 @@ class ProgramWindow : public QWidget {
     QWidget* gadget_area_;
     QMenuBar* bar_ = nullptr;
     std::optional<QPoint> reported_;
+    int place_requests_; // the core's place requests carried out
 };
 
 } // namespace toolkit::qt

@@ -106,6 +106,7 @@ bool Win32Binding::open_window(const WindowRecord& record) {
     }
     ShownWindow& shown = windows_[record.number];
     shown.scale = scale;
+    shown.place_requests = record.place_requests;
     shown.handle = CreateWindowExW(0, window_class, wide_text(record.title).c_str(), style,
                                    corner.x, corner.y, outer.cx, outer.cy, nullptr, nullptr,
                                    GetModuleHandleW(nullptr), const_cast<int*>(&record.number));
@@ -159,8 +160,8 @@ void Win32Binding::window_changed(const WindowRecord& record) {
                                   GetDpiForWindow(shown->handle));
     RECT frame{};
     GetWindowRect(shown->handle, &frame);
-    const bool moved =
-        !shown->reported || shown->reported->x != record.x || shown->reported->y != record.y;
+    const bool moved = shown->place_requests != record.place_requests;
+    shown->place_requests = record.place_requests;
     const bool resized =
         frame.right - frame.left != outer.cx || frame.bottom - frame.top != outer.cy;
     if ((moved || resized) && !IsIconic(shown->handle))

@@ -75,6 +75,7 @@ class Win32Binding : public Binding {
         std::optional<MenuRecord> bar_record; // the bar as the window shows it
         int scale = 1;
         std::optional<POINT> reported; // the outer corner the core was told last
+        int place_requests = 0;        // the core's place requests carried out
     };
     struct ShownGadget {
         HWND handle = nullptr;

@@ -56,6 +56,8 @@ class HeadlessUser : public PlatformUser {
     }
     void close(int window) override { ui_.request_close(window); }
     void activate(int window) override { ui_.activate(window); }
+    void move_window(int window, int x, int y) override { ui_.move_window(window, x, y); }
+    void reframe(int) override {} // no desktop, no frame
     void drop(int canvas, const std::vector<std::string>& files) override {
         ui_.drop_files(canvas, files);
     }
@@ -71,6 +73,10 @@ class HeadlessUser : public PlatformUser {
     std::string title(int window) override { return find_window(window)->title; }
     std::pair<int, int> inner_size(int window) override {
         return {find_window(window)->inner_width, find_window(window)->inner_height};
+    }
+    // Without a desktop the core's record is where the window is.
+    std::pair<int, int> place(int window) override {
+        return {find_window(window)->x, find_window(window)->y};
     }
     bool has_focus(int gadget) override { return focused_gadget() == gadget; }
     Color shown_pixel(int canvas, int x, int y) override {

@@ -138,6 +138,20 @@ class QtUser : public PlatformUser {
         shown->activateWindow();
         (void)QTest::qWaitForWindowActive(shown); // the suite reads where activation went
     }
+    // The window manager moves the native window, frame and all, and tells Qt: a drag's end.
+    void move_window(int window, int x, int y) override {
+        ui_.window_widget(window)->windowHandle()->setFramePosition(QPoint(x, y));
+    }
+    // An X11 window manager frames a window without moving it, and Qt's widgets take the frame
+    // in without a move event. Offscreen, a window made frameless loses its frame at its next
+    // resize: one there and back does that and keeps the size.
+    void reframe(int window) override {
+        QWindow* shown = ui_.window_widget(window)->windowHandle();
+        shown->setFlag(Qt::FramelessWindowHint);
+        const QSize size = shown->size();
+        shown->resize(size + QSize(1, 0));
+        shown->resize(size);
+    }
     void drop(int canvas, const std::vector<std::string>& files) override {
         QWidget* widget = ui_.gadget_widget(canvas);
         if (!widget->acceptDrops()) return;
@@ -191,6 +205,10 @@ class QtUser : public PlatformUser {
     std::pair<int, int> inner_size(int window) override {
         const QSize size = ui_.window_widget(window)->size();
         return {size.width(), size.height()};
+    }
+    std::pair<int, int> place(int window) override {
+        const QPoint corner = ui_.window_widget(window)->windowHandle()->framePosition();
+        return {corner.x(), corner.y()};
     }
     bool has_focus(int gadget) override {
         return QApplication::focusWidget() == ui_.gadget_widget(gadget);

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "platform_user.h"
+#include "toolkit/win32/geometry.h"
 #include "toolkit/windows/wide_text.h"
 
 using namespace toolkit;
@@ -171,6 +172,17 @@ class Win32User : public PlatformUser {
         PostMessageW(ui_.window_handle(window), WM_SYSCOMMAND, SC_CLOSE, 0);
     }
     void activate(int window) override { SetForegroundWindow(ui_.window_handle(window)); }
+    // Where a drag by the title bar ends: the system moves the window and tells it.
+    void move_window(int window, int x, int y) override {
+        const int scale = ui_.scale_of_window(window);
+        SetWindowPos(ui_.window_handle(window), nullptr, x * scale, y * scale, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // As after a change of theme: the system frames the window anew where it stands.
+    void reframe(int window) override {
+        SetWindowPos(ui_.window_handle(window), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     // What the shell sends a window that accepts files: a DROPFILES block of wide names.
     void drop(int canvas, const std::vector<std::string>& files) override {
         const HWND target = ui_.gadget_handle(canvas);
@@ -239,6 +251,12 @@ class Win32User : public PlatformUser {
         GetClientRect(ui_.window_handle(window), &client);
         const int scale = ui_.scale_of_window(window);
         return {client.right / scale, client.bottom / scale};
+    }
+    std::pair<int, int> place(int window) override {
+        RECT frame{};
+        GetWindowRect(ui_.window_handle(window), &frame);
+        const int scale = ui_.scale_of_window(window);
+        return {win32::floor_divide(frame.left, scale), win32::floor_divide(frame.top, scale)};
     }
     bool has_focus(int gadget) override { return GetFocus() == ui_.gadget_handle(gadget); }
     Color shown_pixel(int canvas, int x, int y) override {
