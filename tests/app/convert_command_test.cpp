@@ -6,6 +6,10 @@
 #include "app/convert_arguments.h"
 #include "app/convert_command.h"
 #include "app/program_title.h"
+#include "app/session_commands.h"
+#include "files/project_file.h"
+#include "files/psf_file.h"
+#include "files/text_encoding.h"
 #include "file_command_test.h"
 
 namespace {
@@ -66,18 +70,35 @@ TEST_F(ConvertCommand, WritesWhatEachMenuItemWritesForTheSameSet) {
         {exportAssemblerId, 0, "other.s", "other.asm", {"--asm", "ca65"}, false},
         {exportAssemblerId, 3, "other.z80", "other.s", {"--asm", "z80-db"}, true},
         {exportBasicId, 0, "p.bas", "p.bas", {}, true},
+        {saveMapId, 0, "q.map", "q.map", {}, false},
+        {saveMapColorsId, 0, "r.col", "r.col", {}, false},
+        {exportMapPictureId, 0, "s.png", "s.png", {"--map"}, false},
+        {exportMapCSourceId, 0, "t.c", "t.c", {"--map"}, false},
     };
     folder.write("noise.fnt", noise(charsetBytes, 7));
+    folder.write("scene.map", noise(960, 8));
+    folder.write("scene.col", noise(960, 9));
     // A file read with a fresh document's colours; two built-in sets with their machines' own
-    // colours, one with the Unicode table of its code page.
+    // colours, one with the Unicode table of its code page; last a project, all of it, of the
+    // C64's set in multicolour with a map of its own and its cells' colours.
     const std::pair<int, Arguments> sources[] = {
         {openId, {folder / "noise.fnt"}},
         {charsetIbmCgaId, {"--charset", "ibm-pc-cga", "-"}},
         {charsetC64Id, {"--charset", "c64-caps", "-"}},
+        {saveProjectId, {folder / "scene.gridlet"}},
     };
     for (const auto& [menuId, input] : sources) {
         if (menuId == openId) {
             openFont("noise.fnt");
+        } else if (menuId == saveProjectId) {
+            g.ui.choose_menu_item(mainWindow, charsetC64Id);
+            g.ui.choose_menu_item(mainWindow, colorModeId + int(ColorMode::c64Multi));
+            chooseWithFile(openId, folder / "scene.map", 1);
+            chooseWithFile(openId, folder / "scene.col", 3);
+            chooseWithFile(saveProjectId, folder / "scene.gridlet");
+            g.ui.choose_menu_item(mainWindow, colorModeId);
+            g.ui.choose_menu_item(mainWindow, eraseCharsetId);
+            chooseWithFile(openId, folder / "scene.gridlet", 4);
         } else {
             g.ui.choose_menu_item(mainWindow, menuId);
             g.run();
@@ -121,7 +142,7 @@ TEST_F(ConvertCommand, EveryBuiltInSetIsTheMenuItemsSet) {
 TEST_F(ConvertCommand, EveryFormatReadRoundTripsThroughEveryOther) {
     const Bytes set = noise(charsetBytes, 11);
     folder.write("set.fnt", set);
-    const char* formats[] = {".fnt", ".64c", ".psf", ".bdf", ".png", ".bmp"};
+    const char* formats[] = {".fnt", ".64c", ".psf", ".bdf", ".png", ".bmp", ".gridlet"};
     for (const char* from : formats) {
         for (const char* to : formats) {
             SCOPED_TRACE(std::string(from) + " -> " + to);
@@ -133,6 +154,40 @@ TEST_F(ConvertCommand, EveryFormatReadRoundTripsThroughEveryOther) {
             EXPECT_EQ(folder.read("back.fnt"), set);
         }
     }
+}
+
+// A project converted to a project keeps every field; a font becomes a project of its glyphs and
+// the characters its file names them with, all else as the program starts; a console font keeps
+// its Unicode table, characters that share a glyph too.
+TEST_F(ConvertCommand, ProjectsKeepEveryFieldAndFontsTheirCharacters) {
+    Session work;
+    const Bytes glyphs = noise(charsetBytes, 12);
+    std::copy(glyphs.begin(), glyphs.end(), work.charset.begin());
+    work.mapCells[79][49] = 7;
+    work.mapWidth = 80;
+    work.mapHeight = 50;
+    work.currentChar = 65;
+    work.range = {10, 20, true};
+    work.colorMode = ColorMode::spectrum;
+    work.mapColors[3][4] = 0x47;
+    placeBuiltinEncoding(work.textEncoding, BuiltinCharset::c64Caps);
+    folder.write("work.gridlet", encodeProject(work));
+    ASSERT_EQ(convert({"--convert", folder / "work.gridlet", folder / "cli/copy.gridlet"}),
+              conversionDone);
+    EXPECT_EQ(folder.read("cli/copy.gridlet"), folder.read("work.gridlet"));
+
+    std::vector<std::u32string> table(256, U"");
+    table[65] = U"A\u0391\u0410"; // Latin, Greek and Cyrillic capitals share the glyph
+    table[200] = U"\u2554";
+    folder.write("table.psf", encodePsf2(glyphs, table));
+    ASSERT_EQ(convert({"--convert", folder / "table.psf", folder / "cli/copy.psf"}),
+              conversionDone);
+    EXPECT_EQ(folder.read("cli/copy.psf"), folder.read("table.psf"));
+    ASSERT_EQ(convert({"--convert", folder / "table.psf", folder / "cli/font.gridlet"}),
+              conversionDone);
+    openFont("table.psf");
+    EXPECT_EQ(decodeProject(folder.read("cli/font.gridlet")).session, sessionOf(g.state.editor));
+    EXPECT_EQ(codeOfCharacter(g.document().textEncoding, U'\u0410'), 65);
 }
 
 TEST_F(ConvertCommand, DamagedInputsSayWhatOpenSaysAndWriteNothing) {
@@ -189,6 +244,9 @@ TEST_F(ConvertCommand, WrongCommandLinesAreUsageErrorsThatWriteNothing) {
         {"--convert", in, out + ".fnt", "--charset"},
         {"--size", "768", in, out + ".fnt"},
         {"--convert=yes", in, out + ".fnt"},
+        {"--convert", "--map", in, out + ".psf"},
+        {"--convert", "--range", "0-10", in, out + ".map"},
+        {"--convert", "--range", "0-10", in, out + ".gridlet"},
     };
     for (const Arguments& arguments : wrong) {
         SCOPED_TRACE(arguments[1] + " " + arguments.back());
