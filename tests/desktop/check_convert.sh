@@ -39,6 +39,21 @@ grep -q '!byte' letters.s || fail "--asm acme wrote no ACME source"
 [ "$(grep -c '!byte' letters.s)" = 26 ] || fail "--range 65-90 wrote other than 26 glyphs"
 [ ! -s said ] || fail "a clean conversion said: $(cat said)"
 
+# A project, known by its mark under any name, taken apart: its glyphs, its map and colours.
+expect 0 --convert --charset c64-caps - c64.gridlet
+cp c64.gridlet scene.proj
+expect 0 --convert scene.proj project.fnt
+cmp project.fnt "$c64" || fail "the project's glyphs are not the C64 ROM's"
+expect 0 --convert scene.proj copy.gridlet
+cmp copy.gridlet c64.gridlet || fail "a project converted to a project changed"
+expect 0 --convert scene.proj screen.map
+expect 0 --convert scene.proj screen.col
+[ "$(stat -c %s screen.map) $(stat -c %s screen.col)" = "960 960" ] ||
+    fail "the 40 x 24 map's codes and colours are not 960 bytes each"
+expect 0 --convert --map scene.proj screen.png
+[ "$(head -c 4 screen.png | tail -c 3)" = "PNG" ] || fail "--map .png wrote no PNG picture"
+[ ! -s said ] || fail "taking a project apart said: $(cat said)"
+
 expect 1 --convert "$root/tests/data/malformed/png-truncated.png" out.fnt
 grep -q "^gridlet: Open File: not read:.*png-truncated.png$" said || fail "damaged PNG: $(cat said)"
 [ ! -e out.fnt ] || fail "a damaged input left an output"

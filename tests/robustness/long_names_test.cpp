@@ -50,7 +50,7 @@ TEST_F(LongNames, TheCharsetPictureSavesOverAFileWithTheLongestName) {
     g.run();
 
     EXPECT_TRUE(g.ui.messages_shown.empty());
-    EXPECT_EQ(sizeOf(name), 196662);
+    EXPECT_EQ(sizeOf(name), 196790);
     EXPECT_TRUE(folder.strayEntries().empty());
 }
 
