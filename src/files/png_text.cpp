@@ -23,8 +23,8 @@ uint32_t crcOf(std::span<const uint8_t> bytes) {
     return crc ^ 0xFFFFFFFFu;
 }
 
-void putBigEndian(std::vector<uint8_t>& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(value >> shift));
+void putBigEndian(std::span<uint8_t> out, uint32_t value) {
+    for (size_t i = 0; i < 4; ++i) out[i] = uint8_t(value >> (24 - 8 * i));
 }
 
 uint32_t bigEndian(std::span<const uint8_t> bytes, size_t at) {
@@ -37,13 +37,15 @@ uint32_t bigEndian(std::span<const uint8_t> bytes, size_t at) {
 std::vector<uint8_t> withPngText(std::vector<uint8_t> png, std::string_view keyword,
                                  std::string_view text) {
     if (png.size() < headerChunkEnd) return png;
-    std::vector<uint8_t> chunk;
-    putBigEndian(chunk, uint32_t(keyword.size() + 1 + text.size()));
-    chunk.insert(chunk.end(), {'t', 'E', 'X', 't'});
-    chunk.insert(chunk.end(), keyword.begin(), keyword.end());
-    chunk.push_back(0);
-    chunk.insert(chunk.end(), text.begin(), text.end());
-    putBigEndian(chunk, crcOf(std::span(chunk).subspan(4)));
+    // Its length, type, keyword, a zero, the text, and the check of all but the length.
+    const size_t dataBytes = keyword.size() + 1 + text.size();
+    std::vector<uint8_t> chunk(4 + 4 + dataBytes + 4, 0);
+    putBigEndian(chunk, uint32_t(dataBytes));
+    const std::string_view type = "tEXt";
+    std::copy(type.begin(), type.end(), chunk.begin() + 4);
+    std::copy(keyword.begin(), keyword.end(), chunk.begin() + 8);
+    std::copy(text.begin(), text.end(), chunk.begin() + 8 + ptrdiff_t(keyword.size()) + 1);
+    putBigEndian(std::span(chunk).last(4), crcOf(std::span(chunk).subspan(4, 4 + dataBytes)));
     png.insert(png.begin() + ptrdiff_t(headerChunkEnd), chunk.begin(), chunk.end());
     return png;
 }
