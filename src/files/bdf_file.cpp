@@ -45,6 +45,12 @@ struct Box {
     long width, height, x, y;
 };
 
+std::string_view unquoted(std::string_view word) {
+    if (word.size() >= 2 && word.front() == '"' && word.back() == '"')
+        return word.substr(1, word.size() - 2);
+    return word;
+}
+
 struct Reader {
     std::string_view text;
     size_t at = 0;
@@ -169,9 +175,14 @@ FontReading decodeBdf(std::span<const uint8_t> file) {
     FontReading reading;
     reading.atCurrentChar = false;
     long outside = 0;
+    std::string_view registry, encoding;
     while (!ended && reader.next(line)) {
         if (line[0] == "ENDFONT") {
             ended = true;
+        } else if (line[0] == "CHARSET_REGISTRY" && line.size() > 1) {
+            registry = unquoted(line[1]);
+        } else if (line[0] == "CHARSET_ENCODING" && line.size() > 1) {
+            encoding = unquoted(line[1]);
         } else if (line[0] == "FONTBOUNDINGBOX") {
             long v[4];
             if (!numbers(line, 4, v)) return FontReading::refused("its FONTBOUNDINGBOX is damaged");
@@ -193,6 +204,8 @@ FontReading decodeBdf(std::span<const uint8_t> file) {
         }
     }
     if (!ended) return FontReading::refused("the file ends before ENDFONT");
+    reading.codesAreCharacters =
+        registry == "ISO10646" || (registry == "ISO8859" && encoding == "1");
     if (reading.coded.empty())
         return FontReading::refused(outside ? "none of its glyphs has a code from 0 to 255"
                                             : "it holds no glyph");

@@ -19,6 +19,8 @@ struct FontReading {
     std::vector<std::pair<int, std::array<uint8_t, 8>>> coded;
     // A console font's Unicode table: (glyph from the first, a character it stands for).
     std::vector<std::pair<int, char32_t>> unicode;
+    // A BDF font of ISO 10646 or ISO 8859-1: each glyph's code is its character.
+    bool codesAreCharacters = false;
     std::string note;    // said after reading: what the file held that was left out
     std::string problem; // why the file was not read; "" when it was
 

@@ -129,6 +129,7 @@ void placeBuiltinEncoding(TextEncoding& encoding, BuiltinCharset which) {
 
 TextEncoding fontEncoding(const FontReading& reading, int first, std::string& note) {
     TextEncoding encoding = latinEncoding();
+    encoding.own = reading.codesAreCharacters ? 1 : 0;
     if (reading.unicode.empty()) return encoding;
     const int last = std::min(255, first + int(reading.bytes.size() / 8) - 1);
     clearCodes(encoding, first, last);

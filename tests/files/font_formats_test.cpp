@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/bdf_file.h"
+#include "files/text_encoding.h"
 #include "files/font_formats.h"
 #include "files/glyph_picture.h"
 #include "files/glyph_text.h"
@@ -97,6 +98,19 @@ TEST(FontFormats, BdfGlyphsOfOtherCodesAreLeftOutAndGlyphsCutShortRefuseTheFont)
         EXPECT_EQ(reading.problem, c.problem) << c.body;
         EXPECT_EQ(reading.note, c.note) << c.body;
         EXPECT_EQ(reading.coded.size(), c.problem.empty() ? 1u : 0u) << c.body;
+    }
+}
+
+TEST(FontFormats, ABdfFontOfUnicodesCodesNamesItsCharacters) {
+    for (const auto& [properties, named] :
+         {std::pair{"CHARSET_REGISTRY \"ISO10646\"\nCHARSET_ENCODING \"1\"\n", true},
+          {"CHARSET_REGISTRY \"ISO8859\"\nCHARSET_ENCODING \"1\"\n", true},
+          {"CHARSET_REGISTRY \"ISO8859\"\nCHARSET_ENCODING \"5\"\n", false},
+          {"CHARSET_REGISTRY \"FontSpecific\"\n", false}, {"", false}}) {
+        const FontReading reading = readBdf(bdfHead + properties + bdfA + "ENDFONT\n");
+        EXPECT_EQ(reading.codesAreCharacters, named) << properties;
+        std::string note;
+        EXPECT_EQ(fontEncoding(reading, 0, note).own, named ? 1 : 0) << properties;
     }
 }
 
