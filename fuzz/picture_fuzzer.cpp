@@ -1,5 +1,6 @@
-// Pictures of any content, PNG or BMP: read through libpng or the BMP reader and cut into
-// glyphs, they give a whole number of glyphs of a sheet or a strip, or a reason.
+// Pictures of any content, PNG or BMP, with gridlet's note of the colours that drew them or
+// without: read through libpng or the BMP reader and cut into glyphs in two colours or in bit
+// pairs, they give a whole number of glyphs of a sheet or a strip, or a reason.
 #include <string>
 
 #include "files/font_formats.h"
@@ -8,8 +9,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     const char* name = data[0] & 1 ? "sheet.png" : "sheet.bmp";
-    const FontReading reading =
-        decodeFontFile({data + 1, size - 1}, name, narrowLook(0x000000, 0xFFFFFF));
+    const GlyphLook look = data[0] & 2 ? GlyphLook{true, {0x000000, 0x0000FF, 0x00FF00, 0xFF0000}}
+                                       : narrowLook(0x000000, 0xFFFFFF);
+    const FontReading reading = decodeFontFile({data + 1, size - 1}, name, look);
     if (!reading.problem.empty() || reading.raw) return 0;
     if (reading.bytes.empty() || reading.bytes.size() % 8 != 0)
         fuzzFailure("read " + std::to_string(reading.bytes.size()) + " bytes of glyphs");
