@@ -298,7 +298,8 @@ TEST_F(ConvertCommand, HelpNamesEverySetAndVersionIsTheWindowsTitle) {
     EXPECT_EQ(convert({"--help"}), conversionDone);
     for (const NamedCharset& named : namedCharsets)
         EXPECT_NE(printed.find("  " + std::string(named.name) + "\n"), std::string::npos);
-    for (const char* extension : {".fnt", ".64c", ".psf", ".bdf", ".png", ".bmp", ".bas", ".z80"})
+    for (const char* extension : {".fnt", ".64c", ".psf", ".bdf", ".png", ".bmp", ".bas", ".z80",
+                                  ".gridlet", ".map", ".col", "--map"})
         EXPECT_NE(printed.find(extension), std::string::npos) << extension;
     EXPECT_EQ(convert({"--version"}), conversionDone);
     EXPECT_EQ(printed, std::string(programTitle) + "\n");
