@@ -72,14 +72,21 @@ x11_wait_exit() {
 
 # x11_client_top WINDOW SCALE: the top of the main window's client area below whatever menu bar
 # the platform draws: one pixel of the program's above the charset view's dark inner border line.
+# A window found by its title may not be painted yet (a slow build paints late), so the capture is
+# taken again until the line is there, for up to 10 seconds; nothing is printed when it never is.
 # (awk reads to the end, so that convert never writes into a closed pipe.)
 x11_client_top() {
-    local window="$1" scale="$2" picture
+    local window="$1" scale="$2" picture top deadline=$((SECONDS + 10))
     picture="$(mktemp --suffix=.png)"
-    import -window "$window" "$picture"
-    convert "$picture" -crop "1x$((80 * scale))+$((130 * scale))+0" +repage -depth 8 \
-        txt:- | awk -v scale="$scale" -F'[:(), ]+' '
-        !found && NR > 1 && $3 == $4 && $4 == $5 && $3 >= 80 && $3 <= 144 {
-            print $2 - scale; found = 1 }'
+    while :; do
+        import -window "$window" "$picture"
+        top=$(convert "$picture" -crop "1x$((80 * scale))+$((130 * scale))+0" +repage -depth 8 \
+            txt:- | awk -v scale="$scale" -F'[:(), ]+' '
+            !found && NR > 1 && $3 == $4 && $4 == $5 && $3 >= 80 && $3 <= 144 {
+                print $2 - scale; found = 1 }')
+        if [ -n "$top" ] || ((SECONDS >= deadline)); then break; fi
+        sleep 0.1
+    done
     rm -f "$picture"
+    [ -z "$top" ] || echo "$top"
 }
