@@ -60,6 +60,11 @@ std::vector<uint8_t> readCells(const Picture& picture, int scale, const GlyphLoo
 constexpr std::string_view modeNames[colorModeCount] = {
     "two colours", "C64 single colour", "C64 multicolour", "Atari four colours", "ZX Spectrum"};
 
+// The note writes #RRGGBB and colours are kept 0x00BBGGRR: the same swap either way.
+Color swappedRedAndBlue(Color colour) {
+    return (colour >> 16 & 0xFF) | (colour & 0xFF00) | (colour & 0xFF) << 16;
+}
+
 std::optional<Color> colourOf(std::string_view text) {
     if (text.size() != 7 || text[0] != '#') return std::nullopt;
     Color colour = 0;
@@ -68,8 +73,7 @@ std::optional<Color> colourOf(std::string_view text) {
         if (digit < 0) return std::nullopt;
         colour = colour << 4 | Color(digit);
     }
-    // The note writes #RRGGBB; colours are kept 0x00BBGGRR.
-    return (colour >> 16) | (colour & 0xFF00) | (colour & 0xFF) << 16;
+    return swappedRedAndBlue(colour);
 }
 
 // The line after "name: ", or nothing.
@@ -153,8 +157,7 @@ std::string lookNote(ColorMode mode, const GlyphLook& look) {
     std::string note = "mode: " + std::string(modeNames[size_t(mode)]) +
                        "\npixels: " + (look.wide ? "bit pairs" : "bits") + "\ncolours:";
     for (size_t i = 0; i < (look.wide ? 4u : 2u); ++i) {
-        const Color c = look.colors[i];
-        const Color rgb = (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+        const Color rgb = swappedRedAndBlue(look.colors[i]);
         constexpr char digits[] = "0123456789ABCDEF";
         note += " #";
         for (int shift = 20; shift >= 0; shift -= 4) note += digits[(rgb >> shift) & 15];
