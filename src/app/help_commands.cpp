@@ -23,8 +23,9 @@ void showKeysAndMouse() {
                       "Range: with the box beside the two sliders ticked, transforms, cut and "
                       "copy act on the whole range.\n"
                       "Ctrl+O open a file (a font, a picture of glyphs, a map, its colours or a "
-                      "project; a file is read as what it holds), Ctrl+I invert, Ctrl+Z undo, Ctrl+Shift+Z or Ctrl+Y redo, "
-                      "Ctrl+X cut, Ctrl+C copy, Ctrl+V paste (these five in both windows).\n"
+                      "project; a file is read as what it holds), Ctrl+I invert, Ctrl+Z undo, "
+                      "Ctrl+Shift+Z or Ctrl+Y redo, Ctrl+X cut, Ctrl+C copy, Ctrl+V paste (these "
+                      "five in both windows).\n"
                       "Escape quits at once, asking nothing.",
                       message_ok);
 }

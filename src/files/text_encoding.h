@@ -11,6 +11,6 @@
 // The built-in set's own layout over the codes it loads; the others keep theirs.
 void placeBuiltinEncoding(TextEncoding& encoding, BuiltinCharset which);
 // A font placed from `first` on: its console font's Unicode table where it has one, else ASCII
-// and Latin-1, a BDF font's own when its codes are Unicode's (its glyphs sit at their codes). Says in `note` what of the
-// table did not fit.
+// and Latin-1, a BDF font's own when its codes are Unicode's (its glyphs sit at their codes).
+// Says in `note` what of the table did not fit.
 TextEncoding fontEncoding(const FontReading& reading, int first, std::string& note);

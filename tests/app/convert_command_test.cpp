@@ -7,10 +7,10 @@
 #include "app/convert_command.h"
 #include "app/program_title.h"
 #include "app/session_commands.h"
+#include "file_command_test.h"
 #include "files/project_file.h"
 #include "files/psf_file.h"
 #include "files/text_encoding.h"
-#include "file_command_test.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "files/bdf_file.h"
-#include "files/text_encoding.h"
 #include "files/font_formats.h"
 #include "files/glyph_picture.h"
 #include "files/glyph_text.h"
 #include "files/psf_file.h"
 #include "files/source_text.h"
+#include "files/text_encoding.h"
 
 namespace {
 
@@ -106,7 +106,8 @@ TEST(FontFormats, ABdfFontOfUnicodesCodesNamesItsCharacters) {
          {std::pair{"CHARSET_REGISTRY \"ISO10646\"\nCHARSET_ENCODING \"1\"\n", true},
           {"CHARSET_REGISTRY \"ISO8859\"\nCHARSET_ENCODING \"1\"\n", true},
           {"CHARSET_REGISTRY \"ISO8859\"\nCHARSET_ENCODING \"5\"\n", false},
-          {"CHARSET_REGISTRY \"FontSpecific\"\n", false}, {"", false}}) {
+          {"CHARSET_REGISTRY \"FontSpecific\"\n", false},
+          {"", false}}) {
         const FontReading reading = readBdf(bdfHead + properties + bdfA + "ENDFONT\n");
         EXPECT_EQ(reading.codesAreCharacters, named) << properties;
         std::string note;
