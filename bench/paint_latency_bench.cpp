@@ -45,10 +45,7 @@ void PaintLatency(benchmark::State& timing) {
         if (!painted) timing.SkipWithError("the canvases were not repainted");
 
         strokes.flipPixel(); // back to the glyph before the move
-        chain.time([&] {
-            requestRedraw(program.state.windows, redrawGlyphViews);
-            refresh(program.state);
-        });
+        chain.time([&] { refresh(program.state); });
         program.repaintCanvases();
         strokes.flipPixel(); // the program's glyph again, for the next move
 

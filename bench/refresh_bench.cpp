@@ -51,7 +51,6 @@ class BusyProgram {
             for (int row = 0; row < mapRows; ++row)
                 document.mapCells[column][row] = (row * 80 + column) % 256;
         state.editor.startHistory();
-        requestRedraw(state.windows, redrawGlyphViews);
         refresh(state);
     }
     ~BusyProgram() { toolkit::shut_down_toolkit(); }
@@ -72,7 +71,6 @@ void paintPixelsAndRefresh(benchmark::State& timing, AppState& state) {
         pixel = (pixel + 1) % 64;
         state.editor.changeGlyph(state.editor.currentChar())[pixel / 8] ^=
             uint8_t(128 >> (pixel % 8));
-        requestRedraw(state.windows, redrawGlyphViews);
         refresh(state);
     }
 }
@@ -93,7 +91,6 @@ void RefreshAfterPaintedPixelC64Multi(benchmark::State& timing) {
     for (int column = 0; column < mapColumns; ++column)
         for (int row = 0; row < mapRows; ++row)
             colors[column][row] = uint8_t((column * 7 + row * 3) % 16);
-    requestRedraw(state.windows, redrawGlyphViews);
     refresh(state);
     paintPixelsAndRefresh(timing, state);
 }
@@ -105,8 +102,8 @@ void RefreshAfterMapHover(benchmark::State& timing) {
     int column = 0;
     for (auto _ : timing) {
         column = column == 10 ? 11 : 10;
-        requestRedraw(state.windows, redrawMap | redrawMapTitle);
-        state.windows.mapOutline = state.windows.mapTitleCell = Cell{column, 20};
+        state.windows.mapOutline = Cell{column, 20};
+        state.windows.mapTitle = MapTitle{Cell{column, 20}, column};
         refresh(state);
     }
 }
@@ -143,7 +140,6 @@ void RefreshAfterPasted40x25(benchmark::State& timing) {
     for (auto _ : timing) {
         pasteMapBlock(state.editor, blocks[turn], 20, 12, -1);
         turn = 1 - turn;
-        requestRedraw(state.windows, redrawMap);
         refresh(state);
     }
 }
@@ -160,7 +156,6 @@ template <bool withRefresh> void undoInTurn(benchmark::State& timing, void (*edi
         undone ? state.editor.redo() : state.editor.undo();
         undone = !undone;
         if (withRefresh) {
-            requestRedraw(state.windows, redrawGlyphViews | redrawMap);
             refresh(state);
         }
     }
@@ -214,7 +209,6 @@ void FullRedraw(benchmark::State& timing) {
     AppState& state = program.state;
     for (auto _ : timing) {
         state.windows.shown = ShownViews{};
-        requestRedraw(state.windows, redrawGlyphViews);
         refresh(state);
     }
 }

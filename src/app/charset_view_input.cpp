@@ -4,7 +4,6 @@
 #include "app/color_commands.h"
 #include "app/cursor.h"
 #include "app/glyph_commands.h"
-#include "app/refresh.h"
 #include "editing/charset_edits.h"
 
 using namespace toolkit;
@@ -17,13 +16,11 @@ bool insideTable(Cell cell) {
 
 // Feedback is drawn over the view as the charset picture and the cursor show it.
 void showHover(WindowsState& windows, Cell cell) {
-    requestRedraw(windows, redrawCharsetView);
     windows.charsetFeedback = {.kind = CharsetFeedback::Kind::hover, .cell = cell};
 }
 
 // The grabbed glyph follows the pointer exactly; the cell it would land on is outlined.
 void showDrag(WindowsState& windows, Cell cell, const Event& event) {
-    requestRedraw(windows, redrawCharsetView);
     windows.charsetFeedback = {.kind = CharsetFeedback::Kind::drag,
                                .cell = cell,
                                .source = windows.dragSource,
@@ -46,16 +43,16 @@ void handleKey(Editor& editor, WindowsState& windows, int key) {
         moveCursor(editor, windows, 1, 0);
         break;
     case vk_insert:
-        insertGlyphAtCursor(editor, windows);
+        insertGlyphAtCursor(editor);
         break;
     case vk_delete:
-        deleteGlyphAtCursor(editor, windows);
+        deleteGlyphAtCursor(editor);
         break;
     case '1':
     case '2':
     case '3':
     case '4':
-        choosePen(editor, windows, Pen(key - '1'));
+        choosePen(editor, Pen(key - '1'));
         break;
     default:
         break;
@@ -72,7 +69,6 @@ void drop(Editor& editor, WindowsState& windows, Cell cell) {
     if (target == source || !insideTable(cell)) return;
     editor.changeGlyph(source);
     dropGlyph(editor.changeGlyphs(target, target), source, target, editor.document().dragMode);
-    requestRedraw(windows, redrawGlyphViews);
 }
 
 } // namespace
@@ -110,7 +106,7 @@ void handleCharsetViewEvent(Editor& editor, WindowsState& windows, const Event& 
         break;
     case capture_lost:
         // The release went elsewhere: the drag ends where it began, and its picture goes.
-        if (windows.dragActive) requestRedraw(windows, redrawCharsetView);
+        if (windows.dragActive) windows.charsetFeedback = {};
         windows.dragActive = false;
         break;
     default:

@@ -4,7 +4,6 @@
 #include <span>
 #include <string>
 
-#include "app/refresh.h"
 #include "editing/glyph_transforms.h"
 #include "files/glyph_picture.h"
 #include "files/glyph_text.h"
@@ -92,11 +91,10 @@ void copyGlyphs(const Editor& editor) {
         message_requester("Copy", "The clipboard could not take the glyphs.", message_ok);
 }
 
-void cutGlyphs(Editor& editor, WindowsState& windows) {
+void cutGlyphs(Editor& editor) {
     copyGlyphs(editor);
     const auto [first, last] = selection(editor);
     transformGlyphRange(editor.changeGlyphs(first, last), first, last, clearMode);
-    requestRedraw(windows, redrawGlyphViews);
 }
 
 void pasteGlyphs(Editor& editor, WindowsState& windows) {
@@ -110,7 +108,6 @@ void pasteGlyphs(Editor& editor, WindowsState& windows) {
     const size_t room = charsetBytes - start;
     std::copy_n(glyphs.begin(), std::min(glyphs.size(), room),
                 editor.changeGlyphs(editor.currentChar()).begin() + ptrdiff_t(start));
-    requestRedraw(windows, redrawGlyphViews);
     // Nothing is cut off unseen: the user is told, over the pasted glyphs.
     std::string cut;
     if (glyphs.size() > room)

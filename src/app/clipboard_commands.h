@@ -20,7 +20,7 @@ toolkit::PixelBuffer pixelBuffer(const Picture& picture);
 // glyph, side by side), as text (one glyph a line) and as gridlet's own form (the bytes).
 void copyGlyphs(const Editor& editor);
 // Copies, then clears the glyphs copied.
-void cutGlyphs(Editor& editor, WindowsState& windows);
+void cutGlyphs(Editor& editor);
 // Writes the glyphs the clipboard holds from the current char on, up to glyph 255: from
 // gridlet's own form, else from text, else from a picture. Says why when there are none, and
 // what was left out after the refresh.

@@ -6,4 +6,4 @@
 #include "model/editor.h"
 
 // An event of one of the canvases colorRowSwatches + row.
-void handleColorRowEvent(Editor& editor, WindowsState& windows, const Event& event);
+void handleColorRowEvent(Editor& editor, const Event& event);

@@ -23,7 +23,10 @@ using toolkit::shortcut_shift;
 
 namespace {
 
-// The commands of the editor and the windows' state alone, as the table runs them.
+// The commands of the editor alone, or of it and the windows' state, as the table runs them.
+template <void (*command)(Editor&)> void edit(AppState& state) {
+    command(state.editor);
+}
 template <void (*command)(Editor&, WindowsState&)> void edit(AppState& state) {
     command(state.editor, state.windows);
 }
@@ -32,7 +35,7 @@ template <void (*command)(const Editor&, WindowsState&)> void exporting(AppState
 }
 
 template <int mode> void transform(AppState& state) {
-    transformGlyphs(state.editor, state.windows, mode);
+    transformGlyphs(state.editor, mode);
 }
 
 template <int length> void saveFontOf(AppState& state) {
@@ -44,7 +47,7 @@ template <BuiltinCharset which> void builtin(AppState& state) {
 }
 
 template <int index> void mapSize(AppState& state) {
-    setMapSize(state.editor, state.windows, mapSizes[index]);
+    setMapSize(state.editor, mapSizes[index]);
 }
 
 template <MapEdit edit> void mapEdit(AppState& state) {
@@ -60,7 +63,7 @@ template <DragMode mode> void dragMode(AppState& state) {
 }
 
 template <ColorMode mode> void colorMode(AppState& state) {
-    setColorMode(state.editor, state.windows, mode);
+    setColorMode(state.editor, mode);
 }
 
 // Edit's commands act on the map's cells while typing there, else on glyphs.
@@ -68,7 +71,7 @@ void cut(AppState& state) {
     if (editsMapCells(state.windows))
         cutMapCells(state.editor, state.windows);
     else
-        cutGlyphs(state.editor, state.windows);
+        cutGlyphs(state.editor);
 }
 
 void copy(AppState& state) {
@@ -86,7 +89,7 @@ void paste(AppState& state) {
 }
 
 template <bool forInk> void bitColor(AppState& state) {
-    chooseBitColor(state.editor, state.windows, forInk);
+    chooseBitColor(state.editor, forInk);
 }
 
 constexpr std::array commands{

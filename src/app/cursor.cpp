@@ -1,11 +1,10 @@
 #include "app/cursor.h"
 
-#include "app/refresh.h"
 #include "views/charset_image.h"
 
 void selectCell(Editor& editor, WindowsState& windows, Cell cell) {
     editor.setCurrentChar((cell.row & 15) * 16 + (cell.column & 15));
-    requestRedraw(windows, redrawCharsetView | redrawGlyphEditor | redrawStatusTitle);
+    windows.statusTitle = {editor.currentChar(), windows.atariCodes};
 }
 
 void moveCursor(Editor& editor, WindowsState& windows, int dx, int dy) {

@@ -57,14 +57,14 @@ void dispatchGadget(AppState& state, const Event& event) {
         handleCharsetViewEvent(state.editor, state.windows, event);
         break;
     case glyphEditor:
-        handleGlyphEditorEvent(state.editor, state.windows, event);
+        handleGlyphEditorEvent(state.editor, event);
         break;
     case mapView:
         handleMapViewEvent(state.editor, state.windows, event);
         break;
     default:
         if (isColorRow(event.gadget))
-            handleColorRowEvent(state.editor, state.windows, event);
+            handleColorRowEvent(state.editor, event);
         else
             handleGadgetEvent(state, event);
         break;

@@ -10,7 +10,6 @@
 #include "app/file_loading.h"
 #include "app/file_requests.h"
 #include "app/project_commands.h"
-#include "app/refresh.h"
 #include "app/session_commands.h"
 #include "app/whole_files.h"
 #include "files/font_file.h"
@@ -123,6 +122,5 @@ void handleDroppedFiles(AppState& state, int gadget, const std::string& names) {
     } else if (gadget == mapView) {
         openFileAs(state, first,
                    extensionOf(first) == mapColorsExtension ? FileUse::mapColors : FileUse::map);
-        requestRedraw(state.windows, redrawMap);
     }
 }

@@ -6,7 +6,6 @@
 
 #include "app/font_loading.h"
 #include "app/project_commands.h"
-#include "app/refresh.h"
 #include "app/session_commands.h"
 #include "app/whole_files.h"
 #include "files/file_kind.h"
@@ -63,7 +62,6 @@ FileUse openFileAs(AppState& state, const std::string& name, FileUse unmarked) {
     switch (use) {
     case FileUse::font:
         loadFontFile(state, name);
-        requestRedraw(state.windows, redrawGlyphViews);
         break;
     case FileUse::map:
         loadMapFile(state, name);
@@ -103,7 +101,6 @@ void loadMapFile(AppState& state, const std::string& name) {
     const std::optional<std::vector<uint8_t>> bytes = readMapShaped(document, name);
     if (!bytes) return;
     placeMap(state.editor.changeCells(), document.mapWidth, document.mapHeight, *bytes);
-    requestRedraw(state.windows, redrawMap);
     state.windows.mapFileName = name;
     rememberRecentFile(state.session, RecentFile::Kind::map, name);
 }
@@ -113,6 +110,5 @@ void loadMapColorsFile(AppState& state, const std::string& name) {
     const std::optional<std::vector<uint8_t>> bytes = readMapShaped(document, name);
     if (!bytes) return;
     placeMap(state.editor.changeCellColors(), document.mapWidth, document.mapHeight, *bytes);
-    requestRedraw(state.windows, redrawMap);
     rememberRecentFile(state.session, RecentFile::Kind::mapColors, name);
 }

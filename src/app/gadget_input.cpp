@@ -1,7 +1,6 @@
 #include "app/gadget_input.h"
 
 #include "app/command_table.h"
-#include "app/refresh.h"
 #include "toolkit/windows.h"
 
 void handleGadgetEvent(AppState& state, const Event& event) {
@@ -9,11 +8,9 @@ void handleGadgetEvent(AppState& state, const Event& event) {
     switch (event.gadget) {
     case beginRangeTrackbar:
         state.editor.changeRange().begin = get_gadget_state(beginRangeTrackbar);
-        requestRedraw(state.windows, redrawRangeLabels);
         break;
     case endRangeTrackbar:
         state.editor.changeRange().end = get_gadget_state(endRangeTrackbar);
-        requestRedraw(state.windows, redrawRangeLabels);
         break;
     case rangeCheckbox:
         state.editor.changeRange().enabled = get_gadget_state(rangeCheckbox) != 0;

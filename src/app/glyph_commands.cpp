@@ -1,6 +1,5 @@
 #include "app/glyph_commands.h"
 
-#include "app/refresh.h"
 #include "editing/charset_edits.h"
 #include "editing/glyph_transforms.h"
 #include "files/text_encoding.h"
@@ -8,42 +7,36 @@
 
 using namespace toolkit;
 
-void transformGlyphs(Editor& editor, WindowsState& windows, int mode) {
+void transformGlyphs(Editor& editor, int mode) {
     const Range& range = editor.document().range;
     const int first = range.enabled ? range.low() : editor.currentChar();
     const int last = range.enabled ? range.high() : editor.currentChar();
     const bool wide = widePixels(editor.document().colorMode);
     if (wide && rotates(mode)) return; // greyed in the menu; a shortcut must not reach it either
     transformGlyphRange(editor.changeGlyphs(first, last), first, last, mode, wide);
-    requestRedraw(windows, redrawGlyphViews);
 }
 
-void eraseCharset(Editor& editor, WindowsState& windows) {
+void eraseCharset(Editor& editor) {
     eraseCharset(editor.changeGlyphs());
-    requestRedraw(windows, redrawGlyphViews);
 }
 
-void insertGlyphAtCursor(Editor& editor, WindowsState& windows) {
+void insertGlyphAtCursor(Editor& editor) {
     insertGlyph(editor.changeGlyphs(editor.currentChar()), editor.currentChar());
-    requestRedraw(windows, redrawGlyphViews);
 }
 
-void deleteGlyphAtCursor(Editor& editor, WindowsState& windows) {
+void deleteGlyphAtCursor(Editor& editor) {
     deleteGlyph(editor.changeGlyphs(editor.currentChar()), editor.currentChar());
-    requestRedraw(windows, redrawGlyphViews);
 }
 
-void setRangeBegin(Editor& editor, WindowsState& windows) {
+void setRangeBegin(Editor& editor) {
     editor.changeRange().begin = editor.currentChar();
-    requestRedraw(windows, redrawRangeLabels);
 }
 
-void setRangeEnd(Editor& editor, WindowsState& windows) {
+void setRangeEnd(Editor& editor) {
     editor.changeRange().end = editor.currentChar();
-    requestRedraw(windows, redrawRangeLabels);
 }
 
-void copyRangeToCurrent(Editor& editor, WindowsState& windows) {
+void copyRangeToCurrent(Editor& editor) {
     const Range range = editor.document().range;
     const int current = editor.currentChar();
     // Asked first, so that a refused copy records no edit.
@@ -52,10 +45,9 @@ void copyRangeToCurrent(Editor& editor, WindowsState& windows) {
         return;
     }
     copyRangeToCurrent(editor.changeGlyphs(current), range.low(), range.high(), current);
-    requestRedraw(windows, redrawGlyphViews);
 }
 
-void chooseBitColor(Editor& editor, WindowsState& windows, bool forInk) {
+void chooseBitColor(Editor& editor, bool forInk) {
     const int color = color_requester(-1);
     if (color == -1) return;
     const Document& document = editor.document();
@@ -63,7 +55,6 @@ void chooseBitColor(Editor& editor, WindowsState& windows, bool forInk) {
         editor.setColors(document.paperColor, Color(color));
     else
         editor.setColors(Color(color), document.inkColor);
-    requestRedraw(windows, redrawGlyphViews | redrawMap);
 }
 
 void loadCharset(Editor& editor, WindowsState& windows, BuiltinCharset which) {
@@ -71,5 +62,4 @@ void loadCharset(Editor& editor, WindowsState& windows, BuiltinCharset which) {
     editor.setColors(colors.paper, colors.ink);
     windows.atariCodes = which == BuiltinCharset::atariXl;
     placeBuiltinEncoding(editor.changeTextEncoding(), which);
-    requestRedraw(windows, redrawGlyphViews);
 }

@@ -1,7 +1,6 @@
 #include "app/glyph_editor_input.h"
 
 #include "app/canvas_cells.h"
-#include "app/refresh.h"
 
 namespace {
 
@@ -11,7 +10,7 @@ bool isGlyphCell(Cell cell) {
 
 // Sets or clears the glyph pixel under the mouse; positions beyond the editor are ignored. A wide
 // pixel, two cells wide, takes the pen's bit pair, or 00.
-void setPixelAt(Editor& editor, WindowsState& windows, Cell cell, bool ink) {
+void setPixelAt(Editor& editor, Cell cell, bool ink) {
     if (!isGlyphCell(cell)) return;
     const Document& document = editor.document();
     const uint8_t bits = editor.currentGlyph()[cell.row];
@@ -26,20 +25,19 @@ void setPixelAt(Editor& editor, WindowsState& windows, Cell cell, bool ink) {
     }
     // A pixel that already has the colour is no edit.
     if (painted != bits) editor.changeGlyph(editor.currentChar())[cell.row] = painted;
-    requestRedraw(windows, redrawGlyphViews);
 }
 
 } // namespace
 
-void handleGlyphEditorEvent(Editor& editor, WindowsState& windows, const Event& event) {
+void handleGlyphEditorEvent(Editor& editor, const Event& event) {
     using namespace toolkit;
     const Cell cell = eventCell(event);
     const int type = event.type;
     followStroke(editor, event);
     const bool moving = type == mouse_move;
     if (type == left_button_down || (moving && (event.buttons & button_left))) {
-        setPixelAt(editor, windows, cell, true);
+        setPixelAt(editor, cell, true);
     } else if (type == right_button_down || (moving && (event.buttons & button_right))) {
-        setPixelAt(editor, windows, cell, false);
+        setPixelAt(editor, cell, false);
     }
 }

@@ -7,4 +7,4 @@
 
 // The left button paints the cell under the mouse, the right button erases it; every other
 // sub-event is ignored.
-void handleGlyphEditorEvent(Editor& editor, WindowsState& windows, const Event& event);
+void handleGlyphEditorEvent(Editor& editor, const Event& event);

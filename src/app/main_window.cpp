@@ -40,7 +40,7 @@ void createEditorControls() {
 void openMapWindow(WindowsState& windows) {
     const int opened =
         open_window(mapWindow, window_x(mainWindow) + 40, window_y(mainWindow) + 40,
-                    512 + windows.mapMargin, 384 + windows.mapMargin, "Character map",
+                    512 + windows.mapMargin, 384 + windows.mapMargin, mapWindowTitle,
                     window_caption | window_system_menu | window_minimise_box | window_hidden);
     if (!opened) {
         windows.mapWindowAvailable = false;

@@ -3,6 +3,9 @@
 
 #include "app/windows_state.h"
 
+// The map window's title while the pointer has not been over the map.
+constexpr const char* mapWindowTitle = "Character map";
+
 // The charset view, the range labels and trackbars and the range checkbox.
 void createRangeControls();
 // The four shift buttons, the data field and the glyph editor.

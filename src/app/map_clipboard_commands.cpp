@@ -2,7 +2,6 @@
 
 #include "app/clipboard_commands.h"
 #include "app/map_typing.h"
-#include "app/refresh.h"
 #include "charmap/map_blocks.h"
 #include "files/map_clipboard.h"
 #include "toolkit/clipboard.h"
@@ -46,7 +45,6 @@ void copyMapCells(const Editor& editor, const WindowsState& windows) {
 void cutMapCells(Editor& editor, WindowsState& windows) {
     copyMapCells(editor, windows);
     fillMapBox(editor, selectedCells(windows), spaceCode(editor.document()), -1);
-    requestRedraw(windows, redrawMap);
 }
 
 void pasteMapCells(Editor& editor, WindowsState& windows) {
@@ -65,5 +63,4 @@ void pasteMapCells(Editor& editor, WindowsState& windows) {
     } else {
         return tell("The clipboard holds no cells or text to paste: copy cells or text first.");
     }
-    requestRedraw(windows, redrawMap);
 }

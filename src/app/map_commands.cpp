@@ -2,7 +2,6 @@
 
 #include <type_traits>
 
-#include "app/refresh.h"
 #include "charmap/map_blocks.h"
 #include "charmap/map_edits.h"
 #include "toolkit/windows.h"
@@ -14,10 +13,9 @@ void fitMapWindow(const Document& document) {
     resize_window(mapWindow, keep_value, keep_value, gadget_width(mapView), gadget_height(mapView));
 }
 
-void setMapSize(Editor& editor, WindowsState& windows, MapSize size) {
+void setMapSize(Editor& editor, MapSize size) {
     editor.setMapSize(size.width, size.height);
     fitMapWindow(editor.document());
-    requestRedraw(windows, redrawMap);
     hide_window(mapWindow, 0);
 }
 
@@ -26,17 +24,15 @@ void fillMapWithCurrentChar(Editor& editor, WindowsState& windows) {
     if (windows.mapSelection) {
         fillMapBox(editor, *windows.mapSelection, editor.currentChar(),
                    paintingColor(document.colorMode, document.machineColors));
-        return requestRedraw(windows, redrawMap);
+        return;
     }
     fillMap(editor.changeCells(), document.mapWidth, document.mapHeight, editor.currentChar());
     if (const int color = paintingColor(document.colorMode, document.machineColors); color >= 0)
         fillMap(editor.changeCellColors(), document.mapWidth, document.mapHeight, uint8_t(color));
-    requestRedraw(windows, redrawMap);
 }
 
-void toggleGrid(Editor& editor, WindowsState& windows) {
+void toggleGrid(Editor& editor) {
     editor.setGridOnMap(!editor.document().gridOnMap);
-    requestRedraw(windows, redrawMap);
 }
 
 void editMap(Editor& editor, WindowsState& windows, MapEdit edit) {
@@ -57,6 +53,5 @@ void editMap(Editor& editor, WindowsState& windows, MapEdit edit) {
     };
     apply(editor.changeCells(), 0);
     apply(editor.changeCellColors(), blankColor);
-    requestRedraw(windows, redrawMap);
     windows.popupCell = {-1, -1};
 }

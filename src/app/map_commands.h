@@ -6,12 +6,12 @@
 
 // Sizes the map view and the Character map window's inner area to exactly the map, redraws
 // it and shows the window.
-void setMapSize(Editor& editor, WindowsState& windows, MapSize size);
+void setMapSize(Editor& editor, MapSize size);
 // The map view and the window's inner area take exactly the document's map size.
 void fitMapWindow(const Document& document);
 // Every visible cell becomes the current char, or every selected cell when cells are selected.
 void fillMapWithCurrentChar(Editor& editor, WindowsState& windows);
-void toggleGrid(Editor& editor, WindowsState& windows);
+void toggleGrid(Editor& editor);
 
 enum class MapEdit { insertChar, deleteChar, insertLine, deleteLine, insertColumn, deleteColumn };
 // Acts on the cell of the last right click, once: the selection is used up.

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "app/canvas_cells.h"
-#include "app/refresh.h"
 #include "charmap/map_blocks.h"
 #include "files/utf8.h"
 
@@ -24,7 +23,6 @@ Cell clampToMap(const Document& document, Cell cell) {
 void moveCursor(WindowsState& windows, const Document& document, Cell to) {
     windows.textCursor = clampToMap(document, to);
     windows.mapSelection.reset();
-    requestRedraw(windows, redrawMap);
 }
 
 // The next cell, on the next line after the right edge; the last cell stays.
@@ -48,7 +46,6 @@ void writeAt(Editor& editor, WindowsState& windows, Cell cell, int code, bool pa
     const Document& document = editor.document();
     fillMapBox(editor, {cell.column, cell.row, 1, 1}, code,
                painting ? paintingColor(document.colorMode, document.machineColors) : -1);
-    requestRedraw(windows, redrawMap);
 }
 
 void typeCharacter(Editor& editor, WindowsState& windows, char32_t character) {
@@ -75,7 +72,6 @@ void pressKey(Editor& editor, WindowsState& windows, int key) {
     case vk_delete:
         if (windows.mapSelection) {
             fillMapBox(editor, *windows.mapSelection, spaceCode(document), -1);
-            requestRedraw(windows, redrawMap);
         } else {
             writeAt(editor, windows, cursor, spaceCode(document), false);
         }
@@ -114,7 +110,6 @@ void selectWithButton(WindowsState& windows, const Document& document, const Eve
                     std::abs(cell.column - anchor.column) + 1, std::abs(cell.row - anchor.row) + 1};
     if (selection == windows.mapSelection) return;
     windows.mapSelection = selection;
-    requestRedraw(windows, redrawMap);
 }
 
 } // namespace
@@ -125,14 +120,12 @@ void toggleTypingText(Editor& editor, WindowsState& windows) {
     windows.textCursor = {0, 0};
     windows.mapSelection.reset();
     windows.selectionAnchor.reset();
-    requestRedraw(windows, redrawMap);
 }
 
 bool handleTypingEvent(Editor& editor, WindowsState& windows, const Event& event) {
     const bool typed = event.type == character_input || event.type == key_down;
     if (typed && !windows.mapTitleNote.empty()) {
         windows.mapTitleNote.clear();
-        requestRedraw(windows, redrawMapTitle);
     }
     if (event.type == character_input) {
         // 127 is Delete as some systems send it, no character.
@@ -180,7 +173,6 @@ void noteNoCode(WindowsState& windows, char32_t character) {
     windows.mapTitleNote = "Character map: \"";
     appendUtf8(windows.mapTitleNote, character);
     windows.mapTitleNote += "\" has no code in this set";
-    requestRedraw(windows, redrawMapTitle);
 }
 
 int spaceCode(const Document& document) {

@@ -2,7 +2,6 @@
 
 #include "app/canvas_cells.h"
 #include "app/map_typing.h"
-#include "app/refresh.h"
 #include "toolkit/menus.h"
 
 using namespace toolkit;
@@ -41,14 +40,13 @@ void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& even
     }
     if (!accepted(editor.document(), cell)) return;
     const bool hovering = type == mouse_move;
-    if (hovering) {
-        requestRedraw(windows, redrawMap | redrawMapTitle);
-        windows.mapOutline = cell;
-        // The title names the code the cell holds after any paint below.
-        windows.mapTitleCell = cell;
-    }
+    if (hovering) windows.mapOutline = cell;
     if (type == left_button_down || (hovering && (event.buttons & button_left))) {
         paintCell(editor, cell, (event.modifiers & modifier_shift) != 0);
-        requestRedraw(windows, redrawMap);
+        windows.mapOutline.reset(); // the painted cells show under the pointer unmarked
     }
+    // The title names the code the cell holds after any paint.
+    if (hovering)
+        windows.mapTitle =
+            MapTitle{cell, editor.document().mapCells[size_t(cell.column)][size_t(cell.row)]};
 }

@@ -1,9 +1,11 @@
 #include "app/refresh.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <utility>
 
+#include "app/main_window.h"
 #include "app/menu_ids.h"
 #include "charmap/map_blocks.h"
 #include "model/glyph_look.h"
@@ -69,16 +71,28 @@ void drawCharsetFeedback(const CharsetFeedback& feedback, ImageHandle picture) {
     }
 }
 
+// Feedback lasts while what lies beneath it stays: a change of the glyphs, their look or the
+// cursor ends it, unless the same event gave new feedback.
 void refreshCharsetView(const Editor& editor, WindowsState& windows) {
-    bool wholeImage = false;
     ShownViews& shown = windows.shown;
-    const CodeSet changed = refreshCharsetImage(editor.document(), shown, wholeImage);
+    const Document& document = editor.document();
+    const Cell cursor = charsetCell(editor.currentChar());
+    const bool lookChanged = shown.charsetLook != glyphLook(document);
+    const bool beneathChanged = shown.charsetViewDrawn &&
+                                (shown.imageUnshown.any() || lookChanged || shown.cursor != cursor);
+    if (beneathChanged && windows.charsetFeedback == shown.feedback) windows.charsetFeedback = {};
+    const bool imageStale = !shown.imageDrawn || lookChanged || shown.imageUnshown.any();
+    if (shown.charsetViewDrawn && !imageStale && shown.cursor == cursor &&
+        windows.charsetFeedback == shown.feedback)
+        return;
+    bool wholeImage = false;
+    const CodeSet changed =
+        imageStale ? refreshCharsetImage(document, shown, wholeImage) : CodeSet();
     if (!start_drawing(canvas_output(charsetView))) {
         reportDrawingFailure("draw cursor error!");
         return;
     }
     const ImageHandle picture = image_handle(charsetImage);
-    const Cell cursor = charsetCell(editor.currentChar());
     if (wholeImage || !shown.charsetViewDrawn) {
         drawCharsetViewArea(picture, {0, 0, charsetImageSize, charsetImageSize}, cursor);
     } else {
@@ -98,16 +112,18 @@ void refreshCharsetView(const Editor& editor, WindowsState& windows) {
     shown.feedback = windows.charsetFeedback;
 }
 
-// False when the editor could not be drawn; the data field then keeps its text.
+// False when the editor was to be drawn and could not be; the data field then keeps its text.
 bool refreshGlyphEditor(const Editor& editor, ShownViews& shown) {
+    const Document& document = editor.document();
+    const GlyphRows glyph = editor.currentGlyph();
+    const GlyphLook look = glyphLook(document);
+    const bool whole = !shown.editorDrawn || shown.editorLook != look;
+    if (!whole && std::equal(glyph.begin(), glyph.end(), shown.editorGlyph.begin())) return true;
     if (!start_drawing(canvas_output(glyphEditor))) {
         reportDrawingFailure("draw character error!");
         return false;
     }
-    const Document& document = editor.document();
-    const GlyphRows glyph = editor.currentGlyph();
-    const GlyphLook look = glyphLook(document);
-    if (!shown.editorDrawn || shown.editorLook != look) {
+    if (whole) {
         drawGlyphEditor(glyph, look);
     } else {
         // A wide pixel spans the cells of both its bits: redrawn as one.
@@ -194,18 +210,26 @@ void drawTypingMarks(const Document& document, WindowsState& windows) {
     if (shown.textCursor) drawTextCursor(*shown.textCursor);
 }
 
+// The hover outline, like the charset view's feedback, lasts while the map beneath stays.
 void refreshMapView(const Document& document, WindowsState& windows) {
     if (!windows.mapWindowAvailable) return;
+    ShownViews& shown = windows.shown;
+    const bool lookChanged =
+        shown.mapGrid != document.gridOnMap || shown.mapWidth != document.mapWidth ||
+        shown.mapHeight != document.mapHeight || shown.mapPaper != document.paperColor ||
+        shown.mapInk != document.inkColor || shown.mapMode != document.colorMode ||
+        shown.mapColors != document.machineColors;
+    const bool marksChanged = shown.textCursor != shownCursor(document, windows) ||
+                              shown.mapSelection != windows.mapSelection;
+    const bool beneathChanged = lookChanged || marksChanged || shown.mapUnshown.any();
+    if (shown.mapDrawn && beneathChanged && windows.mapOutline == shown.mapOutline)
+        windows.mapOutline.reset();
+    if (shown.mapDrawn && !beneathChanged && windows.mapOutline == shown.mapOutline) return;
     if (!start_drawing(canvas_output(mapView))) {
         reportDrawingFailure("draw char map error!");
         return;
     }
-    ShownViews& shown = windows.shown;
-    const bool whole =
-        !shown.mapDrawn || shown.mapGrid != document.gridOnMap ||
-        shown.mapWidth != document.mapWidth || shown.mapHeight != document.mapHeight ||
-        shown.mapPaper != document.paperColor || shown.mapInk != document.inkColor ||
-        shown.mapMode != document.colorMode || shown.mapColors != document.machineColors;
+    const bool whole = !shown.mapDrawn || lookChanged;
     if (whole) {
         set_drawing_clip(0, 0, document.mapWidth * cellSize, document.mapHeight * cellSize);
         drawMapCells(document, document.gridOnMap, {0, 0}, document.mapWidth, document.mapHeight);
@@ -230,9 +254,9 @@ void refreshMapView(const Document& document, WindowsState& windows) {
 
 // The Colours window follows the document however its colours changed: a click, a key, undo, a
 // restored session. A new mode resizes it to its rows; the rows below stand outside it.
-void refreshColorsWindow(const Document& document, bool asked, ShownViews& shown) {
+void refreshColorsWindow(const Document& document, ShownViews& shown) {
     const bool modeChanged = !shown.colorsDrawn || shown.colorsMode != document.colorMode;
-    if (!asked && !modeChanged && shown.colorsColors == document.machineColors &&
+    if (!modeChanged && shown.colorsColors == document.machineColors &&
         shown.colorsPen == document.pen)
         return;
     const std::span<const ColorChoice> rows = colorChoices(document.colorMode);
@@ -260,9 +284,39 @@ void refreshColorsWindow(const Document& document, bool asked, ShownViews& shown
     shown.colorsPen = document.pen;
 }
 
-void refreshRangeLabels(const Range& range) {
-    set_gadget_text(beginRangeLabel, beginRangeText(range.begin));
-    set_gadget_text(endRangeLabel, endRangeText(range.end));
+// The title is rewritten only when the cursor moves (a font load leaves it as it was).
+void refreshStatusTitle(WindowsState& windows) {
+    ShownViews& shown = windows.shown;
+    const StatusTitle& title = windows.statusTitle;
+    if (title == shown.statusTitle || title.code < 0) return;
+    writeStatusTitle(shown.title, windows.baseTitle, title.code, title.atariCodes);
+    set_window_title(mainWindow, shown.title);
+    shown.statusTitle = title;
+}
+
+// The labels keep their texts of creation until the range first changes.
+void refreshRangeLabels(const Range& range, ShownViews& shown) {
+    if (range.begin != shown.labelBegin)
+        set_gadget_text(beginRangeLabel, beginRangeText(range.begin));
+    if (range.end != shown.labelEnd) set_gadget_text(endRangeLabel, endRangeText(range.end));
+    shown.labelBegin = range.begin;
+    shown.labelEnd = range.end;
+}
+
+// A note of the typing instead of the cell, or the cell the pointer was last over; the title
+// stays when the pointer leaves the map.
+void refreshMapTitle(WindowsState& windows) {
+    ShownViews& shown = windows.shown;
+    if (shown.mapTitleNote == windows.mapTitleNote && shown.mapTitle == windows.mapTitle) return;
+    shown.mapTitleNote = windows.mapTitleNote;
+    shown.mapTitle = windows.mapTitle;
+    if (!windows.mapTitleNote.empty())
+        set_window_title(mapWindow, windows.mapTitleNote);
+    else if (const std::optional<MapTitle>& title = windows.mapTitle)
+        set_window_title(mapWindow,
+                         mapHoverTitle(title->cell.column, title->cell.row, title->code));
+    else
+        set_window_title(mapWindow, mapWindowTitle);
 }
 
 // The trackbars, the range box and the check marks show the document and the grid setting;
@@ -318,12 +372,6 @@ void showStateInGadgets(const Editor& editor, bool canRestore, bool typingText, 
 
 } // namespace
 
-void requestRedraw(WindowsState& windows, unsigned views) {
-    windows.redraw |= views;
-    if (views & redrawCharsetView) windows.charsetFeedback = {};
-    if (views & (redrawGlyphEditor | redrawMap)) windows.mapOutline.reset();
-}
-
 void refresh(AppState& state) {
     const Editor& editor = state.editor;
     const Document& document = editor.document();
@@ -333,25 +381,12 @@ void refresh(AppState& state) {
     const Changes edited = state.editor.takeUnshownChanges();
     shown.imageUnshown |= edited.glyphs;
     shown.mapUnshown |= edited;
-    const unsigned asked = std::exchange(windows.redraw, 0u);
-    if (asked & redrawCharsetView) refreshCharsetView(editor, windows);
-    // The map shows the same glyphs as the editor, so it follows the editor's redraw.
-    bool mapWanted = asked & redrawMap;
-    if (asked & redrawGlyphEditor) mapWanted = refreshGlyphEditor(editor, shown) || mapWanted;
-    if (mapWanted) refreshMapView(document, windows);
-    if (asked & redrawStatusTitle) {
-        writeStatusTitle(shown.title, windows.baseTitle, editor.currentChar(), windows.atariCodes);
-        set_window_title(mainWindow, shown.title);
-    }
-    if (asked & redrawRangeLabels) refreshRangeLabels(document.range);
-    if (windows.colorsWindowAvailable)
-        refreshColorsWindow(document, (asked & redrawColors) != 0, shown);
-    if (asked & redrawMapTitle) {
-        const Cell cell = windows.mapTitleCell;
-        set_window_title(mapWindow, !windows.mapTitleNote.empty()
-                                        ? windows.mapTitleNote
-                                        : mapHoverTitle(cell.column, cell.row,
-                                                        document.mapCells[cell.column][cell.row]));
-    }
+    refreshCharsetView(editor, windows);
+    // The map shows the same glyphs as the editor: it waits while the editor cannot be drawn.
+    if (refreshGlyphEditor(editor, shown)) refreshMapView(document, windows);
+    refreshStatusTitle(windows);
+    refreshRangeLabels(document.range, shown);
+    if (windows.colorsWindowAvailable) refreshColorsWindow(document, shown);
+    refreshMapTitle(windows);
     showStateInGadgets(editor, state.session.lastSession.has_value(), windows.typingText, shown);
 }

@@ -1,16 +1,10 @@
-// The one refresh. Handlers change the state and ask for what the change needs redrawn; after
-// each event the loop calls refresh, which redraws each view asked for once, and of it only
-// what the editor recorded as changed since it was last drawn, with the same pixels a full
-// redraw gives. The canvases show anew only the areas drawn.
+// The one refresh. After each event the loop calls it; it compares the state with what each view
+// last showed and redraws only the difference: the glyphs and cells the editor recorded as
+// changed, the cursors, the feedback, the colours and the texts, with the same pixels a full
+// redraw gives. Handlers change the state and nothing else, so no redraw can be forgotten. The
+// canvases show anew only the areas drawn.
 #pragma once
 
 #include "app/app_state.h"
-
-// Asks the next refresh for views (Redraw bits). Asking for a view ends the feedback drawn over
-// it: the hover outline, the dragged glyph.
-void requestRedraw(WindowsState& windows, unsigned views);
-
-// After glyphs or colours change: every view that shows glyphs (the map follows the editor).
-constexpr unsigned redrawGlyphViews = redrawCharsetView | redrawGlyphEditor;
 
 void refresh(AppState& state);

@@ -2,7 +2,6 @@
 
 #include "app/cursor.h"
 #include "app/map_commands.h"
-#include "app/refresh.h"
 #include "app/whole_files.h"
 #include "toolkit/files.h"
 #include "toolkit/requesters.h"
@@ -151,7 +150,6 @@ void placeSession(AppState& state, const Session& session) {
         document.mapWidth != session.mapWidth || document.mapHeight != session.mapHeight;
     placeSessionFields(state.editor, session);
     if (resized) fitMapWindow(document);
-    requestRedraw(state.windows, redrawGlyphViews | redrawMap | redrawRangeLabels | redrawColors);
     selectCell(state.editor, state.windows, charsetCell(session.currentChar));
 }
 

@@ -1,6 +1,7 @@
 // What the views show now, kept by the refresh so that it redraws only what changed: the glyphs
-// and cells edited since each view was drawn, as the editor recorded them, and the few values
-// that decide a whole redraw.
+// and cells edited since each view was drawn, as the editor recorded them, and every other value
+// a view shows. The refresh compares them with the state after each event; nothing else asks for
+// a redraw.
 #pragma once
 
 #include <array>
@@ -24,6 +25,22 @@ struct CharsetFeedback {
     bool operator==(const CharsetFeedback&) const = default;
 };
 
+// What the main window's title describes: the current char and the kind of codes when the cursor
+// last moved. Other changes of the current char (a font load) leave the title as it was.
+struct StatusTitle {
+    int code = -1; // none yet: the title is the base title alone
+    bool atariCodes = false;
+    bool operator==(const StatusTitle&) const = default;
+};
+
+// The cell the map window's title names, with the code it held when the pointer was last over
+// it: the title is written by the pointer, not by later edits.
+struct MapTitle {
+    Cell cell;
+    int32_t code = 0;
+    bool operator==(const MapTitle&) const = default;
+};
+
 struct ShownViews {
     // Image 0.
     bool imageDrawn = false;
@@ -35,7 +52,11 @@ struct ShownViews {
     Cell cursor;
     CharsetFeedback feedback;
 
-    // The glyph editor.
+    StatusTitle statusTitle;
+    // The labels above the range trackbars, which start as the range at its start.
+    int32_t labelBegin = 0, labelEnd = 0;
+
+    // The glyph editor and the data field under it.
     bool editorDrawn = false;
     std::array<uint8_t, glyphBytes> editorGlyph{};
     GlyphLook editorLook;
@@ -51,6 +72,10 @@ struct ShownViews {
     std::optional<Cell> mapOutline;
     std::optional<Cell> textCursor;
     std::optional<CellBox> mapSelection;
+
+    // The map window's title: the note, or the cell under the pointer and its code.
+    std::string mapTitleNote;
+    std::optional<MapTitle> mapTitle;
 
     // The Colours window.
     bool colorsDrawn = false;

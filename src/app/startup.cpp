@@ -43,7 +43,6 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     createEditorControls();
     // The charset view and the glyph editor are drawn before the map window exists, so the
     // map is first drawn when a map size shows it.
-    requestRedraw(windows, redrawGlyphViews);
     refresh(state);
     createMenus(state.session.recentFiles);
     state.session.recentFilesChanged = false; // the new bar shows them

@@ -2,7 +2,6 @@
 
 #include "app/cursor.h"
 #include "app/map_commands.h"
-#include "app/refresh.h"
 #include "views/charset_image.h"
 
 namespace {
@@ -14,7 +13,6 @@ void takeStep(Editor& editor, WindowsState& windows, std::optional<int> (Editor:
     const std::optional<int> glyph = (editor.*step)();
     if (!glyph) return;
     if (document.mapWidth != width || document.mapHeight != height) fitMapWindow(document);
-    requestRedraw(windows, redrawGlyphViews | redrawMap);
     if (*glyph >= 0) selectCell(editor, windows, charsetCell(*glyph));
 }
 

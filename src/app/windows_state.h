@@ -45,17 +45,6 @@ enum ImageNumber : int { charsetImage = 0 };
 // dragSource of a drag that began outside the table of glyphs.
 constexpr int32_t noDragSource = -1;
 
-// What the next refresh redraws, asked for by the handlers of an event (app/refresh.h).
-enum Redraw : unsigned {
-    redrawCharsetView = 1,  // image 0 and the charset view
-    redrawGlyphEditor = 2,  // the glyph editor and the data field, then the map
-    redrawMap = 4,          // the map view
-    redrawStatusTitle = 8,  // the main window's title
-    redrawRangeLabels = 16, // the labels above the range trackbars
-    redrawMapTitle = 32,    // the map window's title: the cell under the pointer
-    redrawColors = 64,      // the Colours window
-};
-
 // A message told after the refresh, over the views it follows.
 struct Telling {
     std::string title, text;
@@ -71,6 +60,7 @@ struct WindowsState {
     // The last built-in set loaded was the Atari's: its codes in the title until the next menu
     // event.
     bool atariCodes = false;
+    StatusTitle statusTitle;
 
     // "Type text" on the map: the text cursor, the cells the left button selected, the cell a
     // selection is drawn from, whether a run of typing goes on (one undo step), and what the
@@ -93,13 +83,13 @@ struct WindowsState {
     int32_t dragSource = 0;
     Cell popupCell{-1, -1};
 
-    // Feedback over the views until they are next redrawn, and the cell the map's title names.
+    // Feedback over the views until what lies beneath changes, and the cell the map's title
+    // names once the pointer was over the map.
     CharsetFeedback charsetFeedback;
     std::optional<Cell> mapOutline;
-    Cell mapTitleCell;
+    std::optional<MapTitle> mapTitle;
 
-    // What the next refresh redraws, and what follows it: a popup menu, a message.
-    unsigned redraw = 0;
+    // What follows the refresh: a popup menu, a message.
     int popupAfterRefresh = -1;
     std::optional<Telling> tellAfterRefresh;
     ShownViews shown;

@@ -55,6 +55,9 @@ void drawTextCursor(Cell cell) {
 
 // Edge by edge, so that the canvas shows anew only the edges, not the cells inside them.
 void drawSelectionOutline(const CellBox& box) {
+    // A selection the map no longer shows has no edges: drawn, its bottom edge would fall on the
+    // row above.
+    if (box.width <= 0 || box.height <= 0) return;
     const toolkit::Area area{box.left * cellSize, box.top * cellSize, box.width * cellSize,
                              box.height * cellSize};
     const toolkit::Area edges[] = {{area.x, area.y, area.width, 1},

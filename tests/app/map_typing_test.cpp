@@ -13,6 +13,7 @@
 #include "files/map_clipboard.h"
 #include "files/psf_file.h"
 #include "gridlet_harness.h"
+#include "reference_pixels.h"
 #include "toolkit/binding.h"
 
 using namespace toolkit;
@@ -221,6 +222,19 @@ TEST_F(MapTyping, CutDeleteAndFillActOnTheSelectionOnly) {
     MapCells filled = before;
     for (int c = 2; c <= 4; ++c) filled[c][3] = 65;
     expectEditThenUndo(before, filled);
+}
+
+// A selection on the row a smaller map size hides has no visible part: no outline is drawn for
+// it, not even on the last row that stays.
+TEST_F(MapTyping, ASelectionTheMapNoLongerShowsLeavesNoOutline) {
+    select(10, 24, 39, 24);
+    choose(mapAtariId);
+    click(7, 5); // the selection goes, and nothing of it may be left to erase
+    int unlike = 0;
+    for (int y = 23 * 16; y < 24 * 16; ++y)
+        for (int x = 0; x < 40 * 16; ++x)
+            unlike += g.canvas(mapView).color_at(x, y) != mapPixel(g.state, x, y);
+    EXPECT_EQ(unlike, 0);
 }
 
 TEST_F(MapTyping, PastedTextTypesThroughTheSetsCodes) {

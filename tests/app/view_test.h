@@ -42,22 +42,18 @@ class AllSurfacesTest : public ViewTest {
     }
 };
 
-// One refresh of the views asked for, as after an event whose handlers asked for them.
-inline void redrawNow(AppState& state, unsigned views) {
-    requestRedraw(state.windows, views);
+// One refresh, as after an event: the views show what changed.
+inline void drawCharsetView(AppState& state) {
     refresh(state);
 }
-inline void drawCharsetView(AppState& state) {
-    redrawNow(state, redrawCharsetView);
-}
 inline void drawGlyphEditor(AppState& state) {
-    redrawNow(state, redrawGlyphEditor);
+    refresh(state);
 }
 inline void drawMap(AppState& state) {
-    redrawNow(state, redrawMap);
+    refresh(state);
 }
 inline void refreshCharset(AppState& state) {
-    redrawNow(state, redrawGlyphViews);
+    refresh(state);
 }
 
 constexpr toolkit::Color white = 0xFFFFFF;

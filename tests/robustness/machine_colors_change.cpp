@@ -13,7 +13,6 @@ std::string setRandomMachineColors(MonkeyRandom& random, MonkeyProgram& program)
     colors.spectrumAttribute = random.byte();
     AppState& state = program.state;
     state.editor.setMachineColors(colors);
-    requestRedraw(state.windows, redrawGlyphViews | redrawMap | redrawColors);
     state.editor.recordStep();
     noteSessionChanges(state.session, state.editor);
     refresh(state);

@@ -147,7 +147,6 @@ std::string incrementalRedrawProblem(AppState& state) {
     // A map never drawn yet stays so: the full redraw leaves it out.
     const bool mapAvailable = std::exchange(state.windows.mapWindowAvailable,
                                             state.windows.mapWindowAvailable && shown.mapDrawn);
-    state.windows.redraw = redrawCharsetView | redrawGlyphEditor | redrawMap;
     shown.imageDrawn = shown.charsetViewDrawn = shown.editorDrawn = shown.mapDrawn = false;
     refresh(state);
     state.windows.mapWindowAvailable = mapAvailable;
