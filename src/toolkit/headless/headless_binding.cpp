@@ -298,9 +298,12 @@ void HeadlessBinding::destroy_gadget(int gadget) {
     if (hover_canvas_ == gadget) hover_canvas_ = -1;
 }
 void HeadlessBinding::gadget_changed(const GadgetRecord&) {}
-void HeadlessBinding::canvas_drawn(const GadgetRecord&, const Area& area) {
+void HeadlessBinding::canvas_drawn(const GadgetRecord& canvas, const Area& area) {
     ++canvas_redraws;
-    canvas_pixels_drawn += int64_t(area.width) * area.height;
+    const int64_t pixels = int64_t(area.width) * area.height;
+    canvas_pixels_drawn += pixels;
+    if (canvas.number >= 0 && size_t(canvas.number) < canvas_pixels_drawn_on.size())
+        canvas_pixels_drawn_on[size_t(canvas.number)] += pixels;
 }
 void HeadlessBinding::focus_gadget(int) {}
 void HeadlessBinding::menu_changed(const MenuRecord&) {}

@@ -3,6 +3,7 @@
 // (message boxes, popups, titles, pixels) can be read back.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <initializer_list>
@@ -78,6 +79,8 @@ class HeadlessBinding : public Binding {
     ClipboardData clipboard;
     int canvas_redraws = 0;
     int64_t canvas_pixels_drawn = 0; // the sum of the areas shown anew
+    // The same, canvas by canvas (by gadget number, the low numbers a program uses).
+    std::array<int64_t, 64> canvas_pixels_drawn_on{};
     // Where the pointer stands in screen coordinates (popups open at pointer - 1).
     int pointer_x = 0, pointer_y = 0;
     bool escape_down = false;
