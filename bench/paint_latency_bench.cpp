@@ -15,6 +15,7 @@
 #include "qt_editing.h"
 #include "qt_program.h"
 #include "wall_samples.h"
+#include "verdict.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ class LatencyReporter : public benchmark::ConsoleReporter {
         line("fill floor", "floor");
         const double p99 = at("latency", "p99");
         std::printf("  latency p99: %.0f us (target %.0f us) %s\n", p99, targetLatencyP99,
-                    p99 <= targetLatencyP99 ? "met" : "MISSED");
+                    bench::verdict(p99 <= targetLatencyP99));
         ratio("refresh", "chain", "floor", "the floor", targetRefreshRatio);
     }
 
@@ -99,7 +100,7 @@ class LatencyReporter : public benchmark::ConsoleReporter {
                const char* baselineLabel, double target) {
         const double times = at(figure, "p50") / at(baseline, "p50");
         std::printf("  %s: %.2fx %s (target %.2fx) %s\n", label, times, baselineLabel, target,
-                    times <= target ? "met" : "MISSED");
+                    bench::verdict(times <= target));
     }
 
     benchmark::UserCounters last_;
@@ -116,5 +117,5 @@ int main(int argc, char** argv) {
     LatencyReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    return 0;
+    return bench::exitCode();
 }

@@ -23,10 +23,10 @@ QMouseEvent GlyphStrokes::nextMove() {
                                  held_);
 }
 
+// Marked as the program marks a painted pixel: one glyph changed, not the whole document.
 void GlyphStrokes::flipPixel() {
-    AppState& state = program_.state;
-    uint8_t& row =
-        state.editor.changeDocument().charset[state.editor.currentChar() * 8 + cell_ / 8];
+    Editor& editor = program_.state.editor;
+    uint8_t& row = editor.changeGlyph(editor.currentChar())[cell_ / 8];
     row = uint8_t(row ^ (128 >> (cell_ % 8)));
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "process_runs.h"
+#include "verdict.h"
 
 namespace {
 
@@ -28,10 +29,6 @@ double medianOf(const Probe& probe, double Run::*field) {
     std::vector<double> values;
     for (const Run& run : probe.runs) values.push_back(run.*field);
     return median(values);
-}
-
-const char* verdict(bool met) {
-    return met ? "met" : "MISSED";
 }
 
 } // namespace
@@ -70,9 +67,9 @@ int main(int argc, char** argv) {
             medianOf(gridlet, &Run::maxRssMiB) - medianOf(*baseline, &Run::maxRssMiB);
         std::printf("  gridlet against the %s:\n", baseline->label);
         std::printf("    time:   %.2fx (target %.1fx) %s\n", timeRatio, targetTimeRatio,
-                    verdict(timeRatio <= targetTimeRatio));
+                    bench::verdict(timeRatio <= targetTimeRatio));
         std::printf("    memory: %+.1f MiB (target +%.0f MiB) %s\n", extraMiB, targetExtraMiB,
-                    verdict(extraMiB <= targetExtraMiB));
+                    bench::verdict(extraMiB <= targetExtraMiB));
     }
-    return 0;
+    return bench::exitCode();
 }

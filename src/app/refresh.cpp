@@ -157,23 +157,38 @@ void drawMapCell(const Document& document, Cell cell) {
     drawMapCells(document, document.gridOnMap, cell, 1, 1);
 }
 
-// The cells whose code or glyph was edited, and the cell the old outline covered.
-void redrawChangedMapCells(const Document& document, const ShownViews& shown) {
+// In two colours every cell has the document's look: its rows are made once for all cells.
+const GlyphRowTable* sharedRows(const Document& document, ShownViews& shown) {
+    if (document.colorMode != ColorMode::twoColors) return nullptr;
+    shown.mapRows.prepare(glyphLook(document));
+    return &shown.mapRows;
+}
+
+// The cells whose code or glyph was edited, and the cell the old outline covered. Cells are
+// drawn in runs down a column, the order the map is kept in, each run shown anew at once.
+void redrawChangedMapCells(const Document& document, ShownViews& shown) {
     const Changes& unshown = shown.mapUnshown;
     if (unshown.any()) {
         // Asked of every visible cell after each edit: a byte a code rather than the bitset's
-        // bit, the cells' marks only when there are any, and column by column, the order the
-        // map is kept in.
+        // bit, and the cells' marks only when there are any.
         std::array<bool, glyphCount> glyphChanged{};
         for (size_t code = 0; code < glyphCount; ++code) glyphChanged[code] = unshown.glyphs[code];
         const bool cellsChanged = unshown.cells.any();
         const int codeMask = mapCodeMask(document.colorMode);
+        const GlyphRowTable* rowTable = sharedRows(document, shown);
         for (int column = 0; column < document.mapWidth; ++column) {
             const auto& codes = document.mapCells[size_t(column)];
+            const auto changed = [&](int row) {
+                return glyphChanged[size_t(codes[size_t(row)] & codeMask)] ||
+                       (cellsChanged && unshown.cell(column, row));
+            };
             for (int row = 0; row < document.mapHeight; ++row) {
-                if (glyphChanged[size_t(codes[size_t(row)] & codeMask)] ||
-                    (cellsChanged && unshown.cell(column, row)))
-                    drawMapCell(document, {column, row});
+                if (!changed(row)) continue;
+                const int first = row;
+                while (row + 1 < document.mapHeight && changed(row + 1)) ++row;
+                const int rows = row - first + 1;
+                clipTo({column * cellSize, first * cellSize, cellSize, rows * cellSize});
+                drawMapCells(document, document.gridOnMap, {column, first}, 1, rows, rowTable);
             }
         }
     }
@@ -232,7 +247,8 @@ void refreshMapView(const Document& document, WindowsState& windows) {
     const bool whole = !shown.mapDrawn || lookChanged;
     if (whole) {
         set_drawing_clip(0, 0, document.mapWidth * cellSize, document.mapHeight * cellSize);
-        drawMapCells(document, document.gridOnMap, {0, 0}, document.mapWidth, document.mapHeight);
+        drawMapCells(document, document.gridOnMap, {0, 0}, document.mapWidth, document.mapHeight,
+                     sharedRows(document, shown));
     } else {
         redrawChangedMapCells(document, shown);
         eraseTypingMarks(document, windows, shown);

@@ -13,6 +13,7 @@
 #include "model/glyph_look.h"
 #include "model/map_block.h"
 #include "views/cells.h"
+#include "views/doubled_glyph.h"
 
 // Feedback over the charset view: the cell under the pointer outlined, or the glyph being
 // dragged shown at the pointer over the outlined cell it would land on.
@@ -72,6 +73,8 @@ struct ShownViews {
     std::optional<Cell> mapOutline;
     std::optional<Cell> textCursor;
     std::optional<CellBox> mapSelection;
+    // The rows of the look all cells share, in the modes where they share one.
+    GlyphRowTable mapRows;
 
     // The map window's title: the note, or the cell under the pointer and its code.
     std::string mapTitleNote;

@@ -92,6 +92,18 @@ void draw_pixels(int x, int y, int width, int height, const Pixel* pixels) {
     }
 }
 
+Pixel* pixels_to_write(int x, int y, int width, int height, int& stride) {
+    detail::DrawingPass& pass = detail::pass;
+    const Area& clip = pass.clip;
+    if (!pass.buffer || width <= 0 || height <= 0 || x < clip.x || y < clip.y ||
+        int64_t(x) + width > int64_t(clip.x) + clip.width ||
+        int64_t(y) + height > int64_t(clip.y) + clip.height)
+        return nullptr;
+    pass.drew = true;
+    stride = pass.buffer->width;
+    return pass.buffer->row(y) + x;
+}
+
 void detail::draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Color color) {
     const Pixel pixel = pixel_of(color);
     draw_row_run(pass, top, left, width, pixel);

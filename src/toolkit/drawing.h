@@ -112,6 +112,12 @@ inline void draw_box(int x, int y, int width, int height, Color color) {
 // as a box is; in either mode. A whole glyph cell at once, rather than box by box.
 void draw_pixels(int x, int y, int width, int height, const Pixel* pixels);
 
+// For a view that writes many whole cells itself: the target's pixel at (x, y), and in `stride`
+// the distance from one row to the next, when the width x height area lies wholly inside the
+// clip; null otherwise (draw_pixels then clips it). The caller writes every pixel of the area,
+// which the canvas shows anew with the rest of the clip.
+Pixel* pixels_to_write(int x, int y, int width, int height, int& stride);
+
 void draw_image(ImageHandle image, int x, int y);
 
 constexpr Color rgb(int red, int green, int blue) {

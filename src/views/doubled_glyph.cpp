@@ -4,27 +4,65 @@
 #include <array>
 #include <cstring>
 
-// The cell is made whole in a tile and copied at once: a pasted block redraws a thousand cells.
-void makeGlyphTile(GlyphTile& tile, GlyphRows glyph, const GlyphLook& look) {
+// Written straight into the canvas, without branches on the bits: a pasted block or a full
+// redraw writes thousands of cells.
+void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph, const GlyphLook& look) {
     using toolkit::Pixel;
     std::array<Pixel, 4> colors{};
     for (size_t i = 0; i < colors.size(); ++i) colors[i] = toolkit::pixel_of(look.colors[i]);
     for (int k = 0; k < 8; ++k) {
-        Pixel* row = tile.data() + k * 32;
-        const int bits = glyph[k];
+        Pixel* row = topLeft + ptrdiff_t(2 * k) * stride;
+        const unsigned bits = glyph[k];
         // Narrow pixels are 2 wide, a bit each; wide ones 4 wide, a bit pair each.
         if (look.wide) {
-            for (int pair = 0; pair < 4; ++pair)
-                std::fill_n(row + 4 * pair, 4, colors[size_t((bits >> (6 - 2 * pair)) & 3)]);
+            for (int pair = 0; pair < 4; ++pair) {
+                const Pixel pixel = colors[(bits >> (6 - 2 * pair)) & 3];
+                row[4 * pair] = row[4 * pair + 1] = row[4 * pair + 2] = row[4 * pair + 3] = pixel;
+            }
         } else {
             for (int bit = 0; bit < 8; ++bit)
-                row[2 * bit] = row[2 * bit + 1] = (bits << bit) & 0x80 ? colors[1] : colors[0];
+                row[2 * bit] = row[2 * bit + 1] = colors[(bits >> (7 - bit)) & 1];
         }
-        std::memcpy(row + 16, row, 16 * sizeof(Pixel)); // each glyph row is two pixel rows
+        std::memcpy(row + stride, row, 16 * sizeof(Pixel)); // each glyph row is two pixel rows
     }
 }
 
+void GlyphRowTable::prepare(const GlyphLook& look) {
+    if (holds(look)) return;
+    // Eight bytes at a time, as the rows of a glyph.
+    for (int first = 0; first < 256; first += 8) {
+        std::array<uint8_t, glyphBytes> bytes{};
+        for (int k = 0; k < 8; ++k) bytes[size_t(k)] = uint8_t(first + k);
+        toolkit::Pixel twoRows[16 * 16];
+        writeGlyphCell(twoRows, 16, bytes, look);
+        for (int k = 0; k < 8; ++k)
+            std::memcpy(&rows_[size_t(first + k) * 16], twoRows + 32 * k,
+                        16 * sizeof(toolkit::Pixel));
+    }
+    look_ = look;
+    prepared_ = true;
+}
+
+void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph,
+                    const GlyphRowTable& table) {
+    for (int k = 0; k < 8; ++k) {
+        toolkit::Pixel* row = topLeft + ptrdiff_t(2 * k) * stride;
+        const toolkit::Pixel* pixels = table.row(glyph[size_t(k)]);
+        std::memcpy(row, pixels, 16 * sizeof(toolkit::Pixel));
+        std::memcpy(row + stride, pixels, 16 * sizeof(toolkit::Pixel));
+    }
+}
+
+void makeGlyphTile(GlyphTile& tile, GlyphRows glyph, const GlyphLook& look) {
+    writeGlyphCell(tile.data(), 16, glyph, look);
+}
+
 void drawGlyphCell(GlyphRows glyph, int x, int y, const GlyphLook& look) {
+    int stride = 0;
+    if (toolkit::Pixel* pixels = toolkit::pixels_to_write(x, y, 16, 16, stride)) {
+        writeGlyphCell(pixels, stride, glyph, look);
+        return;
+    }
     GlyphTile tile;
     makeGlyphTile(tile, glyph, look);
     toolkit::draw_pixels(x, y, 16, 16, tile.data());

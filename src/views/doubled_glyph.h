@@ -7,7 +7,30 @@
 #include "model/glyph_look.h"
 #include "toolkit/drawing.h"
 
-// A glyph's 16 x 16 cell, row by row: the pixels in the look's colours, wide pixels 4 x 2.
+// A glyph's 16 x 16 cell, row by row: the pixels in the look's colours, wide pixels 4 x 2,
+// written from `topLeft` on, `stride` pixels from one row to the next.
+void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph, const GlyphLook& look);
+
+// The doubled pixel rows of all 256 bytes in one look: with them each pixel row of a cell is one
+// copy, for the views that draw thousands of cells of the same look.
+class GlyphRowTable {
+  public:
+    // Makes the rows of the look, unless they are made already.
+    void prepare(const GlyphLook& look);
+    bool holds(const GlyphLook& look) const { return prepared_ && look_ == look; }
+    const toolkit::Pixel* row(uint8_t bits) const { return &rows_[size_t(bits) * 16]; }
+
+  private:
+    bool prepared_ = false;
+    GlyphLook look_;
+    std::array<toolkit::Pixel, 256 * 16> rows_{};
+};
+
+// The same cell from the rows of its look.
+void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph,
+                    const GlyphRowTable& table);
+
+// The cell on its own, for a cell that the clip cuts.
 using GlyphTile = std::array<toolkit::Pixel, 16 * 16>;
 void makeGlyphTile(GlyphTile& tile, GlyphRows glyph, const GlyphLook& look);
 

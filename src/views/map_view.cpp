@@ -16,29 +16,39 @@ void outlineArea(const toolkit::Area& area, toolkit::Color color) {
 
 // The top edge alternates ink and paper from the left, the left edge paper and ink from the
 // top; the left edge comes last, so the corner pixel ends as paper.
-void addCellEdges(GlyphTile& tile, Color paper, Color ink) {
+void addCellEdges(toolkit::Pixel* topLeft, int stride, Color paper, Color ink) {
     const toolkit::Pixel paperPixel = toolkit::pixel_of(paper), inkPixel = toolkit::pixel_of(ink);
     for (int t = 0; t < cellSize; ++t) {
-        tile[size_t(t)] = t % 2 == 0 ? inkPixel : paperPixel;
-        tile[size_t(t * cellSize)] = t % 2 == 0 ? paperPixel : inkPixel;
+        topLeft[t] = t % 2 == 0 ? inkPixel : paperPixel;
+        topLeft[ptrdiff_t(t) * stride] = t % 2 == 0 ? paperPixel : inkPixel;
     }
+}
+
+void drawMapCell(const Document& document, bool grid, int column, int row,
+                 const GlyphRowTable* rowTable) {
+    const int left = column * cellSize, top = row * cellSize;
+    const CellLook cell = mapCellLook(document, column, row);
+    int stride = 0;
+    toolkit::Pixel* pixels = toolkit::pixels_to_write(left, top, cellSize, cellSize, stride);
+    GlyphTile tile;
+    if (!pixels) pixels = tile.data(), stride = cellSize; // cut by the clip: drawn through it
+    if (rowTable && rowTable->holds(cell.look))
+        writeGlyphCell(pixels, stride, document.glyph(cell.code), *rowTable);
+    else
+        writeGlyphCell(pixels, stride, document.glyph(cell.code), cell.look);
+    if (grid) addCellEdges(pixels, stride, cell.look.paper(), cell.look.ink());
+    if (pixels == tile.data()) toolkit::draw_pixels(left, top, cellSize, cellSize, tile.data());
 }
 
 } // namespace
 
 // Every cell's drawing stays inside the cell, so cells drawn one by one show what one pass over
 // the whole map shows.
-void drawMapCells(const Document& document, bool grid, Cell first, int columns, int rows) {
-    for (int row = first.row; row < first.row + rows; ++row) {
-        for (int column = first.column; column < first.column + columns; ++column) {
-            const int left = column * cellSize, top = row * cellSize;
-            const CellLook cell = mapCellLook(document, column, row);
-            GlyphTile tile;
-            makeGlyphTile(tile, document.glyph(cell.code), cell.look);
-            if (grid) addCellEdges(tile, cell.look.paper(), cell.look.ink());
-            toolkit::draw_pixels(left, top, cellSize, cellSize, tile.data());
-        }
-    }
+void drawMapCells(const Document& document, bool grid, Cell first, int columns, int rows,
+                  const GlyphRowTable* rowTable) {
+    for (int row = first.row; row < first.row + rows; ++row)
+        for (int column = first.column; column < first.column + columns; ++column)
+            drawMapCell(document, grid, column, row, rowTable);
 }
 
 void drawMapOutline(Cell cell) {

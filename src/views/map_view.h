@@ -4,10 +4,13 @@
 #include "model/document.h"
 #include "model/map_block.h"
 #include "views/cells.h"
+#include "views/doubled_glyph.h"
 
 // Draws the map cells from (first.column, first.row), columns x rows of them, on the open pass:
 // each the glyph of its code in its colours and, with the grid, its dotted left and top edges.
-void drawMapCells(const Document& document, bool grid, Cell first, int columns, int rows);
+// Cells of the look `rows` holds are copied from it.
+void drawMapCells(const Document& document, bool grid, Cell first, int columns, int rows,
+                  const GlyphRowTable* rowTable = nullptr);
 
 // The cell under the pointer, outlined in red.
 void drawMapOutline(Cell cell);
