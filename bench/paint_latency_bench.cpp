@@ -14,20 +14,33 @@
 #include "fill_floor.h"
 #include "qt_editing.h"
 #include "qt_program.h"
-#include "wall_samples.h"
 #include "verdict.h"
+#include "wall_samples.h"
 
 namespace {
 
 constexpr double targetLatencyP99 = 2000; // microseconds
 constexpr double targetRefreshRatio = 0.5;
 
+constexpr int64_t cell = 16 * 16;
+
+// The visible map cells that show the current glyph.
+int64_t cellsShowing(const AppState& state) {
+    const Document& document = state.editor.document();
+    int64_t cells = 0;
+    for (int column = 0; column < document.mapWidth; ++column)
+        for (int row = 0; row < document.mapHeight; ++row)
+            cells += document.mapCells[size_t(column)][size_t(row)] == state.editor.currentChar();
+    return cells;
+}
+
 // Each iteration times the three steps in turn, so that a busy moment of the machine falls on
 // all of them alike and the ratios of their medians stay steady:
 //  - the whole latency: the mouse move is sent, the program handles what it raised, and Qt
 //    runs until the three canvases have painted;
 //  - the refresh alone, the redraw the move caused, run again directly on the glyph as it was
-//    before the move (the canvases are repainted afterwards, outside the time);
+//    before the move (the program's glyph is then shown again and the canvases repainted,
+//    outside the time);
 //  - the fill floor.
 // The benchmark's own time is the whole latency.
 void PaintLatency(benchmark::State& timing) {
@@ -35,20 +48,36 @@ void PaintLatency(benchmark::State& timing) {
     GlyphStrokes strokes(program);
     FillFloor floor;
     WallSamples latency, chain, fill;
+    // A painted pixel shows anew its cell on the glyph editor, the glyph's cell on the charset
+    // view and the glyph's cells on the map, and nothing more: else the benchmark measures
+    // another program than the one users run.
+    const std::array<int64_t, 3> expected{cell, cell, cell * cellsShowing(program.state)};
     for (auto _ : timing) {
         QMouseEvent move = strokes.nextMove();
         bool painted = false;
+        const std::array<int64_t, 3> before = program.paintedPixels();
         timing.SetIterationTime(latency.time([&] {
             QCoreApplication::sendEvent(strokes.editor(), &move);
             program.handleQueuedEvents();
             painted = program.repaintCanvases();
         }));
         if (!painted) timing.SkipWithError("the canvases were not repainted");
+        for (size_t view = 0; view < expected.size(); ++view)
+            if (program.paintedPixels()[view] - before[view] != expected[view]) {
+                const std::string problem =
+                    "a painted pixel repainted " +
+                    std::to_string(program.paintedPixels()[view] - before[view]) +
+                    " pixels of canvas " + std::to_string(view) + ", not " +
+                    std::to_string(expected[view]);
+                timing.SkipWithError(problem.c_str());
+                break;
+            }
 
         strokes.flipPixel(); // back to the glyph before the move
         chain.time([&] { refresh(program.state); });
+        strokes.flipPixel(); // the program's glyph again, shown before the next move
+        refresh(program.state);
         program.repaintCanvases();
-        strokes.flipPixel(); // the program's glyph again, for the next move
 
         fill.time([&] { floor.fill(); });
     }
@@ -66,13 +95,18 @@ BENCHMARK(PaintLatency)->UseManualTime()->Unit(benchmark::kMicrosecond);
 class LatencyReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
+        for (const Run& run : runs) {
+            if (run.error_occurred) error_ = run.error_message;
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) last_ = run.counters;
+        }
         ConsoleReporter::ReportRuns(runs);
     }
 
     void Finalize() override {
         ConsoleReporter::Finalize();
+        if (!error_.empty())
+            std::printf("\npaint latency: measured something else (%s) %s\n", error_.c_str(),
+                        bench::verdict(false));
         if (last_.empty()) return;
         std::printf("\npaint latency, mouse move on the glyph editor to three canvases painted "
                     "(80 x 50 map, %s)\n",
@@ -104,6 +138,7 @@ class LatencyReporter : public benchmark::ConsoleReporter {
     }
 
     benchmark::UserCounters last_;
+    std::string error_;
 };
 
 } // namespace

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 #include "app/app_state.h"
+#include "app/refresh.h"
 
 namespace {
 
@@ -12,8 +15,13 @@ QPoint cellCentre(int cell) {
 
 } // namespace
 
+// The strokes start on a blank glyph, so that the first pass too paints a pixel at every move.
 GlyphStrokes::GlyphStrokes(QtProgram& program)
     : program_(program), editor_(program.widget(glyphEditor)) {
+    Editor& editor = program.state.editor;
+    std::ranges::fill(editor.changeGlyph(editor.currentChar()), uint8_t(0));
+    refresh(program.state);
+    program.repaintCanvases();
     send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton); // the pointer enters the editor
 }
 

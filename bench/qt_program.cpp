@@ -1,6 +1,7 @@
 #include "qt_program.h"
 
 #include <QCoreApplication>
+#include <QPaintEvent>
 #include <stdexcept>
 
 #include "app/command_table.h"
@@ -49,8 +50,12 @@ bool QtProgram::repaintCanvases() {
 
 bool QtProgram::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint) {
-        for (size_t i = 0; i < canvases_.size(); ++i)
-            if (canvases_[i] == watched) ++paints_[i];
+        for (size_t i = 0; i < canvases_.size(); ++i) {
+            if (canvases_[i] != watched) continue;
+            ++paints_[i];
+            for (const QRect& area : static_cast<QPaintEvent*>(event)->region())
+                paintedPixels_[i] += int64_t(area.width()) * area.height();
+        }
     }
     return false;
 }

@@ -27,6 +27,8 @@ class QtProgram : public QObject {
     void handleQueuedEvents();
     // Lets Qt run until all three canvases have painted again; false if they never do.
     bool repaintCanvases();
+    // The pixels each canvas (charset view, glyph editor, map) has painted so far.
+    const std::array<int64_t, 3>& paintedPixels() const { return paintedPixels_; }
 
     AppState state;
 
@@ -37,4 +39,5 @@ class QtProgram : public QObject {
     toolkit::qt::QtBinding binding_;
     std::array<QWidget*, 3> canvases_{};
     std::array<long, 3> paints_{};
+    std::array<int64_t, 3> paintedPixels_{};
 };
