@@ -12,9 +12,10 @@
 
 QtProgram::QtProgram() {
     if (!startUp(state, binding_, {})) throw std::runtime_error("gridlet did not start");
-    runMenuCommand(state, mapPcId);
+    FollowUp followUp;
+    runMenuCommand(state, mapPcId, mainWindow, followUp);
     // A real charset, with the current char on 'A', which the start map shows in a column.
-    runMenuCommand(state, charsetIbmCgaId);
+    runMenuCommand(state, charsetIbmCgaId, mainWindow, followUp);
     moveCursor(state.editor, state.windows, 1, 4);
     refresh(state);
     canvases_ = {widget(charsetView), widget(glyphEditor), widget(mapView)};

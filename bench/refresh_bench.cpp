@@ -136,8 +136,8 @@ void RefreshAfterMapHover(benchmark::State& timing) {
     int column = 0;
     const auto turn = [&] {
         column = column == 10 ? 11 : 10;
-        state.windows.mapOutline = Cell{column, 20};
-        state.windows.mapTitle = MapTitle{Cell{column, 20}, column};
+        state.windows.feedback.mapOutline = Cell{column, 20};
+        state.windows.feedback.mapTitle = MapTitle{Cell{column, 20}, column};
         refresh(state);
     };
     turn();
@@ -150,15 +150,16 @@ void RefreshAfterMapHover(benchmark::State& timing) {
 void RefreshAfterTypedCharacter(benchmark::State& timing) {
     BusyProgram program;
     AppState& state = program.state;
-    state.windows.typingText = true;
+    state.windows.typing.on = true;
     Event typed{.kind = toolkit::gadget_event, .gadget = mapView, .type = toolkit::character_input};
+    FollowUp followUp;
     int letter = 0;
     const auto turn = [&] {
         // Back to the first cell before the cursor reaches the last one, where it stays.
-        if (state.windows.textCursor.row == 48) state.windows.textCursor = {0, 0};
+        if (state.windows.typing.cursor.row == 48) state.windows.typing.cursor = {0, 0};
         typed.character = 'A' + letter;
         letter = (letter + 1) % 26;
-        handleMapViewEvent(state.editor, state.windows, typed);
+        handleMapViewEvent(state.editor, state.windows, typed, followUp);
         refresh(state);
     };
     turn();

@@ -16,16 +16,16 @@ bool insideTable(Cell cell) {
 
 // Feedback is drawn over the view as the charset picture and the cursor show it.
 void showHover(WindowsState& windows, Cell cell) {
-    windows.charsetFeedback = {.kind = CharsetFeedback::Kind::hover, .cell = cell};
+    windows.feedback.charset = {.kind = CharsetFeedback::Kind::hover, .cell = cell};
 }
 
 // The grabbed glyph follows the pointer exactly; the cell it would land on is outlined.
 void showDrag(WindowsState& windows, Cell cell, const Event& event) {
-    windows.charsetFeedback = {.kind = CharsetFeedback::Kind::drag,
-                               .cell = cell,
-                               .source = windows.dragSource,
-                               .x = event.x,
-                               .y = event.y};
+    windows.feedback.charset = {.kind = CharsetFeedback::Kind::drag,
+                                .cell = cell,
+                                .source = windows.pointer.dragSource,
+                                .x = event.x,
+                                .y = event.y};
 }
 
 void handleKey(Editor& editor, WindowsState& windows, int key) {
@@ -61,11 +61,11 @@ void handleKey(Editor& editor, WindowsState& windows, int key) {
 
 // A press over the border starts a drag from beyond the table, which carries no glyph.
 bool carriesGlyph(const WindowsState& windows) {
-    return windows.dragActive && windows.dragSource != noDragSource;
+    return windows.pointer.dragActive && windows.pointer.dragSource != noDragSource;
 }
 
 void drop(Editor& editor, WindowsState& windows, Cell cell) {
-    const int source = windows.dragSource, target = cell.row * 16 + cell.column;
+    const int source = windows.pointer.dragSource, target = cell.row * 16 + cell.column;
     if (target == source || !insideTable(cell)) return;
     editor.changeGlyph(source);
     dropGlyph(editor.changeGlyphs(target, target), source, target, editor.document().dragMode);
@@ -73,14 +73,15 @@ void drop(Editor& editor, WindowsState& windows, Cell cell) {
 
 } // namespace
 
-void handleCharsetViewEvent(Editor& editor, WindowsState& windows, const Event& event) {
+void handleCharsetViewEvent(Editor& editor, WindowsState& windows, const Event& event,
+                            FollowUp& followUp) {
     const Cell cell = eventCell(event);
     switch (event.type) {
     case right_click:
         selectCell(editor, windows, cell);
         // The popup offers the range commands for the glyph the user sees chosen: it opens
         // after the refresh.
-        windows.popupAfterRefresh = rangePopupMenu;
+        followUp.popupMenu = rangePopupMenu;
         break;
     case key_up:
         handleKey(editor, windows, event.key);
@@ -95,19 +96,20 @@ void handleCharsetViewEvent(Editor& editor, WindowsState& windows, const Event& 
         selectCell(editor, windows, cell);
         break;
     case left_button_down:
-        if (!windows.dragActive) {
-            windows.dragActive = true;
-            windows.dragSource = insideTable(cell) ? cell.row * 16 + cell.column : noDragSource;
+        if (!windows.pointer.dragActive) {
+            windows.pointer.dragActive = true;
+            windows.pointer.dragSource =
+                insideTable(cell) ? cell.row * 16 + cell.column : noDragSource;
         }
         break;
     case left_button_up:
         if (carriesGlyph(windows)) drop(editor, windows, cell);
-        windows.dragActive = false;
+        windows.pointer.dragActive = false;
         break;
     case capture_lost:
         // The release went elsewhere: the drag ends where it began, and its picture goes.
-        if (windows.dragActive) windows.charsetFeedback = {};
-        windows.dragActive = false;
+        if (windows.pointer.dragActive) windows.feedback.charset = {};
+        windows.pointer.dragActive = false;
         break;
     default:
         break;

@@ -5,4 +5,5 @@
 #include "app/windows_state.h"
 #include "model/editor.h"
 
-void handleCharsetViewEvent(Editor& editor, WindowsState& windows, const Event& event);
+void handleCharsetViewEvent(Editor& editor, WindowsState& windows, const Event& event,
+                            FollowUp& followUp);

@@ -97,7 +97,7 @@ void cutGlyphs(Editor& editor) {
     transformGlyphRange(editor.changeGlyphs(first, last), first, last, clearMode);
 }
 
-void pasteGlyphs(Editor& editor, WindowsState& windows) {
+void pasteGlyphs(Editor& editor, FollowUp& followUp) {
     const Pasting pasting = clipboardGlyphs(editor.document());
     if (pasting.glyphs.empty()) {
         tell(pasting.problem);
@@ -117,5 +117,5 @@ void pasteGlyphs(Editor& editor, WindowsState& windows) {
         cut += (cut.empty() ? "" : "\n") + std::to_string(pasting.leftOver) +
                " numbers or rows at the end of the text did not make a whole glyph and were left "
                "out.";
-    if (!cut.empty()) windows.tellAfterRefresh = Telling{"Paste", cut};
+    if (!cut.empty()) followUp.telling = Telling{"Paste", cut};
 }

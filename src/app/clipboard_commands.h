@@ -24,4 +24,4 @@ void cutGlyphs(Editor& editor);
 // Writes the glyphs the clipboard holds from the current char on, up to glyph 255: from
 // gridlet's own form, else from text, else from a picture. Says why when there are none, and
 // what was left out after the refresh.
-void pasteGlyphs(Editor& editor, WindowsState& windows);
+void pasteGlyphs(Editor& editor, FollowUp& followUp);

@@ -12,6 +12,7 @@
 #include "app/map_clipboard_commands.h"
 #include "app/map_commands.h"
 #include "app/map_typing.h"
+#include "app/program_title.h"
 #include "app/project_commands.h"
 #include "app/session_commands.h"
 #include "app/undo_commands.h"
@@ -23,89 +24,113 @@ using toolkit::shortcut_shift;
 
 namespace {
 
-// The commands of the editor alone, or of it and the windows' state, as the table runs them.
-template <void (*command)(Editor&)> void edit(AppState& state) {
-    command(state.editor);
+// The commands of the editor alone, of it and the windows' state, or of the whole state, as the
+// table runs them.
+template <void (*command)(Editor&)> void edit(CommandContext& context) {
+    command(context.state.editor);
 }
-template <void (*command)(Editor&, WindowsState&)> void edit(AppState& state) {
-    command(state.editor, state.windows);
+template <void (*command)(Editor&, WindowsState&)> void edit(CommandContext& context) {
+    command(context.state.editor, context.state.windows);
 }
-template <void (*command)(const Editor&, WindowsState&)> void exporting(AppState& state) {
-    command(state.editor, state.windows);
+template <void (*command)(const Editor&, WindowsState&)> void exporting(CommandContext& context) {
+    command(context.state.editor, context.state.windows);
+}
+template <void (*command)(AppState&)> void whole(CommandContext& context) {
+    command(context.state);
 }
 
-template <int mode> void transform(AppState& state) {
+template <int mode> void transform(CommandContext& context) {
+    AppState& state = context.state;
     transformGlyphs(state.editor, mode);
 }
 
-template <int length> void saveFontOf(AppState& state) {
+template <int length> void saveFontOf(CommandContext& context) {
+    AppState& state = context.state;
     saveFont(state.editor, state.windows, state.session, length);
 }
 
-template <BuiltinCharset which> void builtin(AppState& state) {
+template <BuiltinCharset which> void builtin(CommandContext& context) {
+    AppState& state = context.state;
     loadCharset(state.editor, state.windows, which);
 }
 
-template <int index> void mapSize(AppState& state) {
+template <int index> void mapSize(CommandContext& context) {
+    AppState& state = context.state;
     setMapSize(state.editor, mapSizes[index]);
 }
 
-template <MapEdit edit> void mapEdit(AppState& state) {
+template <MapEdit edit> void mapEdit(CommandContext& context) {
+    AppState& state = context.state;
     editMap(state.editor, state.windows, edit);
 }
 
-template <int index> void openRecent(AppState& state) {
+template <int index> void openRecent(CommandContext& context) {
+    AppState& state = context.state;
     openRecentFile(state, index);
 }
 
-template <DragMode mode> void dragMode(AppState& state) {
+template <DragMode mode> void dragMode(CommandContext& context) {
+    AppState& state = context.state;
     state.editor.setDragMode(mode);
 }
 
-template <ColorMode mode> void colorMode(AppState& state) {
+template <ColorMode mode> void colorMode(CommandContext& context) {
+    AppState& state = context.state;
     setColorMode(state.editor, mode);
 }
 
 // Edit's commands act on the map's cells while typing there, else on glyphs.
-void cut(AppState& state) {
-    if (editsMapCells(state.windows))
+void cut(CommandContext& context) {
+    AppState& state = context.state;
+    if (editsMapCells(state.windows, context.window))
         cutMapCells(state.editor, state.windows);
     else
         cutGlyphs(state.editor);
 }
 
-void copy(AppState& state) {
-    if (editsMapCells(state.windows))
+void copy(CommandContext& context) {
+    AppState& state = context.state;
+    if (editsMapCells(state.windows, context.window))
         copyMapCells(state.editor, state.windows);
     else
         copyGlyphs(state.editor);
 }
 
-void paste(AppState& state) {
-    if (editsMapCells(state.windows))
+void paste(CommandContext& context) {
+    AppState& state = context.state;
+    if (editsMapCells(state.windows, context.window))
         pasteMapCells(state.editor, state.windows);
     else
-        pasteGlyphs(state.editor, state.windows);
+        pasteGlyphs(state.editor, context.followUp);
 }
 
-template <bool forInk> void bitColor(AppState& state) {
+template <bool forInk> void bitColor(CommandContext& context) {
+    AppState& state = context.state;
     chooseBitColor(state.editor, forInk);
 }
 
 constexpr std::array commands{
-    Command{openId, "Open...\tCtrl+O", openFile, {shortcut_control + 'O'}},
-    Command{quitId, "Quit", [](AppState& state) { state.windows.quitting = true; }},
+    Command{openId, "Open...\tCtrl+O", whole<openFile>, {shortcut_control + 'O'}},
+    Command{quitId, "Quit", [](CommandContext& context) { context.goOn = false; }},
     Command{saveProjectId, "Project...",
-            [](AppState& state) { saveProject(state.editor, state.windows, state.session); }},
+            [](CommandContext& context) {
+                saveProject(context.state.editor, context.state.windows, context.state.session);
+            }},
     Command{saveZxFontId, "ZX 96 chars(768bytes)", saveFontOf<768>},
     Command{saveAtariFontId, "Atari 128 chars(1024bytes)", saveFontOf<1024>},
     Command{saveIbmFontId, "IBM 256 chars(2048bytes)", saveFontOf<2048>},
     Command{saveMapId, "Character_map",
-            [](AppState& state) { saveMap(state.editor, state.windows, state.session); }},
+            [](CommandContext& context) {
+                saveMap(context.state.editor, context.state.windows, context.state.session);
+            }},
     Command{saveMapColorsId, "Character map colours",
-            [](AppState& state) { saveMapColors(state.editor, state.windows, state.session); }},
+            [](CommandContext& context) {
+                saveMapColors(context.state.editor, context.state.windows, context.state.session);
+            }},
     Command{saveImageId, "Characters image",
-            [](AppState& state) { exportCharsetImage(state.editor, state.windows); }},
+            [](CommandContext& context) {
+                exportCharsetImage(context.state.editor, context.state.windows);
+            }},
     Command{invertId, "Invert\tCtrl+I", transform<invertMode>, {shortcut_control + 'I'}},
     Command{mirrorLeftRightId, "Revert char left-right", transform<mirrorLeftRightMode>},
     Command{mirrorUpDownId, "Revert char up-down", transform<mirrorUpDownMode>},
@@ -127,7 +152,10 @@ constexpr std::array commands{
     Command{mapUssrId, "USSR 64x30", mapSize<4>},
     Command{fillMapId, "Fill map with current char", edit<fillMapWithCurrentChar>},
     Command{gridOnMapId, "Grid on map", edit<toggleGrid>},
-    Command{typeTextId, "Type text", edit<toggleTypingText>},
+    Command{typeTextId, "Type text",
+            [](CommandContext& context) {
+                toggleTypingText(context.state.editor, context.state.windows.typing);
+            }},
     Command{charsetIbmCgaId, "IBM PC CGA", builtin<BuiltinCharset::ibmPcCga>},
     Command{charsetC64Id, "C64 CAPS", builtin<BuiltinCharset::c64Caps>},
     Command{charsetAtariId, "Atari XL", builtin<BuiltinCharset::atariXl>},
@@ -156,7 +184,7 @@ constexpr std::array commands{
     Command{cutId, "Cut\tCtrl+X", cut, {shortcut_control + 'X'}, true},
     Command{copyId, "Copy\tCtrl+C", copy, {shortcut_control + 'C'}, true},
     Command{pasteId, "Paste\tCtrl+V", paste, {shortcut_control + 'V'}, true},
-    Command{keysHelpId, "Keys and mouse", [](AppState&) { showKeysAndMouse(); }},
+    Command{keysHelpId, "Keys and mouse", [](CommandContext&) { showKeysAndMouse(); }},
     Command{exportPngId, "PNG picture...", exporting<exportPng>},
     Command{exportPsfId, "Console font (PSF)...", exporting<exportPsf>},
     Command{exportBdfId, "BDF font...", exporting<exportBdf>},
@@ -166,7 +194,7 @@ constexpr std::array commands{
     Command{exportBasicId, "BASIC DATA lines...", exporting<exportBasicData>},
     Command{exportMapCSourceId, "Character map as C source...", exporting<exportMapCSource>},
     Command{exportMapPictureId, "Character map picture (PNG)...", exporting<exportMapPicture>},
-    Command{restoreSessionId, "Restore last session", restoreLastSession},
+    Command{restoreSessionId, "Restore last session", whole<restoreLastSession>},
     // The recent files' items show their names.
     Command{MenuId(recentFileId + 0), "", openRecent<0>},
     Command{MenuId(recentFileId + 1), "", openRecent<1>},
@@ -181,8 +209,9 @@ constexpr std::array commands{
     Command{MenuId(colorModeId + 2), "C64 multicolour", colorMode<ColorMode::c64Multi>},
     Command{MenuId(colorModeId + 3), "Atari four colours (ANTIC 4)", colorMode<ColorMode::atari4>},
     Command{MenuId(colorModeId + 4), "ZX Spectrum", colorMode<ColorMode::spectrum>},
-    Command{colorsWindowId, "Colours...", [](AppState& state) { showColorsWindow(state.windows); }},
-    Command{aboutId, "About gridlet", [](AppState& state) { showAbout(state.windows.baseTitle); }},
+    Command{colorsWindowId, "Colours...",
+            [](CommandContext& context) { showColorsWindow(context.state.windows); }},
+    Command{aboutId, "About gridlet", [](CommandContext&) { showAbout(programTitle); }},
 };
 
 } // namespace
@@ -196,7 +225,14 @@ const Command* findCommand(int id) {
     return found == commands.end() ? nullptr : &*found;
 }
 
-void runMenuCommand(AppState& state, int id) {
+bool runMenuCommand(AppState& state, int id, int window, FollowUp& followUp) {
     state.windows.atariCodes = false;
-    if (const Command* command = findCommand(id)) command->run(state);
+    CommandContext context{state, window, followUp};
+    if (const Command* command = findCommand(id)) command->run(context);
+    return context.goOn;
+}
+
+void runCommand(AppState& state, int id, FollowUp& followUp) {
+    CommandContext context{state, mainWindow, followUp};
+    findCommand(id)->run(context);
 }

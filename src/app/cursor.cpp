@@ -4,7 +4,7 @@
 
 void selectCell(Editor& editor, WindowsState& windows, Cell cell) {
     editor.setCurrentChar((cell.row & 15) * 16 + (cell.column & 15));
-    windows.statusTitle = {editor.currentChar(), windows.atariCodes};
+    windows.feedback.statusTitle = {editor.currentChar(), windows.atariCodes};
 }
 
 void moveCursor(Editor& editor, WindowsState& windows, int dx, int dy) {

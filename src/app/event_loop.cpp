@@ -51,43 +51,41 @@ Event readEvent(int kind) {
     return event;
 }
 
-void dispatchGadget(AppState& state, const Event& event) {
+void dispatchGadget(AppState& state, const Event& event, FollowUp& followUp) {
     switch (event.gadget) {
     case charsetView:
-        handleCharsetViewEvent(state.editor, state.windows, event);
+        handleCharsetViewEvent(state.editor, state.windows, event, followUp);
         break;
     case glyphEditor:
         handleGlyphEditorEvent(state.editor, event);
         break;
     case mapView:
-        handleMapViewEvent(state.editor, state.windows, event);
+        handleMapViewEvent(state.editor, state.windows, event, followUp);
         break;
     default:
         if (isColorRow(event.gadget))
             handleColorRowEvent(state.editor, event);
         else
-            handleGadgetEvent(state, event);
+            handleGadgetEvent(state, event, followUp);
         break;
     }
 }
 
 // False when the event ends the program.
-bool dispatch(AppState& state, const Event& event) {
+bool dispatch(AppState& state, const Event& event, FollowUp& followUp) {
     switch (event.kind) {
     case files_dropped_event:
         handleDroppedFiles(state, event.gadget, event.files);
         return true;
     case menu_event:
-        state.windows.commandWindow = event.window;
-        runMenuCommand(state, event.menu);
-        return !state.windows.quitting;
+        return runMenuCommand(state, event.menu, event.window, followUp);
     case close_window_event:
         if (event.window == mainWindow) return false;
         // The other windows only hide; their menu commands show them again.
         if (event.window == mapWindow || event.window == colorsWindow) hide_window(event.window, 1);
         return true;
     case gadget_event:
-        dispatchGadget(state, event);
+        dispatchGadget(state, event, followUp);
         return true;
     case timer_event:
         if (event.gadget == sessionTimer) keepSession(state.session, state.editor);
@@ -106,11 +104,10 @@ void showRecentFiles(AppState& state) {
 
 // What an event leaves for after the refresh: a popup menu over the view it was asked on, a
 // message over the views it follows.
-void afterRefresh(WindowsState& windows) {
-    if (const int menu = std::exchange(windows.popupAfterRefresh, -1);
-        menu >= 0 && menu_exists(menu))
+void afterRefresh(const FollowUp& followUp) {
+    if (const int menu = followUp.popupMenu; menu >= 0 && menu_exists(menu))
         show_popup_menu(menu, window_handle(menu == mapPopupMenu ? mapWindow : mainWindow));
-    if (const std::optional<Telling> telling = std::exchange(windows.tellAfterRefresh, {}))
+    if (const std::optional<Telling>& telling = followUp.telling)
         message_requester(telling->title, telling->text, message_ok);
 }
 
@@ -123,13 +120,14 @@ bool handleNextEvent(AppState& state) {
     const Event event = readEvent(kind);
     // Typing before other input is an undo step of its own.
     if (endsTypingRun(event) || (kind == gadget_event && !isCanvas(event.gadget)))
-        endTypingRun(state.editor, state.windows);
-    if (!dispatch(state, event)) return false;
+        endTypingRun(state.editor, state.windows.typing);
+    FollowUp followUp;
+    if (!dispatch(state, event, followUp)) return false;
     state.editor.recordStep();
     noteSessionChanges(state.session, state.editor);
     showRecentFiles(state);
     refresh(state);
-    afterRefresh(state.windows);
+    afterRefresh(followUp);
     return true;
 }
 

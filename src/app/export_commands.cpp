@@ -17,7 +17,7 @@ namespace {
 void exportAs(const Editor& editor, WindowsState& windows, ExportFormat format,
               const std::string& patterns, std::initializer_list<std::string_view> extensions) {
     const std::string name =
-        askSaveName(windows.lastFolder, windows.lastFolder, patterns, extensions);
+        askSaveName(windows.files.lastFolder, windows.files.lastFolder, patterns, extensions);
     if (name.empty()) return;
     // The assembler's file types, in the order of its dialects; the other formats ignore it.
     static constexpr Assembler dialects[] = {Assembler::ca65, Assembler::acme, Assembler::z80Defb,
@@ -61,15 +61,15 @@ void exportBasicData(const Editor& editor, WindowsState& windows) {
 }
 
 void exportMapCSource(const Editor& editor, WindowsState& windows) {
-    const std::string name = askSaveName(windows.lastFolder, windows.lastFolder,
+    const std::string name = askSaveName(windows.files.lastFolder, windows.files.lastFolder,
                                          "C source (*.c)|*.c|C header (*.h)|*.h", {".c", ".h"});
     if (!name.empty())
         saveBytes(name, encodeExport(editor.document(), ExportFormat::mapCSource, name));
 }
 
 void exportMapPicture(const Editor& editor, WindowsState& windows) {
-    const std::string name =
-        askSaveName(windows.lastFolder, windows.lastFolder, "PNG picture (*.png)|*.png", {".png"});
+    const std::string name = askSaveName(windows.files.lastFolder, windows.files.lastFolder,
+                                         "PNG picture (*.png)|*.png", {".png"});
     if (!name.empty())
         saveBytes(name, encodeExport(editor.document(), ExportFormat::mapPicture, name));
 }

@@ -34,17 +34,17 @@ constexpr std::string_view mapColorsExtension = ".col";
 
 void openFile(AppState& state) {
     const std::string name = open_file_requester(
-        "Please choose file to load", state.windows.lastFolder,
+        "Please choose file to load", state.windows.files.lastFolder,
         std::string("Font (*.fnt)|*.fnt|Character map (*.map)|*.map|"
                     "Fonts and pictures (PSF, BDF, .64c, PNG, BMP, raw)|") +
             fontFilesMask + "|" + std::string(mapColorsType) + "|" + projectType,
         0);
     if (name.empty()) return;
-    state.windows.lastFolder = path_part(name);
+    state.windows.files.lastFolder = path_part(name);
     const int pattern = selected_file_pattern();
     if (pattern < 0 || pattern >= int(std::size(patternUses))) return;
     if (openFileAs(state, name, patternUses[pattern]) == FileUse::map)
-        state.windows.mapFileName = name; // even when the load failed, unlike a drop
+        state.windows.files.mapFileName = name; // even when the load failed, unlike a drop
 }
 
 void openRecentFile(AppState& state, int index) {
@@ -60,7 +60,7 @@ void openRecentFile(AppState& state, int index) {
         forgetRecentFile(state.session, index);
         return;
     }
-    state.windows.lastFolder = path_part(file.name);
+    state.windows.files.lastFolder = path_part(file.name);
     switch (file.kind) {
     case RecentFile::Kind::font:
         openFileAs(state, file.name, FileUse::font);
@@ -84,14 +84,14 @@ void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& sessio
         message_requester("Save File", "out of size", message_ok);
         return;
     }
-    const std::string name =
-        askSaveName(windows.lastFolder, windows.lastFolder, "Font (*.fnt)|*.fnt", {".fnt"});
+    const std::string name = askSaveName(windows.files.lastFolder, windows.files.lastFolder,
+                                         "Font (*.fnt)|*.fnt", {".fnt"});
     if (!name.empty() && saveBytes(name, *bytes))
         rememberRecentFile(session, RecentFile::Kind::font, name);
 }
 
 void saveMap(const Editor& editor, WindowsState& windows, SessionKeeper& session) {
-    const std::string name = askSaveName(windows.lastFolder, windows.mapFileName,
+    const std::string name = askSaveName(windows.files.lastFolder, windows.files.mapFileName,
                                          "Character map (*.map)|*.map", {".map"});
     if (!name.empty() &&
         saveBytes(name, encodeExport(editor.document(), ExportFormat::mapCells, name)))
@@ -100,18 +100,19 @@ void saveMap(const Editor& editor, WindowsState& windows, SessionKeeper& session
 
 void saveMapColors(const Editor& editor, WindowsState& windows, SessionKeeper& session) {
     // Offered beside the map, under its name.
-    const std::string& map = windows.mapFileName;
+    const std::string& map = windows.files.mapFileName;
     const std::string offered =
         map.substr(0, map.size() - extensionOf(map).size()) + std::string(mapColorsExtension);
-    const std::string name =
-        askSaveName(windows.lastFolder, offered, std::string(mapColorsType), {mapColorsExtension});
+    const std::string name = askSaveName(windows.files.lastFolder, offered,
+                                         std::string(mapColorsType), {mapColorsExtension});
     if (!name.empty() &&
         saveBytes(name, encodeExport(editor.document(), ExportFormat::mapColors, name)))
         rememberRecentFile(session, RecentFile::Kind::mapColors, name);
 }
 
 void exportCharsetImage(const Editor& editor, WindowsState& windows) {
-    const std::string name = askSaveName(windows.lastFolder, windows.lastFolder, ".bmp", {".bmp"});
+    const std::string name =
+        askSaveName(windows.files.lastFolder, windows.files.lastFolder, ".bmp", {".bmp"});
     if (!name.empty()) saveBytes(name, encodeCharsetPicture(editor.document()));
 }
 

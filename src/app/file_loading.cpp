@@ -90,7 +90,7 @@ void loadFontFile(AppState& state, const std::string& name) {
         message_requester(load.failure, load.failureText, message_ok);
         return;
     }
-    state.windows.lastFolder = path_part(name);
+    state.windows.files.lastFolder = path_part(name);
     rememberRecentFile(state.session, RecentFile::Kind::font, name);
     const std::string note = placeFontReading(editor, load.reading);
     if (!note.empty()) message_requester("Open File", loadNoteText(name, note), message_ok);
@@ -101,7 +101,7 @@ void loadMapFile(AppState& state, const std::string& name) {
     const std::optional<std::vector<uint8_t>> bytes = readMapShaped(document, name);
     if (!bytes) return;
     placeMap(state.editor.changeCells(), document.mapWidth, document.mapHeight, *bytes);
-    state.windows.mapFileName = name;
+    state.windows.files.mapFileName = name;
     rememberRecentFile(state.session, RecentFile::Kind::map, name);
 }
 

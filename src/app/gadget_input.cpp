@@ -3,7 +3,7 @@
 #include "app/command_table.h"
 #include "toolkit/windows.h"
 
-void handleGadgetEvent(AppState& state, const Event& event) {
+void handleGadgetEvent(AppState& state, const Event& event, FollowUp& followUp) {
     using toolkit::get_gadget_state;
     switch (event.gadget) {
     case beginRangeTrackbar:
@@ -17,16 +17,16 @@ void handleGadgetEvent(AppState& state, const Event& event) {
         break;
     // The buttons run the shift commands of the Char menu, without its menu event.
     case shiftLeftButton:
-        findCommand(shiftLeftId)->run(state);
+        runCommand(state, shiftLeftId, followUp);
         break;
     case shiftRightButton:
-        findCommand(shiftRightId)->run(state);
+        runCommand(state, shiftRightId, followUp);
         break;
     case shiftUpButton:
-        findCommand(shiftUpId)->run(state);
+        runCommand(state, shiftUpId, followUp);
         break;
     case shiftDownButton:
-        findCommand(shiftDownId)->run(state);
+        runCommand(state, shiftDownId, followUp);
         break;
     default:
         break;

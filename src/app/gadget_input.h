@@ -4,4 +4,4 @@
 #include "app/app_state.h"
 #include "app/event.h"
 
-void handleGadgetEvent(AppState& state, const Event& event);
+void handleGadgetEvent(AppState& state, const Event& event, FollowUp& followUp);

@@ -37,10 +37,13 @@ void createEditorControls() {
     create_canvas(glyphEditor, 262, 0, 128, 128, 0);
 }
 
+// Room beyond the 32 x 24 map the window first shows.
+constexpr int mapMargin = 10;
+
 void openMapWindow(WindowsState& windows) {
     const int opened =
         open_window(mapWindow, window_x(mainWindow) + 40, window_y(mainWindow) + 40,
-                    512 + windows.mapMargin, 384 + windows.mapMargin, mapWindowTitle,
+                    512 + mapMargin, 384 + mapMargin, mapWindowTitle,
                     window_caption | window_system_menu | window_minimise_box | window_hidden);
     if (!opened) {
         windows.mapWindowAvailable = false;

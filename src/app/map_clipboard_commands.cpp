@@ -15,8 +15,8 @@ namespace {
 constexpr const char* cellsType = "application/x-gridlet-cells";
 
 CellBox selectedCells(const WindowsState& windows) {
-    if (windows.mapSelection) return *windows.mapSelection;
-    return {windows.textCursor.column, windows.textCursor.row, 1, 1};
+    if (windows.typing.selection) return *windows.typing.selection;
+    return {windows.typing.cursor.column, windows.typing.cursor.row, 1, 1};
 }
 
 void tell(const std::string& text) {
@@ -25,8 +25,8 @@ void tell(const std::string& text) {
 
 } // namespace
 
-bool editsMapCells(const WindowsState& windows) {
-    return windows.typingText && windows.commandWindow == mapWindow;
+bool editsMapCells(const WindowsState& windows, int commandWindow) {
+    return windows.typing.on && commandWindow == mapWindow;
 }
 
 void copyMapCells(const Editor& editor, const WindowsState& windows) {
@@ -59,7 +59,7 @@ void pasteMapCells(Editor& editor, WindowsState& windows) {
     } else if (!held.text.empty()) {
         const MapTextReading reading = decodeMapText(held.text, document.textEncoding);
         pasteMapBlock(editor, reading.block, at.left, at.top, color);
-        if (reading.missing) noteNoCode(windows, reading.missing);
+        if (reading.missing) noteNoCode(windows.typing, reading.missing);
     } else {
         return tell("The clipboard holds no cells or text to paste: copy cells or text first.");
     }

@@ -7,7 +7,7 @@
 
 // Whether Edit's commands act on the map's cells rather than on glyphs: "Type text" is on and
 // the command came from the Character map window.
-bool editsMapCells(const WindowsState& windows);
+bool editsMapCells(const WindowsState& windows, int commandWindow);
 
 // The cells as gridlet's own form (codes and colours), as text through the set's encoding and
 // as a picture in their colours.

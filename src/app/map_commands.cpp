@@ -21,8 +21,8 @@ void setMapSize(Editor& editor, MapSize size) {
 
 void fillMapWithCurrentChar(Editor& editor, WindowsState& windows) {
     const Document& document = editor.document();
-    if (windows.mapSelection) {
-        fillMapBox(editor, *windows.mapSelection, editor.currentChar(),
+    if (windows.typing.selection) {
+        fillMapBox(editor, *windows.typing.selection, editor.currentChar(),
                    paintingColor(document.colorMode, document.machineColors));
         return;
     }
@@ -36,7 +36,7 @@ void toggleGrid(Editor& editor) {
 }
 
 void editMap(Editor& editor, WindowsState& windows, MapEdit edit) {
-    const Cell cell = windows.popupCell;
+    const Cell cell = windows.pointer.popupCell;
     if (cell.column < 0 || cell.row < 0) return;
     const Document& document = editor.document();
     // The colours move with the codes; a cell the edit empties takes the painting colour, or in
@@ -53,5 +53,5 @@ void editMap(Editor& editor, WindowsState& windows, MapEdit edit) {
     };
     apply(editor.changeCells(), 0);
     apply(editor.changeCellColors(), blankColor);
-    windows.popupCell = {-1, -1};
+    windows.pointer.popupCell = {-1, -1};
 }

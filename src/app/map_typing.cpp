@@ -20,9 +20,9 @@ Cell clampToMap(const Document& document, Cell cell) {
     return {std::clamp(cell.column, 0, last.column), std::clamp(cell.row, 0, last.row)};
 }
 
-void moveCursor(WindowsState& windows, const Document& document, Cell to) {
-    windows.textCursor = clampToMap(document, to);
-    windows.mapSelection.reset();
+void moveCursor(MapTyping& typing, const Document& document, Cell to) {
+    typing.cursor = clampToMap(document, to);
+    typing.selection.reset();
 }
 
 // The next cell, on the next line after the right edge; the last cell stays.
@@ -40,107 +40,107 @@ Cell cellBefore(const Document& document, Cell cell) {
 
 // A run of typing is one undo step: it holds the step open as a painting stroke does. A typed
 // cell takes the painting colour; a cleared one keeps its colour.
-void writeAt(Editor& editor, WindowsState& windows, Cell cell, int code, bool painting = true) {
+void writeAt(Editor& editor, MapTyping& typing, Cell cell, int code, bool painting = true) {
     editor.setStroking(true);
-    windows.typingRun = true;
+    typing.run = true;
     const Document& document = editor.document();
     fillMapBox(editor, {cell.column, cell.row, 1, 1}, code,
                painting ? paintingColor(document.colorMode, document.machineColors) : -1);
 }
 
-void typeCharacter(Editor& editor, WindowsState& windows, char32_t character) {
+void typeCharacter(Editor& editor, MapTyping& typing, char32_t character) {
     const Document& document = editor.document();
     const std::optional<uint8_t> code = codeOfCharacter(document.textEncoding, character);
-    if (!code) return noteNoCode(windows, character);
-    const Cell cursor = clampToMap(document, windows.textCursor);
-    writeAt(editor, windows, cursor, *code);
-    moveCursor(windows, document, cellAfter(document, cursor));
+    if (!code) return noteNoCode(typing, character);
+    const Cell cursor = clampToMap(document, typing.cursor);
+    writeAt(editor, typing, cursor, *code);
+    moveCursor(typing, document, cellAfter(document, cursor));
 }
 
-void pressKey(Editor& editor, WindowsState& windows, int key) {
+void pressKey(Editor& editor, MapTyping& typing, int key) {
     const Document& document = editor.document();
-    const Cell cursor = clampToMap(document, windows.textCursor);
+    const Cell cursor = clampToMap(document, typing.cursor);
     switch (key) {
     case vk_backspace:
         if (cursor == Cell{0, 0}) return;
-        moveCursor(windows, document, cellBefore(document, cursor));
-        writeAt(editor, windows, windows.textCursor, spaceCode(document));
+        moveCursor(typing, document, cellBefore(document, cursor));
+        writeAt(editor, typing, typing.cursor, spaceCode(document));
         return;
     case vk_return:
-        moveCursor(windows, document, {0, cursor.row + 1});
+        moveCursor(typing, document, {0, cursor.row + 1});
         return;
     case vk_delete:
-        if (windows.mapSelection) {
-            fillMapBox(editor, *windows.mapSelection, spaceCode(document), -1);
+        if (typing.selection) {
+            fillMapBox(editor, *typing.selection, spaceCode(document), -1);
         } else {
-            writeAt(editor, windows, cursor, spaceCode(document), false);
+            writeAt(editor, typing, cursor, spaceCode(document), false);
         }
         return;
     case vk_left:
-        return moveCursor(windows, document, {cursor.column - 1, cursor.row});
+        return moveCursor(typing, document, {cursor.column - 1, cursor.row});
     case vk_right:
-        return moveCursor(windows, document, {cursor.column + 1, cursor.row});
+        return moveCursor(typing, document, {cursor.column + 1, cursor.row});
     case vk_up:
-        return moveCursor(windows, document, {cursor.column, cursor.row - 1});
+        return moveCursor(typing, document, {cursor.column, cursor.row - 1});
     case vk_down:
-        return moveCursor(windows, document, {cursor.column, cursor.row + 1});
+        return moveCursor(typing, document, {cursor.column, cursor.row + 1});
     case vk_home:
-        return moveCursor(windows, document, {0, cursor.row});
+        return moveCursor(typing, document, {0, cursor.row});
     case vk_end:
-        return moveCursor(windows, document, {document.mapWidth - 1, cursor.row});
+        return moveCursor(typing, document, {document.mapWidth - 1, cursor.row});
     default:
         return;
     }
 }
 
 // The button down places the cursor; dragging from there selects the cells between.
-void selectWithButton(WindowsState& windows, const Document& document, const Event& event) {
+void selectWithButton(MapTyping& typing, const Document& document, const Event& event) {
     const Cell cell = clampToMap(document, eventCell(event));
     if (event.type == left_button_down) {
-        moveCursor(windows, document, cell);
-        windows.selectionAnchor = cell;
+        moveCursor(typing, document, cell);
+        typing.anchor = cell;
         return;
     }
-    if (!windows.selectionAnchor || !(event.buttons & button_left)) return;
-    const Cell anchor = *windows.selectionAnchor;
+    if (!typing.anchor || !(event.buttons & button_left)) return;
+    const Cell anchor = *typing.anchor;
     std::optional<CellBox> selection;
     if (cell != anchor)
         selection =
             CellBox{std::min(anchor.column, cell.column), std::min(anchor.row, cell.row),
                     std::abs(cell.column - anchor.column) + 1, std::abs(cell.row - anchor.row) + 1};
-    if (selection == windows.mapSelection) return;
-    windows.mapSelection = selection;
+    if (selection == typing.selection) return;
+    typing.selection = selection;
 }
 
 } // namespace
 
-void toggleTypingText(Editor& editor, WindowsState& windows) {
-    endTypingRun(editor, windows);
-    windows.typingText = !windows.typingText;
-    windows.textCursor = {0, 0};
-    windows.mapSelection.reset();
-    windows.selectionAnchor.reset();
+void toggleTypingText(Editor& editor, MapTyping& typing) {
+    endTypingRun(editor, typing);
+    typing.on = !typing.on;
+    typing.cursor = {0, 0};
+    typing.selection.reset();
+    typing.anchor.reset();
 }
 
-bool handleTypingEvent(Editor& editor, WindowsState& windows, const Event& event) {
+bool handleTypingEvent(Editor& editor, MapTyping& typing, const Event& event) {
     const bool typed = event.type == character_input || event.type == key_down;
-    if (typed && !windows.mapTitleNote.empty()) {
-        windows.mapTitleNote.clear();
+    if (typed && !typing.titleNote.empty()) {
+        typing.titleNote.clear();
     }
     if (event.type == character_input) {
         // 127 is Delete as some systems send it, no character.
-        if (event.character != 127) typeCharacter(editor, windows, char32_t(event.character));
+        if (event.character != 127) typeCharacter(editor, typing, char32_t(event.character));
         return true;
     }
     if (event.type == key_down) {
-        pressKey(editor, windows, event.key);
+        pressKey(editor, typing, event.key);
         return true;
     }
-    if (event.type == left_button_up) windows.selectionAnchor.reset();
+    if (event.type == left_button_up) typing.anchor.reset();
     const bool leftButton = event.type == left_button_down ||
                             (event.type == mouse_move && (event.buttons & button_left)) ||
                             event.type == left_button_up || event.type == left_click;
-    if (leftButton) selectWithButton(windows, editor.document(), event);
+    if (leftButton) selectWithButton(typing, editor.document(), event);
     return leftButton;
 }
 
@@ -163,16 +163,16 @@ bool endsTypingRun(const Event& event) {
     return !typing;
 }
 
-void endTypingRun(Editor& editor, WindowsState& windows) {
-    if (!std::exchange(windows.typingRun, false)) return;
+void endTypingRun(Editor& editor, MapTyping& typing) {
+    if (!std::exchange(typing.run, false)) return;
     editor.setStroking(false);
     editor.recordStep();
 }
 
-void noteNoCode(WindowsState& windows, char32_t character) {
-    windows.mapTitleNote = "Character map: \"";
-    appendUtf8(windows.mapTitleNote, character);
-    windows.mapTitleNote += "\" has no code in this set";
+void noteNoCode(MapTyping& typing, char32_t character) {
+    typing.titleNote = "Character map: \"";
+    appendUtf8(typing.titleNote, character);
+    typing.titleNote += "\" has no code in this set";
 }
 
 int spaceCode(const Document& document) {

@@ -29,24 +29,25 @@ void paintCell(Editor& editor, Cell cell, bool shift) {
 
 } // namespace
 
-void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& event) {
-    if (windows.typingText && handleTypingEvent(editor, windows, event)) return;
+void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& event,
+                        FollowUp& followUp) {
+    if (windows.typing.on && handleTypingEvent(editor, windows.typing, event)) return;
     const Cell cell = eventCell(event);
     const int type = event.type;
     followStroke(editor, event);
     if (type == right_click && menu_exists(mapPopupMenu)) {
-        windows.popupCell = cell;
-        windows.popupAfterRefresh = mapPopupMenu;
+        windows.pointer.popupCell = cell;
+        followUp.popupMenu = mapPopupMenu;
     }
     if (!accepted(editor.document(), cell)) return;
     const bool hovering = type == mouse_move;
-    if (hovering) windows.mapOutline = cell;
+    if (hovering) windows.feedback.mapOutline = cell;
     if (type == left_button_down || (hovering && (event.buttons & button_left))) {
         paintCell(editor, cell, (event.modifiers & modifier_shift) != 0);
-        windows.mapOutline.reset(); // the painted cells show under the pointer unmarked
+        windows.feedback.mapOutline.reset(); // the painted cells show under the pointer unmarked
     }
     // The title names the code the cell holds after any paint.
     if (hovering)
-        windows.mapTitle =
+        windows.feedback.mapTitle =
             MapTitle{cell, editor.document().mapCells[size_t(cell.column)][size_t(cell.row)]};
 }

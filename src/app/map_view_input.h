@@ -6,4 +6,5 @@
 #include "app/windows_state.h"
 #include "model/editor.h"
 
-void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& event);
+void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& event,
+                        FollowUp& followUp);

@@ -22,8 +22,8 @@ constexpr int64_t largestProject = 1 << 16;
 } // namespace
 
 void saveProject(const Editor& editor, WindowsState& windows, SessionKeeper& session) {
-    const std::string name =
-        askSaveName(windows.lastFolder, windows.lastFolder, projectType, {projectExtension});
+    const std::string name = askSaveName(windows.files.lastFolder, windows.files.lastFolder,
+                                         projectType, {projectExtension});
     if (!name.empty() && saveBytes(name, encodeProject(sessionOf(editor))))
         rememberRecentFile(session, RecentFile::Kind::project, name);
 }
@@ -44,6 +44,6 @@ void loadProjectFile(AppState& state, const std::string& name) {
         return;
     }
     placeSession(state, *reading.project);
-    state.windows.lastFolder = path_part(name);
+    state.windows.files.lastFolder = path_part(name);
     rememberRecentFile(state.session, RecentFile::Kind::project, name);
 }

@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/menu_ids.h"
+#include "app/program_title.h"
 #include "charmap/map_blocks.h"
 #include "model/glyph_look.h"
 #include "toolkit/drawing.h"
@@ -80,10 +81,10 @@ void refreshCharsetView(const Editor& editor, WindowsState& windows) {
     const bool lookChanged = shown.charsetLook != glyphLook(document);
     const bool beneathChanged = shown.charsetViewDrawn &&
                                 (shown.imageUnshown.any() || lookChanged || shown.cursor != cursor);
-    if (beneathChanged && windows.charsetFeedback == shown.feedback) windows.charsetFeedback = {};
+    if (beneathChanged && windows.feedback.charset == shown.feedback) windows.feedback.charset = {};
     const bool imageStale = !shown.imageDrawn || lookChanged || shown.imageUnshown.any();
     if (shown.charsetViewDrawn && !imageStale && shown.cursor == cursor &&
-        windows.charsetFeedback == shown.feedback)
+        windows.feedback.charset == shown.feedback)
         return;
     bool wholeImage = false;
     const CodeSet changed =
@@ -105,11 +106,11 @@ void refreshCharsetView(const Editor& editor, WindowsState& windows) {
         }
         eraseCharsetFeedback(shown.feedback, picture, cursor);
     }
-    drawCharsetFeedback(windows.charsetFeedback, picture);
+    drawCharsetFeedback(windows.feedback.charset, picture);
     stop_drawing();
     shown.charsetViewDrawn = true;
     shown.cursor = cursor;
-    shown.feedback = windows.charsetFeedback;
+    shown.feedback = windows.feedback.charset;
 }
 
 // False when the editor was to be drawn and could not be; the data field then keeps its text.
@@ -197,8 +198,8 @@ void redrawChangedMapCells(const Document& document, ShownViews& shown) {
 }
 
 std::optional<Cell> shownCursor(const Document& document, const WindowsState& windows) {
-    if (!windows.typingText || !visible(document, windows.textCursor)) return std::nullopt;
-    return windows.textCursor;
+    if (!windows.typing.on || !visible(document, windows.typing.cursor)) return std::nullopt;
+    return windows.typing.cursor;
 }
 
 // The old text cursor and the old selection's edge cells give way to the cells beneath.
@@ -207,7 +208,7 @@ void eraseTypingMarks(const Document& document, const WindowsState& windows,
     if (shown.textCursor && shown.textCursor != shownCursor(document, windows) &&
         visible(document, *shown.textCursor))
         drawMapCell(document, *shown.textCursor);
-    if (!shown.mapSelection || shown.mapSelection == windows.mapSelection) return;
+    if (!shown.mapSelection || shown.mapSelection == windows.typing.selection) return;
     const CellBox old = visiblePart(document, *shown.mapSelection);
     for (int row = old.top; row < old.top + old.height; ++row) {
         const bool edgeRow = row == old.top || row == old.top + old.height - 1;
@@ -220,7 +221,7 @@ void eraseTypingMarks(const Document& document, const WindowsState& windows,
 void drawTypingMarks(const Document& document, WindowsState& windows) {
     ShownViews& shown = windows.shown;
     shown.textCursor = shownCursor(document, windows);
-    shown.mapSelection = windows.mapSelection;
+    shown.mapSelection = windows.typing.selection;
     if (shown.mapSelection) drawSelectionOutline(visiblePart(document, *shown.mapSelection));
     if (shown.textCursor) drawTextCursor(*shown.textCursor);
 }
@@ -235,11 +236,12 @@ void refreshMapView(const Document& document, WindowsState& windows) {
         shown.mapInk != document.inkColor || shown.mapMode != document.colorMode ||
         shown.mapColors != document.machineColors;
     const bool marksChanged = shown.textCursor != shownCursor(document, windows) ||
-                              shown.mapSelection != windows.mapSelection;
+                              shown.mapSelection != windows.typing.selection;
     const bool beneathChanged = lookChanged || marksChanged || shown.mapUnshown.any();
-    if (shown.mapDrawn && beneathChanged && windows.mapOutline == shown.mapOutline)
-        windows.mapOutline.reset();
-    if (shown.mapDrawn && !beneathChanged && windows.mapOutline == shown.mapOutline) return;
+    if (shown.mapDrawn && beneathChanged && windows.feedback.mapOutline == shown.mapOutline)
+        windows.feedback.mapOutline.reset();
+    if (shown.mapDrawn && !beneathChanged && windows.feedback.mapOutline == shown.mapOutline)
+        return;
     if (!start_drawing(canvas_output(mapView))) {
         reportDrawingFailure("draw char map error!");
         return;
@@ -254,7 +256,7 @@ void refreshMapView(const Document& document, WindowsState& windows) {
         eraseTypingMarks(document, windows, shown);
     }
     drawTypingMarks(document, windows);
-    if (windows.mapOutline) drawMapOutline(*windows.mapOutline);
+    if (windows.feedback.mapOutline) drawMapOutline(*windows.feedback.mapOutline);
     stop_drawing();
     shown.mapDrawn = true;
     shown.mapUnshown = {};
@@ -265,7 +267,7 @@ void refreshMapView(const Document& document, WindowsState& windows) {
     shown.mapMode = document.colorMode;
     shown.mapColors = document.machineColors;
     shown.mapGrid = document.gridOnMap;
-    shown.mapOutline = windows.mapOutline;
+    shown.mapOutline = windows.feedback.mapOutline;
 }
 
 // The Colours window follows the document however its colours changed: a click, a key, undo, a
@@ -303,9 +305,9 @@ void refreshColorsWindow(const Document& document, ShownViews& shown) {
 // The title is rewritten only when the cursor moves (a font load leaves it as it was).
 void refreshStatusTitle(WindowsState& windows) {
     ShownViews& shown = windows.shown;
-    const StatusTitle& title = windows.statusTitle;
+    const StatusTitle& title = windows.feedback.statusTitle;
     if (title == shown.statusTitle || title.code < 0) return;
-    writeStatusTitle(shown.title, windows.baseTitle, title.code, title.atariCodes);
+    writeStatusTitle(shown.title, programTitle, title.code, title.atariCodes);
     set_window_title(mainWindow, shown.title);
     shown.statusTitle = title;
 }
@@ -323,12 +325,14 @@ void refreshRangeLabels(const Range& range, ShownViews& shown) {
 // stays when the pointer leaves the map.
 void refreshMapTitle(WindowsState& windows) {
     ShownViews& shown = windows.shown;
-    if (shown.mapTitleNote == windows.mapTitleNote && shown.mapTitle == windows.mapTitle) return;
-    shown.mapTitleNote = windows.mapTitleNote;
-    shown.mapTitle = windows.mapTitle;
-    if (!windows.mapTitleNote.empty())
-        set_window_title(mapWindow, windows.mapTitleNote);
-    else if (const std::optional<MapTitle>& title = windows.mapTitle)
+    if (shown.mapTitleNote == windows.typing.titleNote &&
+        shown.mapTitle == windows.feedback.mapTitle)
+        return;
+    shown.mapTitleNote = windows.typing.titleNote;
+    shown.mapTitle = windows.feedback.mapTitle;
+    if (!windows.typing.titleNote.empty())
+        set_window_title(mapWindow, windows.typing.titleNote);
+    else if (const std::optional<MapTitle>& title = windows.feedback.mapTitle)
         set_window_title(mapWindow,
                          mapHoverTitle(title->cell.column, title->cell.row, title->code));
     else
@@ -404,5 +408,5 @@ void refresh(AppState& state) {
     refreshRangeLabels(document.range, shown);
     if (windows.colorsWindowAvailable) refreshColorsWindow(document, shown);
     refreshMapTitle(windows);
-    showStateInGadgets(editor, state.session.lastSession.has_value(), windows.typingText, shown);
+    showStateInGadgets(editor, state.session.lastSession.has_value(), windows.typing.on, shown);
 }

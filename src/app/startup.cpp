@@ -21,19 +21,18 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     state = AppState{};
     WindowsState& windows = state.windows;
     start_toolkit(binding, std::move(parameters));
-    windows.baseTitle = programTitle;
-    windows.lastFolder = current_directory();
+    windows.files.lastFolder = current_directory();
     readKeptFiles(state.session);
     keepInPlaceBackups();
 
-    if (!open_window(mainWindow, 0, 0, 640, 480, windows.baseTitle,
+    if (!open_window(mainWindow, 0, 0, 640, 480, programTitle,
                      window_caption | window_system_menu | window_minimise_box |
                          window_centre_on_screen)) {
         shutDown(state);
         return false;
     }
     createRangeControls();
-    windows.mapFileName = current_directory() + "charmap.map";
+    windows.files.mapFileName = current_directory() + "charmap.map";
     const bool oneFile = count_program_parameters() == 1;
     const bool project =
         oneFile && useOfFile(program_parameter(0), FileUse::font) == FileUse::project;

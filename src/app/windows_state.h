@@ -50,47 +50,58 @@ struct Telling {
     std::string title, text;
 };
 
-struct WindowsState {
-    std::string baseTitle;
-    int32_t mapMargin = 10;
-    bool mapWindowAvailable = false;
-    bool colorsWindowAvailable = false;
-    bool quitting = false; // "Quit" was chosen: the loop ends after this event
+// What an event leaves for after the refresh: a popup menu over the view it was asked on, a
+// message over the views it follows. It lives for one event, never in the state.
+struct FollowUp {
+    int popupMenu = -1;
+    std::optional<Telling> telling;
+};
 
-    // The last built-in set loaded was the Atari's: its codes in the title until the next menu
-    // event.
-    bool atariCodes = false;
-    StatusTitle statusTitle;
+// "Type text" on the map: the text cursor, the cells the left button selected, the cell a
+// selection is drawn from, whether a run of typing goes on (one undo step), and what the map's
+// title says instead of the cell until the next key.
+struct MapTyping {
+    bool on = false;
+    Cell cursor;
+    std::optional<CellBox> selection;
+    std::optional<Cell> anchor;
+    bool run = false;
+    std::string titleNote;
+};
 
-    // "Type text" on the map: the text cursor, the cells the left button selected, the cell a
-    // selection is drawn from, whether a run of typing goes on (one undo step), and what the
-    // map's title says instead of the cell until the next key.
-    bool typingText = false;
-    Cell textCursor;
-    std::optional<CellBox> mapSelection;
-    std::optional<Cell> selectionAnchor;
-    bool typingRun = false;
-    std::string mapTitleNote;
-    // The window whose menu or shortcut chose the command being run.
-    int commandWindow = mainWindow;
-
-    // Where the file requesters start, and the map file's name.
-    std::string lastFolder;
-    std::string mapFileName;
-
-    // A glyph dragged on the charset view, and the map cell of the last right click.
+// The pointer's transients: a glyph dragged on the charset view, and the map cell of the last
+// right click, which the map's popup commands act on.
+struct PointerState {
     bool dragActive = false;
     int32_t dragSource = 0;
     Cell popupCell{-1, -1};
+};
 
-    // Feedback over the views until what lies beneath changes, and the cell the map's title
-    // names once the pointer was over the map.
-    CharsetFeedback charsetFeedback;
+// Feedback over the views until what lies beneath changes, the cell the map's title names once
+// the pointer was over the map, and the code the main window's title describes.
+struct Feedback {
+    CharsetFeedback charset;
     std::optional<Cell> mapOutline;
     std::optional<MapTitle> mapTitle;
+    StatusTitle statusTitle;
+};
 
-    // What follows the refresh: a popup menu, a message.
-    int popupAfterRefresh = -1;
-    std::optional<Telling> tellAfterRefresh;
-    ShownViews shown;
+// Where the file requesters start, and the map file's name.
+struct FilePlaces {
+    std::string lastFolder;
+    std::string mapFileName;
+};
+
+struct WindowsState {
+    bool mapWindowAvailable = false;
+    bool colorsWindowAvailable = false;
+    // The last built-in set loaded was the Atari's: its codes in the title until the next menu
+    // event.
+    bool atariCodes = false;
+
+    MapTyping typing;
+    PointerState pointer;
+    Feedback feedback;
+    FilePlaces files;
+    ShownViews shown; // the refresh's own: what the views show now
 };

@@ -31,7 +31,7 @@ std::string describeCode(int code, bool atariCodes) {
     return numbers;
 }
 
-void writeStatusTitle(std::string& title, const std::string& baseTitle, int code, bool atariCodes) {
+void writeStatusTitle(std::string& title, std::string_view baseTitle, int code, bool atariCodes) {
     title = baseTitle;
     title += ' ';
     title += describeCode(code, atariCodes); // short enough to stay off the heap

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/charset.h"
 
@@ -10,7 +11,7 @@
 std::string describeCode(int code, bool atariCodes);
 // The main window's title: the program's title and the current char described. Written into
 // `title`, whose buffer is reused, so that moving the cursor allocates nothing.
-void writeStatusTitle(std::string& title, const std::string& baseTitle, int code, bool atariCodes);
+void writeStatusTitle(std::string& title, std::string_view baseTitle, int code, bool atariCodes);
 // "Character map (3,5):65[41]".
 std::string mapHoverTitle(int column, int row, int code);
 // "BeginRange:65:A" and "End range:65:A": the value and, from the space on, its character.

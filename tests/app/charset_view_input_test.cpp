@@ -56,7 +56,7 @@ TEST(CharsetView, DragInSwapModeExchangesAndSelectsTheDropCell) {
     EXPECT_EQ(glyphOf(g, 66), a);
     EXPECT_EQ(g.state.editor.currentChar(), 66);
     expectInvariant(g.state);
-    EXPECT_FALSE(g.state.windows.dragActive);
+    EXPECT_FALSE(g.state.windows.pointer.dragActive);
 }
 
 TEST(CharsetView, DragInCopyModeCopiesTheSource) {
@@ -95,7 +95,7 @@ TEST(CharsetView, DropBeyondTheLeftEdgeTruncatesTowardZero) {
     drag(g, 2 * 16 + 5, 4 * 16 + 5, -20, 4 * 16 + 5);
     g.run();
     EXPECT_EQ(g.document().charset, before);
-    EXPECT_FALSE(g.state.windows.dragActive);
+    EXPECT_FALSE(g.state.windows.pointer.dragActive);
 }
 
 TEST(CharsetView, PlainClickSelectsWithoutMovingGlyphs) {
@@ -163,7 +163,7 @@ TEST(CharsetView, LostCaptureEndsTheDragWithoutADrop) {
     g.ui.move_on_canvas(charsetView, 2 * 16 + 5, 4 * 16 + 5);
     g.ui.activate(mapWindow); // another window takes the keyboard, and the mouse with it
     g.run();
-    EXPECT_FALSE(g.state.windows.dragActive);
+    EXPECT_FALSE(g.state.windows.pointer.dragActive);
     EXPECT_NE(g.canvas(charsetView).color_at(2 * 16, 4 * 16), red); // the drag's picture went
     g.ui.release_on_canvas(charsetView, button_left, 2 * 16 + 5, 4 * 16 + 5);
     g.run();

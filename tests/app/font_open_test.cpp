@@ -36,7 +36,7 @@ TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAllFormatsMapColoursAn
     EXPECT_EQ(request.pattern_index, 0);
     // Cancelling changes nothing and says nothing.
     EXPECT_TRUE(g.ui.messages_shown.empty());
-    EXPECT_EQ(g.state.windows.lastFolder, toolkit::current_directory());
+    EXPECT_EQ(g.state.windows.files.lastFolder, toolkit::current_directory());
 }
 
 TEST_F(FontOpen, ControlOOpensTheSameRequester) {
@@ -51,7 +51,7 @@ TEST_F(FontOpen, FontFillsTheCharsetRedrawsAndRemembersItsFolder) {
     const Bytes noiseBytes = loadNoiseCharset();
 
     EXPECT_EQ(charsetPart(0, charsetBytes), noiseBytes);
-    EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.state.windows.files.lastFolder, folder.path() + "/");
     EXPECT_EQ(g.gadgetText(dataField), dataFieldText(charsetPart(0, 8)));
     EXPECT_TRUE(g.ui.messages_shown.empty());
     EXPECT_EQ(g.ui.file_requests.back().folder + "/", toolkit::current_directory());
@@ -124,8 +124,8 @@ TEST_F(FontOpen, FontFileChosenUnderTheMapPatternLoadsAsAMap) {
     EXPECT_EQ(g.document().mapCells[0][0], 200);
     EXPECT_EQ(g.document().mapCells[2][0], 202);
     EXPECT_EQ(g.document().mapCells[3][0], 35); // past the file: as it was
-    EXPECT_EQ(g.state.windows.mapFileName, folder / "looks-like.fnt");
-    EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.state.windows.files.mapFileName, folder / "looks-like.fnt");
+    EXPECT_EQ(g.state.windows.files.lastFolder, folder.path() + "/");
 }
 
 // A console font is a font whatever type was chosen for it, wherever it comes from; bytes with
@@ -208,7 +208,7 @@ TEST_F(FontOpen, DropOfSeveralFilesLoadsTheFirst) {
 
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(charsetPart(0, 64), noise(64, 1));
-    EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.state.windows.files.lastFolder, folder.path() + "/");
 }
 
 } // namespace

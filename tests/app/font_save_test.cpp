@@ -62,7 +62,7 @@ TEST_F(FontSave, ExtensionIsAppendedUnlessTheNameEndsInItInAnyCase) {
         EXPECT_EQ(folder.read(written).size(), 2048u) << chosen;
     }
     EXPECT_EQ(folder.entries().size(), names.size());
-    EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.state.windows.files.lastFolder, folder.path() + "/");
 }
 
 TEST_F(FontSave, SavingOverALargerFileLeavesOnlyTheNewBytes) {

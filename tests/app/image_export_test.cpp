@@ -60,7 +60,7 @@ TEST_F(ImageExport, HeaderDescribesA256By256Picture) {
     for (size_t at = 38; at < 54; at += 4) EXPECT_EQ(littleEndian(file, at, 4), 0u);
     const std::string note = "gridlet:mode: two colours\npixels: bits\ncolours: #000000 #FFFFFF\n";
     EXPECT_EQ(std::string(file.begin() + 54, file.begin() + 54 + ptrdiff_t(note.size())), note);
-    EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.state.windows.files.lastFolder, folder.path() + "/");
     EXPECT_TRUE(g.ui.messages_shown.empty());
 }
 

@@ -139,8 +139,8 @@ TEST(MapSizes, EverySizeShowsTheMapWithoutChangingCellsOrSelection) {
         EXPECT_TRUE(find_window(mapWindow)->visible);
         EXPECT_TRUE(mapShowsItsCells(g));
         EXPECT_EQ(g.document().mapCells, before);
-        EXPECT_EQ(g.state.windows.popupCell.column, 5);
-        EXPECT_EQ(g.state.windows.popupCell.row, 6);
+        EXPECT_EQ(g.state.windows.pointer.popupCell.column, 5);
+        EXPECT_EQ(g.state.windows.pointer.popupCell.row, 6);
     }
 }
 
@@ -171,8 +171,8 @@ TEST(MapEdits, InsertColumnAtZeroSendsTheLastColumnIntoTheHiddenOne) {
         }
     }
     EXPECT_EQ(g.document().mapCells, expected);
-    EXPECT_EQ(g.state.windows.popupCell.column, -1);
-    EXPECT_EQ(g.state.windows.popupCell.row, -1);
+    EXPECT_EQ(g.state.windows.pointer.popupCell.column, -1);
+    EXPECT_EQ(g.state.windows.pointer.popupCell.row, -1);
     EXPECT_TRUE(mapShowsItsCells(g));
 
     choose(g, mapPcId);
@@ -249,8 +249,8 @@ TEST(MapEdits, ACommandServesOneRightClick) {
         EXPECT_NE(once, start) << id;
         choose(g, id);
         EXPECT_EQ(g.document().mapCells, once) << id;
-        EXPECT_EQ(g.state.windows.popupCell.column, -1);
-        EXPECT_EQ(g.state.windows.popupCell.row, -1);
+        EXPECT_EQ(g.state.windows.pointer.popupCell.column, -1);
+        EXPECT_EQ(g.state.windows.pointer.popupCell.row, -1);
     }
 }
 

@@ -20,7 +20,7 @@ Bytes startMapRows(int width, int height) {
 }
 
 TEST_F(MapFile, StartMapSavesAsItsVisibleCellsRowByRow) {
-    const std::string offered = g.state.windows.mapFileName;
+    const std::string offered = g.state.windows.files.mapFileName;
     chooseWithFile(saveMapId, folder / "screen");
 
     ASSERT_EQ(g.ui.file_requests.size(), 1u);
@@ -34,8 +34,8 @@ TEST_F(MapFile, StartMapSavesAsItsVisibleCellsRowByRow) {
 
     EXPECT_EQ(folder.read("screen.map"), startMapRows(40, 24));
     EXPECT_TRUE(g.ui.messages_shown.empty());
-    EXPECT_EQ(g.state.windows.mapFileName, offered);
-    EXPECT_EQ(g.state.windows.lastFolder, folder.path() + "/");
+    EXPECT_EQ(g.state.windows.files.mapFileName, offered);
+    EXPECT_EQ(g.state.windows.files.lastFolder, folder.path() + "/");
 }
 
 TEST_F(MapFile, SavedMapLoadsBackIntoEveryVisibleCell) {
@@ -74,7 +74,8 @@ TEST_F(MapFile, FileLargerThanTheMapIsRefusedWholly) {
 
     EXPECT_EQ(messages(), (std::vector<Message>{{"Open File", "to big map:" + name}}));
     EXPECT_EQ(g.document().mapCells, before);
-    EXPECT_EQ(g.state.windows.mapFileName, name); // "Open..." names the map even when it failed
+    EXPECT_EQ(g.state.windows.files.mapFileName,
+              name); // "Open..." names the map even when it failed
 }
 
 TEST_F(MapFile, ShorterFileFillsRowsInFileOrderAndKeepsTheRest) {
@@ -99,7 +100,7 @@ TEST_F(MapFile, EmptyFileChangesNoCellButRedrawsAndNamesTheMap) {
     EXPECT_TRUE(g.ui.messages_shown.empty());
     EXPECT_EQ(g.document().mapCells, before);
     EXPECT_GT(g.ui.canvas_redraws, redraws);
-    EXPECT_EQ(g.state.windows.mapFileName, folder / "empty.map");
+    EXPECT_EQ(g.state.windows.files.mapFileName, folder / "empty.map");
 }
 
 TEST_F(MapFile, MissingFolderAndPipeCannotBeOpened) {
@@ -117,12 +118,12 @@ TEST_F(MapFile, MissingFolderAndPipeCannotBeOpened) {
         EXPECT_EQ(messages(), (std::vector<Message>{
                                   {"Open File", "unable to open:" + folder / name + "\n" + why}}));
         EXPECT_EQ(g.document().mapCells, before);
-        EXPECT_EQ(g.state.windows.mapFileName, folder / name);
+        EXPECT_EQ(g.state.windows.files.mapFileName, folder / name);
     }
 }
 
 TEST_F(MapFile, DropOnTheMapViewLoadsAndNamesTheMapOnlyOnSuccess) {
-    const std::string startName = g.state.windows.mapFileName;
+    const std::string startName = g.state.windows.files.mapFileName;
     folder.write("wide.map", noise(2000, 1));
     g.ui.drop_files(mapView, {folder / "wide.map"});
     g.ui.drop_files(mapView, {folder / "missing.map"});
@@ -132,13 +133,13 @@ TEST_F(MapFile, DropOnTheMapViewLoadsAndNamesTheMapOnlyOnSuccess) {
               (std::vector<Message>{{"Open File", "to big map:" + folder / "wide.map"},
                                     {"Open File", "unable to open:" + folder / "missing.map" +
                                                       "\nit or its folder does not exist."}}));
-    EXPECT_EQ(g.state.windows.mapFileName, startName);
+    EXPECT_EQ(g.state.windows.files.mapFileName, startName);
 
     folder.write("small.map", {7, 8, 9});
     g.ui.drop_files(mapView, {folder / "small.map"});
     g.run();
     EXPECT_EQ(g.document().mapCells[1][0], 8);
-    EXPECT_EQ(g.state.windows.mapFileName, folder / "small.map");
+    EXPECT_EQ(g.state.windows.files.mapFileName, folder / "small.map");
     // The next save offers the dropped map's name.
     const toolkit::FileRequest request = cancelledRequester(saveMapId);
     EXPECT_EQ(request.name, "small.map");

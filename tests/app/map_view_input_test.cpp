@@ -178,8 +178,8 @@ TEST(MapViewRightButton, ARightClickSelectsTheCellEvenWhenThePopupIsDismissed) {
     g.ui.release_on_canvas(mapView, button_right, 5 * 16 + 4, 7 * 16 + 3);
     g.run();
     EXPECT_EQ(g.ui.popups_shown, std::vector<int>{mapPopupMenu});
-    EXPECT_EQ(g.state.windows.popupCell.column, 5);
-    EXPECT_EQ(g.state.windows.popupCell.row, 7);
+    EXPECT_EQ(g.state.windows.pointer.popupCell.column, 5);
+    EXPECT_EQ(g.state.windows.pointer.popupCell.row, 7);
     EXPECT_EQ(g.document().mapCells, before);
     EXPECT_TRUE(g.ui.messages_shown.empty());
 }

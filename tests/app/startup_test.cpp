@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "app/menu_ids.h"
+#include "app/program_title.h"
 #include "gridlet_harness.h"
 #include "toolkit/menus.h"
 #include "toolkit/windows.h"
@@ -25,14 +26,14 @@ void expectStartState(const AppState& state) {
         for (int column = 0; column < mapColumns; ++column)
             ASSERT_EQ(state.editor.document().mapCells[column][row], column + 32);
     EXPECT_EQ(state.editor.document().mapCells[80][50], 112);
-    EXPECT_EQ(state.windows.popupCell.column, -1);
-    EXPECT_EQ(state.windows.popupCell.row, -1);
+    EXPECT_EQ(state.windows.pointer.popupCell.column, -1);
+    EXPECT_EQ(state.windows.pointer.popupCell.row, -1);
     EXPECT_TRUE(state.editor.document().gridOnMap);
     EXPECT_FALSE(state.windows.atariCodes);
     EXPECT_EQ(state.editor.document().paperColor, 0x000000u);
     EXPECT_EQ(state.editor.document().inkColor, 0xFFFFFFu);
     EXPECT_EQ(state.editor.document().colorMode, ColorMode::twoColors);
-    EXPECT_EQ(state.windows.baseTitle, "gridlet v2 0.9f");
+    EXPECT_STREQ(programTitle, "gridlet v2 0.9f");
     EXPECT_TRUE(state.windows.mapWindowAvailable);
 }
 
@@ -68,8 +69,8 @@ TEST(StartUp, WithoutParametersEverythingIsAtItsStartValue) {
     EXPECT_TRUE(gadget_accepts_files(mapView));
     EXPECT_FALSE(gadget_accepts_files(glyphEditor));
     EXPECT_TRUE(g.ui.messages_shown.empty());
-    EXPECT_EQ(g.state.windows.lastFolder.back(), '/');
-    EXPECT_EQ(g.state.windows.mapFileName, g.state.windows.lastFolder + "charmap.map");
+    EXPECT_EQ(g.state.windows.files.lastFolder.back(), '/');
+    EXPECT_EQ(g.state.windows.files.mapFileName, g.state.windows.files.lastFolder + "charmap.map");
 }
 
 TEST(StartUp, OneParameterIsLoadedAsAFont) {

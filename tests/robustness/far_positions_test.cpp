@@ -56,7 +56,7 @@ TEST(FarPositions, ADragFromFarOutsideTheCharsetViewMovesNoGlyph) {
     g.run();
 
     EXPECT_EQ(g.document().charset, before);
-    EXPECT_FALSE(g.state.windows.dragActive);
+    EXPECT_FALSE(g.state.windows.pointer.dragActive);
     EXPECT_EQ(g.state.editor.currentChar(),
               2 * 16 + 2); // the release inside still selects its cell
 }

@@ -60,10 +60,11 @@ std::string stateProblem(const AppState& state) {
         return "map size " + std::to_string(state.editor.document().mapWidth) + "x" +
                std::to_string(state.editor.document().mapHeight);
     }
-    if ((state.windows.popupCell.column == -1) != (state.windows.popupCell.row == -1) ||
-        state.windows.popupCell.column < -1 || state.windows.popupCell.row < -1) {
-        return "map selection (" + std::to_string(state.windows.popupCell.column) + "," +
-               std::to_string(state.windows.popupCell.row) + ")";
+    if ((state.windows.pointer.popupCell.column == -1) !=
+            (state.windows.pointer.popupCell.row == -1) ||
+        state.windows.pointer.popupCell.column < -1 || state.windows.pointer.popupCell.row < -1) {
+        return "map selection (" + std::to_string(state.windows.pointer.popupCell.column) + "," +
+               std::to_string(state.windows.pointer.popupCell.row) + ")";
     }
     for (int x = 0; x < mapColumns; ++x) {
         for (int y = 0; y < mapRows; ++y) {
@@ -86,18 +87,18 @@ std::string stateProblem(const AppState& state) {
 
 std::string fileNameProblem(const AppState& state, const std::set<std::string>& offeredNames,
                             const std::string& startFolder) {
-    if (state.windows.mapFileName != startFolder + "charmap.map" &&
-        !givenName(state.windows.mapFileName, offeredNames))
-        return "map file name \"" + state.windows.mapFileName + "\"";
-    if (state.windows.lastFolder == startFolder) return "";
+    if (state.windows.files.mapFileName != startFolder + "charmap.map" &&
+        !givenName(state.windows.files.mapFileName, offeredNames))
+        return "map file name \"" + state.windows.files.mapFileName + "\"";
+    if (state.windows.files.lastFolder == startFolder) return "";
     // The names in that folder sort right after it.
-    for (auto name = offeredNames.lower_bound(state.windows.lastFolder);
-         name != offeredNames.end() && name->starts_with(state.windows.lastFolder); ++name) {
-        if (state.windows.lastFolder.ends_with('/') &&
-            name->find('/', state.windows.lastFolder.size()) == std::string::npos)
+    for (auto name = offeredNames.lower_bound(state.windows.files.lastFolder);
+         name != offeredNames.end() && name->starts_with(state.windows.files.lastFolder); ++name) {
+        if (state.windows.files.lastFolder.ends_with('/') &&
+            name->find('/', state.windows.files.lastFolder.size()) == std::string::npos)
             return "";
     }
-    return "requester folder \"" + state.windows.lastFolder + "\"";
+    return "requester folder \"" + state.windows.files.lastFolder + "\"";
 }
 
 std::string undoProblem(const AppState& state, bool roundTrip) {

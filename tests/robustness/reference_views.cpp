@@ -85,15 +85,15 @@ PixelBuffer referenceMap(const AppState& state) {
             for (int x = std::max(left, 0); x <= std::min(right, map.width - 1); ++x)
                 if (x == left || x == right || y == top || y == bottom) setPixel(map, x, y, color);
     };
-    if (windows.mapSelection) {
-        const CellBox& box = *windows.mapSelection; // only its part on the map
+    if (windows.typing.selection) {
+        const CellBox& box = *windows.typing.selection; // only its part on the map
         const int right = std::min(box.left + box.width, document.mapWidth);
         const int bottom = std::min(box.top + box.height, document.mapHeight);
         if (right > box.left && bottom > box.top)
             outline(box.left * 16, box.top * 16, right * 16 - 1, bottom * 16 - 1, 0x00FFFF);
     }
-    const Cell cursor = windows.textCursor;
-    if (windows.typingText && cursor.column < document.mapWidth && cursor.row < document.mapHeight)
+    const Cell cursor = windows.typing.cursor;
+    if (windows.typing.on && cursor.column < document.mapWidth && cursor.row < document.mapHeight)
         outline(cursor.column * 16, cursor.row * 16, cursor.column * 16 + 15, cursor.row * 16 + 15,
                 0x00FF00);
     return map;
