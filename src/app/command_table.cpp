@@ -61,7 +61,7 @@ template <int index> void mapSize(CommandContext& context) {
 
 template <MapEdit edit> void mapEdit(CommandContext& context) {
     AppState& state = context.state;
-    editMap(state.editor, state.windows, edit);
+    editMap(state.editor, state.windows.pointer, edit);
 }
 
 template <int index> void openRecent(CommandContext& context) {
@@ -82,24 +82,24 @@ template <ColorMode mode> void colorMode(CommandContext& context) {
 // Edit's commands act on the map's cells while typing there, else on glyphs.
 void cut(CommandContext& context) {
     AppState& state = context.state;
-    if (editsMapCells(state.windows, context.window))
-        cutMapCells(state.editor, state.windows);
+    if (editsMapCells(state.windows.typing, context.window))
+        cutMapCells(state.editor, state.windows.typing);
     else
         cutGlyphs(state.editor);
 }
 
 void copy(CommandContext& context) {
     AppState& state = context.state;
-    if (editsMapCells(state.windows, context.window))
-        copyMapCells(state.editor, state.windows);
+    if (editsMapCells(state.windows.typing, context.window))
+        copyMapCells(state.editor, state.windows.typing);
     else
         copyGlyphs(state.editor);
 }
 
 void paste(CommandContext& context) {
     AppState& state = context.state;
-    if (editsMapCells(state.windows, context.window))
-        pasteMapCells(state.editor, state.windows);
+    if (editsMapCells(state.windows.typing, context.window))
+        pasteMapCells(state.editor, state.windows.typing);
     else
         pasteGlyphs(state.editor, context.followUp);
 }
@@ -150,7 +150,10 @@ constexpr std::array commands{
     Command{mapC64Id, "C64 40x25", mapSize<2>},
     Command{mapPcId, "PC 80x50", mapSize<3>},
     Command{mapUssrId, "USSR 64x30", mapSize<4>},
-    Command{fillMapId, "Fill map with current char", edit<fillMapWithCurrentChar>},
+    Command{fillMapId, "Fill map with current char",
+            [](CommandContext& context) {
+                fillMapWithCurrentChar(context.state.editor, context.state.windows.typing);
+            }},
     Command{gridOnMapId, "Grid on map", edit<toggleGrid>},
     Command{typeTextId, "Type text",
             [](CommandContext& context) {

@@ -14,9 +14,9 @@ namespace {
 // The MIME type of gridlet's own cells.
 constexpr const char* cellsType = "application/x-gridlet-cells";
 
-CellBox selectedCells(const WindowsState& windows) {
-    if (windows.typing.selection) return *windows.typing.selection;
-    return {windows.typing.cursor.column, windows.typing.cursor.row, 1, 1};
+CellBox selectedCells(const MapTyping& typing) {
+    if (typing.selection) return *typing.selection;
+    return {typing.cursor.column, typing.cursor.row, 1, 1};
 }
 
 void tell(const std::string& text) {
@@ -25,13 +25,13 @@ void tell(const std::string& text) {
 
 } // namespace
 
-bool editsMapCells(const WindowsState& windows, int commandWindow) {
-    return windows.typing.on && commandWindow == mapWindow;
+bool editsMapCells(const MapTyping& typing, int commandWindow) {
+    return typing.on && commandWindow == mapWindow;
 }
 
-void copyMapCells(const Editor& editor, const WindowsState& windows) {
+void copyMapCells(const Editor& editor, const MapTyping& typing) {
     const Document& document = editor.document();
-    const CellBox box = visiblePart(document, selectedCells(windows));
+    const CellBox box = visiblePart(document, selectedCells(typing));
     const MapBlock block = copyMapBlock(document, box);
     if (block.codes.empty()) return;
     const ClipboardData data{.text = encodeMapText(block, document.textEncoding),
@@ -42,14 +42,14 @@ void copyMapCells(const Editor& editor, const WindowsState& windows) {
         message_requester("Copy", "The clipboard could not take the cells.", message_ok);
 }
 
-void cutMapCells(Editor& editor, WindowsState& windows) {
-    copyMapCells(editor, windows);
-    fillMapBox(editor, selectedCells(windows), spaceCode(editor.document()), -1);
+void cutMapCells(Editor& editor, MapTyping& typing) {
+    copyMapCells(editor, typing);
+    fillMapBox(editor, selectedCells(typing), spaceCode(editor.document()), -1);
 }
 
-void pasteMapCells(Editor& editor, WindowsState& windows) {
+void pasteMapCells(Editor& editor, MapTyping& typing) {
     const ClipboardData held = get_clipboard(cellsType);
-    const CellBox at = selectedCells(windows);
+    const CellBox at = selectedCells(typing);
     const Document& document = editor.document();
     const int color = paintingColor(document.colorMode, document.machineColors);
     if (const std::optional<MapBlock> block = decodeMapBlock(held.own_bytes)) {
@@ -59,7 +59,7 @@ void pasteMapCells(Editor& editor, WindowsState& windows) {
     } else if (!held.text.empty()) {
         const MapTextReading reading = decodeMapText(held.text, document.textEncoding);
         pasteMapBlock(editor, reading.block, at.left, at.top, color);
-        if (reading.missing) noteNoCode(windows.typing, reading.missing);
+        if (reading.missing) noteNoCode(typing, reading.missing);
     } else {
         return tell("The clipboard holds no cells or text to paste: copy cells or text first.");
     }

@@ -7,13 +7,13 @@
 
 // Whether Edit's commands act on the map's cells rather than on glyphs: "Type text" is on and
 // the command came from the Character map window.
-bool editsMapCells(const WindowsState& windows, int commandWindow);
+bool editsMapCells(const MapTyping& typing, int commandWindow);
 
 // The cells as gridlet's own form (codes and colours), as text through the set's encoding and
 // as a picture in their colours.
-void copyMapCells(const Editor& editor, const WindowsState& windows);
+void copyMapCells(const Editor& editor, const MapTyping& typing);
 // Copies, then clears the cells to the space code.
-void cutMapCells(Editor& editor, WindowsState& windows);
+void cutMapCells(Editor& editor, MapTyping& typing);
 // Writes gridlet's own cells, else types the text in, from the selection's corner or the
 // cursor, clipped at the map's edges.
-void pasteMapCells(Editor& editor, WindowsState& windows);
+void pasteMapCells(Editor& editor, MapTyping& typing);

@@ -19,10 +19,10 @@ void setMapSize(Editor& editor, MapSize size) {
     hide_window(mapWindow, 0);
 }
 
-void fillMapWithCurrentChar(Editor& editor, WindowsState& windows) {
+void fillMapWithCurrentChar(Editor& editor, const MapTyping& typing) {
     const Document& document = editor.document();
-    if (windows.typing.selection) {
-        fillMapBox(editor, *windows.typing.selection, editor.currentChar(),
+    if (typing.selection) {
+        fillMapBox(editor, *typing.selection, editor.currentChar(),
                    paintingColor(document.colorMode, document.machineColors));
         return;
     }
@@ -35,8 +35,8 @@ void toggleGrid(Editor& editor) {
     editor.setGridOnMap(!editor.document().gridOnMap);
 }
 
-void editMap(Editor& editor, WindowsState& windows, MapEdit edit) {
-    const Cell cell = windows.pointer.popupCell;
+void editMap(Editor& editor, PointerState& pointer, MapEdit edit) {
+    const Cell cell = pointer.popupCell;
     if (cell.column < 0 || cell.row < 0) return;
     const Document& document = editor.document();
     // The colours move with the codes; a cell the edit empties takes the painting colour, or in
@@ -53,5 +53,5 @@ void editMap(Editor& editor, WindowsState& windows, MapEdit edit) {
     };
     apply(editor.changeCells(), 0);
     apply(editor.changeCellColors(), blankColor);
-    windows.pointer.popupCell = {-1, -1};
+    pointer.popupCell = {-1, -1};
 }

@@ -10,9 +10,9 @@ void setMapSize(Editor& editor, MapSize size);
 // The map view and the window's inner area take exactly the document's map size.
 void fitMapWindow(const Document& document);
 // Every visible cell becomes the current char, or every selected cell when cells are selected.
-void fillMapWithCurrentChar(Editor& editor, WindowsState& windows);
+void fillMapWithCurrentChar(Editor& editor, const MapTyping& typing);
 void toggleGrid(Editor& editor);
 
 enum class MapEdit { insertChar, deleteChar, insertLine, deleteLine, insertColumn, deleteColumn };
 // Acts on the cell of the last right click, once: the selection is used up.
-void editMap(Editor& editor, WindowsState& windows, MapEdit edit);
+void editMap(Editor& editor, PointerState& pointer, MapEdit edit);
