@@ -7,7 +7,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> file(data, size);
     const SessionReading reading = decodeProject(file);
     if (!reading.problem.empty()) return 0;
-    if (!isMapSize(reading.session.mapWidth, reading.session.mapHeight))
+    if (!isMapSize(reading.session.document.mapWidth, reading.session.document.mapHeight))
         fuzzFailure("a project of a map size gridlet does not know");
     if (decodeProject(encodeProject(reading.session)).session != reading.session)
         fuzzFailure("the project does not save back");

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> file(data, size);
     const SessionReading reading = decodeSession(file);
     if (reading.problem.empty()) {
-        if (!isMapSize(reading.session.mapWidth, reading.session.mapHeight))
+        if (!isMapSize(reading.session.document.mapWidth, reading.session.document.mapHeight))
             fuzzFailure("a session of a map size gridlet does not know");
         if (decodeSession(encodeSession(reading.session)).session != reading.session)
             fuzzFailure("the session does not save back");

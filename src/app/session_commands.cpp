@@ -63,11 +63,7 @@ void recentFilesChanged(SessionKeeper& session) {
 } // namespace
 
 Session sessionOf(const Editor& editor) {
-    const Document& document = editor.document();
-    return {document.charset,    document.mapCells,    document.mapWidth,      document.mapHeight,
-            document.paperColor, document.inkColor,    editor.currentChar(),   document.range,
-            document.gridOnMap,  document.colorMode,   document.machineColors, document.mapColors,
-            document.pen,        document.textEncoding};
+    return {editor.document(), editor.currentChar()};
 }
 
 void readKeptFiles(SessionKeeper& session) {
@@ -146,28 +142,15 @@ void restoreLastSession(AppState& state) {
 
 void placeSession(AppState& state, const Session& session) {
     const Document& document = state.editor.document();
-    const bool resized =
-        document.mapWidth != session.mapWidth || document.mapHeight != session.mapHeight;
+    const bool resized = document.mapWidth != session.document.mapWidth ||
+                         document.mapHeight != session.document.mapHeight;
     placeSessionFields(state.editor, session);
     if (resized) fitMapWindow(document);
     selectCell(state.editor, state.windows, charsetCell(session.currentChar));
 }
 
 void placeSessionFields(Editor& editor, const Session& session) {
-    Document& document = editor.changeDocument();
-    document.charset = session.charset;
-    document.mapCells = session.mapCells;
-    document.mapWidth = session.mapWidth;
-    document.mapHeight = session.mapHeight;
-    document.paperColor = session.paperColor;
-    document.inkColor = session.inkColor;
-    document.range = session.range;
-    document.gridOnMap = session.gridOnMap;
-    document.colorMode = session.colorMode;
-    document.machineColors = session.machineColors;
-    document.mapColors = session.mapColors;
-    document.pen = session.pen;
-    document.textEncoding = session.textEncoding;
+    placeKeptFields(editor.changeDocument(), session.document);
     editor.setCurrentChar(session.currentChar);
 }
 

@@ -29,9 +29,9 @@ void keepSessionAtQuit(SessionKeeper& session, const Editor& editor);
 // File > "Restore last session": the session the last run kept, as one undo step.
 void restoreLastSession(AppState& state);
 
-// The editor's fields as a session or project keeps them.
+// The editor's document and current glyph, as a session or project keeps them.
 Session sessionOf(const Editor& editor);
-// Every field of the session back in the editor, as one undo step, its char the current one,
+// Every field the session keeps back in the editor, as one undo step, its char the current one,
 // and the windows showing it.
 void placeSession(AppState& state, const Session& session);
 // The same in the editor alone, for a program with no windows.

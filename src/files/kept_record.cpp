@@ -2,22 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+
+#include "model/document_fields.h"
 
 namespace {
-
-constexpr size_t cells = size_t(mapColumns) * mapRows;
-// mark, version, the fields of the colourless version, the check sum
-constexpr size_t version1Bytes = 8 + 4 + charsetBytes + cells + 2 + 4 + 4 + 1 + 1 + 1 + 1 + 1 + 4;
-// and in the current versions before the check sum: the colour mode, the machine colours, the
-// cells' colours and the pen
-constexpr size_t machineColorBytes = 3 + atariRegisterCount + 2;
-constexpr size_t encodinglessBytes = version1Bytes + 1 + machineColorBytes + cells + 1;
-// and in the current version, then: whether the set names its own characters, the character of
-// each code, the count of extra characters, and each of them with its code
-constexpr size_t extraCharacterBytes = 4 + 1;
-constexpr size_t recordBytes = encodinglessBytes + 1 + 4 * glyphCount + 2;
 
 void put32(std::vector<uint8_t>& out, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) out.push_back(uint8_t(value >> shift));
@@ -42,6 +34,88 @@ SessionReading refused(const std::string& why) {
     return {{}, why};
 }
 
+// Reads the fields in order. Past the end it gives zeros and remembers that it ran out, so that a
+// file of the wrong length is told as such before anything it holds is looked at.
+class Reader {
+  public:
+    explicit Reader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+
+    uint8_t byte() {
+        if (at_ < bytes_.size()) return bytes_[at_++];
+        ranOut_ = true;
+        return 0;
+    }
+    uint32_t word() {
+        uint32_t value = 0;
+        for (int shift = 0; shift < 32; shift += 8) value |= uint32_t(byte()) << shift;
+        return value;
+    }
+    // Every byte was read, and no more.
+    bool whole() const { return !ranOut_ && at_ == bytes_.size(); }
+
+  private:
+    std::span<const uint8_t> bytes_;
+    size_t at_ = 0;
+    bool ranOut_ = false;
+};
+
+template <typename T> constexpr bool isArray = false;
+template <typename T, size_t n> constexpr bool isArray<std::array<T, n>> = true;
+
+// The ways a field is written. Each puts a value and reads it back; a read is false when the
+// bytes hold what gridlet never keeps.
+
+// A byte each: a glyph's row, a colour byte, a flag, a code or a size, which the map's codes and
+// sizes fit in.
+struct LowByte {
+    template <typename T> static void put(std::vector<uint8_t>& out, const T& value) {
+        if constexpr (isArray<T>)
+            for (const auto& element : value) put(out, element);
+        else
+            out.push_back(uint8_t(value));
+    }
+    template <typename T> static bool read(Reader& in, T& value) {
+        if constexpr (isArray<T>)
+            for (auto& element : value) read(in, element);
+        else
+            value = T(in.byte());
+        return true;
+    }
+};
+
+// A byte below `limit`: a colour mode or a pen gridlet has.
+template <int limit> struct ByteBelow {
+    template <typename T> static void put(std::vector<uint8_t>& out, T value) {
+        out.push_back(uint8_t(value));
+    }
+    template <typename T> static bool read(Reader& in, T& value) {
+        const uint8_t byte = in.byte();
+        value = T(byte);
+        return byte < limit;
+    }
+};
+
+// 0x00BBGGRR in four bytes, low first; the top byte is never read.
+struct Rgb {
+    static void put(std::vector<uint8_t>& out, Color color) { put32(out, color); }
+    static bool read(Reader& in, Color& color) {
+        color = in.word() & 0xFFFFFF;
+        return true;
+    }
+};
+
+struct RangeBytes {
+    static void put(std::vector<uint8_t>& out, const Range& range) {
+        LowByte::put(out, range.begin);
+        LowByte::put(out, range.end);
+        LowByte::put(out, range.enabled);
+    }
+    static bool read(Reader& in, Range& range) {
+        return LowByte::read(in, range.begin) && LowByte::read(in, range.end) &&
+               LowByte::read(in, range.enabled);
+    }
+};
+
 // The machine colours in the order the file keeps them; Colors is MachineColors, const or not.
 template <typename Colors> auto fieldsOf(Colors& colors) {
     auto& atari = colors.atari;
@@ -50,100 +124,161 @@ template <typename Colors> auto fieldsOf(Colors& colors) {
         &atari[colpf0],        &atari[colpf1],           &atari[colpf2],    &atari[colpf3],
         &colors.c64Ink,        &colors.spectrumAttribute};
 }
+static_assert(std::tuple_size_v<decltype(fieldsOf(std::declval<MachineColors&>()))> ==
+                  sizeof(MachineColors),
+              "every byte of the machine colours is kept");
 
-void putColors(std::vector<uint8_t>& out, const Session& session) {
-    out.push_back(uint8_t(session.colorMode));
-    for (const uint8_t* field : fieldsOf(session.machineColors)) out.push_back(*field);
-    for (const auto& column : session.mapColors)
-        out.insert(out.end(), column.begin(), column.end());
-    out.push_back(session.pen);
-}
-
-// False when a field holds what gridlet never keeps: a mode or pen it lacks, a C64 colour
-// beyond 15. Atari registers and cell colours take any byte (a cell's is a Spectrum attribute
-// in one mode).
-bool readColors(std::span<const uint8_t> file, size_t at, Session& session) {
-    if (file[at] >= colorModeCount) return false;
-    session.colorMode = ColorMode(file[at++]);
-    MachineColors& colors = session.machineColors;
-    static_assert(std::tuple_size_v<decltype(fieldsOf(colors))> == machineColorBytes);
-    for (uint8_t* field : fieldsOf(colors)) *field = file[at++];
-    for (auto& column : session.mapColors) {
-        std::copy_n(file.begin() + ptrdiff_t(at), column.size(), column.begin());
-        at += column.size();
+struct MachineColorBytes {
+    static void put(std::vector<uint8_t>& out, const MachineColors& colors) {
+        for (const uint8_t* field : fieldsOf(colors)) out.push_back(*field);
     }
-    session.pen = file[at];
-    return session.pen <= 3 &&
-           std::ranges::all_of(
-               std::array{colors.c64Background, colors.c64Multi1, colors.c64Multi2, colors.c64Ink},
-               [](uint8_t color) { return color < 16; });
-}
+    // A C64 colour is below 16; Atari registers take any byte.
+    static bool read(Reader& in, MachineColors& colors) {
+        for (uint8_t* field : fieldsOf(colors)) *field = in.byte();
+        return std::ranges::all_of(
+            std::array{colors.c64Background, colors.c64Multi1, colors.c64Multi2, colors.c64Ink},
+            [](uint8_t color) { return color < 16; });
+    }
+};
 
 bool isCharacter(uint32_t value) {
     return value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
 }
 
-void putEncoding(std::vector<uint8_t>& out, const TextEncoding& encoding) {
-    out.push_back(encoding.own);
-    for (const char32_t character : encoding.characters) put32(out, character);
-    out.push_back(uint8_t(encoding.extraCount));
-    out.push_back(uint8_t(encoding.extraCount >> 8));
-    for (size_t i = 0; i < encoding.extraCount; ++i) {
-        put32(out, encoding.extra[i].character);
-        out.push_back(uint8_t(encoding.extra[i].code));
+// Whether the set names its own characters, the character of each code, the count of extra
+// characters, and each of them with its code.
+struct EncodingBytes {
+    static void put(std::vector<uint8_t>& out, const TextEncoding& encoding) {
+        out.push_back(encoding.own);
+        for (const char32_t character : encoding.characters) put32(out, character);
+        out.push_back(uint8_t(encoding.extraCount));
+        out.push_back(uint8_t(encoding.extraCount >> 8));
+        for (size_t i = 0; i < encoding.extraCount; ++i) {
+            put32(out, encoding.extra[i].character);
+            out.push_back(uint8_t(encoding.extra[i].code));
+        }
     }
+    // False for what no character is, or more extra characters than gridlet keeps; those are
+    // read past all the same, so that the length is told first.
+    static bool read(Reader& in, TextEncoding& encoding) {
+        encoding.own = in.byte();
+        bool known = encoding.own <= 1;
+        for (char32_t& character : encoding.characters) {
+            character = in.word();
+            known = known && isCharacter(character);
+        }
+        const size_t low = in.byte(), count = low | size_t(in.byte()) << 8;
+        for (size_t i = 0; i < count; ++i) {
+            const ExtraCharacter extra{in.word(), in.byte()};
+            known = known && extra.character != 0 && isCharacter(extra.character);
+            if (i < extraCharacterLimit) encoding.extra[i] = extra;
+        }
+        encoding.extraCount = uint16_t(std::min(count, extraCharacterLimit));
+        return known && count <= extraCharacterLimit;
+    }
+};
+
+// A field of the document, or of the session beside it, with the edition that added it, how it
+// is written, and what a refusal calls it.
+template <typename Member, typename Way> struct RecordField {
+    using Codec = Way;
+    Member member;
+    uint32_t edition;
+    const char* called;
+};
+
+template <typename Way, typename Member>
+constexpr RecordField<Member, Way> kept(Member member, uint32_t edition,
+                                        const char* called = "fields") {
+    return {member, edition, called};
 }
 
-// The extra characters a file of this size holds, or nothing when no count fits it.
-std::optional<size_t> extraCountOf(std::span<const uint8_t> file) {
-    if (file.size() < recordBytes) return std::nullopt;
-    const size_t at = recordBytes - 4 - 2;
-    const size_t count = size_t(file[at] | file[at + 1] << 8);
-    if (file.size() != recordBytes + count * extraCharacterBytes) return std::nullopt;
-    return count;
+constexpr const char* colours = "colours";
+
+// The fields in the order written. An edition's fields come after the last one's, so that an
+// older file is the start of a newer one.
+constexpr std::tuple recordFields{
+    kept<LowByte>(&Document::charset, 1),
+    kept<LowByte>(&Document::mapCells, 1),
+    kept<LowByte>(&Document::mapWidth, 1),
+    kept<LowByte>(&Document::mapHeight, 1),
+    kept<Rgb>(&Document::paperColor, 1),
+    kept<Rgb>(&Document::inkColor, 1),
+    kept<LowByte>(&Session::currentChar, 1),
+    kept<RangeBytes>(&Document::range, 1),
+    kept<LowByte>(&Document::gridOnMap, 1),
+    kept<ByteBelow<colorModeCount>>(&Document::colorMode, 2, colours),
+    kept<MachineColorBytes>(&Document::machineColors, 2, colours),
+    kept<LowByte>(&Document::mapColors, 2),
+    kept<ByteBelow<4>>(&Document::pen, 2, colours),
+    kept<EncodingBytes>(&Document::textEncoding, 3, "characters of the set"),
+};
+// How a drag works is the user's way of working, not part of the work.
+constexpr std::tuple unkeptFields{&Document::dragMode};
+
+template <typename Rows, typename Visit> constexpr void forEachRow(const Rows& rows, Visit visit) {
+    std::apply([&](const auto&... row) { (visit(row), ...); }, rows);
 }
 
-// False when the encoding holds what no character is, or more extra ones than gridlet keeps.
-bool readEncoding(std::span<const uint8_t> file, size_t at, TextEncoding& encoding) {
-    if (file[at] > 1) return false;
-    encoding.own = file[at++];
-    for (char32_t& character : encoding.characters) {
-        character = get32(file, at);
-        at += 4;
-        if (!isCharacter(character)) return false;
-    }
-    const size_t count = size_t(file[at] | file[at + 1] << 8);
-    at += 2;
-    if (count > extraCharacterLimit) return false;
-    encoding.extraCount = uint16_t(count);
-    for (size_t i = 0; i < count; ++i, at += extraCharacterBytes) {
-        encoding.extra[i] = {get32(file, at), file[at + 4]};
-        if (encoding.extra[i].character == 0 || !isCharacter(encoding.extra[i].character))
-            return false;
-    }
-    return true;
+template <typename A, typename B> constexpr bool sameMember(A a, B b) {
+    if constexpr (std::is_same_v<A, B>)
+        return a == b;
+    else
+        return false;
 }
+
+// Each document field is written once, or said not to be.
+constexpr bool eachFieldKeptOnceOrUnkept() {
+    bool once = true;
+    forEachRow(documentFields, [&](const auto& field) {
+        int namings = 0;
+        forEachRow(recordFields,
+                   [&](const auto& row) { namings += sameMember(row.member, field.member); });
+        forEachRow(unkeptFields, [&](auto member) { namings += sameMember(member, field.member); });
+        once = once && namings == 1;
+    });
+    return once;
+}
+static_assert(eachFieldKeptOnceOrUnkept(),
+              "every field of Document needs its row in recordFields, or in unkeptFields");
+
+constexpr bool editionsInOrder() {
+    uint32_t last = 1;
+    bool ordered = true;
+    forEachRow(recordFields, [&](const auto& row) {
+        ordered = ordered && row.edition >= last && row.edition <= recordEdition;
+        last = row.edition;
+    });
+    return ordered && last == recordEdition;
+}
+static_assert(editionsInOrder(),
+              "fields go in the order of their editions, the last of which is recordEdition");
+
+// The value a row names, in the document or beside it; Kept is Session, const or not.
+template <typename Kept, typename T> auto& valueIn(Kept& session, T Document::*member) {
+    return session.document.*member;
+}
+template <typename Kept, typename T> auto& valueIn(Kept& session, T Session::*member) {
+    return session.*member;
+}
+
+template <typename T>
+void placeField(Document& document, const Document& kept, T Document::*member) {
+    document.*member = kept.*member;
+}
+template <typename T> void placeField(Document&, const Document&, T Session::*) {}
 
 } // namespace
 
 std::vector<uint8_t> encodeRecord(const RecordKind& kind, const Session& session) {
-    std::vector<uint8_t> out(kind.mark.begin(), kind.mark.end());
-    out.reserve(recordBytes);
+    std::vector<uint8_t> out;
+    out.reserve(size_t(20) << 10); // more than the longest, with every extra character
+    out.insert(out.end(), kind.mark.begin(), kind.mark.end());
     put32(out, kind.version);
-    out.insert(out.end(), session.charset.begin(), session.charset.end());
-    for (const auto& column : session.mapCells)
-        for (const int32_t code : column) out.push_back(uint8_t(code));
-    out.push_back(uint8_t(session.mapWidth));
-    out.push_back(uint8_t(session.mapHeight));
-    put32(out, session.paperColor);
-    put32(out, session.inkColor);
-    out.push_back(uint8_t(session.currentChar));
-    out.push_back(uint8_t(session.range.begin));
-    out.push_back(uint8_t(session.range.end));
-    out.push_back(session.range.enabled ? 1 : 0);
-    out.push_back(session.gridOnMap ? 1 : 0);
-    putColors(out, session);
-    putEncoding(out, session.textEncoding);
+    forEachRow(recordFields, [&](const auto& row) {
+        using Codec = typename std::remove_cvref_t<decltype(row)>::Codec;
+        Codec::put(out, valueIn(session, row.member));
+    });
     put32(out, checkSum(out));
     return out;
 }
@@ -154,38 +289,31 @@ SessionReading decodeRecord(const RecordKind& kind, std::span<const uint8_t> fil
         !std::equal(kind.mark.begin(), kind.mark.end(), file.begin()))
         return refused("the file is no gridlet " + noun);
     const uint32_t version = get32(file, 8);
-    const bool colorless = kind.colorlessVersion != 0 && version == kind.colorlessVersion;
-    const bool encodingless =
-        colorless || (kind.encodinglessVersion != 0 && version == kind.encodinglessVersion);
-    if (version != kind.version && !encodingless)
+    if (version < kind.firstVersion || version > kind.version)
         return refused("the " + noun + " was " + kind.written + " by another version of gridlet");
-    const std::optional<size_t> extraCount = extraCountOf(file);
-    if (encodingless ? file.size() != (colorless ? version1Bytes : encodinglessBytes) : !extraCount)
-        return refused("the " + noun + " file is cut short or too long");
+    const uint32_t edition = recordEdition - (kind.version - version);
+    const std::string wrongLength = "the " + noun + " file is cut short or too long";
     const size_t size = file.size();
-    if (get32(file, size - 4) != checkSum(file.first(size - 4)))
-        return refused("the " + noun + " file is damaged");
+    if (size < 12 + 4) return refused(wrongLength);
     SessionReading reading;
     Session& session = reading.session;
-    size_t at = 12;
-    std::copy_n(file.begin() + ptrdiff_t(at), charsetBytes, session.charset.begin());
-    at += charsetBytes;
-    for (auto& column : session.mapCells)
-        for (int32_t& code : column) code = file[at++];
-    session.mapWidth = file[at++];
-    session.mapHeight = file[at++];
-    session.paperColor = get32(file, at) & 0xFFFFFF;
-    session.inkColor = get32(file, at + 4) & 0xFFFFFF;
-    at += 8;
-    session.currentChar = file[at++];
-    session.range = {file[at], file[at + 1], file[at + 2] != 0};
-    session.gridOnMap = file[at + 3] != 0;
-    at += 4;
-    if (!colorless && !readColors(file, at, session))
-        return refused("the " + noun + "'s colours are ones gridlet does not know");
-    if (!encodingless && !readEncoding(file, encodinglessBytes - 4, session.textEncoding))
-        return refused("the " + noun + "'s characters of the set are ones gridlet does not know");
-    if (!isMapSize(session.mapWidth, session.mapHeight))
+    Reader in(file.subspan(12, size - 12 - 4));
+    const char* unknown = nullptr; // what the first field of a value gridlet never keeps is
+    forEachRow(recordFields, [&](const auto& row) {
+        using Codec = typename std::remove_cvref_t<decltype(row)>::Codec;
+        if (row.edition <= edition && !Codec::read(in, valueIn(session, row.member)) && !unknown)
+            unknown = row.called;
+    });
+    if (!in.whole()) return refused(wrongLength);
+    if (get32(file, size - 4) != checkSum(file.first(size - 4)))
+        return refused("the " + noun + " file is damaged");
+    if (unknown)
+        return refused("the " + noun + "'s " + unknown + " are ones gridlet does not know");
+    if (!isMapSize(session.document.mapWidth, session.document.mapHeight))
         return refused("the " + noun + "'s map has a size gridlet does not know");
     return reading;
+}
+
+void placeKeptFields(Document& document, const Document& kept) {
+    forEachRow(recordFields, [&](const auto& row) { placeField(document, kept, row.member); });
 }

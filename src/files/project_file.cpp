@@ -7,7 +7,7 @@
 namespace {
 
 constexpr RecordKind projectKind{
-    {'G', 'R', 'I', 'D', 'L', 'E', 'T', 'P'}, projectVersion, 1, 0, "project", "saved"};
+    {'G', 'R', 'I', 'D', 'L', 'E', 'T', 'P'}, projectVersion, 1, "project", "saved"};
 
 } // namespace
 

@@ -9,8 +9,9 @@
 
 #include "files/kept_record.h"
 
-// Version 1 had no characters of the set's codes; it is still read, as ASCII and Latin-1.
-constexpr uint32_t projectVersion = 2;
+// Projects began at the second edition of the fields, as version 1, which had no characters of
+// the set's codes; it is still read, as ASCII and Latin-1.
+constexpr uint32_t projectVersion = recordEdition - 1;
 constexpr std::string_view projectExtension = ".gridlet";
 
 // The file starts with a project's mark.

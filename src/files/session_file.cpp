@@ -3,7 +3,7 @@
 namespace {
 
 constexpr RecordKind sessionKind{
-    {'G', 'R', 'I', 'D', 'L', 'E', 'T', 'S'}, sessionVersion, 2, 1, "session", "kept"};
+    {'G', 'R', 'I', 'D', 'L', 'E', 'T', 'S'}, sessionVersion, 1, "session", "kept"};
 
 } // namespace
 

@@ -9,9 +9,10 @@
 
 #include "files/kept_record.h"
 
-// Version 2 had no characters of the set's codes, version 1 no colours either; both are still
-// read, with what they lack at its start values.
-constexpr uint32_t sessionVersion = 3;
+// A session's versions are the editions of the fields: version 2 had no characters of the set's
+// codes, version 1 no colours either; both are still read, with what they lack at its start
+// values.
+constexpr uint32_t sessionVersion = recordEdition;
 
 std::vector<uint8_t> encodeSession(const Session& session);
 SessionReading decodeSession(std::span<const uint8_t> file);

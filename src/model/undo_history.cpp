@@ -1,71 +1,93 @@
 #include "model/undo_history.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <type_traits>
 
+#include "model/document_fields.h"
+
 namespace {
 
-using MachineBytes = std::array<uint8_t, sizeof(MachineColors)>;
-static_assert(std::is_trivially_copyable_v<MachineColors>);
-// The encoding is kept as the changed runs of its bytes, which must all be its fields'.
-static_assert(std::has_unique_object_representations_v<TextEncoding>);
+// A field as undo keeps it: `count` units, each an unsigned integer as wide as the field's
+// smallest part (a byte of the set, a cell's code); a struct's units are its bytes.
+template <size_t bytes>
+using UnsignedOf = std::conditional_t<
+    bytes == 1, uint8_t,
+    std::conditional_t<bytes == 2, uint16_t, std::conditional_t<bytes == 4, uint32_t, uint64_t>>>;
 
-// A step: this header, then the changed runs of the charset, then those of the map cells, then
-// those of the cells' colours, then those of the text encoding's bytes. Cells are stored in one
-// byte each unless some value does not fit in a byte.
+template <typename T> struct Units {
+    using Unit = uint8_t;
+    static constexpr size_t count = sizeof(T);
+};
+template <typename T>
+requires std::is_arithmetic_v<T> || std::is_enum_v<T>
+struct Units<T> {
+    using Unit = UnsignedOf<sizeof(T)>;
+    static constexpr size_t count = 1;
+};
+template <typename E, size_t n> struct Units<std::array<E, n>> {
+    using Unit = typename Units<E>::Unit;
+    static constexpr size_t count = n * Units<E>::count;
+};
+
+// A step: this header, then for each field it changes, in the table's order, a field header and
+// the changed runs of its units, each a run header and the exclusive-or of the units, one byte
+// each unless some change needs the unit's whole width.
 struct StepHeader {
     uint32_t size;
-    int32_t widthChange, heightChange;
-    Color paperChange, inkChange;
     int16_t glyph; // the one glyph changed, or -1
-    uint16_t charsetRuns, mapRuns, colorRuns, encodingRuns;
-    uint8_t wideCells;
-    uint8_t modeChange;
-    MachineBytes machineChange;
+    uint16_t fields;
+};
+
+struct FieldHeader {
+    uint8_t row; // in documentFields
+    uint8_t wide;
+    uint16_t runs;
 };
 
 struct RunHeader {
     uint16_t start, length;
 };
 
-constexpr size_t cellCount = size_t(mapColumns) * mapRows;
+static_assert(documentFieldCount <= UINT8_MAX);
 
-uint8_t colorAt(const MapColors& colors, size_t index) {
-    return colors[index / mapRows][index % mapRows];
-}
-uint8_t& colorAt(MapColors& colors, size_t index) {
-    return colors[index / mapRows][index % mapRows];
-}
+// The units of an edit field, checked once: its bytes are all its value's (no padding), and
+// the run headers and the marks reach every unit.
+template <typename Row> struct EditField {
+    static constexpr const auto& field = Row::field;
+    using Type = typename std::remove_cvref_t<decltype(field)>::Type;
+    using Unit = typename Units<Type>::Unit;
+    static constexpr size_t count = Units<Type>::count;
+    static constexpr uint8_t row = uint8_t(Row::index);
 
-MachineBytes machineChange(const MachineColors& before, const MachineColors& after) {
-    MachineBytes a{}, b{};
-    std::memcpy(a.data(), &before, sizeof before);
-    std::memcpy(b.data(), &after, sizeof after);
-    for (size_t i = 0; i < a.size(); ++i) a[i] ^= b[i];
-    return a;
-}
+    static_assert(std::has_unique_object_representations_v<Type>);
+    static_assert(sizeof(Type) == count * sizeof(Unit));
+    static_assert(count <= size_t(UINT16_MAX) + 1);
+    static_assert(field.marks != Marks::glyphs || (count == charsetBytes && sizeof(Unit) == 1));
+    static_assert(field.marks != Marks::cells || count == size_t(mapColumns) * mapRows);
 
-void applyMachineChange(MachineColors& colors, const MachineBytes& change) {
-    MachineBytes bytes{};
-    std::memcpy(bytes.data(), &colors, sizeof colors);
-    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] ^= change[i];
-    std::memcpy(&colors, bytes.data(), sizeof colors);
-}
+    static Unit unit(const Document& document, size_t i) {
+        Unit value;
+        std::memcpy(&value, bytesOf(document) + i * sizeof value, sizeof value);
+        return value;
+    }
+    static void flip(Document& document, size_t i, Unit change) {
+        const Unit value = Unit(unit(document, i) ^ change);
+        std::memcpy(bytesOf(document) + i * sizeof value, &value, sizeof value);
+    }
+    static const uint8_t* bytesOf(const Document& document) {
+        return reinterpret_cast<const uint8_t*>(&(document.*field.member));
+    }
+    static uint8_t* bytesOf(Document& document) {
+        return reinterpret_cast<uint8_t*>(&(document.*field.member));
+    }
+};
 
-const uint8_t* bytesOf(const TextEncoding& encoding) {
-    return reinterpret_cast<const uint8_t*>(&encoding);
-}
-uint8_t* bytesOf(TextEncoding& encoding) {
-    return reinterpret_cast<uint8_t*>(&encoding);
-}
-
-int32_t cellAt(const MapCells& cells, size_t index) {
-    return cells[index / mapRows][index % mapRows];
-}
-int32_t& cellAt(MapCells& cells, size_t index) {
-    return cells[index / mapRows][index % mapRows];
+// Calls visit(EditField<row>{}) for every field undo takes back.
+template <typename Visit> void forEachEdit(Visit&& visit) {
+    forEachDocumentField([&](auto row) {
+        if constexpr (decltype(row)::field.undo == Undo::edit) visit(EditField<decltype(row)>{});
+    });
 }
 
 // Calls run(start, length) for every run of positions where differs(position) holds.
@@ -92,67 +114,55 @@ template <typename T> T take(const uint8_t*& in) {
     return value;
 }
 
+// Whether the two differ in nothing undo takes back. Most events change nothing, and the editor
+// asks after each one that could have.
+bool sameEdits(const Document& a, const Document& b) {
+    return allDocumentFields([&](auto row) {
+        constexpr const auto& field = decltype(row)::field;
+        if constexpr (field.undo == Undo::edit)
+            return a.*field.member == b.*field.member;
+        else
+            return true;
+    });
+}
+
 } // namespace
 
 bool UndoHistory::record(const Document& before, const Document& after) {
-    // Most events change nothing: a quick look first.
-    if (before.charset == after.charset && before.mapCells == after.mapCells &&
-        before.mapWidth == after.mapWidth && before.mapHeight == after.mapHeight &&
-        before.paperColor == after.paperColor && before.inkColor == after.inkColor &&
-        before.colorMode == after.colorMode && before.machineColors == after.machineColors &&
-        before.mapColors == after.mapColors && before.textEncoding == after.textEncoding)
-        return false;
-    const auto charsetDiffers = [&](size_t i) { return before.charset[i] != after.charset[i]; };
-    const auto cellDiffers = [&](size_t i) {
-        return cellAt(before.mapCells, i) != cellAt(after.mapCells, i);
-    };
-    const auto colorDiffers = [&](size_t i) {
-        return colorAt(before.mapColors, i) != colorAt(after.mapColors, i);
-    };
-    const uint8_t* encodingBefore = bytesOf(before.textEncoding);
-    const uint8_t* encodingAfter = bytesOf(after.textEncoding);
-    const auto encodingDiffers = [&](size_t i) { return encodingBefore[i] != encodingAfter[i]; };
-    StepHeader header{};
-    header.widthChange = before.mapWidth ^ after.mapWidth;
-    header.heightChange = before.mapHeight ^ after.mapHeight;
-    header.paperChange = before.paperColor ^ after.paperColor;
-    header.inkChange = before.inkColor ^ after.inkColor;
-    header.glyph = -1;
-    header.modeChange = uint8_t(uint8_t(before.colorMode) ^ uint8_t(after.colorMode));
-    header.machineChange = machineChange(before.machineColors, after.machineColors);
+    if (sameEdits(before, after)) return false;
+    // First the size: how many runs each field has, and whether any change is wider than a byte.
+    std::array<FieldHeader, documentFieldCount> fields{};
+    StepHeader header{0, -1, 0};
     size_t size = sizeof header, changedGlyphs = 0;
     int lastGlyph = -1;
-    forEachRun(charsetBytes, charsetDiffers, [&](size_t start, size_t length) {
-        ++header.charsetRuns;
-        size += sizeof(RunHeader) + length;
-        for (size_t i = start; i < start + length; ++i) {
-            if (int(i / glyphBytes) == lastGlyph) continue;
-            lastGlyph = int(i / glyphBytes);
-            ++changedGlyphs;
-        }
+    forEachEdit([&](auto edit) {
+        using Edit = decltype(edit);
+        FieldHeader& changed = fields[Edit::row];
+        if (before.*Edit::field.member == after.*Edit::field.member) return;
+        size_t units = 0;
+        const auto differs = [&](size_t i) {
+            return Edit::unit(before, i) != Edit::unit(after, i);
+        };
+        forEachRun(Edit::count, differs, [&](size_t start, size_t length) {
+            ++changed.runs;
+            units += length;
+            for (size_t i = start; i < start + length; ++i) {
+                if constexpr (sizeof(typename Edit::Unit) > 1)
+                    if ((Edit::unit(before, i) ^ Edit::unit(after, i)) > 0xFF) changed.wide = 1;
+                if constexpr (Edit::field.marks == Marks::glyphs) {
+                    if (int(i / glyphBytes) == lastGlyph) continue;
+                    lastGlyph = int(i / glyphBytes);
+                    ++changedGlyphs;
+                }
+            }
+        });
+        if (changed.runs == 0) return;
+        changed.row = Edit::row;
+        ++header.fields;
+        size += sizeof changed + changed.runs * sizeof(RunHeader) +
+                units * (changed.wide ? sizeof(typename Edit::Unit) : 1);
     });
-    size_t changedCells = 0;
-    forEachRun(cellCount, cellDiffers, [&](size_t start, size_t length) {
-        ++header.mapRuns;
-        changedCells += length;
-        for (size_t i = start; i < start + length; ++i)
-            if ((cellAt(before.mapCells, i) ^ cellAt(after.mapCells, i)) & ~0xFF)
-                header.wideCells = 1;
-    });
-    size += header.mapRuns * sizeof(RunHeader) + changedCells * (header.wideCells ? 4 : 1);
-    forEachRun(cellCount, colorDiffers, [&](size_t, size_t length) {
-        ++header.colorRuns;
-        size += sizeof(RunHeader) + length;
-    });
-    forEachRun(sizeof(TextEncoding), encodingDiffers, [&](size_t, size_t length) {
-        ++header.encodingRuns;
-        size += sizeof(RunHeader) + length;
-    });
-    if (header.charsetRuns == 0 && header.mapRuns == 0 && header.colorRuns == 0 &&
-        header.encodingRuns == 0 && !header.widthChange && !header.heightChange &&
-        !header.paperChange && !header.inkChange && !header.modeChange &&
-        before.machineColors == after.machineColors)
-        return false;
+    if (header.fields == 0) return false;
     if (changedGlyphs == 1) header.glyph = int16_t(lastGlyph);
     header.size = uint32_t(size);
 
@@ -161,30 +171,25 @@ bool UndoHistory::record(const Document& before, const Document& after) {
     arena_.resize(arena_.size() + size);
     uint8_t* out = arena_.data() + offsets_.back();
     put(out, header);
-    forEachRun(charsetBytes, charsetDiffers, [&](size_t start, size_t length) {
-        put(out, RunHeader{uint16_t(start), uint16_t(length)});
-        for (size_t i = start; i < start + length; ++i)
-            put(out, uint8_t(before.charset[i] ^ after.charset[i]));
-    });
-    forEachRun(cellCount, cellDiffers, [&](size_t start, size_t length) {
-        put(out, RunHeader{uint16_t(start), uint16_t(length)});
-        for (size_t i = start; i < start + length; ++i) {
-            const int32_t change = cellAt(before.mapCells, i) ^ cellAt(after.mapCells, i);
-            if (header.wideCells)
-                put(out, change);
-            else
-                put(out, uint8_t(change));
-        }
-    });
-    forEachRun(cellCount, colorDiffers, [&](size_t start, size_t length) {
-        put(out, RunHeader{uint16_t(start), uint16_t(length)});
-        for (size_t i = start; i < start + length; ++i)
-            put(out, uint8_t(colorAt(before.mapColors, i) ^ colorAt(after.mapColors, i)));
-    });
-    forEachRun(sizeof(TextEncoding), encodingDiffers, [&](size_t start, size_t length) {
-        put(out, RunHeader{uint16_t(start), uint16_t(length)});
-        for (size_t i = start; i < start + length; ++i)
-            put(out, uint8_t(encodingBefore[i] ^ encodingAfter[i]));
+    forEachEdit([&](auto edit) {
+        using Edit = decltype(edit);
+        const FieldHeader& changed = fields[Edit::row];
+        if (changed.runs == 0) return;
+        put(out, changed);
+        const auto differs = [&](size_t i) {
+            return Edit::unit(before, i) != Edit::unit(after, i);
+        };
+        forEachRun(Edit::count, differs, [&](size_t start, size_t length) {
+            put(out, RunHeader{uint16_t(start), uint16_t(length)});
+            for (size_t i = start; i < start + length; ++i) {
+                const auto change =
+                    typename Edit::Unit(Edit::unit(before, i) ^ Edit::unit(after, i));
+                if (changed.wide)
+                    put(out, change);
+                else
+                    put(out, uint8_t(change));
+            }
+        });
     });
     current_ = offsets_.size();
     return true;
@@ -215,39 +220,23 @@ void UndoHistory::makeRoom(size_t size) {
 int UndoHistory::apply(size_t step, Document& document, Changes& changes) const {
     const uint8_t* in = arena_.data() + offsets_[step];
     const auto header = take<StepHeader>(in);
-    document.mapWidth ^= header.widthChange;
-    document.mapHeight ^= header.heightChange;
-    document.paperColor ^= header.paperChange;
-    document.inkColor ^= header.inkChange;
-    document.colorMode = ColorMode(uint8_t(document.colorMode) ^ header.modeChange);
-    applyMachineChange(document.machineColors, header.machineChange);
-    for (int run = 0; run < header.charsetRuns; ++run) {
-        const auto [start, length] = take<RunHeader>(in);
-        for (size_t i = start; i < size_t(start) + length; ++i) {
-            document.charset[i] ^= take<uint8_t>(in);
-            changes.glyphs.set(i / glyphBytes);
+    size_t fieldsLeft = header.fields;
+    FieldHeader next = fieldsLeft ? take<FieldHeader>(in) : FieldHeader{};
+    forEachEdit([&](auto edit) {
+        using Edit = decltype(edit);
+        if (fieldsLeft == 0 || next.row != Edit::row) return;
+        for (int run = 0; run < next.runs; ++run) {
+            const auto [start, length] = take<RunHeader>(in);
+            for (size_t i = start; i < size_t(start) + length; ++i) {
+                using Unit = typename Edit::Unit;
+                Edit::flip(document, i, next.wide ? take<Unit>(in) : Unit(take<uint8_t>(in)));
+                if constexpr (Edit::field.marks == Marks::glyphs)
+                    changes.glyphs.set(i / glyphBytes);
+                if constexpr (Edit::field.marks == Marks::cells) changes.cells.set(i);
+            }
         }
-    }
-    for (int run = 0; run < header.mapRuns; ++run) {
-        const auto [start, length] = take<RunHeader>(in);
-        for (size_t i = start; i < size_t(start) + length; ++i) {
-            cellAt(document.mapCells, i) ^=
-                header.wideCells ? take<int32_t>(in) : take<uint8_t>(in);
-            changes.cells.set(i);
-        }
-    }
-    for (int run = 0; run < header.colorRuns; ++run) {
-        const auto [start, length] = take<RunHeader>(in);
-        for (size_t i = start; i < size_t(start) + length; ++i) {
-            colorAt(document.mapColors, i) ^= take<uint8_t>(in);
-            changes.cells.set(i);
-        }
-    }
-    uint8_t* encoding = bytesOf(document.textEncoding);
-    for (int run = 0; run < header.encodingRuns; ++run) {
-        const auto [start, length] = take<RunHeader>(in);
-        for (size_t i = start; i < size_t(start) + length; ++i) encoding[i] ^= take<uint8_t>(in);
-    }
+        if (--fieldsLeft) next = take<FieldHeader>(in);
+    });
     return header.glyph;
 }
 

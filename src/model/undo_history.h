@@ -1,6 +1,6 @@
-// The steps a user can undo and redo: changes of the glyphs, the map (cells, their colours and
-// size), the colours, the colour mode and the characters the set's codes stand for. The range, the
-// drag mode, the grid and the pen are settings rather than edits and are left alone.
+// The steps a user can undo and redo: the changes of every field that the table of the
+// document's fields (document_fields.h) calls an edit. The settings there (the range, the drag
+// mode, the grid, the pen) are left alone.
 //
 // A step keeps only what changed, as the exclusive-or of the old and new bytes: applied once it
 // undoes the step, applied again it redoes it. The steps lie back to back in one block reserved

@@ -162,15 +162,15 @@ TEST_F(ConvertCommand, EveryFormatReadRoundTripsThroughEveryOther) {
 TEST_F(ConvertCommand, ProjectsKeepEveryFieldAndFontsTheirCharacters) {
     Session work;
     const Bytes glyphs = noise(charsetBytes, 12);
-    std::copy(glyphs.begin(), glyphs.end(), work.charset.begin());
-    work.mapCells[79][49] = 7;
-    work.mapWidth = 80;
-    work.mapHeight = 50;
+    std::copy(glyphs.begin(), glyphs.end(), work.document.charset.begin());
+    work.document.mapCells[79][49] = 7;
+    work.document.mapWidth = 80;
+    work.document.mapHeight = 50;
     work.currentChar = 65;
-    work.range = {10, 20, true};
-    work.colorMode = ColorMode::spectrum;
-    work.mapColors[3][4] = 0x47;
-    placeBuiltinEncoding(work.textEncoding, BuiltinCharset::c64Caps);
+    work.document.range = {10, 20, true};
+    work.document.colorMode = ColorMode::spectrum;
+    work.document.mapColors[3][4] = 0x47;
+    placeBuiltinEncoding(work.document.textEncoding, BuiltinCharset::c64Caps);
     folder.write("work.gridlet", encodeProject(work));
     ASSERT_EQ(convert({"--convert", folder / "work.gridlet", folder / "cli/copy.gridlet"}),
               conversionDone);

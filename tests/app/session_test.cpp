@@ -50,10 +50,10 @@ TEST(KeptSession, WrittenTwoSecondsAfterTheLastChangeAndAtQuit) {
         finish_saves();
         const SessionReading kept = decodeSession(bytesOf(home.sessionFile()));
         ASSERT_EQ(kept.problem, "");
-        EXPECT_EQ(kept.session.charset[0], 0xC0);
+        EXPECT_EQ(kept.session.document.charset[0], 0xC0);
         paintPixel(g, 2); // kept at quit, without waiting
     }
-    EXPECT_EQ(decodeSession(bytesOf(home.sessionFile())).session.charset[0], 0xE0);
+    EXPECT_EQ(decodeSession(bytesOf(home.sessionFile())).session.document.charset[0], 0xE0);
     // A run that changes nothing keeps what the last one kept.
     const std::vector<uint8_t> before = bytesOf(home.sessionFile());
     { Gridlet g({}, &home); }
@@ -63,19 +63,19 @@ TEST(KeptSession, WrittenTwoSecondsAfterTheLastChangeAndAtQuit) {
 TEST(KeptSession, RestoreBringsBackTheLastRunAsOneUndoStep) {
     KeptFilesHome home;
     Session last;
-    last.charset[65 * 8] = 0xFF;
-    last.mapWidth = 80;
-    last.mapHeight = 50;
-    last.mapCells[79][49] = 200;
-    last.inkColor = 0x00FF00;
+    last.document.charset[65 * 8] = 0xFF;
+    last.document.mapWidth = 80;
+    last.document.mapHeight = 50;
+    last.document.mapCells[79][49] = 200;
+    last.document.inkColor = 0x00FF00;
     last.currentChar = 65;
-    last.range = {10, 20, true};
-    last.gridOnMap = false;
-    last.colorMode = ColorMode::c64Multi;
-    last.machineColors.c64Multi1 = 7;
-    last.mapColors[80][50] = 9; // hidden cells keep theirs too
-    last.pen = 2;
-    placeBuiltinEncoding(last.textEncoding, BuiltinCharset::c64Caps);
+    last.document.range = {10, 20, true};
+    last.document.gridOnMap = false;
+    last.document.colorMode = ColorMode::c64Multi;
+    last.document.machineColors.c64Multi1 = 7;
+    last.document.mapColors[80][50] = 9; // hidden cells keep theirs too
+    last.document.pen = 2;
+    placeBuiltinEncoding(last.document.textEncoding, BuiltinCharset::c64Caps);
     writeBytes(home.sessionFile(), encodeSession(last));
     Gridlet g({}, &home);
     // The start is as it always was, in two colours.
@@ -86,18 +86,18 @@ TEST(KeptSession, RestoreBringsBackTheLastRunAsOneUndoStep) {
     g.ui.choose_menu_item(mainWindow, restoreSessionId);
     g.run();
     const Document& document = g.document();
-    EXPECT_EQ(document.charset, last.charset);
-    EXPECT_EQ(document.mapCells, last.mapCells);
+    EXPECT_EQ(document.charset, last.document.charset);
+    EXPECT_EQ(document.mapCells, last.document.mapCells);
     EXPECT_EQ(document.mapWidth, 80);
     EXPECT_EQ(document.inkColor, 0x00FF00u);
-    EXPECT_EQ(document.range, last.range);
+    EXPECT_EQ(document.range, last.document.range);
     EXPECT_FALSE(g.document().gridOnMap);
     EXPECT_EQ(document.colorMode, ColorMode::c64Multi);
     EXPECT_EQ(get_menu_item_checked(mainMenu, colorModeId + int(ColorMode::c64Multi)), 1);
-    EXPECT_EQ(document.machineColors, last.machineColors);
-    EXPECT_EQ(document.mapColors, last.mapColors);
+    EXPECT_EQ(document.machineColors, last.document.machineColors);
+    EXPECT_EQ(document.mapColors, last.document.mapColors);
     EXPECT_EQ(document.pen, 2);
-    EXPECT_EQ(document.textEncoding, last.textEncoding);
+    EXPECT_EQ(document.textEncoding, last.document.textEncoding);
     EXPECT_EQ(g.state.editor.currentChar(), 65);
     EXPECT_EQ(gadget_width(mapView), 80 * 16);
     EXPECT_EQ(g.state.editor.history().steps(), 1u);

@@ -20,10 +20,11 @@ TEST(ProjectFile, TheSeedIsAWholeProjectThatSavesBackAlike) {
     const std::vector<uint8_t> whole = projectSample("../../fuzz-corpus/project/whole");
     const SessionReading reading = decodeProject(whole);
     ASSERT_EQ(reading.problem, "");
-    EXPECT_EQ(reading.session.colorMode, ColorMode::c64Multi);
-    EXPECT_EQ(reading.session.machineColors.c64Ink, 13);
-    EXPECT_EQ(codeOfCharacter(reading.session.textEncoding, U'A'), 1); // the C64's screen codes
-    EXPECT_EQ(codeOfCharacter(reading.session.textEncoding, U'\u2663'), 88);
+    EXPECT_EQ(reading.session.document.colorMode, ColorMode::c64Multi);
+    EXPECT_EQ(reading.session.document.machineColors.c64Ink, 13);
+    EXPECT_EQ(codeOfCharacter(reading.session.document.textEncoding, U'A'),
+              1); // the C64's screen codes
+    EXPECT_EQ(codeOfCharacter(reading.session.document.textEncoding, U'\u2663'), 88);
     EXPECT_EQ(encodeProject(reading.session), whole);
     // A session's encoding is not a project's, nor the other way round.
     EXPECT_EQ(decodeSession(whole).problem, "the file is no gridlet session");
@@ -34,8 +35,8 @@ TEST(ProjectFile, TheSeedIsAWholeProjectThatSavesBackAlike) {
 TEST(ProjectFile, TheFirstVersionIsReadAsLatinOne) {
     const SessionReading reading = decodeProject(projectSample("../project-version-1"));
     ASSERT_EQ(reading.problem, "");
-    EXPECT_EQ(reading.session.textEncoding, latinEncoding());
-    EXPECT_EQ(reading.session.colorMode, ColorMode::c64Multi);
+    EXPECT_EQ(reading.session.document.textEncoding, latinEncoding());
+    EXPECT_EQ(reading.session.document.colorMode, ColorMode::c64Multi);
 }
 
 TEST(ProjectFile, DamagedAndForeignFilesAreRefusedWithTheirReason) {

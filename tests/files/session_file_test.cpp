@@ -13,25 +13,26 @@ namespace {
 
 TEST(SessionFile, EveryFieldComesBack) {
     Session session;
-    for (size_t i = 0; i < session.charset.size(); ++i) session.charset[i] = uint8_t(i * 3);
+    for (size_t i = 0; i < session.document.charset.size(); ++i)
+        session.document.charset[i] = uint8_t(i * 3);
     for (int x = 0; x < mapColumns; ++x)
-        for (int y = 0; y < mapRows; ++y) session.mapCells[x][y] = (x * 5 + y) & 0xFF;
-    session.mapWidth = 64;
-    session.mapHeight = 30;
-    session.paperColor = 0x123456;
-    session.inkColor = 0xFEDCBA;
+        for (int y = 0; y < mapRows; ++y) session.document.mapCells[x][y] = (x * 5 + y) & 0xFF;
+    session.document.mapWidth = 64;
+    session.document.mapHeight = 30;
+    session.document.paperColor = 0x123456;
+    session.document.inkColor = 0xFEDCBA;
     session.currentChar = 201;
-    session.range = {250, 3, true};
-    session.gridOnMap = false;
-    session.colorMode = ColorMode::spectrum;
-    session.machineColors = {15, 14, 13, {0x02, 0x14, 0x26, 0x38, 0xFE}, 9, 0xC7};
+    session.document.range = {250, 3, true};
+    session.document.gridOnMap = false;
+    session.document.colorMode = ColorMode::spectrum;
+    session.document.machineColors = {15, 14, 13, {0x02, 0x14, 0x26, 0x38, 0xFE}, 9, 0xC7};
     for (int x = 0; x < mapColumns; ++x)
-        for (int y = 0; y < mapRows; ++y) session.mapColors[x][y] = uint8_t(x * 7 + y * 3);
-    session.pen = 1;
-    session.textEncoding.characters[7] = U'\U0001F600';
-    session.textEncoding.own = 1;
+        for (int y = 0; y < mapRows; ++y) session.document.mapColors[x][y] = uint8_t(x * 7 + y * 3);
+    session.document.pen = 1;
+    session.document.textEncoding.characters[7] = U'\U0001F600';
+    session.document.textEncoding.own = 1;
     for (int i = 0; i < int(extraCharacterLimit); ++i)
-        addExtraCharacter(session.textEncoding, char32_t(0x400 + i), 255 - i % 256);
+        addExtraCharacter(session.document.textEncoding, char32_t(0x400 + i), 255 - i % 256);
     const SessionReading reading = decodeSession(encodeSession(session));
     EXPECT_EQ(reading.problem, "");
     EXPECT_EQ(reading.session, session);
@@ -46,10 +47,10 @@ TEST(SessionFile, VersionOneIsReadWithTheStartColours) {
     const SessionReading reading = decodeSession(dataFile("session-version-1"));
     ASSERT_EQ(reading.problem, "");
     Session expected;
-    expected.charset[0] = 0x3C;
-    for (auto& column : expected.mapCells) column.fill(0);
-    expected.mapWidth = 80;
-    expected.mapHeight = 50;
+    expected.document.charset[0] = 0x3C;
+    for (auto& column : expected.document.mapCells) column.fill(0);
+    expected.document.mapWidth = 80;
+    expected.document.mapHeight = 50;
     expected.currentChar = 65;
     EXPECT_EQ(reading.session, expected);
 }
