@@ -53,17 +53,8 @@ void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph,
     }
 }
 
-void makeGlyphTile(GlyphTile& tile, GlyphRows glyph, const GlyphLook& look) {
-    writeGlyphCell(tile.data(), 16, glyph, look);
-}
-
 void drawGlyphCell(GlyphRows glyph, int x, int y, const GlyphLook& look) {
-    int stride = 0;
-    if (toolkit::Pixel* pixels = toolkit::pixels_to_write(x, y, 16, 16, stride)) {
+    writeCellAt(x, y, [&](toolkit::Pixel* pixels, int stride) {
         writeGlyphCell(pixels, stride, glyph, look);
-        return;
-    }
-    GlyphTile tile;
-    makeGlyphTile(tile, glyph, look);
-    toolkit::draw_pixels(x, y, 16, 16, tile.data());
+    });
 }

@@ -30,9 +30,16 @@ class GlyphRowTable {
 void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph,
                     const GlyphRowTable& table);
 
-// The cell on its own, for a cell that the clip cuts.
-using GlyphTile = std::array<toolkit::Pixel, 16 * 16>;
-void makeGlyphTile(GlyphTile& tile, GlyphRows glyph, const GlyphLook& look);
+// Hands `write` the canvas's pixels of the 16 x 16 cell at (x, y) and their stride; where the
+// clip cuts the cell, a tile of its own instead, which is then drawn through the clip.
+template <class Write> void writeCellAt(int x, int y, Write write) {
+    int stride = 0;
+    if (toolkit::Pixel* pixels = toolkit::pixels_to_write(x, y, 16, 16, stride))
+        return write(pixels, stride);
+    std::array<toolkit::Pixel, 16 * 16> tile;
+    write(tile.data(), 16);
+    toolkit::draw_pixels(x, y, 16, 16, tile.data());
+}
 
 // The glyph's cell with its top-left corner at (x, y), drawn at once as one block of pixels.
 void drawGlyphCell(GlyphRows glyph, int x, int y, const GlyphLook& look);

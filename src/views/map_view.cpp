@@ -26,18 +26,14 @@ void addCellEdges(toolkit::Pixel* topLeft, int stride, Color paper, Color ink) {
 
 void drawMapCell(const Document& document, bool grid, int column, int row,
                  const GlyphRowTable* rowTable) {
-    const int left = column * cellSize, top = row * cellSize;
     const CellLook cell = mapCellLook(document, column, row);
-    int stride = 0;
-    toolkit::Pixel* pixels = toolkit::pixels_to_write(left, top, cellSize, cellSize, stride);
-    GlyphTile tile;
-    if (!pixels) pixels = tile.data(), stride = cellSize; // cut by the clip: drawn through it
-    if (rowTable && rowTable->holds(cell.look))
-        writeGlyphCell(pixels, stride, document.glyph(cell.code), *rowTable);
-    else
-        writeGlyphCell(pixels, stride, document.glyph(cell.code), cell.look);
-    if (grid) addCellEdges(pixels, stride, cell.look.paper(), cell.look.ink());
-    if (pixels == tile.data()) toolkit::draw_pixels(left, top, cellSize, cellSize, tile.data());
+    writeCellAt(column * cellSize, row * cellSize, [&](toolkit::Pixel* pixels, int stride) {
+        if (rowTable && rowTable->holds(cell.look))
+            writeGlyphCell(pixels, stride, document.glyph(cell.code), *rowTable);
+        else
+            writeGlyphCell(pixels, stride, document.glyph(cell.code), cell.look);
+        if (grid) addCellEdges(pixels, stride, cell.look.paper(), cell.look.ink());
+    });
 }
 
 } // namespace
