@@ -27,7 +27,7 @@ bool insideCursorCell(const AppState& state, int x, int y) {
 using CharsetViewDrawing = AllSurfacesTest;
 
 TEST_F(CharsetViewDrawing, EmptyCharsetIsBlackWithTheCursorAtTheFirstCell) {
-    drawCharsetView(state);
+    refresh(state);
 
     EXPECT_EQ(countPixels(image(), 0, 0, 256, 256, black), 256 * 256);
     // c cursor, . black; the cell's top-left pixel is left as it was.
@@ -41,7 +41,7 @@ TEST_F(CharsetViewDrawing, EmptyCharsetIsBlackWithTheCursorAtTheFirstCell) {
 
 TEST_F(CharsetViewDrawing, GlyphSeventeenTopLeftPixelIsTheBoxAtSixteenSixteen) {
     edit().charset[17 * 8] = 0x80;
-    drawCharsetView(state);
+    refresh(state);
 
     EXPECT_EQ(pictureOf(image(), 15, 15, 4, 4, {{black, '.'}, {white, '#'}}),
               (Picture{"....", //
@@ -55,7 +55,7 @@ TEST_F(CharsetViewDrawing, BusyCharsetMatchesThePixelByPixelReference) {
     edit().charset = busyCharset(7);
     edit().paperColor = 0x203040;
     edit().inkColor = 0xC0D0E0;
-    drawCharsetView(state);
+    refresh(state);
 
     expectImageMatchesReference(image(), state);
 }
@@ -65,7 +65,7 @@ TEST_F(CharsetViewDrawing, CanvasShowsTheImageUnderACheckerboardCursor) {
     document.charset = busyCharset(11);
     document.charset[(5 * 16 + 3) * 8] = 0x80; // the pixel under the cursor's untouched corner
     state.editor.setCurrentChar(5 * 16 + 3);
-    drawCharsetView(state);
+    refresh(state);
 
     const toolkit::PixelBuffer& view = canvas(charsetView);
     for (int y = 0; y < 256; ++y) {
@@ -83,7 +83,7 @@ TEST_F(CharsetViewDrawing, RefreshRedrawsCharsetViewGlyphEditorAndMap) {
     for (int row = 0; row < 8; ++row) edit().charset[40 * 8 + row] = uint8_t(row * 17);
     state.editor.setCurrentChar(40);
     edit().mapCells[1][0] = 40;
-    refreshCharset(state);
+    refresh(state);
 
     EXPECT_EQ(dataText(), "0,17,34,51,68,85,102,119");
     EXPECT_EQ(canvas(glyphEditor).color_at(8, 8),
@@ -101,7 +101,7 @@ using CharsetViewFailure = ViewTest;
 
 TEST_F(CharsetViewFailure, WithoutImageReportsAndStillDrawsTheCursor) {
     createViewSurfaces({Surface::charsetImage});
-    drawCharsetView(state);
+    refresh(state);
 
     ASSERT_EQ(ui.messages_shown.size(), 1u);
     EXPECT_EQ(ui.messages_shown[0].title, "gridlet");
@@ -113,7 +113,7 @@ TEST_F(CharsetViewFailure, WithoutImageReportsAndStillDrawsTheCursor) {
 TEST_F(CharsetViewFailure, WithoutCanvasReportsButStillUpdatesTheImage) {
     createViewSurfaces({Surface::charsetView});
     edit().charset[0] = 0xFF;
-    drawCharsetView(state);
+    refresh(state);
 
     ASSERT_EQ(ui.messages_shown.size(), 1u);
     EXPECT_EQ(ui.messages_shown[0].title, "gridlet");
@@ -124,7 +124,7 @@ TEST_F(CharsetViewFailure, WithoutCanvasReportsButStillUpdatesTheImage) {
 
 TEST_F(CharsetViewFailure, RefreshGoesOnToTheGlyphEditorAfterAFailure) {
     createViewSurfaces({Surface::charsetView, Surface::charsetImage});
-    refreshCharset(state);
+    refresh(state);
 
     ASSERT_EQ(ui.messages_shown.size(), 2u);
     EXPECT_EQ(ui.messages_shown[0].text, "draw image char error!");

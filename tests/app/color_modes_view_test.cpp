@@ -149,7 +149,7 @@ TEST_P(ColorModeViews, GlyphViewsShowEveryPaletteColourAsTheMachineDoes) {
     for (int i = 0; i < choicesOf(mode); ++i) {
         state.editor.setMachineColors(colorsNumber(mode, i));
         state.editor.setCurrentChar(i);
-        refreshCharset(state);
+        refresh(state);
         expectCharsetImage(image(), state.editor.document());
         expectGlyphEditor(canvas(glyphEditor), state.editor.document(), i & 0xFF);
     }
@@ -169,7 +169,7 @@ TEST_P(ColorModeViews, MapCellsOfEveryCodeAndColourByte) {
     state.editor.setColorMode(mode);
     for (const int i : {0, 5, 11}) {
         state.editor.setMachineColors(colorsNumber(mode, i));
-        drawMap(state);
+        refresh(state);
         expectMap(canvas(mapView), state.editor.document());
     }
 }

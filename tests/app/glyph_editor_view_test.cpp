@@ -19,7 +19,7 @@ using GlyphEditorView = AllSurfacesTest;
 
 TEST_F(GlyphEditorView, EmptyGlyphShowsPaperWithTheDottedGrid) {
     edit().paperColor = 0x123456;
-    drawGlyphEditor(state);
+    refresh(state);
 
     EXPECT_EQ(dataText(), "0,0,0,0,0,0,0,0");
     // W white, B black, p paper: the corner of cells (0, 0), (1, 0), (0, 1) and (1, 1).
@@ -38,7 +38,7 @@ TEST_F(GlyphEditorView, FullGlyphShowsSixtyFourSquaresWithGaps) {
     state.editor.setCurrentChar(7);
     edit().paperColor = 0x0000FF;
     edit().inkColor = 0x00FF00;
-    drawGlyphEditor(state);
+    refresh(state);
 
     EXPECT_EQ(dataText(), "255,255,255,255,255,255,255,255");
     // i ink, p paper gap, W and B the grid over each square's left and top edge.
@@ -55,7 +55,7 @@ TEST_F(GlyphEditorView, GridStaysVisibleWhenPaperAndInkAreBothWhite) {
     edit().paperColor = white;
     edit().inkColor = white;
     edit().charset[3] = 0xAA;
-    drawGlyphEditor(state);
+    refresh(state);
 
     // Half of each of the 16 dotted lines of 128 pixels is black; the lines cross on white.
     EXPECT_EQ(countPixels(canvas(glyphEditor), 0, 0, 128, 128, black), 16 * 64);
@@ -67,7 +67,7 @@ TEST_F(GlyphEditorView, ShowsTheRowsOfTheCurrentCharOnly) {
     for (int row = 0; row < 8; ++row) edit().charset[200 * 8 + row] = rows[row];
     edit().charset[201 * 8] = 0xFF; // the neighbour must not show
     state.editor.setCurrentChar(200);
-    drawGlyphEditor(state);
+    refresh(state);
 
     EXPECT_EQ(dataText(), "0,1,128,255,66,24,7,100");
     expectEditorMatchesReference(canvas(glyphEditor), state);
@@ -76,10 +76,10 @@ TEST_F(GlyphEditorView, ShowsTheRowsOfTheCurrentCharOnly) {
 // Each step changes one bit of the first pair: both cells of the wide pixel take its colour.
 TEST_F(GlyphEditorView, OneBitOfAWidePixelRedrawsAllOfIt) {
     edit().colorMode = ColorMode::c64Multi;
-    drawGlyphEditor(state);
+    refresh(state);
     for (const int pair : {1, 3, 2, 0}) {
         state.editor.changeGlyph(0)[0] = uint8_t(pair << 6);
-        drawGlyphEditor(state);
+        refresh(state);
         const toolkit::Color color = glyphLook(state.editor.document()).colors[size_t(pair)];
         EXPECT_EQ(canvas(glyphEditor).color_at(1, 1), color) << pair;
         EXPECT_EQ(canvas(glyphEditor).color_at(17, 1), color) << pair;
@@ -90,7 +90,7 @@ TEST_F(GlyphEditorView, EndsByRedrawingTheMap) {
     edit().charset[32 * 8] = 0x80; // map cell (0, 0) holds 32 at start
     edit().mapCells[0][0] = 32;
     state.editor.setGridOnMap(false);
-    drawGlyphEditor(state);
+    refresh(state);
 
     EXPECT_EQ(canvas(mapView).color_at(0, 0), state.editor.document().inkColor);
     EXPECT_EQ(canvas(mapView).color_at(2, 0), state.editor.document().paperColor);
@@ -101,7 +101,7 @@ using GlyphEditorFailure = ViewTest;
 TEST_F(GlyphEditorFailure, WithoutTheCanvasReportsAndSkipsDataFieldAndMap) {
     createViewSurfaces({Surface::glyphEditor});
     toolkit::set_gadget_text(dataField, "old");
-    drawGlyphEditor(state);
+    refresh(state);
 
     ASSERT_EQ(ui.messages_shown.size(), 1u);
     EXPECT_EQ(ui.messages_shown[0].title, "gridlet");

@@ -38,7 +38,7 @@ class MapView : public AllSurfacesTest {
 TEST_F(MapView, StartMapWithEmptyCharsetIsPaperWithTheGrid) {
     edit().paperColor = 0x800000;
     edit().inkColor = 0x00C000;
-    drawMap(state);
+    refresh(state);
 
     // i ink, p paper, w the untouched white beyond the 640 x 384 area.
     const toolkit::PixelBuffer& map = canvas(mapView);
@@ -54,10 +54,10 @@ TEST_F(MapView, StartMapWithEmptyCharsetIsPaperWithTheGrid) {
 
 TEST_F(MapView, GridChangesOnlyTheCellEdges) {
     edit().charset = busyCharset(5);
-    drawMap(state);
+    refresh(state);
     const std::vector<toolkit::Pixel> withGrid = canvas(mapView).pixels;
     state.editor.setGridOnMap(false);
-    drawMap(state);
+    refresh(state);
     const toolkit::PixelBuffer& without = canvas(mapView);
 
     int changed = 0;
@@ -82,7 +82,7 @@ TEST_F(MapView, LargestBusyMapMatchesThePixelByPixelReference) {
     }
     edit().paperColor = 0x102030;
     edit().inkColor = 0xF0E0D0;
-    drawMap(state);
+    refresh(state);
 
     expectMapMatchesReference(canvas(mapView), state);
 }
@@ -90,7 +90,7 @@ TEST_F(MapView, LargestBusyMapMatchesThePixelByPixelReference) {
 TEST_F(MapView, WithoutMapWindowDrawsNothingAndSaysNothing) {
     state.windows.mapWindowAvailable = false;
     edit().charset = busyCharset(1);
-    drawMap(state);
+    refresh(state);
 
     EXPECT_EQ(countPixels(canvas(mapView), 0, 0, 1280, 800, white), 1280 * 800);
     EXPECT_TRUE(ui.messages_shown.empty());
@@ -100,7 +100,7 @@ using MapViewFailure = ViewTest;
 
 TEST_F(MapViewFailure, WithoutTheCanvasReports) {
     createViewSurfaces({Surface::mapWindow});
-    drawMap(state);
+    refresh(state);
 
     ASSERT_EQ(ui.messages_shown.size(), 1u);
     EXPECT_EQ(ui.messages_shown[0].title, "gridlet");

@@ -42,19 +42,5 @@ class AllSurfacesTest : public ViewTest {
     }
 };
 
-// One refresh, as after an event: the views show what changed.
-inline void drawCharsetView(AppState& state) {
-    refresh(state);
-}
-inline void drawGlyphEditor(AppState& state) {
-    refresh(state);
-}
-inline void drawMap(AppState& state) {
-    refresh(state);
-}
-inline void refreshCharset(AppState& state) {
-    refresh(state);
-}
-
 constexpr toolkit::Color white = 0xFFFFFF;
 constexpr toolkit::Color black = 0x000000;
