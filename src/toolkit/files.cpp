@@ -130,18 +130,6 @@ int close_file(int file) {
     return result;
 }
 
-int end_of_file(int file) {
-    if (find_writer(file) != nullptr) return 1;
-    OpenFile* entry = find_reader(file);
-    return entry != nullptr && !fill_buffer(*entry) ? 1 : 0;
-}
-
-int read_byte(int file) {
-    OpenFile* entry = find_reader(file);
-    if (entry == nullptr || !fill_buffer(*entry)) return 0;
-    return entry->buffer[entry->position++];
-}
-
 int64_t read_data(int file, void* buffer, int64_t length) {
     OpenFile* entry = find_reader(file);
     if (entry == nullptr || buffer == nullptr || length <= 0) return 0;
@@ -154,11 +142,6 @@ int64_t read_data(int file, void* buffer, int64_t length) {
         done += count;
     }
     return done;
-}
-
-int write_byte(int file, int value) {
-    const uint8_t byte = static_cast<uint8_t>(value);
-    return write_data(file, &byte, 1) == 1 ? 1 : 0;
 }
 
 int64_t write_data(int file, const void* buffer, int64_t length) {
