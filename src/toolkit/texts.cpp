@@ -71,12 +71,6 @@ std::string right_part(const std::string& text, int count) {
     return text.substr(text.size() - count);
 }
 
-std::string mid_part(const std::string& text, int start, int count) {
-    start = std::max(start, 1);
-    if (count < 0 || start > length_of(text)) return "";
-    return text.substr(start - 1, count);
-}
-
 std::string lower_case(const std::string& text) {
     std::string lower = text;
     for (char& c : lower) {
@@ -90,10 +84,6 @@ std::string char_string(int code) {
     if (code < 0x80) return std::string(1, static_cast<char>(code));
     if (code < 0xA0) return utf8(windows1252_high[code - 0x80]);
     return utf8(static_cast<char32_t>(code));
-}
-
-int text_length(const std::string& text) {
-    return length_of(text);
 }
 
 std::string trim_spaces(const std::string& text) {

@@ -45,17 +45,6 @@ TEST(TextParts, RightPartCountsFromTheEnd) {
     EXPECT_EQ(right_part("abc", -2), "");
 }
 
-TEST(TextParts, MidPartStartsAtOneAndStopsAtTheEnd) {
-    EXPECT_EQ(mid_part("abcd", 1, 3), "abc");
-    EXPECT_EQ(mid_part("abcd", 1, -1), "");
-    EXPECT_EQ(mid_part("abcd", 0, 2), "ab");
-    EXPECT_EQ(mid_part("abcd", -7, 2), "ab");
-    EXPECT_EQ(mid_part("abcd", 3, 10), "cd");
-    EXPECT_EQ(mid_part("abcd", 4, 1), "d");
-    EXPECT_EQ(mid_part("abcd", 5, 1), "");
-    EXPECT_EQ(mid_part("abcd", 2, 0), "");
-}
-
 TEST(TextParts, LowerCaseTouchesOnlyAsciiLetters) {
     EXPECT_EQ(lower_case(".BMP"), ".bmp");
     EXPECT_EQ(lower_case(right_part("Picture.BMP", 4)), ".bmp");
@@ -68,12 +57,6 @@ TEST(TextParts, TrimSpacesRemovesOnlyOuterSpaces) {
     EXPECT_EQ(trim_spaces("    "), "");
     EXPECT_EQ(trim_spaces(""), "");
     EXPECT_EQ(trim_spaces("\tx "), "\tx");
-}
-
-TEST(TextParts, LengthCountsBytes) {
-    EXPECT_EQ(text_length(""), 0);
-    EXPECT_EQ(text_length("abc"), 3);
-    EXPECT_EQ(text_length(char_string(163)), 2);
 }
 
 TEST(CharString, GivesTheWindows1252CharacterInUtf8) {
