@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace toolkit {
@@ -126,10 +125,6 @@ constexpr Color rgb(int red, int green, int blue) {
 
 int create_image(int image, int width, int height);
 ImageHandle image_handle(int image);
-int grab_image(int source, int target, int x, int y, int width, int height);
-void free_image(int image);
-// Writes the image as an uncompressed 24-bit bottom-up BMP file; 0 on any failure.
-int save_image(int image, const std::string& file_name);
 
 // The value with its fraction discarded, rounding toward zero.
 int truncate_to_int(double value);

@@ -23,7 +23,7 @@ int close_file(int file);
 int64_t read_data(int file, void* buffer, int64_t length);
 int64_t write_data(int file, const void* buffer, int64_t length);
 
-// Why the last open_file_for_reading, create_file, close_file of a created file, save_image or
+// Why the last open_file_for_reading, create_file, close_file of a created file or
 // make_folder failed, in a few words ("permission denied", "no space left on the device", "it is
 // a folder"); "" after one that succeeded.
 std::string last_file_problem();

@@ -1,4 +1,4 @@
-// The image table: numbered off-screen pictures, copies between them and onto drawing targets.
+// The image table: numbered off-screen pictures, and their copies onto drawing targets.
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -6,7 +6,6 @@
 #include <optional>
 #include <utility>
 
-#include "toolkit/binding.h"
 #include "toolkit/detail.h"
 #include "toolkit/drawing.h"
 
@@ -62,20 +61,9 @@ std::optional<PixelBuffer> black_image(int width, int height) {
     }
 }
 
-// Stores the image under the number, replacing in place the one held there so that a failure
-// to make room never loses it.
-void store(int image, PixelBuffer&& buffer) {
-    if (PixelBuffer* held = find_image(image)) {
-        end_pass_on(*held);
-        *held = std::move(buffer);
-    } else {
-        images.emplace(image, std::move(buffer));
-    }
-}
-
 // Copies the source onto the target with the source's top-left pixel at (x, y), dropping what
-// falls outside the clip; false when nothing is left. Wide arithmetic, since grab_image passes
-// a negated position.
+// falls outside the clip; false when nothing is left. Wide arithmetic, since the image may stand
+// anywhere an int reaches.
 bool place(const PixelBuffer& source, PixelBuffer& target, int64_t x, int64_t y, const Area& clip) {
     const int64_t left = std::max<int64_t>(x, clip.x);
     const int64_t top = std::max<int64_t>(y, clip.y);
@@ -95,10 +83,6 @@ DrawingTarget image_output(int image) {
     return {find_image(image), -1};
 }
 
-const PixelBuffer* image_buffer(int image) {
-    return find_image(image);
-}
-
 ImageHandle image_handle(int image) {
     const PixelBuffer* buffer = find_image(image);
     return buffer ? handle_of(*buffer) : 0;
@@ -109,22 +93,8 @@ int create_image(int image, int width, int height) {
     release(image);
     std::optional<PixelBuffer> made = black_image(width, height);
     if (!made) return 0;
-    store(image, std::move(*made));
+    images.emplace(image, std::move(*made));
     return 1;
-}
-
-int grab_image(int source, int target, int x, int y, int width, int height) {
-    const PixelBuffer* from = find_image(source);
-    if (!from || target < 0) return 0;
-    std::optional<PixelBuffer> copy = black_image(width, height);
-    if (!copy) return 0;
-    place(*from, *copy, -int64_t(x), -int64_t(y), {0, 0, width, height});
-    store(target, std::move(*copy));
-    return 1;
-}
-
-void free_image(int image) {
-    release(image);
 }
 
 void draw_image(ImageHandle image, int x, int y) {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <random>
 
-#include "toolkit/binding.h"
+#include "toolkit/detail.h"
 #include "toolkit/drawing.h"
 #include "views/charset_image.h"
 #include "views/charset_view.h"
@@ -29,7 +29,7 @@ PixelBuffer drawn(int width, int height, const std::function<void()>& draw) {
     toolkit::draw_box(0, 0, width, height, 0x808080);
     draw();
     toolkit::stop_drawing();
-    return *toolkit::image_buffer(canvasImage);
+    return *toolkit::image_output(canvasImage).buffer;
 }
 
 // The drawing done once per cell, each time clipped to that cell.
@@ -58,10 +58,7 @@ Document busyDocument(uint32_t seed) {
 
 class Renderers : public ::testing::Test {
   protected:
-    void TearDown() override {
-        toolkit::free_image(canvasImage);
-        toolkit::free_image(pictureImage);
-    }
+    void TearDown() override { toolkit::detail::free_all_images(); }
     const Document document = busyDocument(7);
 };
 
