@@ -238,11 +238,6 @@ void enable_gadget_drop(int gadget, int format, int actions) {
     detail::binding().drop_enabled(*record);
 }
 
-const MenuRecord* find_menu(int menu) {
-    auto found = menus.find(menu);
-    return found == menus.end() ? nullptr : &found->second;
-}
-
 void menu_item_chosen(int window, int id) {
     if (!detail::window_record(window)) return;
     detail::queue_event({.kind = menu_event, .window = window, .object = id});
