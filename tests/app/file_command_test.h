@@ -15,7 +15,7 @@
 #include "../toolkit/temp_folder.h"
 #include "app/menu_ids.h"
 #include "gridlet_harness.h"
-#include "toolkit/atomic_file.h"
+#include "toolkit/core/atomic_file.h"
 #include "toolkit/requesters.h"
 #include "toolkit/windows.h"
 

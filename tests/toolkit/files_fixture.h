@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "temp_folder.h"
-#include "toolkit/atomic_file.h"
-#include "toolkit/detail.h"
+#include "toolkit/core/atomic_file.h"
+#include "toolkit/core/detail.h"
 #include "toolkit/files.h"
 
 namespace files_testing {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/binding.h"
-#include "toolkit/detail.h"
+#include "toolkit/core/detail.h"
 #include "toolkit/drawing.h"
 
 // Every test starts with no pass open and an empty image table.

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "toolkit/detail.h"
+#include "toolkit/core/detail.h"
 #include "toolkit/texts.h"
 
 namespace {

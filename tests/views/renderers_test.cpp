@@ -7,7 +7,7 @@
 #include <functional>
 #include <random>
 
-#include "toolkit/detail.h"
+#include "toolkit/core/detail.h"
 #include "toolkit/drawing.h"
 #include "views/charset_image.h"
 #include "views/charset_view.h"

@@ -1,5 +1,5 @@
 // Saves on Linux and other POSIX systems.
-#include "toolkit/atomic_file.h"
+#include "toolkit/core/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include <string>
 #include <utility>
 
-#include "toolkit/native_files.h"
+#include "toolkit/core/native_files.h"
 
 namespace toolkit::detail {
 

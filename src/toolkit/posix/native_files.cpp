@@ -9,8 +9,8 @@
 #include <cstring>
 #include <utility>
 
+#include "toolkit/core/native_files.h"
 #include "toolkit/files.h"
-#include "toolkit/native_files.h"
 #include "toolkit/texts.h"
 
 namespace toolkit {

@@ -12,8 +12,8 @@
 #include <climits>
 #include <utility>
 
+#include "toolkit/core/native_files.h"
 #include "toolkit/files.h"
-#include "toolkit/native_files.h"
 #include "toolkit/texts.h"
 #include "toolkit/windows/system_functions.h"
 #include "toolkit/windows/wide_text.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "toolkit/detail.h"
+#include "toolkit/core/detail.h"
 #include "toolkit/drawing.h"
 
 namespace toolkit {

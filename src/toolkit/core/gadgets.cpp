@@ -1,9 +1,9 @@
 // Numbered gadgets: canvases, labels, trackbars, check boxes, buttons and text fields.
 #include <algorithm>
 
-#include "toolkit/detail.h"
-#include "toolkit/event_queue.h"
-#include "toolkit/object_tables.h"
+#include "toolkit/core/detail.h"
+#include "toolkit/core/event_queue.h"
+#include "toolkit/core/object_tables.h"
 
 namespace toolkit::detail {
 

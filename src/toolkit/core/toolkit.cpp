@@ -1,8 +1,8 @@
 // Start and end of the toolkit.
 #include "toolkit/binding.h"
-#include "toolkit/detail.h"
-#include "toolkit/event_queue.h"
-#include "toolkit/object_tables.h"
+#include "toolkit/core/detail.h"
+#include "toolkit/core/event_queue.h"
+#include "toolkit/core/object_tables.h"
 
 namespace toolkit::detail {
 

@@ -3,9 +3,9 @@
 #include "toolkit/requesters.h"
 
 #include "toolkit/binding.h"
-#include "toolkit/detail.h"
-#include "toolkit/native_files.h"
-#include "toolkit/object_tables.h"
+#include "toolkit/core/detail.h"
+#include "toolkit/core/native_files.h"
+#include "toolkit/core/object_tables.h"
 
 namespace toolkit {
 namespace {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "toolkit/detail.h"
+#include "toolkit/core/detail.h"
 
 namespace toolkit {
 

@@ -6,9 +6,9 @@
 #include <set>
 #include <tuple>
 
-#include "toolkit/detail.h"
-#include "toolkit/event_queue.h"
-#include "toolkit/object_tables.h"
+#include "toolkit/core/detail.h"
+#include "toolkit/core/event_queue.h"
+#include "toolkit/core/object_tables.h"
 
 namespace toolkit::detail {
 namespace {

@@ -1,9 +1,9 @@
 // Raw input from the platform turned into the program's gadget events.
 #include <algorithm>
 
-#include "toolkit/detail.h"
-#include "toolkit/event_queue.h"
-#include "toolkit/object_tables.h"
+#include "toolkit/core/detail.h"
+#include "toolkit/core/event_queue.h"
+#include "toolkit/core/object_tables.h"
 
 namespace toolkit {
 namespace {

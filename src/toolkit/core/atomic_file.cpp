@@ -1,13 +1,13 @@
 // A save, as every system does it; the steps that differ by system are in posix/ and windows/.
-#include "toolkit/atomic_file.h"
+#include "toolkit/core/atomic_file.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <mutex>
 
+#include "toolkit/core/native_files.h"
 #include "toolkit/files.h"
-#include "toolkit/native_files.h"
 
 namespace toolkit {
 

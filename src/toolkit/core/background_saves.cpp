@@ -6,8 +6,8 @@
 #include <thread>
 #include <utility>
 
-#include "toolkit/atomic_file.h"
-#include "toolkit/detail.h"
+#include "toolkit/core/atomic_file.h"
+#include "toolkit/core/detail.h"
 #include "toolkit/files.h"
 
 namespace toolkit {

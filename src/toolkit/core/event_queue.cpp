@@ -1,8 +1,8 @@
-#include "toolkit/event_queue.h"
+#include "toolkit/core/event_queue.h"
 
 #include "toolkit/binding.h"
-#include "toolkit/detail.h"
-#include "toolkit/event_ring.h"
+#include "toolkit/core/detail.h"
+#include "toolkit/core/event_ring.h"
 #include "toolkit/menus.h"
 
 namespace toolkit::detail {

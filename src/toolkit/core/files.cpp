@@ -7,9 +7,9 @@
 #include <memory>
 #include <utility>
 
-#include "toolkit/atomic_file.h"
-#include "toolkit/detail.h"
-#include "toolkit/native_files.h"
+#include "toolkit/core/atomic_file.h"
+#include "toolkit/core/detail.h"
+#include "toolkit/core/native_files.h"
 
 namespace toolkit {
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "toolkit/detail.h"
+#include "toolkit/core/detail.h"
 
 namespace toolkit {
 
