@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -69,7 +70,13 @@ struct DrawingPass {
     Area clip;         // always within the buffer
     bool drew = false; // anything drawn since the clip was set
 };
-inline DrawingPass pass;
+// The running toolkit's state begins with its drawing pass, which the boxes below reach inline;
+// the rest of it is the core's (core/toolkit_state.h).
+struct DrawingState {
+    DrawingPass pass;
+};
+// The running toolkit: set by start_toolkit, null again after shut_down_toolkit.
+extern DrawingState* running_toolkit;
 void draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Color color);
 } // namespace detail
 
@@ -77,7 +84,8 @@ void draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Colo
 // Inline because the renderers draw hundreds of thousands of small boxes per redraw. Wide
 // arithmetic, since a box may stand anywhere an int reaches.
 inline void draw_box(int x, int y, int width, int height, Color color) {
-    detail::DrawingPass& pass = detail::pass;
+    if (!detail::running_toolkit) return;
+    detail::DrawingPass& pass = detail::running_toolkit->pass;
     if (!pass.buffer) return;
     int64_t left = x, top = y, wide = width, high = height;
     if (wide < 0) {

@@ -243,7 +243,8 @@ TEST_F(DrawingTest, FreeingTheTargetImageEndsThePass) {
     EXPECT_EQ(picture_of(*image_output(0).buffer, red), Picture(2, "...."));
 
     ASSERT_NE(start_drawing(image_output(0)), 0);
-    detail::free_all_images();
+    shut_down_toolkit(); // the pass ends with the toolkit
+    start_toolkit();
     ASSERT_NE(create_image(0, 4, 2), 0);
     draw_box(0, 0, 4, 2, red);
     EXPECT_EQ(picture_of(*image_output(0).buffer, red), Picture(2, "...."));

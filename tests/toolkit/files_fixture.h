@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "temp_folder.h"
-#include "toolkit/core/atomic_file.h"
-#include "toolkit/core/detail.h"
+#include "toolkit/core/toolkit_state.h"
 #include "toolkit/files.h"
+#include "toolkit/windows.h"
 
 namespace files_testing {
 
@@ -34,11 +34,11 @@ inline Bytes varied_bytes(size_t count, uint32_t seed) {
 
 class Files : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(folder.made()); }
-    void TearDown() override {
-        toolkit::detail::close_all_files();
-        toolkit::detail::AtomicFile::fail_writes_after(-1);
+    void SetUp() override {
+        ASSERT_TRUE(folder.made());
+        toolkit::start_toolkit();
     }
+    void TearDown() override { toolkit::shut_down_toolkit(); }
 
     // The file as the toolkit reads it, in blocks that straddle its buffer's boundaries.
     Bytes read_back(const std::string& name) {

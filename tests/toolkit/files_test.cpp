@@ -109,12 +109,13 @@ TEST_F(Files, ReopeningANumberClosesItsFileFirst) {
     EXPECT_EQ(byte, 3);
 }
 
-TEST_F(Files, CloseAllFilesSavesWhatIsOpen) {
+TEST_F(Files, ShuttingDownSavesWhatIsOpen) {
     ASSERT_NE(create_file(0, folder / "a"), 0);
     ASSERT_NE(create_file(9, folder / "b"), 0);
     write_one(0, 10);
     write_one(9, 90);
-    detail::close_all_files();
+    shut_down_toolkit();
+    start_toolkit();
     EXPECT_EQ(folder.read("a"), Bytes{10});
     EXPECT_EQ(folder.read("b"), Bytes{90});
     EXPECT_EQ(close_file(0), 0);
@@ -134,7 +135,7 @@ TEST_P(FailedSave, KeepsTheOldFileAndLeavesNoTemporaryFile) {
     }
 
     ASSERT_NE(create_file(0, folder / "font.fnt"), 0);
-    detail::AtomicFile::fail_writes_after(budget);
+    detail::fail_writes_after(budget);
     write_data(0, new_content.data(), 6000);
     write_data(0, new_content.data() + 6000, 4000);
     EXPECT_EQ(close_file(0), 0);
@@ -149,10 +150,10 @@ INSTANTIATE_TEST_SUITE_P(Files, FailedSave,
 
 TEST_F(Files, AFailedWriteStaysFailed) {
     ASSERT_NE(create_file(0, folder / "out"), 0);
-    detail::AtomicFile::fail_writes_after(100);
+    detail::fail_writes_after(100);
     const Bytes block = varied_bytes(5000, 7);
     EXPECT_EQ(write_data(0, block.data(), 5000), 0);
-    detail::AtomicFile::fail_writes_after(-1);
+    detail::fail_writes_after(-1);
     EXPECT_EQ(write_one(0, 1), 0);
     EXPECT_EQ(close_file(0), 0);
     EXPECT_TRUE(folder.entries().empty());

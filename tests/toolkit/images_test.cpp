@@ -62,7 +62,8 @@ TEST_F(ImageTable, HandlesStandForExistingImagesOnly) {
     EXPECT_NE(image_handle(0), image_handle(1000));
     EXPECT_EQ(image_output(7).buffer, nullptr);
 
-    detail::free_all_images();
+    shut_down_toolkit(); // the images end with the toolkit
+    start_toolkit();
     EXPECT_EQ(image_handle(0), 0u);
     EXPECT_EQ(image_output(0).buffer, nullptr);
 }

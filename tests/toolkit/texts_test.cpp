@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "toolkit/core/detail.h"
 #include "toolkit/texts.h"
+#include "toolkit/windows.h"
 
 namespace {
 
@@ -95,15 +95,17 @@ TEST(ProcessFacts, CurrentDirectoryEndsInASeparator) {
 }
 
 TEST(ProcessFacts, ParametersLoseTheirSurroundingQuotes) {
-    detail::set_program_parameters({"\"/my fonts/a.fnt\"", "plain", "\"open"});
+    start_toolkit({"\"/my fonts/a.fnt\"", "plain", "\"open"});
     EXPECT_EQ(count_program_parameters(), 3);
     EXPECT_EQ(program_parameter(0), "/my fonts/a.fnt");
     EXPECT_EQ(program_parameter(1), "plain");
     EXPECT_EQ(program_parameter(2), "open");
     EXPECT_EQ(program_parameter(3), "");
     EXPECT_EQ(program_parameter(-1), "");
-    detail::set_program_parameters({});
+    shut_down_toolkit();
+    start_toolkit();
     EXPECT_EQ(count_program_parameters(), 0);
+    shut_down_toolkit();
 }
 
 } // namespace

@@ -4,58 +4,23 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <mutex>
+#include <utility>
 
 #include "toolkit/core/native_files.h"
-#include "toolkit/files.h"
 
-namespace toolkit {
+namespace toolkit::detail {
 
 namespace {
-
-std::mutex backup_mutex; // the folder is read by the thread of background saves too
-std::string backup_folder;
-
-std::string backups() {
-    std::lock_guard lock(backup_mutex);
-    return backup_folder;
-}
-
-// The test hook of fail_writes_after: bytes that may still be written, -1 for no limit. Each
-// thread has its own, so the saves of the thread of background saves never share a test's.
-thread_local int64_t write_budget = -1;
-thread_local bool cut_by_hook = false; // the last write failed as the hook said, not the system
-
-// Why the last write failed: the hook stands for a full disk.
-std::string write_problem() {
-    return cut_by_hook ? "no space left on the device" : detail::system_problem();
-}
 
 std::string name_part(const std::string& path) {
     const size_t separator = path.find_last_of("/\\");
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-constexpr const char* backup_ending = ".old-contents";
-
 } // namespace
 
-void set_backup_folder(const std::string& folder) {
-    std::lock_guard lock(backup_mutex);
-    backup_folder = folder;
-}
-
-std::vector<std::string> leftover_backups() {
-    const std::string folder = backups();
-    std::vector<std::string> found;
-    if (folder.empty()) return found;
-    for (const std::string& name : detail::folder_entries(folder))
-        if (name.ends_with(backup_ending)) found.push_back(folder + name);
-    std::sort(found.begin(), found.end());
-    return found;
-}
-
-namespace detail {
+AtomicFile::AtomicFile(std::string backup_folder, int64_t* write_budget)
+    : backup_folder_(std::move(backup_folder)), write_budget_(write_budget) {}
 
 AtomicFile::~AtomicFile() {
     abandon();
@@ -84,7 +49,7 @@ bool AtomicFile::write(const void* data, size_t length) {
 // Only new bytes count against the test hooks: old contents written back after a failed save in
 // place must always get through.
 bool AtomicFile::write_bytes(const char* data, size_t length, bool new_bytes) {
-    cut_by_hook = false;
+    cut_by_hook_ = false;
     if (!new_bytes) return write_fully(fd_, data, length);
     if (end_after_ >= 0) {
         if (static_cast<uint64_t>(end_after_) < length) {
@@ -93,12 +58,11 @@ bool AtomicFile::write_bytes(const char* data, size_t length, bool new_bytes) {
         }
         end_after_ -= static_cast<int64_t>(length);
     }
-    const int64_t budget = write_budget;
-    if (budget < 0) return write_fully(fd_, data, length);
-    const size_t allowed = std::min<size_t>(length, static_cast<size_t>(budget));
-    write_budget -= static_cast<int64_t>(allowed);
+    if (!write_budget_ || *write_budget_ < 0) return write_fully(fd_, data, length);
+    const size_t allowed = std::min<size_t>(length, static_cast<size_t>(*write_budget_));
+    *write_budget_ -= static_cast<int64_t>(allowed);
     const bool written = write_fully(fd_, data, allowed);
-    cut_by_hook = written && allowed < length;
+    cut_by_hook_ = written && allowed < length;
     return written && allowed == length;
 }
 
@@ -118,7 +82,7 @@ bool AtomicFile::commit() {
 // "font.fnt.<time>.old-contents" in the backup folder, on disk before the file is touched. With
 // no backup folder the old contents are kept in memory only.
 bool AtomicFile::keep_backup(const std::vector<char>& old, std::string& backup) {
-    const std::string folder = backups();
+    const std::string& folder = backup_folder_;
     if (folder.empty()) return true;
     std::string why;
     if (!make_folders(folder, why))
@@ -152,10 +116,9 @@ bool AtomicFile::commit_in_place() {
     return false;
 }
 
-void AtomicFile::fail_writes_after(int64_t bytes) {
-    write_budget = bytes < 0 ? -1 : bytes;
+// The hook stands for a full disk.
+std::string AtomicFile::write_problem() const {
+    return cut_by_hook_ ? "no space left on the device" : system_problem();
 }
 
-} // namespace detail
-
-} // namespace toolkit
+} // namespace toolkit::detail

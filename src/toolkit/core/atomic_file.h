@@ -3,7 +3,7 @@
 // reached the disk. A file that a rename would harm (one with other hard links) or that cannot be
 // replaced (a writable file in a folder the user may not write to, or another user's file in a
 // shared sticky folder) is overwritten in place on commit instead: its old contents are first
-// kept in a backup file (see set_backup_folder) and are written back if the new ones fail.
+// kept in a backup file and are written back if the new ones fail.
 #pragma once
 
 #include <cstddef>
@@ -13,9 +13,16 @@
 
 namespace toolkit::detail {
 
+// The ending of the backups' names.
+inline constexpr const char* backup_ending = ".old-contents";
+
 class AtomicFile {
   public:
-    AtomicFile() = default;
+    // A file written in place keeps its old contents in the backup folder until its new ones are
+    // on disk ("": in memory only). Tests: with a write budget, writes of new bytes fail once it
+    // is spent; the files that share one share what is left of it (-1: never spent). Old
+    // contents written back after a failed save in place are never held back.
+    explicit AtomicFile(std::string backup_folder = {}, int64_t* write_budget = nullptr);
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
     ~AtomicFile(); // abandons an uncommitted file
@@ -37,10 +44,6 @@ class AtomicFile {
     // Why open, write or commit failed last, in a few words; "" when nothing failed.
     const std::string& problem() const { return problem_; }
 
-    // Tests: make writes of new bytes on this thread fail once this many more bytes have been
-    // written (-1: never). Old contents written back after a failed save in place are never
-    // held back.
-    static void fail_writes_after(int64_t bytes);
     // Tests: end the process at once, as a kill would, once this file has written this many
     // more new bytes. Set on the file itself, so that no other save (on the thread of
     // background saves, say) ever sees it.
@@ -54,6 +57,7 @@ class AtomicFile {
     bool commit_in_place();
     bool keep_backup(const std::vector<char>& old, std::string& backup);
     bool fail(std::string why);
+    std::string write_problem() const;
 
     int fd_ = -1; // the temporary file, or the target itself when written in place
     bool in_place_ = false;
@@ -66,6 +70,9 @@ class AtomicFile {
     // from its name, which another program could point elsewhere meanwhile.
     int target_fd_ = -1;
     int64_t end_after_ = -1; // end_process_after: -1 for never
+    std::string backup_folder_;
+    int64_t* write_budget_ = nullptr;
+    bool cut_by_hook_ = false; // the last write failed as the budget said, not the system
 };
 
 } // namespace toolkit::detail

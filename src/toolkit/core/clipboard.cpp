@@ -1,7 +1,7 @@
 #include "toolkit/clipboard.h"
 
 #include "toolkit/binding.h"
-#include "toolkit/core/detail.h"
+#include "toolkit/core/toolkit_state.h"
 
 namespace toolkit {
 

@@ -1,10 +1,12 @@
-// Drawing passes, outlined boxes and the number conversion the input handlers use.
+// Drawing passes, boxes and the number conversion the input handlers use.
 #include "toolkit/drawing.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
-#include "toolkit/core/detail.h"
+#include "toolkit/core/gadgets.h"
+#include "toolkit/core/toolkit_state.h"
 
 namespace toolkit {
 
@@ -40,6 +42,15 @@ void show_drawn(const detail::DrawingPass& pass) {
 
 } // namespace
 
+void detail::draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Color color) {
+    DrawingPass& pass = drawing_pass();
+    const Pixel pixel = pixel_of(color);
+    draw_row_run(pass, top, left, width, pixel);
+    draw_row_run(pass, top + height - 1, left, width, pixel);
+    draw_column_run(pass, left, top + 1, height - 2, pixel);
+    draw_column_run(pass, left + width - 1, top + 1, height - 2, pixel);
+}
+
 DrawingTarget canvas_output(int gadget) {
     PixelBuffer* buffer = detail::canvas_buffer(gadget);
     if (!buffer) return {};
@@ -48,20 +59,19 @@ DrawingTarget canvas_output(int gadget) {
 
 int start_drawing(DrawingTarget target) {
     if (!target.buffer) return 0;
-    if (detail::pass.buffer) stop_drawing();
-    detail::pass = {
+    if (detail::drawing_pass().buffer) stop_drawing();
+    detail::drawing_pass() = {
         target.buffer, target.canvas, false, {0, 0, target.buffer->width, target.buffer->height}};
     return 1;
 }
 
 void stop_drawing() {
-    const detail::DrawingPass ended = detail::pass;
-    detail::pass = {};
+    const detail::DrawingPass ended = std::exchange(detail::drawing_pass(), {});
     show_drawn(ended);
 }
 
 void set_drawing_clip(int x, int y, int width, int height) {
-    detail::DrawingPass& pass = detail::pass;
+    detail::DrawingPass& pass = detail::drawing_pass();
     if (!pass.buffer) return;
     show_drawn(pass);
     const int64_t left = std::max<int64_t>(x, 0);
@@ -74,11 +84,11 @@ void set_drawing_clip(int x, int y, int width, int height) {
 }
 
 void set_drawing_mode(int mode) {
-    detail::pass.outline = mode == mode_outline;
+    detail::drawing_pass().outline = mode == mode_outline;
 }
 
 void draw_pixels(int x, int y, int width, int height, const Pixel* pixels) {
-    detail::DrawingPass& pass = detail::pass;
+    detail::DrawingPass& pass = detail::drawing_pass();
     if (!pass.buffer || width <= 0 || height <= 0) return;
     const Area& clip = pass.clip;
     const int64_t left = std::max<int64_t>(x, clip.x), top = std::max<int64_t>(y, clip.y);
@@ -93,7 +103,7 @@ void draw_pixels(int x, int y, int width, int height, const Pixel* pixels) {
 }
 
 Pixel* pixels_to_write(int x, int y, int width, int height, int& stride) {
-    detail::DrawingPass& pass = detail::pass;
+    detail::DrawingPass& pass = detail::drawing_pass();
     const Area& clip = pass.clip;
     if (!pass.buffer || width <= 0 || height <= 0 || x < clip.x || y < clip.y ||
         int64_t(x) + width > int64_t(clip.x) + clip.width ||
@@ -102,14 +112,6 @@ Pixel* pixels_to_write(int x, int y, int width, int height, int& stride) {
     pass.drew = true;
     stride = pass.buffer->width;
     return pass.buffer->row(y) + x;
-}
-
-void detail::draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Color color) {
-    const Pixel pixel = pixel_of(color);
-    draw_row_run(pass, top, left, width, pixel);
-    draw_row_run(pass, top + height - 1, left, width, pixel);
-    draw_column_run(pass, left, top + 1, height - 2, pixel);
-    draw_column_run(pass, left + width - 1, top + 1, height - 2, pixel);
 }
 
 // The conversion truncates toward zero by definition, whatever the floating rounding mode.

@@ -1,47 +1,29 @@
-// The core's queue of program events. Internal to the toolkit.
+// The queue of program events: the ones waiting and the one the logic reads now.
 #pragma once
 
-#include <string>
+#include "toolkit/core/event.h"
+#include "toolkit/core/event_ring.h"
 
 namespace toolkit::detail {
 
-// What the platform reported with a canvas event, recorded when the input arrived.
-struct InputSnapshot {
-    int x = 0, y = 0;
-    int buttons = 0;
-    int key = 0;
-    int modifiers = 0;
-    int wheel = 0;
-    int character = 0;
-};
-
-struct Event {
-    int kind = 0;
-    int window = -1;
-    int object = -1;
-    int sub_event = 0;
-    InputSnapshot input;
-    bool has_files = false;
-    std::string dropped_files;
-};
-
-// Appends the event, unless the logic is inside set_gadget_state / set_gadget_text. A mouse
-// move replaces a waiting mouse move of the same canvas with the same buttons held, so a burst
-// of moves comes out as one, at the newest position.
-void queue_event(Event event);
-const Event& current_event();
-void clear_events();
-
-// set_gadget_state and set_gadget_text raise no events while this guard lives.
-class EventSilence {
+class EventQueue {
   public:
-    EventSilence();
-    ~EventSilence();
-    EventSilence(const EventSilence&) = delete;
-    EventSilence& operator=(const EventSilence&) = delete;
-};
+    // Appends the event, unless silenced. A mouse move replaces a waiting mouse move of the same
+    // canvas with the same buttons held, so a burst of moves comes out as one, at the newest
+    // position.
+    void add(Event event);
+    bool empty() const { return waiting_.empty(); }
+    // The oldest waiting event becomes the current one; with none waiting, an empty one does.
+    void take_next();
+    const Event& current() const { return current_; }
+    // Events added while any silence lasts are dropped.
+    void silence() { ++silence_depth_; }
+    void end_silence() { --silence_depth_; }
 
-// Menus changed while being built are shown when the program next waits (menus.cpp).
-void show_changed_menus();
+  private:
+    EventRing waiting_;
+    Event current_;
+    int silence_depth_ = 0;
+};
 
 } // namespace toolkit::detail

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "toolkit/core/event_queue.h"
+#include "toolkit/core/event.h"
 
 namespace toolkit::detail {
 

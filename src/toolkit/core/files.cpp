@@ -1,45 +1,24 @@
 #include "toolkit/files.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <utility>
 
 #include "toolkit/core/atomic_file.h"
-#include "toolkit/core/detail.h"
 #include "toolkit/core/native_files.h"
+#include "toolkit/core/toolkit_state.h"
 
 namespace toolkit {
 
 namespace {
 
-constexpr size_t buffer_size = 4096;
-
-std::string& file_problem() {
-    static std::string problem;
-    return problem;
-}
-
-// A file opened for reading has a reader; one being created writes through an AtomicFile.
-struct OpenFile {
-    int reader = -1;
-    detail::AtomicFile writer;
-    bool write_failed = false;
-    std::array<uint8_t, buffer_size> buffer{};
-    size_t position = 0; // next byte to hand out (reading)
-    size_t filled = 0;   // bytes held in the buffer
-};
-
-std::map<int, std::unique_ptr<OpenFile>>& open_files() {
-    static std::map<int, std::unique_ptr<OpenFile>> files;
-    return files;
-}
+using detail::OpenFile;
 
 OpenFile* find(int file) {
-    const auto found = open_files().find(file);
-    return found == open_files().end() ? nullptr : found->second.get();
+    auto& open = detail::file_state().open;
+    const auto found = open.find(file);
+    return found == open.end() ? nullptr : found->second.get();
 }
 
 OpenFile* find_reader(int file) {
@@ -52,32 +31,6 @@ OpenFile* find_writer(int file) {
     return entry != nullptr && entry->reader < 0 ? entry : nullptr;
 }
 
-// True when a byte is ready in the buffer, fetching the next block if needed.
-bool fill_buffer(OpenFile& file) {
-    if (file.position < file.filled) return true;
-    file.position = 0;
-    file.filled = detail::read_some(file.reader, file.buffer.data(), file.buffer.size());
-    return file.filled > 0;
-}
-
-void flush_buffer(OpenFile& file) {
-    if (file.filled > 0 && !file.writer.write(file.buffer.data(), file.filled)) {
-        file.write_failed = true;
-    }
-    file.filled = 0;
-}
-
-int close_open_file(OpenFile& file) {
-    if (file.reader >= 0) {
-        detail::close_reader(file.reader);
-        return 1;
-    }
-    flush_buffer(file);
-    if (file.writer.commit()) return 1;
-    detail::set_file_problem(file.writer.problem());
-    return 0;
-}
-
 } // namespace
 
 int64_t file_size(const std::string& name) {
@@ -88,46 +41,46 @@ int64_t file_size(const std::string& name) {
     return facts.kind == detail::PathKind::file ? facts.size : file_missing;
 }
 
-void detail::set_file_problem(std::string problem) {
-    file_problem() = std::move(problem);
-}
-
 std::string last_file_problem() {
-    return file_problem();
+    return detail::file_state().problem;
 }
 
 int open_file_for_reading(int file, const std::string& name) {
     close_file(file);
-    file_problem().clear();
+    detail::FileState& files = detail::file_state();
+    files.problem.clear();
     if (file < 0) return 0;
-    const int reader = detail::open_reader(name, file_problem());
+    const int reader = detail::open_reader(name, files.problem);
     if (reader < 0) return 0;
     auto opened = std::make_unique<OpenFile>();
     opened->reader = reader;
-    open_files()[file] = std::move(opened);
+    files.open[file] = std::move(opened);
     return 1;
 }
 
 int create_file(int file, const std::string& name) {
     close_file(file);
     if (file < 0) return 0;
-    auto opened = std::make_unique<OpenFile>();
+    detail::FileState& files = detail::file_state();
+    auto opened = std::make_unique<OpenFile>(files.backup_folder, &files.write_budget);
     if (!opened->writer.open(name)) {
-        file_problem() = opened->writer.problem();
+        files.problem = opened->writer.problem();
         return 0;
     }
-    file_problem().clear();
-    open_files()[file] = std::move(opened);
+    files.problem.clear();
+    files.open[file] = std::move(opened);
     return 1;
 }
 
 int close_file(int file) {
-    const auto found = open_files().find(file);
-    if (found == open_files().end()) return 0;
-    file_problem().clear();
-    const int result = close_open_file(*found->second);
-    open_files().erase(found);
-    return result;
+    detail::FileState& files = detail::file_state();
+    const auto found = files.open.find(file);
+    if (found == files.open.end()) return 0;
+    files.problem.clear();
+    const bool closed = found->second->close();
+    if (!closed) files.problem = found->second->writer.problem();
+    files.open.erase(found);
+    return closed ? 1 : 0;
 }
 
 int64_t read_data(int file, void* buffer, int64_t length) {
@@ -135,7 +88,7 @@ int64_t read_data(int file, void* buffer, int64_t length) {
     if (entry == nullptr || buffer == nullptr || length <= 0) return 0;
     auto* out = static_cast<uint8_t*>(buffer);
     int64_t done = 0;
-    while (done < length && fill_buffer(*entry)) {
+    while (done < length && entry->fill_buffer()) {
         const size_t count = std::min<size_t>(length - done, entry->filled - entry->position);
         std::memcpy(out + done, entry->buffer.data() + entry->position, count);
         entry->position += count;
@@ -150,18 +103,46 @@ int64_t write_data(int file, const void* buffer, int64_t length) {
     const auto* in = static_cast<const uint8_t*>(buffer);
     int64_t done = 0;
     while (done < length) {
-        const size_t count = std::min<size_t>(length - done, buffer_size - entry->filled);
+        const size_t count = std::min<size_t>(length - done, OpenFile::buffer_size - entry->filled);
         std::memcpy(entry->buffer.data() + entry->filled, in + done, count);
         entry->filled += count;
         done += count;
-        if (entry->filled == buffer_size) flush_buffer(*entry);
+        if (entry->filled == OpenFile::buffer_size) entry->flush_buffer();
     }
     return entry->write_failed ? 0 : length;
 }
 
-void detail::close_all_files() {
-    for (auto& [number, entry] : open_files()) close_open_file(*entry);
-    open_files().clear();
+int make_folder(const std::string& path) {
+    std::string& problem = detail::file_state().problem;
+    problem.clear();
+    return detail::make_folders(path, problem) ? 1 : 0;
+}
+
+void set_backup_folder(const std::string& folder) {
+    detail::file_state().backup_folder = folder;
+}
+
+std::vector<std::string> leftover_backups() {
+    const std::string& folder = detail::file_state().backup_folder;
+    std::vector<std::string> found;
+    if (folder.empty()) return found;
+    for (const std::string& name : detail::folder_entries(folder))
+        if (name.ends_with(detail::backup_ending)) found.push_back(folder + name);
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+// A save handed over keeps its old contents where they were to be kept when it was handed over.
+void save_file_later(const std::string& name, std::vector<uint8_t> bytes) {
+    detail::background_saves().add(name, std::move(bytes), detail::file_state().backup_folder);
+}
+
+int finish_saves() {
+    return detail::background_saves().finish() ? 1 : 0;
+}
+
+std::string take_background_save_problem() {
+    return detail::background_saves().take_problem();
 }
 
 } // namespace toolkit

@@ -1,9 +1,12 @@
 // Raw input from the platform turned into the program's gadget events.
+#include "toolkit/core/gadget_input.h"
+
 #include <algorithm>
 
-#include "toolkit/core/detail.h"
-#include "toolkit/core/event_queue.h"
-#include "toolkit/core/object_tables.h"
+#include "toolkit/core/events.h"
+#include "toolkit/core/gadgets.h"
+#include "toolkit/core/objects.h"
+#include "toolkit/core/toolkit_state.h"
 
 namespace toolkit {
 namespace {

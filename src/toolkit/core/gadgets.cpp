@@ -1,17 +1,12 @@
 // Numbered gadgets: canvases, labels, trackbars, check boxes, buttons and text fields.
 #include <algorithm>
 
-#include "toolkit/core/detail.h"
-#include "toolkit/core/event_queue.h"
-#include "toolkit/core/object_tables.h"
+#include "toolkit/core/events.h"
+#include "toolkit/core/gadgets.h"
+#include "toolkit/core/objects.h"
+#include "toolkit/core/toolkit_state.h"
 
 namespace toolkit::detail {
-
-GadgetRecord* gadget_record(int gadget) {
-    auto found = tables().gadgets.find(gadget);
-    return found == tables().gadgets.end() ? nullptr : &found->second;
-}
-
 namespace {
 
 // A canvas's pixels are made white when first needed, not at creation: the map view's
@@ -20,29 +15,6 @@ void make_pixels(GadgetRecord& record) {
     PixelBuffer& buffer = record.buffer;
     if (record.kind == GadgetKind::canvas && buffer.pixels.empty())
         buffer.pixels.assign(size_t(buffer.width) * size_t(buffer.height), pixel_of(0xFFFFFF));
-}
-
-} // namespace
-
-PixelBuffer* canvas_buffer(int gadget) {
-    GadgetRecord* record = gadget_record(gadget);
-    if (!record || record->kind != GadgetKind::canvas) return nullptr;
-    make_pixels(*record);
-    return &record->buffer;
-}
-
-void canvas_drawn(int gadget, const Area& area) {
-    if (GadgetRecord* record = gadget_record(gadget)) binding().canvas_drawn(*record, area);
-}
-
-namespace {
-
-void destroy_gadget(int gadget) {
-    if (pass.canvas == gadget) pass = DrawingPass{}; // the pass would draw into freed pixels
-    tables().gadgets.erase(gadget);
-    std::erase(tables().gadget_order, gadget);
-    if (tables().focus == gadget) tables().focus = -1;
-    binding().destroy_gadget(gadget);
 }
 
 // The drawing area of a canvas: less the border, at least one pixel each way; its pixels are
@@ -56,18 +28,19 @@ PixelBuffer canvas_area(const GadgetRecord& record) {
 }
 
 int add_gadget(GadgetRecord record) {
+    ObjectTables& objects = tables();
     if (record.number < 0 || record.width < 0 || record.height < 0) return 0;
-    if (!window_record(tables().current_window)) return 0;
+    if (!window_record(objects.current_window)) return 0;
     if (gadget_record(record.number)) destroy_gadget(record.number);
-    record.window = tables().current_window;
+    record.window = objects.current_window;
     if (record.kind == GadgetKind::canvas) record.buffer = canvas_area(record);
     const int number = record.number;
-    tables().gadgets[number] = std::move(record);
-    if (!binding().create_gadget(tables().gadgets[number])) {
-        tables().gadgets.erase(number);
+    objects.gadgets[number] = std::move(record);
+    if (!binding().create_gadget(objects.gadgets[number])) {
+        objects.gadgets.erase(number);
         return 0;
     }
-    tables().gadget_order.push_back(number);
+    objects.gadget_order.push_back(number);
     return 1;
 }
 
@@ -87,11 +60,15 @@ GadgetRecord make(GadgetKind kind, int gadget, int x, int y, int width, int heig
 
 } // namespace
 
-void destroy_gadgets_of_window(int window) {
-    std::vector<int> numbers;
-    for (const auto& [number, record] : tables().gadgets)
-        if (record.window == window) numbers.push_back(number);
-    for (int number : numbers) destroy_gadget(number);
+PixelBuffer* canvas_buffer(int gadget) {
+    GadgetRecord* record = gadget_record(gadget);
+    if (!record || record->kind != GadgetKind::canvas) return nullptr;
+    make_pixels(*record);
+    return &record->buffer;
+}
+
+void canvas_drawn(int gadget, const Area& area) {
+    if (GadgetRecord* record = gadget_record(gadget)) binding().canvas_drawn(*record, area);
 }
 
 void move_focus(int gadget) {

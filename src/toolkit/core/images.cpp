@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "toolkit/core/detail.h"
+#include "toolkit/core/toolkit_state.h"
 #include "toolkit/drawing.h"
 
 namespace toolkit {
@@ -16,11 +16,8 @@ namespace {
 // Images keep their sizes in signed 16 bits.
 constexpr int max_image_side = 32767;
 
-// The logic chooses the numbers, so a map keeps a large one from reserving a table that long.
-// Map entries never move: a buffer's address serves as the image's handle.
-std::map<int, PixelBuffer> images;
-
 PixelBuffer* find_image(int image) {
+    std::map<int, PixelBuffer>& images = detail::images();
     const auto found = images.find(image);
     return found == images.end() ? nullptr : &found->second;
 }
@@ -31,7 +28,7 @@ ImageHandle handle_of(const PixelBuffer& buffer) {
 
 // Handles are checked against the table, so a stale one draws nothing instead of freed memory.
 const PixelBuffer* find_by_handle(ImageHandle handle) {
-    for (const auto& [number, buffer] : images) {
+    for (const auto& [number, buffer] : detail::images()) {
         if (handle_of(buffer) == handle) return &buffer;
     }
     return nullptr;
@@ -39,10 +36,11 @@ const PixelBuffer* find_by_handle(ImageHandle handle) {
 
 // A pass must not outlive the image it draws into.
 void end_pass_on(const PixelBuffer& buffer) {
-    if (detail::pass.buffer == &buffer) stop_drawing();
+    if (detail::drawing_pass().buffer == &buffer) stop_drawing();
 }
 
 void release(int image) {
+    std::map<int, PixelBuffer>& images = detail::images();
     const auto found = images.find(image);
     if (found == images.end()) return;
     end_pass_on(found->second);
@@ -93,27 +91,23 @@ int create_image(int image, int width, int height) {
     release(image);
     std::optional<PixelBuffer> made = black_image(width, height);
     if (!made) return 0;
-    images.emplace(image, std::move(*made));
+    detail::images().emplace(image, std::move(*made));
     return 1;
 }
 
 void draw_image(ImageHandle image, int x, int y) {
-    PixelBuffer* target = detail::pass.buffer;
+    detail::DrawingPass& pass = detail::drawing_pass();
+    PixelBuffer* target = pass.buffer;
     const PixelBuffer* source = find_by_handle(image);
     if (!target || !source) return;
     if (source == target) {
         // Drawn onto itself, the image is read from a copy so no pixel is read after being
         // overwritten.
         const PixelBuffer copy = *source;
-        if (place(copy, *target, x, y, detail::pass.clip)) detail::pass.drew = true;
-    } else if (place(*source, *target, x, y, detail::pass.clip)) {
-        detail::pass.drew = true;
+        if (place(copy, *target, x, y, pass.clip)) pass.drew = true;
+    } else if (place(*source, *target, x, y, pass.clip)) {
+        pass.drew = true;
     }
-}
-
-void detail::free_all_images() {
-    if (pass.buffer && pass.canvas < 0) stop_drawing();
-    images.clear();
 }
 
 } // namespace toolkit

@@ -2,35 +2,26 @@
 #include "toolkit/menus.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
 #include <tuple>
 
-#include "toolkit/core/detail.h"
-#include "toolkit/core/event_queue.h"
-#include "toolkit/core/object_tables.h"
+#include "toolkit/core/events.h"
+#include "toolkit/core/gadget_input.h"
+#include "toolkit/core/objects.h"
+#include "toolkit/core/shown_menus.h"
+#include "toolkit/core/toolkit_state.h"
 
 namespace toolkit::detail {
 namespace {
 
-using Path = std::vector<size_t>; // indices from a menu's top entries down to a container
+MenuRecord* find_record(int menu) {
+    auto found = menu_tables().menus.find(menu);
+    return found == menu_tables().menus.end() ? nullptr : &found->second;
+}
 
-struct Builder {
-    int menu = -1; // the menu being built
-    Path current;  // its current container
-    std::vector<std::pair<int, Path>> stack;
-};
-
-std::map<int, MenuRecord> menus;
-std::set<int> changed_bars;
-Builder builder;
-// Per window: (virtual key, modifier bits) -> menu item id.
-std::map<int, std::map<std::pair<int, int>, int>> shortcuts;
-
-std::vector<MenuEntry>* container(int menu, const Path& path) {
-    auto found = menus.find(menu);
-    if (found == menus.end()) return nullptr;
-    std::vector<MenuEntry>* entries = &found->second.entries;
+std::vector<MenuEntry>* container(int menu, const MenuPath& path) {
+    MenuRecord* record = find_record(menu);
+    if (!record) return nullptr;
+    std::vector<MenuEntry>* entries = &record->entries;
     for (size_t index : path) {
         if (index >= entries->size()) return nullptr;
         entries = &(*entries)[index].children;
@@ -39,12 +30,13 @@ std::vector<MenuEntry>* container(int menu, const Path& path) {
 }
 
 void note_change(int menu) {
-    auto found = menus.find(menu);
-    if (found != menus.end() && !found->second.popup) changed_bars.insert(menu);
+    const MenuRecord* record = find_record(menu);
+    if (record && !record->popup) menu_tables().changed_bars.insert(menu);
 }
 
 // Appends to the current container; the index of the new entry, or -1.
 long append(MenuEntry entry) {
+    const MenuBuilder& builder = menu_tables().builder;
     std::vector<MenuEntry>* entries = container(builder.menu, builder.current);
     if (!entries) return -1;
     entries->push_back(std::move(entry));
@@ -60,14 +52,20 @@ MenuEntry* find_item(std::vector<MenuEntry>& entries, int id) {
     return nullptr;
 }
 
+MenuEntry* find_item(int menu, int id) {
+    MenuRecord* record = find_record(menu);
+    return record ? find_item(record->entries, id) : nullptr;
+}
+
 int add_menu(int menu, MenuRecord record) {
     if (menu < 0) return 0;
-    if (menus.count(menu)) {
-        menus.erase(menu);
+    MenuTables& tables = menu_tables();
+    if (tables.menus.count(menu)) {
+        tables.menus.erase(menu);
         binding().destroy_menu(menu);
     }
-    menus[menu] = std::move(record);
-    builder = Builder{.menu = menu, .current = {}, .stack = builder.stack};
+    tables.menus[menu] = std::move(record);
+    tables.builder = MenuBuilder{.menu = menu, .current = {}, .stack = tables.builder.stack};
     return 1;
 }
 
@@ -95,35 +93,6 @@ void move_focus_in_window(int window, bool backwards) {
 }
 
 } // namespace
-
-void show_changed_menus() {
-    for (int menu : changed_bars) {
-        auto found = menus.find(menu);
-        if (found != menus.end()) binding().menu_changed(found->second);
-    }
-    changed_bars.clear();
-}
-
-void destroy_menus_of_window(int window) {
-    for (auto it = menus.begin(); it != menus.end();) {
-        if (!it->second.popup && it->second.window == window) {
-            binding().destroy_menu(it->first);
-            it = menus.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    shortcuts.erase(window);
-}
-
-void destroy_all_menus() {
-    for (const auto& [number, record] : menus) binding().destroy_menu(number);
-    menus.clear();
-    changed_bars.clear();
-    shortcuts.clear();
-    builder = Builder{};
-}
-
 } // namespace toolkit::detail
 
 namespace toolkit {
@@ -135,8 +104,6 @@ bool same_menu_layout(const std::vector<MenuEntry>& shown, const std::vector<Men
                                  same_menu_layout(a.children, b.children);
                       });
 }
-
-using detail::menus;
 
 int create_menu(int menu, WindowHandle window) {
     const int number = int(window) - 1;
@@ -153,9 +120,10 @@ int create_popup_menu(int menu) {
 }
 
 void add_menu_title(const std::string& text) {
-    detail::builder.current.clear();
+    detail::MenuBuilder& builder = detail::menu_tables().builder;
+    builder.current.clear();
     const long index = detail::append({.kind = MenuEntry::Kind::submenu, .text = text});
-    if (index >= 0) detail::builder.current = {size_t(index)};
+    if (index >= 0) builder.current = {size_t(index)};
 }
 
 void add_menu_item(int id, const std::string& text) {
@@ -169,66 +137,60 @@ void add_menu_separator() {
 void open_submenu(const std::string& text) {
     const long index = detail::append({.kind = MenuEntry::Kind::submenu, .text = text});
     if (index < 0) return;
-    detail::builder.stack.emplace_back(detail::builder.menu, detail::builder.current);
-    detail::builder.current.push_back(size_t(index));
+    detail::MenuBuilder& builder = detail::menu_tables().builder;
+    builder.stack.emplace_back(builder.menu, builder.current);
+    builder.current.push_back(size_t(index));
 }
 
 void close_submenu() {
-    if (detail::builder.stack.empty()) return;
-    std::tie(detail::builder.menu, detail::builder.current) = detail::builder.stack.back();
-    detail::builder.stack.pop_back();
+    detail::MenuBuilder& builder = detail::menu_tables().builder;
+    if (builder.stack.empty()) return;
+    std::tie(builder.menu, builder.current) = builder.stack.back();
+    builder.stack.pop_back();
 }
 
 void set_menu_item_checked(int menu, int id, int checked) {
-    auto found = menus.find(menu);
-    if (found == menus.end()) return;
-    if (MenuEntry* item = detail::find_item(found->second.entries, id)) {
+    if (MenuEntry* item = detail::find_item(menu, id)) {
         item->checked = checked != 0;
         detail::note_change(menu);
     }
 }
 
 int get_menu_item_checked(int menu, int id) {
-    auto found = menus.find(menu);
-    if (found == menus.end()) return 0;
-    const MenuEntry* item = detail::find_item(found->second.entries, id);
+    const MenuEntry* item = detail::find_item(menu, id);
     return item && item->checked ? 1 : 0;
 }
 
 void set_menu_item_enabled(int menu, int id, int enabled) {
-    auto found = menus.find(menu);
-    if (found == menus.end()) return;
-    if (MenuEntry* item = detail::find_item(found->second.entries, id)) {
+    if (MenuEntry* item = detail::find_item(menu, id)) {
         item->enabled = enabled != 0;
         detail::note_change(menu);
     }
 }
 
 int get_menu_item_enabled(int menu, int id) {
-    auto found = menus.find(menu);
-    if (found == menus.end()) return 0;
-    const MenuEntry* item = detail::find_item(found->second.entries, id);
+    const MenuEntry* item = detail::find_item(menu, id);
     return item && item->enabled ? 1 : 0;
 }
 
 int menu_exists(int menu) {
-    return menus.count(menu) ? 1 : 0;
+    return detail::find_record(menu) ? 1 : 0;
 }
 
 void show_popup_menu(int menu, WindowHandle window) {
-    auto found = menus.find(menu);
+    const MenuRecord* record = detail::find_record(menu);
     const int number = int(window) - 1;
-    if (found == menus.end() || !detail::window_record(number)) return;
+    if (!record || !detail::window_record(number)) return;
     detail::show_changed_menus();
     detail::end_captures(-1); // the popup takes the mouse
-    const int id = detail::binding().popup_menu(found->second, number);
+    const int id = detail::binding().popup_menu(*record, number);
     if (id >= 0) menu_item_chosen(number, id);
 }
 
 void add_keyboard_shortcut(int window, int shortcut, int id) {
     if (!detail::window_record(window)) return;
     const int modifiers = shortcut & (shortcut_shift | shortcut_control | shortcut_alt);
-    detail::shortcuts[window][{shortcut & 0xFFFF, modifiers}] = id;
+    detail::menu_tables().shortcuts[window][{shortcut & 0xFFFF, modifiers}] = id;
 }
 
 void enable_gadget_drop(int gadget, int format, int actions) {
@@ -250,8 +212,9 @@ bool shortcut_key(int window, int virtual_key, int modifiers) {
         detail::move_focus_in_window(window, held == shortcut_shift);
         return true;
     }
-    auto table = detail::shortcuts.find(window);
-    if (table == detail::shortcuts.end()) return false;
+    const auto& shortcuts = detail::menu_tables().shortcuts;
+    auto table = shortcuts.find(window);
+    if (table == shortcuts.end()) return false;
     auto entry = table->second.find({virtual_key, held});
     if (entry == table->second.end()) return false;
     menu_item_chosen(window, entry->second);

@@ -44,7 +44,4 @@ bool remove_file(const std::string& path);
 // The names in a folder, without "." and "..".
 std::vector<std::string> folder_entries(const std::string& folder);
 
-// Why make_folder, or a file of the numbered files, failed last (files.cpp).
-void set_file_problem(std::string problem);
-
 } // namespace toolkit::detail

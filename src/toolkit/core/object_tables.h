@@ -1,4 +1,4 @@
-// The numbered windows and gadgets of the core. Internal to the toolkit.
+// The numbered windows and gadgets of the core.
 #pragma once
 
 #include <map>
@@ -15,15 +15,15 @@ struct ObjectTables {
     int current_window = -1;       // parent of the gadgets created next
     int focus = -1;
     int active = -1;
-};
 
-ObjectTables& tables();
-WindowRecord* window_record(int window);
-GadgetRecord* gadget_record(int gadget);
-void destroy_all_windows();
-// Gives the gadget the keyboard focus, raising the focus sub-events of canvases.
-void move_focus(int gadget);
-// Every canvas of the window (-1: of every window) that holds buttons loses the capture.
-void end_captures(int window);
+    WindowRecord* window(int number) {
+        auto found = windows.find(number);
+        return found == windows.end() ? nullptr : &found->second;
+    }
+    GadgetRecord* gadget(int number) {
+        auto found = gadgets.find(number);
+        return found == gadgets.end() ? nullptr : &found->second;
+    }
+};
 
 } // namespace toolkit::detail

@@ -1,17 +1,16 @@
 // The core side of the modal requesters: pattern lists, start folders, the selected pattern
-// and the custom colours, kept for the whole run.
+// and the custom colours, kept while the toolkit runs.
 #include "toolkit/requesters.h"
 
+#include <array>
+
 #include "toolkit/binding.h"
-#include "toolkit/core/detail.h"
+#include "toolkit/core/gadget_input.h"
 #include "toolkit/core/native_files.h"
-#include "toolkit/core/object_tables.h"
+#include "toolkit/core/toolkit_state.h"
 
 namespace toolkit {
 namespace {
-
-int selected_pattern = -1;
-std::array<int, 16> custom_colors{};
 
 std::vector<FilePattern> split_patterns(const std::string& text) {
     std::vector<std::string> parts;
@@ -52,7 +51,7 @@ std::string file_requester(bool save, const std::string& title, const std::strin
     if (usable_file_name(name)) request.name = name;
     detail::end_captures(-1); // a modal requester takes the mouse
     const FileChoice choice = detail::binding().file_requester(request);
-    selected_pattern = choice.path.empty() ? -1 : choice.pattern_index;
+    detail::requester_memory().selected_pattern = choice.path.empty() ? -1 : choice.pattern_index;
     return choice.path;
 }
 
@@ -76,11 +75,12 @@ bool requester_folder_exists(const std::string& path) {
 }
 
 int selected_file_pattern() {
-    return selected_pattern;
+    return detail::requester_memory().selected_pattern;
 }
 
 int color_requester(int start_color) {
     const int start = start_color == -1 ? 0 : start_color & 0xFFFFFF;
+    std::array<int, 16>& custom_colors = detail::requester_memory().custom_colors;
     custom_colors[0] = start;
     detail::end_captures(-1);
     return detail::binding().color_requester(start, custom_colors);

@@ -1,19 +1,13 @@
 #include "toolkit/texts.h"
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
-#include "toolkit/core/detail.h"
+#include "toolkit/core/toolkit_state.h"
 
 namespace toolkit {
 
 namespace {
-
-std::vector<std::string>& program_parameters() {
-    static std::vector<std::string> parameters;
-    return parameters;
-}
 
 // Windows-1252 puts printable characters into 0x80..0x9F where Latin-1 has C1 controls; the five
 // codes it leaves undefined keep their control character.
@@ -102,21 +96,17 @@ std::string path_part(const std::string& path) {
 }
 
 int count_program_parameters() {
-    return static_cast<int>(program_parameters().size());
+    return static_cast<int>(detail::program_parameters().size());
 }
 
 std::string program_parameter(int index) {
     if (index < 0 || index >= count_program_parameters()) return "";
-    std::string parameter = program_parameters()[index];
+    std::string parameter = detail::program_parameters()[index];
     if (parameter.starts_with('"')) {
         parameter.erase(0, 1);
         if (parameter.ends_with('"')) parameter.pop_back();
     }
     return parameter;
-}
-
-void detail::set_program_parameters(std::vector<std::string> parameters) {
-    program_parameters() = std::move(parameters);
 }
 
 } // namespace toolkit

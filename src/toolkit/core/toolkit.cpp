@@ -1,40 +1,30 @@
 // Start and end of the toolkit.
+#include <utility>
+
 #include "toolkit/binding.h"
-#include "toolkit/core/detail.h"
-#include "toolkit/core/event_queue.h"
-#include "toolkit/core/object_tables.h"
-
-namespace toolkit::detail {
-
-void destroy_all_menus(); // menus.cpp
-
-namespace {
-Binding* current_binding = nullptr;
-}
-
-Binding& binding() {
-    return *current_binding;
-}
-
-} // namespace toolkit::detail
+#include "toolkit/core/objects.h"
+#include "toolkit/core/shown_menus.h"
+#include "toolkit/core/toolkit_state.h"
 
 namespace toolkit {
 
 void start_toolkit(Binding& binding, std::vector<std::string> parameters) {
-    detail::current_binding = &binding;
-    detail::set_program_parameters(std::move(parameters));
-    detail::clear_events();
+    detail::make_toolkit(&binding, std::move(parameters));
     binding.start();
 }
 
+void start_toolkit(std::vector<std::string> parameters) {
+    detail::make_toolkit(nullptr, std::move(parameters));
+}
+
+// What the platform shows ends while the toolkit still answers it; then the toolkit's object goes.
 void shut_down_toolkit() {
-    detail::close_all_files();
-    detail::end_background_saves();
+    detail::file_state().close_all();
+    detail::background_saves().finish();
     detail::destroy_all_menus();
     detail::destroy_all_windows();
-    detail::free_all_images();
-    detail::clear_events();
     detail::binding().shut_down();
+    detail::end_toolkit();
 }
 
 } // namespace toolkit

@@ -1,46 +1,10 @@
 // Numbered top-level windows.
 #include <algorithm>
 
-#include "toolkit/core/detail.h"
-#include "toolkit/core/event_queue.h"
-#include "toolkit/core/object_tables.h"
-
-namespace toolkit::detail {
-
-void destroy_menus_of_window(int window);   // menus.cpp
-void destroy_gadgets_of_window(int window); // gadgets.cpp
-
-ObjectTables& tables() {
-    static ObjectTables instance;
-    return instance;
-}
-
-WindowRecord* window_record(int window) {
-    auto found = tables().windows.find(window);
-    return found == tables().windows.end() ? nullptr : &found->second;
-}
-
-namespace {
-
-void destroy_window(int window) {
-    destroy_menus_of_window(window);
-    destroy_gadgets_of_window(window);
-    tables().windows.erase(window);
-    if (tables().current_window == window) tables().current_window = -1;
-    if (tables().active == window) tables().active = -1;
-    binding().destroy_window(window);
-}
-
-} // namespace
-
-void destroy_all_windows() {
-    std::vector<int> numbers;
-    for (const auto& [number, record] : tables().windows) numbers.push_back(number);
-    for (int number : numbers) destroy_window(number);
-    tables() = ObjectTables{};
-}
-
-} // namespace toolkit::detail
+#include "toolkit/core/events.h"
+#include "toolkit/core/gadget_input.h"
+#include "toolkit/core/objects.h"
+#include "toolkit/core/toolkit_state.h"
 
 namespace toolkit {
 

@@ -168,13 +168,6 @@ std::string user_folder(UserFolder which) {
     return std::string(home) + (which == UserFolder::state ? "/.local/state/" : "/.config/");
 }
 
-int make_folder(const std::string& path) {
-    std::string problem;
-    const bool made = detail::make_folders(path, problem);
-    detail::set_file_problem(std::move(problem));
-    return made ? 1 : 0;
-}
-
 std::string current_directory() {
     std::string directory(256, '\0');
     while (getcwd(directory.data(), directory.size()) == nullptr) {

@@ -176,13 +176,6 @@ bool detail::make_folders(const std::string& path, std::string& problem) {
     return false;
 }
 
-int make_folder(const std::string& path) {
-    std::string problem;
-    const bool made = detail::make_folders(path, problem);
-    detail::set_file_problem(std::move(problem));
-    return made ? 1 : 0;
-}
-
 std::string current_directory() {
     std::wstring directory(GetCurrentDirectoryW(0, nullptr), L'\0');
     directory.resize(GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), directory.data()));

@@ -72,7 +72,7 @@ TEST_F(Files, HardLinkedFileIsWrittenInPlace) {
     EXPECT_EQ(folder.read("font.fnt"), new_content);
     EXPECT_EQ(folder.read("twin.fnt"), new_content);
     EXPECT_TRUE(std::filesystem::is_directory(folder / "state\\backups"));
-    detail::AtomicFile::fail_writes_after(10);
+    detail::fail_writes_after(10);
     EXPECT_EQ(save(folder / "font.fnt", varied_bytes(100, 12)), 0);
     EXPECT_EQ(folder.read("twin.fnt"), new_content);
     EXPECT_TRUE(leftover_backups().empty());
