@@ -1,6 +1,6 @@
 // The text operations on arbitrary texts, widths, positions and numbers, checked by what
 // their results must be: pad_left fills or cuts to the width, right_part is a suffix,
-// mid_part a substring, path_part the folder prefix, hex_string reads back as the value.
+// path_part the folder prefix, hex_string reads back as the value.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -35,16 +35,6 @@ void checkRightPart(const std::string& text, int count) {
     const std::string right = toolkit::right_part(text, count);
     const size_t wanted = std::min(size_t(std::max(count, 0)), text.size());
     if (right.size() != wanted || !text.ends_with(right)) failure("right_part", text);
-}
-
-void checkMidPart(const std::string& text, int start, int count) {
-    const std::string mid = toolkit::mid_part(text, start, count);
-    const size_t from = size_t(std::max(start, 1) - 1);
-    if (count < 0 || from >= text.size()) {
-        if (!mid.empty()) failure("mid_part beyond the text", text);
-        return;
-    }
-    if (mid != text.substr(from, size_t(count))) failure("mid_part", text);
 }
 
 // Everything up to the last separator of the name, which a leading quote does not belong to
@@ -86,9 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int small = first % 300;
     for (const int width : {small, second}) checkPadLeft(text, width, fill);
     for (const int count : {first, small, second}) checkRightPart(text, count);
-    checkMidPart(text, first, second);
-    checkMidPart(text, second, small);
-    checkMidPart(text, second, first);
     checkPathPart(text);
     checkHexString(number);
     checkHexString(first);

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # No two files of a folder reach each other through their includes: a file's header and its
-# source count as one unit, and each include of another unit of the folder is an edge. Prints
-# the cycle and fails when there is one.
+# source count as one unit, and each include of another unit of the folder, by the folder's own
+# path under src/ ("toolkit/core/name.h"), is an edge. Prints the cycle and fails when there is
+# one. Without folders, every folder under src/.
 #   check-include-cycles.sh [source root] [folder...]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 shift || true
-folders=("${@:-src/app}")
+if [ $# -gt 0 ]; then
+    folders=("$@")
+else
+    mapfile -t folders < <(find src -mindepth 1 -type d | sort)
+fi
 
 status=0
 for folder in "${folders[@]}"; do

@@ -10,8 +10,9 @@ cd "${1:-$(dirname "$0")/..}"
 declare -A may_include=(
     [src/model]="model"
     [src/toolkit]="toolkit"
-    [src/toolkit/posix]="toolkit"
-    [src/toolkit/windows]="toolkit"
+    [src/toolkit/core]="toolkit toolkit/core"
+    [src/toolkit/posix]="toolkit toolkit/core"
+    [src/toolkit/windows]="toolkit toolkit/core"
     [src/toolkit/headless]="toolkit toolkit/headless"
     [src/toolkit/qt]="toolkit toolkit/qt"
     [src/editing]="model editing"
@@ -22,9 +23,9 @@ declare -A may_include=(
     [src/app]="model toolkit editing charmap files views app"
     [src]="app toolkit"
     [src/toolkit/win32]="toolkit toolkit/win32"
-    [tests/toolkit]="toolkit toolkit/headless"
-    [tests/toolkit/posix]="toolkit"
-    [tests/toolkit/windows]="toolkit"
+    [tests/toolkit]="toolkit toolkit/core toolkit/headless"
+    [tests/toolkit/posix]="toolkit toolkit/core"
+    [tests/toolkit/windows]="toolkit toolkit/core"
     [tests/conformance]="toolkit"
     [tests/conformance/headless]="toolkit toolkit/headless"
     [tests/conformance/qt]="toolkit toolkit/qt"
@@ -35,15 +36,17 @@ declare -A may_include=(
     [tests/files]="model files"
     [tests/views]="model toolkit views"
     [tests/support]="model toolkit toolkit/headless editing charmap files views app"
-    [tests/app]="model toolkit toolkit/headless editing charmap files views app"
+    [tests/app]="model toolkit toolkit/core toolkit/headless editing charmap files views app"
     [tests/robustness]="model toolkit toolkit/headless editing charmap files views app"
     [tests/allocation]="model toolkit toolkit/headless editing charmap files views app"
     [fuzz]="model toolkit files"
 )
 
-# The library a quoted include names: toolkit's bindings are libraries of their own.
+# The library a quoted include names: the toolkit's core and its bindings are libraries of their
+# own, apart from its contract.
 library_of() {
     case "$1" in
+    toolkit/core/*) echo toolkit/core ;;
     toolkit/qt/*) echo toolkit/qt ;;
     toolkit/headless/*) echo toolkit/headless ;;
     toolkit/win32/*) echo toolkit/win32 ;;
@@ -60,7 +63,7 @@ for folder in "${!may_include[@]}"; do
             case "$included" in */*) ;; *) continue ;; esac
             library=$(library_of "$included")
             case "$library" in
-            model | toolkit | toolkit/qt | toolkit/headless | toolkit/win32 | editing | charmap | files | views | app) ;;
+            model | toolkit | toolkit/core | toolkit/qt | toolkit/headless | toolkit/win32 | editing | charmap | files | views | app) ;;
             *) continue ;; # a test helper or an embedded table
             esac
             if [[ "$allowed" != *" $library "* ]]; then

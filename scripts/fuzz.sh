@@ -8,7 +8,7 @@ seconds="${FUZZ_SECONDS:-60}"
 build="${FUZZ_BUILD:-build-fuzz}"
 
 # target:longest input (the font and map inputs reach past the largest file the program reads)
-targets=(font_load_fuzzer:5002 map_load_fuzzer:4200 bmp_writer_fuzzer:4096 text_fuzzer:4096
+targets=(font_load_fuzzer:5002 map_load_fuzzer:4200 text_fuzzer:4096
     psf_fuzzer:6000 bdf_fuzzer:16384 c64_font_fuzzer:2100 picture_fuzzer:16384
     session_fuzzer:16600 project_fuzzer:16600 glyph_text_fuzzer:8192 map_clipboard_fuzzer:8100)
 

@@ -9,12 +9,15 @@
 #include "app/program.h"
 #include "toolkit/console.h"
 #include "toolkit/desktop_program.h"
+#include "toolkit/windows.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments = toolkit::program_arguments(argc, argv);
     if (isCommandLineConversion(arguments)) {
         toolkit::attach_to_parent_console();
+        toolkit::start_toolkit(); // the files it reads and writes; no window
         const ConversionRun run = runConversion(arguments);
+        toolkit::shut_down_toolkit();
         std::fwrite(run.printed.data(), 1, run.printed.size(), stdout);
         std::fwrite(run.said.data(), 1, run.said.size(), stderr);
         return run.status;

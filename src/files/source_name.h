@@ -4,8 +4,7 @@
 #include <string>
 #include <string_view>
 
-// The languages an export names its array or label in; each refuses its own words.
-enum class SourceLanguage { c, ca65, acme, z80 };
+#include "files/source_language.h"
 
 struct SourceName {
     std::string identifier;

@@ -144,13 +144,11 @@ class Binding {
 // ---- What a binding (and a test) reads from the core ----
 const WindowRecord* find_window(int window);
 const GadgetRecord* find_gadget(int gadget);
-const MenuRecord* find_menu(int menu);
-const PixelBuffer* image_buffer(int image);
 std::vector<int> gadgets_in_window(int window); // in creation order
 // True when two menus differ at most in the states of their items.
 bool same_menu_layout(const std::vector<MenuEntry>& shown, const std::vector<MenuEntry>& wanted);
-int focused_gadget();                           // -1 when none
-int active_window();                            // -1 when none
+int focused_gadget(); // -1 when none
+int active_window();  // -1 when none
 bool has_queued_events();
 
 // ---- Raw input a binding feeds into the core ----

@@ -5,8 +5,8 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace toolkit {
@@ -70,7 +70,13 @@ struct DrawingPass {
     Area clip;         // always within the buffer
     bool drew = false; // anything drawn since the clip was set
 };
-inline DrawingPass pass;
+// The running toolkit's state begins with its drawing pass, which the boxes below reach inline;
+// the rest of it is the core's (core/toolkit_state.h).
+struct DrawingState {
+    DrawingPass pass;
+};
+// The running toolkit: set by start_toolkit, null again after shut_down_toolkit.
+extern DrawingState* running_toolkit;
 void draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Color color);
 } // namespace detail
 
@@ -78,7 +84,8 @@ void draw_outline(int64_t left, int64_t top, int64_t width, int64_t height, Colo
 // Inline because the renderers draw hundreds of thousands of small boxes per redraw. Wide
 // arithmetic, since a box may stand anywhere an int reaches.
 inline void draw_box(int x, int y, int width, int height, Color color) {
-    detail::DrawingPass& pass = detail::pass;
+    if (!detail::running_toolkit) return;
+    detail::DrawingPass& pass = detail::running_toolkit->pass;
     if (!pass.buffer) return;
     int64_t left = x, top = y, wide = width, high = height;
     if (wide < 0) {
@@ -126,10 +133,6 @@ constexpr Color rgb(int red, int green, int blue) {
 
 int create_image(int image, int width, int height);
 ImageHandle image_handle(int image);
-int grab_image(int source, int target, int x, int y, int width, int height);
-void free_image(int image);
-// Writes the image as an uncompressed 24-bit bottom-up BMP file; 0 on any failure.
-int save_image(int image, const std::string& file_name);
 
 // The value with its fraction discarded, rounding toward zero.
 int truncate_to_int(double value);

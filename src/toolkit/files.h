@@ -1,4 +1,4 @@
-// Numbered files read and written byte by byte or in blocks, each with a 4096-byte buffer.
+// Numbered files read and written in blocks, each with a 4096-byte buffer.
 #pragma once
 
 #include <cstdint>
@@ -20,13 +20,10 @@ int create_file(int file, const std::string& name);
 // only when every byte reached the disk and the file took its name; otherwise the temporary
 // file is removed, the old file stays as it was, and the result is 0.
 int close_file(int file);
-int end_of_file(int file);
-int read_byte(int file);
 int64_t read_data(int file, void* buffer, int64_t length);
-int write_byte(int file, int value);
 int64_t write_data(int file, const void* buffer, int64_t length);
 
-// Why the last open_file_for_reading, create_file, close_file of a created file, save_image or
+// Why the last open_file_for_reading, create_file, close_file of a created file or
 // make_folder failed, in a few words ("permission denied", "no space left on the device", "it is
 // a folder"); "" after one that succeeded.
 std::string last_file_problem();

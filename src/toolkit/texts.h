@@ -14,12 +14,9 @@ std::string hex_string(int64_t value);
 // a longer text is cut to its first width characters.
 std::string pad_left(const std::string& text, int width, const std::string& fill = " ");
 std::string right_part(const std::string& text, int count);
-// Up to count characters from position start (1 = first).
-std::string mid_part(const std::string& text, int start, int count);
 std::string lower_case(const std::string& text);
 // The character of that code; 128..255 are those of Windows-1252, written in UTF-8.
 std::string char_string(int code);
-int text_length(const std::string& text);
 std::string trim_spaces(const std::string& text);
 // Everything up to and including the last "/" or "\"; "" when there is none.
 std::string path_part(const std::string& path);

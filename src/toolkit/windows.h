@@ -112,8 +112,13 @@ constexpr int keep_value = -65535;
 using WindowHandle = std::uintptr_t;
 
 // Start and end. The binding is the platform under the toolkit; the parameters are the
-// command-line arguments after the program's own name.
+// command-line arguments after the program's own name. Everything but the texts' own operations
+// needs a toolkit running: what it keeps is made at its start and ended at its shutdown.
 void start_toolkit(Binding& binding, std::vector<std::string> parameters = {});
+// With no platform under it, for work without a window (a conversion on the command line):
+// files, texts, images and drawing into them as ever, but no window or gadget can be made, a
+// requester is cancelled and the clipboard holds nothing.
+void start_toolkit(std::vector<std::string> parameters = {});
 void shut_down_toolkit();
 
 // Windows.

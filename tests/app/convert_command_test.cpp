@@ -270,9 +270,9 @@ TEST_F(ConvertCommand, AnUnwritableOutputKeepsTheOldFile) {
         const std::string output = folder / (std::string("cli/") + name);
         if (!exists(std::string("cli/") + name))
             folder.write(std::string("cli/") + name, {1, 2, 3});
-        toolkit::detail::AtomicFile::fail_writes_after(0);
+        toolkit::detail::fail_writes_after(0);
         EXPECT_EQ(convert({"--convert", folder / "in.fnt", output}), outputUnwritable);
-        toolkit::detail::AtomicFile::fail_writes_after(-1);
+        toolkit::detail::fail_writes_after(-1);
         EXPECT_TRUE(said.starts_with("gridlet: Save file: File Error:" + output + "\n")) << said;
         if (std::string(why) == "it is a folder")
             EXPECT_NE(said.find(why), std::string::npos) << said;

@@ -15,7 +15,7 @@
 #include "../toolkit/temp_folder.h"
 #include "app/menu_ids.h"
 #include "gridlet_harness.h"
-#include "toolkit/atomic_file.h"
+#include "toolkit/core/toolkit_state.h"
 #include "toolkit/requesters.h"
 #include "toolkit/windows.h"
 
@@ -32,7 +32,7 @@ inline Bytes noise(size_t count, unsigned seed) {
 class FileCommandTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(folder.made()); }
-    void TearDown() override { toolkit::detail::AtomicFile::fail_writes_after(-1); }
+    void TearDown() override { toolkit::detail::fail_writes_after(-1); }
 
     // Chooses a menu item whose requester is answered with the path and pattern index.
     void chooseWithFile(int id, const std::string& path, int pattern = 0) {

@@ -77,7 +77,7 @@ TEST_F(FontSave, SavingOverALargerFileLeavesOnlyTheNewBytes) {
 TEST_F(FontSave, WriteFailurePartWayKeepsTheOldFileAndIsReported) {
     const Bytes old = noise(3000, 3);
     folder.write("kept.fnt", old);
-    toolkit::detail::AtomicFile::fail_writes_after(1000);
+    toolkit::detail::fail_writes_after(1000);
     chooseWithFile(saveIbmFontId, folder / "kept.fnt");
 
     EXPECT_EQ(messages(),

@@ -117,7 +117,7 @@ TEST_F(ImageExport, SavingOverALargerFileLeavesExactlyThePicture) {
 TEST_F(ImageExport, WriteFailurePartWayKeepsTheOldFileAndIsReported) {
     const Bytes old = noise(1234, 4);
     folder.write("old.bmp", old);
-    toolkit::detail::AtomicFile::fail_writes_after(100000);
+    toolkit::detail::fail_writes_after(100000);
     chooseWithFile(saveImageId, folder / "old.bmp");
 
     EXPECT_EQ(messages(),

@@ -149,9 +149,9 @@ TEST_F(MapFile, DropOnTheMapViewLoadsAndNamesTheMapOnlyOnSuccess) {
 TEST_F(MapFile, FailedSaveKeepsTheOldMapFile) {
     const Bytes old = noise(4000, 4);
     folder.write("old.map", old);
-    toolkit::detail::AtomicFile::fail_writes_after(10);
+    toolkit::detail::fail_writes_after(10);
     chooseWithFile(saveMapId, folder / "old.map");
-    toolkit::detail::AtomicFile::fail_writes_after(-1);
+    toolkit::detail::fail_writes_after(-1);
 
     EXPECT_EQ(messages(),
               (std::vector<Message>{{"Save file", "File Error:" + folder / "old.map" +

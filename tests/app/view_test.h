@@ -24,7 +24,9 @@ class ViewTest : public ::testing::Test {
     const toolkit::PixelBuffer& canvas(int gadget) const {
         return toolkit::find_gadget(gadget)->buffer;
     }
-    const toolkit::PixelBuffer& image() const { return *toolkit::image_buffer(charsetImage); }
+    const toolkit::PixelBuffer& image() const {
+        return *toolkit::image_output(charsetImage).buffer;
+    }
     std::string dataText() const { return toolkit::find_gadget(dataField)->text; }
     // The document to set up, every glyph and cell of it marked as changed for the views.
     Document& edit() { return state.editor.changeDocument(); }

@@ -127,7 +127,9 @@ class MonkeyRun {
                 return false;
         }
         if (event_ % folderCheckInterval == 0) {
-            toolkit::finish_saves(); // a session being written has a temporary name meanwhile
+            // A session being written has a temporary name meanwhile; a program that ended
+            // finished its saves as it shut down.
+            if (!program_->ended) toolkit::finish_saves();
             const std::vector<std::string> stray = folder_.strayEntries();
             if (!expectHolds(stray.empty(), "stray file " + (stray.empty() ? "" : stray[0])))
                 return false;

@@ -137,7 +137,7 @@ std::string incrementalRedrawProblem(AppState& state) {
     const struct {
         const char* name;
         const toolkit::PixelBuffer* buffer;
-    } views[] = {{"image 0", toolkit::image_buffer(charsetImage)},
+    } views[] = {{"image 0", toolkit::image_output(charsetImage).buffer},
                  {"charset view", canvas(charsetView)},
                  {"glyph editor", canvas(glyphEditor)},
                  {"map view", canvas(mapView)}};
@@ -161,7 +161,7 @@ std::string incrementalRedrawProblem(AppState& state) {
 }
 
 std::string viewProblem(const AppState& state, const std::string& typedText) {
-    const toolkit::PixelBuffer* image = toolkit::image_buffer(charsetImage);
+    const toolkit::PixelBuffer* image = toolkit::image_output(charsetImage).buffer;
     if (!image) return "image 0 is missing";
     if (std::string difference = pixelDifference(*image, referenceCharsetImage(state));
         !difference.empty())

@@ -60,7 +60,7 @@ const toolkit::PixelBuffer& Gridlet::canvas(int gadget) const {
 }
 
 const toolkit::PixelBuffer& Gridlet::image(int number) const {
-    const toolkit::PixelBuffer* buffer = toolkit::image_buffer(number);
+    const toolkit::PixelBuffer* buffer = toolkit::image_output(number).buffer;
     if (!buffer) throw std::logic_error("no such image");
     return *buffer;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/event_ring.h"
+#include "toolkit/core/event_ring.h"
 
 using toolkit::detail::Event;
 using toolkit::detail::EventRing;

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "temp_folder.h"
-#include "toolkit/atomic_file.h"
-#include "toolkit/detail.h"
+#include "toolkit/core/toolkit_state.h"
 #include "toolkit/files.h"
+#include "toolkit/windows.h"
 
 namespace files_testing {
 
@@ -34,20 +34,25 @@ inline Bytes varied_bytes(size_t count, uint32_t seed) {
 
 class Files : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(folder.made()); }
-    void TearDown() override {
-        toolkit::detail::close_all_files();
-        toolkit::detail::AtomicFile::fail_writes_after(-1);
+    void SetUp() override {
+        ASSERT_TRUE(folder.made());
+        toolkit::start_toolkit();
     }
+    void TearDown() override { toolkit::shut_down_toolkit(); }
 
-    Bytes read_with_read_byte(const std::string& name) {
+    // The file as the toolkit reads it, in blocks that straddle its buffer's boundaries.
+    Bytes read_back(const std::string& name) {
         Bytes bytes;
         EXPECT_NE(toolkit::open_file_for_reading(0, name), 0);
-        while (toolkit::end_of_file(0) == 0)
-            bytes.push_back(static_cast<uint8_t>(toolkit::read_byte(0)));
+        Bytes block(777);
+        int64_t got = 0;
+        while ((got = toolkit::read_data(0, block.data(), 777)) > 0)
+            bytes.insert(bytes.end(), block.begin(), block.begin() + got);
         EXPECT_NE(toolkit::close_file(0), 0);
         return bytes;
     }
+
+    static int64_t write_one(int file, uint8_t byte) { return toolkit::write_data(file, &byte, 1); }
 
     int save(const std::string& name, const Bytes& bytes) {
         if (toolkit::create_file(0, name) == 0) return 0;

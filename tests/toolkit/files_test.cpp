@@ -29,53 +29,29 @@ TEST_F(Files, OnlyRegularFilesOpenForReading) {
     EXPECT_EQ(open_file_for_reading(0, folder.path()), 0);
 }
 
-TEST_F(Files, ReadingPastTheEndGivesZerosAndStaysAtTheEnd) {
+TEST_F(Files, ReadingPastTheEndGivesNothingAndStaysAtTheEnd) {
     folder.write("three", {7, 8, 9});
     ASSERT_NE(open_file_for_reading(0, folder / "three"), 0);
-    EXPECT_EQ(end_of_file(0), 0);
-    EXPECT_EQ(read_byte(0), 7);
-    EXPECT_EQ(read_byte(0), 8);
-    EXPECT_EQ(read_byte(0), 9);
-    EXPECT_NE(end_of_file(0), 0);
-    EXPECT_EQ(read_byte(0), 0);
-    EXPECT_EQ(read_byte(0), 0);
-    EXPECT_NE(end_of_file(0), 0);
+    Bytes all(3);
+    EXPECT_EQ(read_data(0, all.data(), 3), 3);
+    EXPECT_EQ(all, (Bytes{7, 8, 9}));
     Bytes rest(4, 0xEE);
+    EXPECT_EQ(read_data(0, rest.data(), 4), 0);
     EXPECT_EQ(read_data(0, rest.data(), 4), 0);
     EXPECT_NE(close_file(0), 0);
 }
 
-TEST_F(Files, EmptyFileIsAtItsEndAtOnce) {
-    folder.write("empty", {});
-    ASSERT_NE(open_file_for_reading(0, folder / "empty"), 0);
-    EXPECT_NE(end_of_file(0), 0);
-    EXPECT_EQ(read_byte(0), 0);
-}
-
-TEST_F(Files, BytesAndBlocksReadTheSameAcrossBufferBoundaries) {
+TEST_F(Files, BlocksReadTheSameAcrossBufferBoundaries) {
     const Bytes content = varied_bytes(10000, 1);
     folder.write("big", content);
 
-    EXPECT_EQ(read_with_read_byte(folder / "big"), content);
-
     // Blocks of an odd size straddle every buffer boundary; the last one comes back short.
-    ASSERT_NE(open_file_for_reading(0, folder / "big"), 0);
-    Bytes blocks;
-    Bytes block(777);
-    int64_t got = 0;
-    while ((got = read_data(0, block.data(), 777)) > 0) {
-        blocks.insert(blocks.end(), block.begin(), block.begin() + got);
-        if (got < 777) {
-            EXPECT_NE(end_of_file(0), 0);
-        }
-    }
-    EXPECT_EQ(blocks, content);
+    EXPECT_EQ(read_back(folder / "big"), content);
 
     // One read larger than the buffer, after a few single bytes.
     ASSERT_NE(open_file_for_reading(0, folder / "big"), 0);
-    Bytes mixed(3);
-    for (auto& byte : mixed) byte = static_cast<uint8_t>(read_byte(0));
-    mixed.resize(20000);
+    Bytes mixed(20000);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(read_data(0, mixed.data() + i, 1), 1);
     EXPECT_EQ(read_data(0, mixed.data() + 3, 19997), 9997);
     mixed.resize(10000);
     EXPECT_EQ(mixed, content);
@@ -84,10 +60,7 @@ TEST_F(Files, BytesAndBlocksReadTheSameAcrossBufferBoundaries) {
 TEST_F(Files, NumbersThatAreNotOpenDoNothing) {
     uint8_t byte = 5;
     EXPECT_EQ(close_file(3), 0);
-    EXPECT_EQ(end_of_file(3), 0);
-    EXPECT_EQ(read_byte(3), 0);
     EXPECT_EQ(read_data(3, &byte, 1), 0);
-    EXPECT_EQ(write_byte(3, 1), 0);
     EXPECT_EQ(write_data(3, &byte, 1), 0);
     EXPECT_EQ(open_file_for_reading(-1, "/etc/hostname"), 0);
     EXPECT_EQ(create_file(-1, folder / "negative"), 0);
@@ -97,16 +70,16 @@ TEST_F(Files, NumbersThatAreNotOpenDoNothing) {
 TEST_F(Files, WrittenBytesComeBackAfterClosing) {
     const Bytes block = varied_bytes(9000, 2);
     ASSERT_NE(create_file(7, folder / "out.fnt"), 0);
-    EXPECT_EQ(write_byte(7, 0x141), 1);
+    EXPECT_EQ(write_one(7, 0x41), 1);
     EXPECT_EQ(write_data(7, block.data(), 0), 0);
     EXPECT_EQ(write_data(7, block.data(), static_cast<int64_t>(block.size())), 9000);
-    EXPECT_EQ(write_byte(7, 0xFE), 1);
+    EXPECT_EQ(write_one(7, 0xFE), 1);
     EXPECT_NE(close_file(7), 0);
 
     Bytes expected{0x41};
     expected.insert(expected.end(), block.begin(), block.end());
     expected.push_back(0xFE);
-    EXPECT_EQ(read_with_read_byte(folder / "out.fnt"), expected);
+    EXPECT_EQ(read_back(folder / "out.fnt"), expected);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"out.fnt"});
 }
 
@@ -124,22 +97,25 @@ TEST_F(Files, SavingOverAFileReplacesItOnlyOnClose) {
 
 TEST_F(Files, ReopeningANumberClosesItsFileFirst) {
     ASSERT_NE(create_file(0, folder / "first"), 0);
-    write_byte(0, 1);
+    write_one(0, 1);
     ASSERT_NE(create_file(0, folder / "second"), 0);
-    write_byte(0, 2);
+    write_one(0, 2);
     folder.write("third", {3});
     ASSERT_NE(open_file_for_reading(0, folder / "third"), 0);
     EXPECT_EQ(folder.read("first"), Bytes{1});
     EXPECT_EQ(folder.read("second"), Bytes{2});
-    EXPECT_EQ(read_byte(0), 3);
+    uint8_t byte = 0;
+    EXPECT_EQ(read_data(0, &byte, 1), 1);
+    EXPECT_EQ(byte, 3);
 }
 
-TEST_F(Files, CloseAllFilesSavesWhatIsOpen) {
+TEST_F(Files, ShuttingDownSavesWhatIsOpen) {
     ASSERT_NE(create_file(0, folder / "a"), 0);
     ASSERT_NE(create_file(9, folder / "b"), 0);
-    write_byte(0, 10);
-    write_byte(9, 90);
-    detail::close_all_files();
+    write_one(0, 10);
+    write_one(9, 90);
+    shut_down_toolkit();
+    start_toolkit();
     EXPECT_EQ(folder.read("a"), Bytes{10});
     EXPECT_EQ(folder.read("b"), Bytes{90});
     EXPECT_EQ(close_file(0), 0);
@@ -159,7 +135,7 @@ TEST_P(FailedSave, KeepsTheOldFileAndLeavesNoTemporaryFile) {
     }
 
     ASSERT_NE(create_file(0, folder / "font.fnt"), 0);
-    detail::AtomicFile::fail_writes_after(budget);
+    detail::fail_writes_after(budget);
     write_data(0, new_content.data(), 6000);
     write_data(0, new_content.data() + 6000, 4000);
     EXPECT_EQ(close_file(0), 0);
@@ -174,11 +150,11 @@ INSTANTIATE_TEST_SUITE_P(Files, FailedSave,
 
 TEST_F(Files, AFailedWriteStaysFailed) {
     ASSERT_NE(create_file(0, folder / "out"), 0);
-    detail::AtomicFile::fail_writes_after(100);
+    detail::fail_writes_after(100);
     const Bytes block = varied_bytes(5000, 7);
     EXPECT_EQ(write_data(0, block.data(), 5000), 0);
-    detail::AtomicFile::fail_writes_after(-1);
-    EXPECT_EQ(write_byte(0, 1), 0);
+    detail::fail_writes_after(-1);
+    EXPECT_EQ(write_one(0, 1), 0);
     EXPECT_EQ(close_file(0), 0);
     EXPECT_TRUE(folder.entries().empty());
 }

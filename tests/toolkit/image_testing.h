@@ -7,17 +7,14 @@
 
 #include <gtest/gtest.h>
 
-#include "toolkit/binding.h"
-#include "toolkit/detail.h"
 #include "toolkit/drawing.h"
+#include "toolkit/windows.h"
 
-// Every test starts with no pass open and an empty image table.
+// Every test starts with a toolkit of its own: no pass open and an empty image table.
 class ImageTest : public ::testing::Test {
   protected:
-    void TearDown() override {
-        toolkit::stop_drawing();
-        toolkit::detail::free_all_images();
-    }
+    void SetUp() override { toolkit::start_toolkit(); }
+    void TearDown() override { toolkit::shut_down_toolkit(); }
 };
 
 // The image as text rows, '#' for pixels of the ink colour and '.' for any other, so that a test

@@ -30,7 +30,9 @@ class Menus : public ToolkitTest {
 };
 
 TEST_F(Menus, ContainerStackBuildsTheTree) {
-    const MenuRecord& bar = *find_menu(0);
+    ui.run([] {});
+    events(); // the bar is shown when the program next waits
+    const MenuRecord& bar = ui.menus_shown.at(0);
     ASSERT_EQ(bar.entries.size(), 2u);
     const MenuEntry& file = bar.entries[0];
     ASSERT_EQ(file.children.size(), 4u);
@@ -125,7 +127,8 @@ TEST_F(Menus, RecreatingAMenuReplacesIt) {
     ASSERT_TRUE(create_popup_menu(3));
     add_menu_item(41, "Insert char");
     ASSERT_TRUE(create_popup_menu(3));
-    EXPECT_TRUE(find_menu(3)->entries.empty());
+    show_popup_menu(3, window_handle(0));
+    EXPECT_TRUE(ui.menus_shown.at(3).entries.empty());
     EXPECT_EQ(create_menu(4, window_handle(9)), 0); // no such window
 }
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "toolkit/detail.h"
 #include "toolkit/texts.h"
+#include "toolkit/windows.h"
 
 namespace {
 
@@ -45,17 +45,6 @@ TEST(TextParts, RightPartCountsFromTheEnd) {
     EXPECT_EQ(right_part("abc", -2), "");
 }
 
-TEST(TextParts, MidPartStartsAtOneAndStopsAtTheEnd) {
-    EXPECT_EQ(mid_part("abcd", 1, 3), "abc");
-    EXPECT_EQ(mid_part("abcd", 1, -1), "");
-    EXPECT_EQ(mid_part("abcd", 0, 2), "ab");
-    EXPECT_EQ(mid_part("abcd", -7, 2), "ab");
-    EXPECT_EQ(mid_part("abcd", 3, 10), "cd");
-    EXPECT_EQ(mid_part("abcd", 4, 1), "d");
-    EXPECT_EQ(mid_part("abcd", 5, 1), "");
-    EXPECT_EQ(mid_part("abcd", 2, 0), "");
-}
-
 TEST(TextParts, LowerCaseTouchesOnlyAsciiLetters) {
     EXPECT_EQ(lower_case(".BMP"), ".bmp");
     EXPECT_EQ(lower_case(right_part("Picture.BMP", 4)), ".bmp");
@@ -68,12 +57,6 @@ TEST(TextParts, TrimSpacesRemovesOnlyOuterSpaces) {
     EXPECT_EQ(trim_spaces("    "), "");
     EXPECT_EQ(trim_spaces(""), "");
     EXPECT_EQ(trim_spaces("\tx "), "\tx");
-}
-
-TEST(TextParts, LengthCountsBytes) {
-    EXPECT_EQ(text_length(""), 0);
-    EXPECT_EQ(text_length("abc"), 3);
-    EXPECT_EQ(text_length(char_string(163)), 2);
 }
 
 TEST(CharString, GivesTheWindows1252CharacterInUtf8) {
@@ -112,15 +95,17 @@ TEST(ProcessFacts, CurrentDirectoryEndsInASeparator) {
 }
 
 TEST(ProcessFacts, ParametersLoseTheirSurroundingQuotes) {
-    detail::set_program_parameters({"\"/my fonts/a.fnt\"", "plain", "\"open"});
+    start_toolkit({"\"/my fonts/a.fnt\"", "plain", "\"open"});
     EXPECT_EQ(count_program_parameters(), 3);
     EXPECT_EQ(program_parameter(0), "/my fonts/a.fnt");
     EXPECT_EQ(program_parameter(1), "plain");
     EXPECT_EQ(program_parameter(2), "open");
     EXPECT_EQ(program_parameter(3), "");
     EXPECT_EQ(program_parameter(-1), "");
-    detail::set_program_parameters({});
+    shut_down_toolkit();
+    start_toolkit();
     EXPECT_EQ(count_program_parameters(), 0);
+    shut_down_toolkit();
 }
 
 } // namespace

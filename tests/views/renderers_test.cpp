@@ -7,8 +7,8 @@
 #include <functional>
 #include <random>
 
-#include "toolkit/binding.h"
 #include "toolkit/drawing.h"
+#include "toolkit/windows.h"
 #include "views/charset_image.h"
 #include "views/charset_view.h"
 #include "views/doubled_glyph.h"
@@ -29,16 +29,18 @@ PixelBuffer drawn(int width, int height, const std::function<void()>& draw) {
     toolkit::draw_box(0, 0, width, height, 0x808080);
     draw();
     toolkit::stop_drawing();
-    return *toolkit::image_buffer(canvasImage);
+    return *toolkit::image_output(canvasImage).buffer;
 }
 
-// The drawing done once per cell, each time clipped to that cell.
-std::function<void()> cellByCell(int columns, int rows, const std::function<void()>& draw) {
+// The drawing done once per cell, each time clipped to that cell, which it is given.
+std::function<void()> cellByCell(int columns, int rows,
+                                 const std::function<void(const toolkit::Area&)>& draw) {
     return [=] {
         for (int row = 0; row < rows; ++row)
             for (int column = 0; column < columns; ++column) {
-                clipTo(cellArea({column, row}));
-                draw();
+                const toolkit::Area cell = cellArea({column, row});
+                clipTo(cell);
+                draw(cell);
             }
     };
 }
@@ -58,21 +60,19 @@ Document busyDocument(uint32_t seed) {
 
 class Renderers : public ::testing::Test {
   protected:
-    void TearDown() override {
-        toolkit::free_image(canvasImage);
-        toolkit::free_image(pictureImage);
-    }
+    void SetUp() override { toolkit::start_toolkit(); }
+    void TearDown() override { toolkit::shut_down_toolkit(); }
     const Document document = busyDocument(7);
 };
 
 TEST_F(Renderers, CellByCellIsTheWholeDrawing) {
     const auto editor = [&] { drawGlyphEditor(document.glyph(65), glyphLook(document)); };
-    EXPECT_EQ(drawn(128, 128, cellByCell(8, 8, editor)).pixels, drawn(128, 128, editor).pixels);
+    const auto editorCells = cellByCell(8, 8, [&](const toolkit::Area&) { editor(); });
+    EXPECT_EQ(drawn(128, 128, editorCells).pixels, drawn(128, 128, editor).pixels);
 
     for (const bool grid : {true, false}) {
         const auto wholeMap = [&] { drawMapCells(document, grid, {0, 0}, 12, 7); };
-        const auto mapCells = cellByCell(12, 7, [&] {
-            const toolkit::Area clip = toolkit::detail::pass.clip;
+        const auto mapCells = cellByCell(12, 7, [&](const toolkit::Area& clip) {
             drawMapCells(document, grid, {clip.x / cellSize, clip.y / cellSize}, 1, 1);
         });
         EXPECT_EQ(drawn(192, 112, mapCells).pixels, drawn(192, 112, wholeMap).pixels) << grid;
@@ -90,7 +90,7 @@ TEST_F(Renderers, CellByCellIsTheWholeDrawing) {
     const Cell cursor{5, 9};
     const auto view = [&] { drawCharsetViewArea(handle, {0, 0, 256, 256}, cursor); };
     const auto viewCells = cellByCell(
-        16, 16, [&] { drawCharsetViewArea(handle, toolkit::detail::pass.clip, cursor); });
+        16, 16, [&](const toolkit::Area& clip) { drawCharsetViewArea(handle, clip, cursor); });
     EXPECT_EQ(drawn(256, 256, viewCells).pixels, drawn(256, 256, view).pixels);
 }
 

@@ -306,12 +306,17 @@ void HeadlessBinding::canvas_drawn(const GadgetRecord& canvas, const Area& area)
         canvas_pixels_drawn_on[size_t(canvas.number)] += pixels;
 }
 void HeadlessBinding::focus_gadget(int) {}
-void HeadlessBinding::menu_changed(const MenuRecord&) {}
-void HeadlessBinding::destroy_menu(int) {}
+void HeadlessBinding::menu_changed(const MenuRecord& menu) {
+    menus_shown[menu.number] = menu;
+}
+void HeadlessBinding::destroy_menu(int menu) {
+    menus_shown.erase(menu);
+}
 void HeadlessBinding::drop_enabled(const GadgetRecord&) {}
 
 int HeadlessBinding::popup_menu(const MenuRecord& menu, int) {
     popups_shown.push_back(menu.number);
+    menus_shown[menu.number] = menu;
     Answer answer;
     return take_answer({Answer::Kind::popup}, answer) ? answer.value : -1;
 }

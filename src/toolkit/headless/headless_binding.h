@@ -74,6 +74,8 @@ class HeadlessBinding : public Binding {
     std::vector<std::string> refused_paths; // typed into a file requester, in no folder
 
     std::vector<int> popups_shown; // menu numbers
+    // Each menu bar as its window shows it, and each popup as it was last shown, by number.
+    std::map<int, MenuRecord> menus_shown;
     std::vector<int> color_requests;
     // What the desktop's clipboard holds; tests put other programs' data here too.
     ClipboardData clipboard;

@@ -1,5 +1,5 @@
 // Saves on Linux and other POSIX systems.
-#include "toolkit/atomic_file.h"
+#include "toolkit/core/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include <string>
 #include <utility>
 
-#include "toolkit/native_files.h"
+#include "toolkit/core/native_files.h"
 
 namespace toolkit::detail {
 
@@ -87,11 +87,10 @@ std::optional<FinalTarget> final_target(std::string path, std::string& problem) 
 
 // "." + name + "." + six random characters, with the name cut short where that would exceed the
 // longest name the file system takes, so that any valid target name can be saved.
-std::string temporary_name(const std::string& target) {
+std::string temporary_name(const std::string& target, std::mt19937& random) {
     constexpr size_t longest_name = NAME_MAX;
     constexpr size_t added = std::char_traits<char>::length("..XXXXXX");
     constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    thread_local std::mt19937 random{std::random_device{}()};
     const auto slash = target.find_last_of('/');
     const auto folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const auto name = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -105,8 +104,9 @@ std::string temporary_name(const std::string& target) {
 // (its umask, the folder's default ACL) from the system as it is made, without touching the
 // process-wide umask that other threads' files depend on.
 int make_temporary(const std::string& target, bool replacing, std::string& temporary) {
+    std::mt19937 random{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = temporary_name(target);
+        temporary = temporary_name(target, random);
         const int fd = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC,
                               replacing ? 0600 : 0666);
         if (fd >= 0 || errno != EEXIST) return fd;

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <utility>
 
+#include "toolkit/core/native_files.h"
 #include "toolkit/files.h"
-#include "toolkit/native_files.h"
 #include "toolkit/texts.h"
 
 namespace toolkit {
@@ -166,13 +166,6 @@ std::string user_folder(UserFolder which) {
     const char* home = std::getenv("HOME");
     if (!home || home[0] != '/') return "";
     return std::string(home) + (which == UserFolder::state ? "/.local/state/" : "/.config/");
-}
-
-int make_folder(const std::string& path) {
-    std::string problem;
-    const bool made = detail::make_folders(path, problem);
-    detail::set_file_problem(std::move(problem));
-    return made ? 1 : 0;
 }
 
 std::string current_directory() {

@@ -54,9 +54,10 @@ int Win32Binding::window_of_handle(HWND handle) const {
 }
 
 void Win32Binding::start() {
-    register_window_classes(*this);
+    register_window_classes();
+    Creation creation{this};
     helper_ = CreateWindowExW(0, helper_class, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+                              GetModuleHandleW(nullptr), &creation);
 }
 
 void Win32Binding::shut_down() {
@@ -107,9 +108,10 @@ bool Win32Binding::open_window(const WindowRecord& record) {
     ShownWindow& shown = windows_[record.number];
     shown.scale = scale;
     shown.place_requests = record.place_requests;
-    shown.handle = CreateWindowExW(0, window_class, wide_text(record.title).c_str(), style,
-                                   corner.x, corner.y, outer.cx, outer.cy, nullptr, nullptr,
-                                   GetModuleHandleW(nullptr), const_cast<int*>(&record.number));
+    Creation creation{this, record.number};
+    shown.handle =
+        CreateWindowExW(0, window_class, wide_text(record.title).c_str(), style, corner.x, corner.y,
+                        outer.cx, outer.cy, nullptr, nullptr, GetModuleHandleW(nullptr), &creation);
     if (!shown.handle) {
         windows_.erase(record.number);
         return false;

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "toolkit/binding.h"
+#include "toolkit/win32/window_classes.h"
 
 namespace toolkit::win32 {
 
@@ -18,7 +19,7 @@ namespace toolkit::win32 {
 // the common controls could not be registered.
 bool prepare_process();
 
-class Win32Binding : public Binding {
+class Win32Binding : public Binding, public MessageTarget {
   public:
     Win32Binding();
     ~Win32Binding() override;
@@ -61,10 +62,12 @@ class Win32Binding : public Binding {
     bool is_key_down(int virtual_key) override;
 
     // The window procedures' way back in.
-    LRESULT window_message(int window, HWND handle, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT canvas_message(int gadget, HWND handle, UINT message, WPARAM wparam, LPARAM lparam);
-    void control_message(int gadget, UINT message);
-    LRESULT helper_message(HWND handle, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT window_message(int window, HWND handle, UINT message, WPARAM wparam,
+                           LPARAM lparam) override;
+    LRESULT canvas_message(int gadget, HWND handle, UINT message, WPARAM wparam,
+                           LPARAM lparam) override;
+    void control_message(int gadget, UINT message) override;
+    LRESULT helper_message(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) override;
 
   private:
     struct ShownWindow {
@@ -104,6 +107,9 @@ class Win32Binding : public Binding {
     bool applying_ = false;      // notifications of changes the core made itself are not input
     std::bitset<256> held_;      // keys held down in the program's windows
     std::bitset<256> pressed_since_asked_;
+    // A character beyond the first 65536 comes as two WM_CHAR messages, a surrogate pair: the
+    // first half waits here for the second.
+    wchar_t pending_high_surrogate_ = 0;
 };
 
 } // namespace toolkit::win32

@@ -83,15 +83,16 @@ bool Win32Binding::create_gadget(const GadgetRecord& record) {
     ShownWindow* window = shown_window(record.window);
     if (!window) return false;
     const bool canvas = record.kind == GadgetKind::canvas;
+    Creation creation{this, record.number};
     const HWND handle = CreateWindowExW(
         record.kind == GadgetKind::text_field ? WS_EX_CLIENTEDGE : 0, native_class(record.kind),
         L"", WS_CHILD | WS_VISIBLE | native_style(record), 0, 0, 0, 0, window->handle,
         reinterpret_cast<HMENU>(INT_PTR(record.number) + 1), GetModuleHandleW(nullptr),
-        canvas ? const_cast<int*>(&record.number) : nullptr);
+        canvas ? &creation : nullptr);
     if (!handle) return false;
     gadgets_[record.number] = {handle};
     if (!canvas) {
-        subclass_control(handle, record.number);
+        subclass_control(handle, record.number, *this);
         SendMessageW(handle, WM_SETFONT, WPARAM(font_for(window->scale)), FALSE);
     }
     gadget_changed(record);

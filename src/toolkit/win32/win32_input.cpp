@@ -19,12 +19,8 @@
 namespace toolkit::win32 {
 namespace {
 
-// A character beyond the first 65536 comes as two WM_CHAR messages, a surrogate pair: the first
-// half waits here for the second.
-wchar_t pending_high_surrogate = 0;
-
 // The character a WM_CHAR completes, or 0 while half a pair is pending or for a stray half.
-int completed_character(wchar_t unit) {
+int completed_character(wchar_t unit, wchar_t& pending_high_surrogate) {
     if (unit >= 0xD800 && unit < 0xDC00) {
         pending_high_surrogate = unit;
         return 0;
@@ -286,7 +282,8 @@ LRESULT Win32Binding::canvas_message(int gadget, HWND handle, UINT message, WPAR
         canvas_key(gadget, int(wparam), message == WM_SYSKEYDOWN, modifier_bits());
         break;
     case WM_CHAR:
-        if (const int character = completed_character(wchar_t(wparam)); character >= 32)
+        if (const int character = completed_character(wchar_t(wparam), pending_high_surrogate_);
+            character >= 32)
             canvas_character(gadget, character);
         return 0;
     case WM_SETFOCUS:

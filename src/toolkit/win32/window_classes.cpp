@@ -1,41 +1,53 @@
 #include "toolkit/win32/window_classes.h"
 
-#include "toolkit/win32/win32_binding.h"
+#include <initializer_list>
 
 namespace toolkit::win32 {
 namespace {
 
-Win32Binding* routed = nullptr;
 constexpr const wchar_t* gadget_property = L"gridlet.gadget";
 constexpr const wchar_t* native_property = L"gridlet.native";
+constexpr const wchar_t* target_property = L"gridlet.target";
 
-// The object number rides in the window's user data, plus one so that 0 means none.
-int number_of(HWND handle, UINT message, LPARAM lparam) {
+// Each window of the classes keeps its target and its number plus one (0: none) in its extra
+// bytes, from the creation parameter.
+constexpr int target_slot = 0;
+constexpr int number_slot = sizeof(LONG_PTR);
+constexpr int extra_bytes = 2 * sizeof(LONG_PTR);
+
+// The target of the window's messages, or nullptr for those that come before it is known.
+MessageTarget* target_of(HWND handle, UINT message, LPARAM lparam, int& number) {
     if (message == WM_NCCREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-        if (creation->lpCreateParams)
-            SetWindowLongPtrW(handle, GWLP_USERDATA,
-                              *static_cast<const int*>(creation->lpCreateParams) + 1);
+        if (const auto* made = static_cast<const Creation*>(creation->lpCreateParams)) {
+            SetWindowLongPtrW(handle, target_slot, reinterpret_cast<LONG_PTR>(made->target));
+            SetWindowLongPtrW(handle, number_slot, made->number + 1);
+        }
     }
-    return int(GetWindowLongPtrW(handle, GWLP_USERDATA)) - 1;
+    number = int(GetWindowLongPtrW(handle, number_slot)) - 1;
+    return reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(handle, target_slot));
 }
 
 LRESULT CALLBACK window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
-    const int window = number_of(handle, message, lparam);
-    if (routed && window >= 0)
-        return routed->window_message(window, handle, message, wparam, lparam);
+    int window = -1;
+    MessageTarget* target = target_of(handle, message, lparam, window);
+    if (target && window >= 0)
+        return target->window_message(window, handle, message, wparam, lparam);
     return DefWindowProcW(handle, message, wparam, lparam);
 }
 
 LRESULT CALLBACK canvas_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
-    const int gadget = number_of(handle, message, lparam);
-    if (routed && gadget >= 0)
-        return routed->canvas_message(gadget, handle, message, wparam, lparam);
+    int gadget = -1;
+    MessageTarget* target = target_of(handle, message, lparam, gadget);
+    if (target && gadget >= 0)
+        return target->canvas_message(gadget, handle, message, wparam, lparam);
     return DefWindowProcW(handle, message, wparam, lparam);
 }
 
 LRESULT CALLBACK helper_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (routed) return routed->helper_message(handle, message, wparam, lparam);
+    int none = -1;
+    if (MessageTarget* target = target_of(handle, message, lparam, none))
+        return target->helper_message(handle, message, wparam, lparam);
     return DefWindowProcW(handle, message, wparam, lparam);
 }
 
@@ -43,23 +55,25 @@ LRESULT CALLBACK helper_procedure(HWND handle, UINT message, WPARAM wparam, LPAR
 LRESULT CALLBACK control_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
     const int gadget = int(reinterpret_cast<INT_PTR>(GetPropW(handle, gadget_property))) - 1;
     const auto native = reinterpret_cast<WNDPROC>(GetPropW(handle, native_property));
-    if (routed && gadget >= 0) routed->control_message(gadget, message);
+    auto* target = static_cast<MessageTarget*>(GetPropW(handle, target_property));
+    if (target && gadget >= 0) target->control_message(gadget, message);
     if (message == WM_NCDESTROY) {
         RemovePropW(handle, gadget_property);
         RemovePropW(handle, native_property);
+        RemovePropW(handle, target_property);
     }
     return CallWindowProcW(native, handle, message, wparam, lparam);
 }
 
 } // namespace
 
-void register_window_classes(Win32Binding& binding) {
-    routed = &binding;
+void register_window_classes() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
     const HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     WNDCLASSEXW windows{.cbSize = sizeof windows,
                         .lpfnWndProc = window_procedure,
+                        .cbWndExtra = extra_bytes,
                         .hInstance = instance,
                         .hIcon = icon,
                         .hCursor = arrow,
@@ -70,12 +84,14 @@ void register_window_classes(Win32Binding& binding) {
     WNDCLASSEXW canvases{.cbSize = sizeof canvases,
                          .style = CS_DBLCLKS,
                          .lpfnWndProc = canvas_procedure,
+                         .cbWndExtra = extra_bytes,
                          .hInstance = instance,
                          .hCursor = arrow,
                          .lpszClassName = canvas_class};
     RegisterClassExW(&canvases);
     WNDCLASSEXW helpers{.cbSize = sizeof helpers,
                         .lpfnWndProc = helper_procedure,
+                        .cbWndExtra = extra_bytes,
                         .hInstance = instance,
                         .lpszClassName = helper_class};
     RegisterClassExW(&helpers);
@@ -85,11 +101,11 @@ void unregister_window_classes() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const wchar_t* name : {window_class, canvas_class, helper_class})
         UnregisterClassW(name, instance);
-    routed = nullptr;
 }
 
-void subclass_control(HWND control, int gadget) {
+void subclass_control(HWND control, int gadget, MessageTarget& target) {
     SetPropW(control, gadget_property, reinterpret_cast<HANDLE>(INT_PTR(gadget) + 1));
+    SetPropW(control, target_property, static_cast<HANDLE>(&target));
     SetPropW(control, native_property,
              reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC)));
     SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control_procedure));

@@ -2,7 +2,7 @@
 // replaces the target in one step, keeping the target's attributes and permissions. A symbolic
 // link is followed to the file it names; a file with other hard links, or in a folder the user
 // may not write to, is overwritten in place.
-#include "toolkit/atomic_file.h"
+#include "toolkit/core/atomic_file.h"
 
 // windows.h first: the other system headers need its types.
 #include <windows.h>
@@ -18,7 +18,7 @@
 #include <string>
 #include <utility>
 
-#include "toolkit/native_files.h"
+#include "toolkit/core/native_files.h"
 #include "toolkit/windows/wide_text.h"
 
 namespace toolkit::detail {

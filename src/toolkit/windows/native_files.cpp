@@ -12,8 +12,8 @@
 #include <climits>
 #include <utility>
 
+#include "toolkit/core/native_files.h"
 #include "toolkit/files.h"
-#include "toolkit/native_files.h"
 #include "toolkit/texts.h"
 #include "toolkit/windows/system_functions.h"
 #include "toolkit/windows/wide_text.h"
@@ -174,13 +174,6 @@ bool detail::make_folders(const std::string& path, std::string& problem) {
     if (path_facts(path).kind == PathKind::folder) return true;
     problem = error == ERROR_SUCCESS ? "it is a file, not a folder" : problem_of(error);
     return false;
-}
-
-int make_folder(const std::string& path) {
-    std::string problem;
-    const bool made = detail::make_folders(path, problem);
-    detail::set_file_problem(std::move(problem));
-    return made ? 1 : 0;
 }
 
 std::string current_directory() {

@@ -88,11 +88,9 @@ class HeadlessUser : public PlatformUser {
     std::string path_of(const std::string& name) override { return "/tmp/" + name; }
 
   private:
-    static const MenuRecord* bar_of(int window) {
-        for (int menu = 0; menu < 16; ++menu)
-            if (const MenuRecord* record = find_menu(menu);
-                record && !record->popup && record->window == window)
-                return record;
+    const MenuRecord* bar_of(int window) const {
+        for (const auto& [number, record] : ui_.menus_shown)
+            if (!record.popup && record.window == window) return &record;
         return nullptr;
     }
     static bool enabled_in(const std::vector<MenuEntry>& entries, int id) {

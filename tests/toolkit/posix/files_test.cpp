@@ -299,7 +299,7 @@ TEST_F(PosixFiles, SaveInPlaceKeepsABackupUntilItEnds) {
 
     const pid_t child = fork();
     if (child == 0) {
-        detail::AtomicFile file;
+        detail::AtomicFile file(folder / "state/backups/");
         file.end_process_after(1000);
         if (file.open(folder / "font.fnt") && file.write(new_content.data(), new_content.size()))
             file.commit();
@@ -318,7 +318,7 @@ TEST_F(PosixFiles, SaveInPlaceKeepsABackupUntilItEnds) {
     ASSERT_EQ(std::remove(left[0].c_str()), 0);
     ASSERT_NE(save(folder / "font.fnt", new_content), 0);
     EXPECT_EQ(folder.read("twin.fnt"), new_content);
-    detail::AtomicFile::fail_writes_after(10);
+    detail::fail_writes_after(10);
     EXPECT_EQ(save(folder / "font.fnt", old), 0);
     EXPECT_EQ(folder.read("twin.fnt"), new_content);
     EXPECT_TRUE(leftover_backups().empty());

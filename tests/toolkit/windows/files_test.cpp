@@ -55,7 +55,7 @@ TEST_F(Files, NamesOutsideAsciiAndEitherSeparatorReachTheSameFile) {
     ASSERT_NE(save(forward, {5, 6}), 0);
     EXPECT_TRUE(std::filesystem::is_regular_file(wide));
     EXPECT_EQ(file_size(folder.path() + "\\" + utf8_name), 2);
-    EXPECT_EQ(read_with_read_byte(forward), (Bytes{5, 6}));
+    EXPECT_EQ(read_back(forward), (Bytes{5, 6}));
     EXPECT_NE(make_folder(folder.path() + "/\xC3\xA4/\xE2\x82\xAC\\"), 0);
     EXPECT_TRUE(
         std::filesystem::is_directory(std::filesystem::path(folder.path()) / L"\u00E4\\\u20AC"));
@@ -72,7 +72,7 @@ TEST_F(Files, HardLinkedFileIsWrittenInPlace) {
     EXPECT_EQ(folder.read("font.fnt"), new_content);
     EXPECT_EQ(folder.read("twin.fnt"), new_content);
     EXPECT_TRUE(std::filesystem::is_directory(folder / "state\\backups"));
-    detail::AtomicFile::fail_writes_after(10);
+    detail::fail_writes_after(10);
     EXPECT_EQ(save(folder / "font.fnt", varied_bytes(100, 12)), 0);
     EXPECT_EQ(folder.read("twin.fnt"), new_content);
     EXPECT_TRUE(leftover_backups().empty());
