@@ -212,6 +212,7 @@ constexpr std::tuple recordFields{
     kept<LowByte>(&Document::mapColors, 2),
     kept<ByteBelow<4>>(&Document::pen, 2, colours),
     kept<EncodingBytes>(&Document::textEncoding, 3, "characters of the set"),
+    kept<ByteBelow<16>>(&Document::c64Border, 4, colours),
 };
 // How a drag works is the user's way of working, not part of the work.
 constexpr std::tuple unkeptFields{&Document::dragMode};

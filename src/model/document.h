@@ -40,6 +40,7 @@ struct Document {
     bool gridOnMap = true; // a setting of the map's look, kept with the work
     ColorMode colorMode = ColorMode::twoColors;
     MachineColors machineColors;
+    uint8_t c64Border = 14; // $D020, which the views do not show but the machine's programs set
     MapColors mapColors = filledMapColors(startCellColor);
     Pen pen = 3; // a setting of the painting, kept with the work
     TextEncoding textEncoding = latinEncoding();

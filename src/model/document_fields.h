@@ -47,6 +47,7 @@ inline constexpr std::tuple documentFields{
     documentField(&Document::mapColors, "mapColors", Undo::edit, Marks::cells),
     documentField(&Document::pen, "pen", Undo::setting),
     documentField(&Document::textEncoding, "textEncoding", Undo::edit),
+    documentField(&Document::c64Border, "c64Border", Undo::edit),
 };
 constexpr size_t documentFieldCount = std::tuple_size_v<decltype(documentFields)>;
 
