@@ -32,6 +32,7 @@ Document everyFieldChanged() {
     d.mapColors[80][50] = 0x47;
     d.pen = 1;
     d.textEncoding.characters[7] = U'\U0001F600';
+    d.c64Border = 2;
     return d;
 }
 

@@ -55,6 +55,7 @@ TEST(ProjectFile, DamagedAndForeignFilesAreRefusedWithTheirReason) {
         {"unknown-colour-mode", colours},
         {"pen-beyond-3", colours},
         {"c64-colour-beyond-15", colours},
+        {"border-beyond-15", colours},
         {"character-beyond-unicode",
          "the project's characters of the set are ones gridlet does not know"},
         {"characters-cut-short", length},

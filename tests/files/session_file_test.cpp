@@ -73,6 +73,7 @@ TEST(SessionFile, DamagedAndForeignFilesAreRefusedWithTheirReason) {
         {"unknown-colour-mode", colours},
         {"pen-beyond-3", colours},
         {"c64-colour-beyond-15", colours},
+        {"border-beyond-15", colours},
         {"characters-cut-short", length},
         {"surrogate-character",
          "the session's characters of the set are ones gridlet does not know"},

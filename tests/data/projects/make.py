@@ -19,21 +19,24 @@ def characters(table=None, extra=((0x2663, 88),)):
     return (bytes([1]) + b''.join(struct.pack('<I', c) for c in table)
             + struct.pack('<H', len(extra)) + b''.join(struct.pack('<IB', c, code) for c, code in extra))
 
-def project(mark=b'GRIDLETP', version=2, width=40, height=24, mode=2, pen=3,
-            machine=(6, 1, 2, 0x00, 0x28, 0xCA, 0x94, 0x46, 13, 0x38), encoding=None):
+def project(mark=b'GRIDLETP', version=3, width=40, height=24, mode=2, pen=3,
+            machine=(6, 1, 2, 0x00, 0x28, 0xCA, 0x94, 0x46, 13, 0x38), encoding=None, border=14):
     body = (mark + struct.pack('<I', version) + bytes(i * 3 % 256 for i in range(2048))
             + bytes(i % 256 for i in range(81 * 51)) + bytes([width, height])
             + struct.pack('<II', 0, 0xFFFFFF) + bytes([65, 0, 0, 0, 1])
             + bytes([mode, *machine]) + bytes(i * 7 % 256 for i in range(81 * 51)) + bytes([pen]))
     if version >= 2:
         body += characters() if encoding is None else encoding
+    # Version 3 on: the C64's border colour.
+    if version >= 3:
+        body += bytes([border])
     return body + struct.pack('<I', adler(body))
 
 whole = project()
 (here / 'empty').write_bytes(b'')
 (here / 'foreign').write_bytes(b'\x89PNG\r\n\x1a\n' + bytes(len(whole) - 8))
 (here / 'kept-session').write_bytes(project(mark=b'GRIDLETS', version=2))
-(here / 'other-version').write_bytes(project(version=3))
+(here / 'other-version').write_bytes(project(version=4))
 (here / 'truncated').write_bytes(whole[:5000])
 (here / 'one-byte-too-long').write_bytes(whole + b'\0')
 (here / 'damaged').write_bytes(whole[:3000] + bytes([whole[3000] ^ 0x10]) + whole[3001:])
@@ -42,6 +45,7 @@ whole = project()
 (here / 'pen-beyond-3').write_bytes(project(pen=4))
 (here / 'c64-colour-beyond-15').write_bytes(
     project(machine=(6, 1, 2, 0x00, 0x28, 0xCA, 0x94, 0x46, 16, 0x38)))
+(here / 'border-beyond-15').write_bytes(project(border=16))
 (here / 'character-beyond-unicode').write_bytes(
     project(encoding=characters(extra=((0x110000, 1),))))
 (here / 'characters-cut-short').write_bytes(project(encoding=characters()[:-3]))
