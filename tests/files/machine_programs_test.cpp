@@ -180,7 +180,7 @@ TEST(AtariExecutable, ShowsTheMapThroughADisplayListInTheDocumentsColours) {
         at += 3;
         for (int line = 1; line < 24; ++line, ++at) ASSERT_EQ(memory[at], c.antic) << line;
         EXPECT_EQ(memory[at], 0x41) << "jump and wait for the vertical blank";
-        EXPECT_EQ(memory[at + 1] | memory[at + 2] << 8, list);
+        EXPECT_EQ(size_t(memory[at + 1] | memory[at + 2] << 8), list);
         EXPECT_EQ(list / 0x400, (at + 2) / 0x400) << "a display list stays in its 1 KiB";
         EXPECT_EQ(screen / 0x1000, (screen + 959) / 0x1000) << "the screen stays in its 4 KiB";
         for (int row = 0; row < 24; ++row)
