@@ -74,4 +74,5 @@ enum MenuId : int {
     exportMapPictureId = 78,
     saveProjectId = 79,
     typeTextId = 80,
+    charsetC64LowerId = 81,
 };
