@@ -192,8 +192,11 @@ TEST_F(ConvertCommand, ProjectsKeepEveryFieldAndFontsTheirCharacters) {
 
 TEST_F(ConvertCommand, DamagedInputsSayWhatOpenSaysAndWriteNothing) {
     std::vector<std::string> inputs{folder / "missing.fnt", folder.path()};
+    // The damaged CharPad projects there are refused by tests/files/charpad_file_test.cpp; the
+    // program does not open CharPad projects yet, and would take them for raw fonts.
     for (const auto& entry : std::filesystem::directory_iterator(GRIDLET_MALFORMED_FONTS))
-        if (entry.path().extension() != ".py") inputs.push_back(entry.path().string());
+        if (entry.path().extension() != ".py" && entry.path().extension() != ".ctm")
+            inputs.push_back(entry.path().string());
     for (const std::string& input : inputs) {
         SCOPED_TRACE(input);
         chooseWithFile(openId, input, 2);

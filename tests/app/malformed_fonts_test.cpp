@@ -9,8 +9,11 @@ namespace {
 
 std::vector<std::string> malformedFonts() {
     std::vector<std::string> names;
+    // The damaged CharPad projects there are refused by tests/files/charpad_file_test.cpp; the
+    // program does not open CharPad projects yet, and would take them for raw fonts.
     for (const auto& entry : std::filesystem::directory_iterator(GRIDLET_MALFORMED_FONTS))
-        if (entry.path().extension() != ".py") names.push_back(entry.path().string());
+        if (entry.path().extension() != ".py" && entry.path().extension() != ".ctm")
+            names.push_back(entry.path().string());
     std::sort(names.begin(), names.end());
     return names;
 }
