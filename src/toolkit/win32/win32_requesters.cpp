@@ -67,7 +67,7 @@ std::vector<WORD> list_dialog_template() {
     add_dword(words, DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
     add_dword(words, 0);
     words.push_back(4); // controls
-    for (const short value : {0, 0, 240, 186}) words.push_back(WORD(value));
+    for (const int value : {0, 0, 240, 186}) words.push_back(WORD(value));
     words.push_back(0); // no menu
     words.push_back(0); // the dialog class
     words.push_back(0); // the title comes later, from UTF-8
