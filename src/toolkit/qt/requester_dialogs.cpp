@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "toolkit/qt/qt_text.h"
@@ -110,6 +111,7 @@ int run_list_requester(const std::string& title, const std::string& text,
     auto* label = new QLabel(qt_text(text), &dialog);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
+    label->setMinimumWidth(1); // not the width of its longest word: see the dialog's size below
     auto* list = new QListWidget(&dialog);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true); // a thousand items lay out at once
@@ -124,6 +126,10 @@ int run_list_requester(const std::string& title, const std::string& text,
     layout->addWidget(list);
     layout->addWidget(buttons);
     list->setFocus();
+    // A long text without spaces cannot wrap: it is cut, and a long one that wraps is cut at the
+    // bottom, rather than the dialog grow off the screen.
+    if (const QScreen* screen = dialog.screen())
+        dialog.setMaximumSize(screen->availableGeometry().size() * 9 / 10);
     if (dialog.exec() != QDialog::Accepted) return -1;
     return list->currentRow();
 }

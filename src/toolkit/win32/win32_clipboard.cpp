@@ -1,6 +1,6 @@
 // The binding's clipboard: every form at once, so that other programs find the text as
 // Unicode text with CR LF line ends and the picture as a DIB and as PNG (the registered "PNG"
-// format, which programs that keep colours exactly prefer); the program's own form goes
+// format, which many programs take before a DIB); the program's own form goes
 // under a format registered by its type name, its length first: the system may round the size
 // of what it holds up. Only the DIB is read back: a picture from another program is untrusted,
 // and the DIB is checked here byte for byte.
