@@ -128,6 +128,10 @@ class Binding {
     // The chosen colour 0x00BBGGRR or -1; custom colours live for the run.
     virtual int color_requester(int start_color, std::array<int, 16>& custom_colors) = 0;
     virtual int message_requester(const std::string& title, const std::string& text, int flags) = 0;
+    // The index of the item chosen, or -1 when cancelled. There is at least one item, and the
+    // first is selected when the requester opens.
+    virtual int list_requester(const std::string& title, const std::string& text,
+                               const std::vector<std::string>& items) = 0;
 
     // After the time, the binding reports timer_fired; a timer started again starts anew.
     virtual void start_timer(int timer, int milliseconds) = 0;

@@ -1,7 +1,8 @@
-// Modal requesters: file, colour and message boxes.
+// Modal requesters: file, colour and message boxes, and a choice from a list.
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace toolkit {
 
@@ -21,5 +22,13 @@ int selected_file_pattern();
 int color_requester(int start_color);
 // flags 0: OK (result 1); flags 4: Yes (6) and No (7).
 int message_requester(const std::string& title, const std::string& text, int flags);
+// The index of the item chosen, or -1 when the user cancels (or there are no items). The first
+// item is selected at the start. Only the first list_requester_items are shown; the title and
+// each item are cut to list_requester_line_bytes, the text to list_requester_text_bytes.
+constexpr int list_requester_items = 1000;
+constexpr int list_requester_line_bytes = 256;
+constexpr int list_requester_text_bytes = 2048;
+int list_requester(const std::string& title, const std::string& text,
+                   const std::vector<std::string>& items);
 
 } // namespace toolkit

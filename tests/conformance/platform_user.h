@@ -11,6 +11,15 @@
 
 #include "toolkit/binding.h"
 
+// What a list requester showed the user: its texts, its items and the one selected when it came
+// up.
+struct SeenList {
+    std::string title;
+    std::string text;
+    std::vector<std::string> items;
+    int selected = -1;
+};
+
 class PlatformUser {
   public:
     virtual ~PlatformUser() = default;
@@ -52,6 +61,9 @@ class PlatformUser {
     virtual void answer_file(const std::string& path, int pattern) = 0;
     virtual void answer_cancel() = 0;
     virtual void answer_message(int result) = 0;
+    // Chooses the item at the index in the next list requester, noting what it showed.
+    virtual void answer_list(int index) = 0;
+    virtual SeenList list_seen() = 0;      // by the last answer_list
     virtual void answer_popup(int id) = 0; // -1 dismisses it
 
     // What the platform shows.

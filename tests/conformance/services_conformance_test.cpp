@@ -64,6 +64,22 @@ TEST_F(ServicesConformance, MessageBoxGivesTheAnswer) {
     EXPECT_EQ(message_requester("ZX font", "?", message_yes_no), message_result_yes);
 }
 
+TEST_F(ServicesConformance, ListRequesterShowsTheItemsAndGivesTheChosenOneOrMinusOne) {
+    const std::vector<std::string> items{"Screen 1", "Fish & Chips",
+                                         "Bildschirm \xC3\xBC \xE2\x9C\x93"};
+    user->answer_list(2);
+    EXPECT_EQ(list_requester("Open screen", "Which screen?\nThe file holds three.", items), 2);
+    const SeenList seen = user->list_seen();
+    EXPECT_EQ(seen.title, "Open screen");
+    EXPECT_EQ(seen.text, "Which screen?\nThe file holds three.");
+    EXPECT_EQ(seen.items, items);
+    EXPECT_EQ(seen.selected, 0);
+    user->answer_list(0);
+    EXPECT_EQ(list_requester("Open screen", "", items), 0);
+    user->answer_cancel();
+    EXPECT_EQ(list_requester("Open screen", "Which screen?", items), -1);
+}
+
 TEST_F(ServicesConformance, FileRequesterGivesThePathAndPatternOrNothing) {
     const std::string path = user->path_of("font.fnt");
     user->answer_file(path, 1);

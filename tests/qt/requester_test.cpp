@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -58,6 +61,22 @@ TEST_F(RequesterTest, MessageBoxAnswersYesOrNoWithoutIcon) {
     EXPECT_EQ(message_requester("ZX font", "?", message_yes_no), message_result_yes);
     answer_with<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
     EXPECT_EQ(message_requester("gridlet", "draw cursor error!", message_ok), message_result_ok);
+}
+
+TEST_F(RequesterTest, ListRequesterFitsTheScreenWithHostileTextsAndTakesADoubleClick) {
+    const std::vector<std::string> items(5000, std::string(300, 'W'));
+    answer_with<QDialog>([](QDialog& dialog) {
+        const QRect screen = dialog.screen()->availableGeometry();
+        EXPECT_LE(dialog.frameGeometry().width(), screen.width());
+        EXPECT_LE(dialog.frameGeometry().height(), screen.height());
+        auto* list = dialog.findChild<QListWidget*>();
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->count(), list_requester_items);
+        const QPoint on_item(4, list->visualItemRect(list->item(3)).center().y());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, on_item);
+        if (dialog.isVisible()) dialog.reject(); // missed: fail, never hang
+    });
+    EXPECT_EQ(list_requester(std::string(300, 'T'), std::string(100000, 'x'), items), 3);
 }
 
 TEST_F(RequesterTest, OpenRequesterReportsTheSelectedPattern) {

@@ -24,6 +24,10 @@ class NoPlatform : public Binding {
     FileChoice file_requester(const FileRequest&) override { return {}; }
     int color_requester(int, std::array<int, 16>&) override { return -1; }
     int message_requester(const std::string&, const std::string&, int) override { return 0; }
+    int list_requester(const std::string&, const std::string&,
+                       const std::vector<std::string>&) override {
+        return -1;
+    }
     void start_timer(int, int) override {}
     void stop_timer(int) override {}
     bool set_clipboard(const ClipboardData&) override { return false; }

@@ -2,6 +2,7 @@
 // and the custom colours, kept while the toolkit runs.
 #include "toolkit/requesters.h"
 
+#include <algorithm>
 #include <array>
 
 #include "toolkit/binding.h"
@@ -55,6 +56,14 @@ std::string file_requester(bool save, const std::string& title, const std::strin
     return choice.path;
 }
 
+// Cut before a character, never inside one, so that a cut text stays UTF-8.
+std::string cut_text(const std::string& text, int bytes) {
+    if (text.size() <= size_t(bytes)) return text;
+    size_t end = size_t(bytes);
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return text.substr(0, end);
+}
+
 } // namespace
 
 std::string open_file_requester(const std::string& title, const std::string& default_file,
@@ -89,6 +98,21 @@ int color_requester(int start_color) {
 int message_requester(const std::string& title, const std::string& text, int flags) {
     detail::end_captures(-1);
     return detail::binding().message_requester(title, text, flags);
+}
+
+int list_requester(const std::string& title, const std::string& text,
+                   const std::vector<std::string>& items) {
+    if (items.empty()) return -1;
+    // A file may name any number of things, at any length: show what a person can choose from.
+    std::vector<std::string> shown;
+    shown.reserve(std::min(items.size(), size_t(list_requester_items)));
+    for (size_t i = 0; i < items.size() && i < size_t(list_requester_items); ++i)
+        shown.push_back(cut_text(items[i], list_requester_line_bytes));
+    detail::end_captures(-1);
+    const int chosen =
+        detail::binding().list_requester(cut_text(title, list_requester_line_bytes),
+                                         cut_text(text, list_requester_text_bytes), shown);
+    return chosen >= 0 && size_t(chosen) < shown.size() ? chosen : -1;
 }
 
 } // namespace toolkit

@@ -245,6 +245,9 @@ void HeadlessBinding::answer_color(int color) {
 void HeadlessBinding::answer_message(int result) {
     answers_.push_back({Answer::Kind::message, "", result});
 }
+void HeadlessBinding::answer_list(int index) {
+    answers_.push_back({Answer::Kind::list, "", index});
+}
 void HeadlessBinding::answer_popup(int id) {
     answers_.push_back({Answer::Kind::popup, "", id});
 }
@@ -344,6 +347,14 @@ int HeadlessBinding::message_requester(const std::string& title, const std::stri
     Answer answer;
     if (take_answer({Answer::Kind::message}, answer)) return answer.value;
     return flags == 4 ? 7 : 1;
+}
+
+int HeadlessBinding::list_requester(const std::string& title, const std::string& text,
+                                    const std::vector<std::string>& items) {
+    lists_shown.push_back({title, text, items});
+    Answer answer;
+    if (!take_answer({Answer::Kind::list, Answer::Kind::cancel}, answer)) return -1;
+    return answer.kind == Answer::Kind::list ? answer.value : -1;
 }
 
 bool HeadlessBinding::set_clipboard(const ClipboardData& data) {

@@ -21,6 +21,12 @@ struct ShownMessage {
     int flags = 0;
 };
 
+struct ShownList {
+    std::string title;
+    std::string text;
+    std::vector<std::string> items;
+};
+
 class HeadlessBinding : public Binding {
   public:
     static constexpr int screen_width = 1920;
@@ -61,15 +67,18 @@ class HeadlessBinding : public Binding {
     bool has_pending_input() const { return !messages_.empty(); }
 
     // ---- Answers for the modal requesters, taken in order; with none queued a file or
-    // colour requester is cancelled, a message box answers OK or No, a popup is dismissed. ----
+    // colour or list requester is cancelled, a message box answers OK or No, a popup is
+    // dismissed. answer_cancel answers a file or list requester. ----
     void answer_file(const std::string& path, int pattern_index = 0);
     void answer_cancel();
+    void answer_list(int index);
     void answer_color(int color);
     void answer_message(int result);
     void answer_popup(int id); // -1 dismisses
 
     // ---- What was shown. ----
     std::vector<ShownMessage> messages_shown;
+    std::vector<ShownList> lists_shown;
     std::vector<FileRequest> file_requests;
     std::vector<std::string> refused_paths; // typed into a file requester, in no folder
 
@@ -104,6 +113,8 @@ class HeadlessBinding : public Binding {
     FileChoice file_requester(const FileRequest& request) override;
     int color_requester(int start_color, std::array<int, 16>& custom_colors) override;
     int message_requester(const std::string& title, const std::string& text, int flags) override;
+    int list_requester(const std::string& title, const std::string& text,
+                       const std::vector<std::string>& items) override;
     void start_timer(int timer, int milliseconds) override;
     void stop_timer(int timer) override;
     bool set_clipboard(const ClipboardData& data) override;
@@ -116,7 +127,7 @@ class HeadlessBinding : public Binding {
 
   private:
     struct Answer {
-        enum class Kind { file, cancel, color, message, popup } kind;
+        enum class Kind { file, cancel, color, message, list, popup } kind;
         std::string path;
         int value = 0;
     };

@@ -54,6 +54,8 @@ class QtBinding : public Binding {
     FileChoice file_requester(const FileRequest& request) override;
     int color_requester(int start_color, std::array<int, 16>& custom_colors) override;
     int message_requester(const std::string& title, const std::string& text, int flags) override;
+    int list_requester(const std::string& title, const std::string& text,
+                       const std::vector<std::string>& items) override;
 
     void start_timer(int timer, int milliseconds) override;
     void stop_timer(int timer) override;

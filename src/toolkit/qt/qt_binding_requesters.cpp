@@ -18,4 +18,9 @@ int QtBinding::message_requester(const std::string& title, const std::string& te
     return run_message_requester(title, text, flags, QApplication::activeWindow());
 }
 
+int QtBinding::list_requester(const std::string& title, const std::string& text,
+                              const std::vector<std::string>& items) {
+    return run_list_requester(title, text, items, QApplication::activeWindow());
+}
+
 } // namespace toolkit::qt

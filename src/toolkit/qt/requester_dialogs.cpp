@@ -1,10 +1,15 @@
 #include "toolkit/qt/requester_dialogs.h"
 
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QScreen>
+#include <QVBoxLayout>
 
 #include "toolkit/qt/qt_text.h"
 #include "toolkit/requesters.h"
@@ -97,6 +102,36 @@ int run_message_requester(const std::string& title, const std::string& text, int
     const int answer = box.exec();
     if (!question) return message_result_ok;
     return answer == QMessageBox::Yes ? message_result_yes : message_result_no;
+}
+
+int run_list_requester(const std::string& title, const std::string& text,
+                       const std::vector<std::string>& items, QWidget* owner) {
+    QDialog dialog(owner);
+    dialog.setWindowTitle(qt_text(title));
+    auto* label = new QLabel(qt_text(text), &dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setMinimumWidth(1); // not the width of its longest word: see the dialog's size below
+    auto* list = new QListWidget(&dialog);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true); // a thousand items lay out at once
+    for (const std::string& item : items) list->addItem(qt_text(item));
+    list->setCurrentRow(0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    list->setFocus();
+    // A long text without spaces cannot wrap: it is cut, and a long one that wraps is cut at the
+    // bottom, rather than the dialog grow off the screen.
+    if (const QScreen* screen = dialog.screen())
+        dialog.setMaximumSize(screen->availableGeometry().size() * 9 / 10);
+    if (dialog.exec() != QDialog::Accepted) return -1;
+    return list->currentRow();
 }
 
 } // namespace toolkit::qt

@@ -1,6 +1,6 @@
-// The modal requesters: file, colour and message boxes, owned by the program's foreground
-// window. Qt's own dialogs replace the desktop's when the platform is offscreen or when
-// GRIDLET_QT_DIALOGS is set, so that tests and scripted runs can drive them.
+// The modal requesters: file, colour and message boxes and a list to choose from, owned by the
+// program's foreground window. Qt's own dialogs replace the desktop's when the platform is
+// offscreen or when GRIDLET_QT_DIALOGS is set, so that tests and scripted runs can drive them.
 #pragma once
 
 #include <QString>
@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "toolkit/binding.h"
 
@@ -27,5 +28,8 @@ FileChoice run_file_requester(const FileRequest& request, QWidget* owner);
 int run_color_requester(int start_color, std::array<int, 16>& custom_colors, QWidget* owner);
 int run_message_requester(const std::string& title, const std::string& text, int flags,
                           QWidget* owner);
+// A label over the list, OK and Cancel; a double-click on an item chooses it too.
+int run_list_requester(const std::string& title, const std::string& text,
+                       const std::vector<std::string>& items, QWidget* owner);
 
 } // namespace toolkit::qt

@@ -1,9 +1,15 @@
 // The binding's clipboard: every form at once, so that other programs find the text as
-// Unicode text with CR LF line ends and the picture as a DIB; the program's own form goes
+// Unicode text with CR LF line ends and the picture as a DIB and as PNG (the registered "PNG"
+// format, which many programs take before a DIB); the program's own form goes
 // under a format registered by its type name, its length first: the system may round the size
-// of what it holds up.
+// of what it holds up. Only the DIB is read back: a picture from another program is untrusted,
+// and the DIB is checked here byte for byte.
 #include "toolkit/win32/win32_binding.h"
+#include "toolkit/windows/system_functions.h"
 #include "toolkit/windows/wide_text.h"
+
+#include <wincodec.h>
+#include <wrl/client.h>
 
 #include <cstring>
 
@@ -70,6 +76,57 @@ std::vector<uint8_t> dib_of(const PixelBuffer& picture) {
     return dib;
 }
 
+// The picture as PNG, made by the system's imaging component; nothing when that is missing.
+std::vector<uint8_t> png_of(const PixelBuffer& picture) {
+    using Microsoft::WRL::ComPtr;
+    static const auto create =
+        windows::system_function<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+    static const auto create_stream = windows::system_function<decltype(CreateStreamOnHGlobal)>(
+        L"ole32.dll", "CreateStreamOnHGlobal");
+    static const auto global_of = windows::system_function<decltype(GetHGlobalFromStream)>(
+        L"ole32.dll", "GetHGlobalFromStream");
+    if (!create || !create_stream || !global_of || !windows::start_com()) return {};
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IStream> memory;
+    ComPtr<IWICBitmapEncoder> encoder;
+    ComPtr<IWICBitmapFrameEncode> frame;
+    ComPtr<IPropertyBag2> options;
+    if (FAILED(create(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                      IID_PPV_ARGS(&factory))) ||
+        FAILED(create_stream(nullptr, TRUE, &memory)) ||
+        FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) ||
+        FAILED(encoder->Initialize(memory.Get(), WICBitmapEncoderNoCache)) ||
+        FAILED(encoder->CreateNewFrame(&frame, &options)) ||
+        FAILED(frame->Initialize(options.Get())) ||
+        FAILED(frame->SetSize(UINT(picture.width), UINT(picture.height))))
+        return {};
+    // 24-bit colour, the form every encoder takes as it is (not every one takes 32-bit without
+    // alpha).
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    const UINT stride = UINT(picture.width) * 3;
+    std::vector<BYTE> pixels(size_t(stride) * size_t(picture.height));
+    for (size_t i = 0; i < picture.pixels.size(); ++i) {
+        const Pixel pixel = picture.pixels[i];
+        pixels[i * 3] = BYTE(pixel);
+        pixels[i * 3 + 1] = BYTE(pixel >> 8);
+        pixels[i * 3 + 2] = BYTE(pixel >> 16);
+    }
+    if (FAILED(frame->SetPixelFormat(&format)) || format != GUID_WICPixelFormat24bppBGR ||
+        FAILED(
+            frame->WritePixels(UINT(picture.height), stride, UINT(pixels.size()), pixels.data())) ||
+        FAILED(frame->Commit()) || FAILED(encoder->Commit()))
+        return {};
+    STATSTG facts{};
+    HGLOBAL global = nullptr;
+    if (FAILED(memory->Stat(&facts, STATFLAG_NONAME)) || FAILED(global_of(memory.Get(), &global)))
+        return {};
+    const auto* bytes = static_cast<const uint8_t*>(GlobalLock(global));
+    if (!bytes) return {};
+    std::vector<uint8_t> png(bytes, bytes + facts.cbSize.QuadPart);
+    GlobalUnlock(global);
+    return png;
+}
+
 // 24- and 32-bit DIBs, either way up; anything else (or anything that does not add up) is no
 // picture.
 PixelBuffer picture_of(const std::vector<uint8_t>& dib) {
@@ -100,6 +157,9 @@ PixelBuffer picture_of(const std::vector<uint8_t>& dib) {
 } // namespace
 
 bool Win32Binding::set_clipboard(const ClipboardData& data) {
+    // Made before the clipboard is opened: other programs wait while it is.
+    const std::vector<uint8_t> png =
+        data.picture.pixels.empty() ? std::vector<uint8_t>() : png_of(data.picture);
     if (!open_clipboard(helper_)) return false;
     bool all = EmptyClipboard();
     if (!data.text.empty()) {
@@ -109,6 +169,9 @@ bool Win32Binding::set_clipboard(const ClipboardData& data) {
     if (!data.picture.pixels.empty()) {
         const std::vector<uint8_t> dib = dib_of(data.picture);
         all = put(CF_DIB, dib.data(), dib.size()) && all;
+        // A second form of the same picture: without it the DIB still carries it.
+        if (const UINT png_format = RegisterClipboardFormatW(L"PNG"); png_format && !png.empty())
+            put(png_format, png.data(), png.size());
     }
     if (!data.own_type.empty()) {
         const UINT own = RegisterClipboardFormatW(windows::wide_text(data.own_type).c_str());

@@ -68,6 +68,13 @@ class HeadlessUser : public PlatformUser {
     void answer_cancel() override { ui_.answer_cancel(); }
     void answer_message(int result) override { ui_.answer_message(result); }
     void answer_popup(int id) override { ui_.answer_popup(id); }
+    void answer_list(int index) override { ui_.answer_list(index); }
+    // No list to select in: the first item stands selected, as the contract has it.
+    SeenList list_seen() override {
+        if (ui_.lists_shown.empty()) return {};
+        const ShownList& shown = ui_.lists_shown.back();
+        return {shown.title, shown.text, shown.items, 0};
+    }
 
     bool shown(int window) override { return find_window(window)->visible; }
     std::string title(int window) override { return find_window(window)->title; }

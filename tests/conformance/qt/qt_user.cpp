@@ -5,13 +5,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 #include <QTextEdit>
@@ -187,6 +191,22 @@ class QtUser : public PlatformUser {
                 ->click();
         });
     }
+    void answer_list(int index) override {
+        answer_when_up([this, index](QWidget& up) {
+            auto* list = up.findChild<QListWidget*>();
+            const auto* label = up.findChild<QLabel*>();
+            seen_list_ = {qt::byte_text(up.windowTitle()),
+                          label ? qt::byte_text(label->text()) : "",
+                          {},
+                          list ? list->currentRow() : -1};
+            for (int i = 0; list && i < list->count(); ++i)
+                seen_list_.items.push_back(qt::byte_text(list->item(i)->text()));
+            if (list) list->setCurrentRow(index);
+            if (const auto* buttons = up.findChild<QDialogButtonBox*>())
+                buttons->button(QDialogButtonBox::Ok)->click();
+        });
+    }
+    SeenList list_seen() override { return seen_list_; }
     void answer_popup(int id) override {
         answer_when_up([id](QWidget& up) {
             auto& popup = static_cast<QMenu&>(up);
@@ -237,6 +257,7 @@ class QtUser : public PlatformUser {
     }
 
     qt::QtBinding ui_;
+    SeenList seen_list_;
 };
 
 } // namespace

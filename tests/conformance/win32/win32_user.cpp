@@ -224,6 +224,31 @@ class Win32User : public PlatformUser {
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(result, BN_CLICKED), 0);
         });
     }
+    // Selects the item and double-clicks it, as a user would.
+    void answer_list(int index) override {
+        answer_when_up(L"#32770", [this, index](HWND dialog) {
+            const HWND list = FindWindowExW(dialog, nullptr, L"ListBox", nullptr);
+            seen_list_ = {text_of(dialog),
+                          text_of(FindWindowExW(dialog, nullptr, L"Static", nullptr)),
+                          {},
+                          int(SendMessageW(list, LB_GETCURSEL, 0, 0))};
+            const int count = int(SendMessageW(list, LB_GETCOUNT, 0, 0));
+            for (int i = 0; i < count; ++i) {
+                std::wstring item(size_t(SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0)) + 1,
+                                  L'\0');
+                SendMessageW(list, LB_GETTEXT, WPARAM(i), LPARAM(item.data()));
+                item.resize(item.find(L'\0'));
+                seen_list_.items.push_back(utf8_text(item));
+            }
+            SendMessageW(list, LB_SETCURSEL, WPARAM(index), 0);
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+                         LPARAM(list));
+        });
+    }
+    SeenList list_seen() override {
+        finish_answer();
+        return seen_list_;
+    }
     // Down to the item, separators skipped as the keyboard skips them, and Enter; or Escape.
     void answer_popup(int id) override {
         answer_when_up(L"#32768", [id](HWND popup) {
@@ -240,12 +265,7 @@ class Win32User : public PlatformUser {
     }
 
     bool shown(int window) override { return IsWindowVisible(ui_.window_handle(window)); }
-    std::string title(int window) override {
-        const HWND handle = ui_.window_handle(window);
-        std::wstring text(size_t(GetWindowTextLengthW(handle)) + 1, L'\0');
-        text.resize(size_t(GetWindowTextW(handle, text.data(), int(text.size()))));
-        return utf8_text(text);
-    }
+    std::string title(int window) override { return text_of(ui_.window_handle(window)); }
     std::pair<int, int> inner_size(int window) override {
         RECT client{};
         GetClientRect(ui_.window_handle(window), &client);
@@ -289,6 +309,13 @@ class Win32User : public PlatformUser {
     }
 
   private:
+    // A window's text, without the CR of its line ends.
+    static std::string text_of(HWND handle) {
+        std::wstring text(size_t(GetWindowTextLengthW(handle)) + 1, L'\0');
+        text.resize(size_t(GetWindowTextW(handle, text.data(), int(text.size()))));
+        std::erase(text, L'\r');
+        return utf8_text(text);
+    }
     POINT on_screen(int canvas, int x, int y) {
         const GadgetRecord* record = find_gadget(canvas);
         const int scale = ui_.scale_of_window(record->window);
@@ -310,6 +337,7 @@ class Win32User : public PlatformUser {
 
     win32::Win32Binding ui_;
     std::thread answering_;
+    SeenList seen_list_;
 };
 
 } // namespace
