@@ -74,4 +74,11 @@ enum MenuId : int {
     exportMapPictureId = 78,
     saveProjectId = 79,
     typeTextId = 80,
+    exportCharpadId = 82,
+    exportVchar64Id = 83,
+    exportPetmateId = 84,
+    exportC64ProgramId = 85,
+    exportAtariExecutableId = 86,
+    exportSpectrumScreenId = 87,
+    exportSpectrumTapeId = 88,
 };
