@@ -6,6 +6,8 @@
 #include "files/bdf_file.h"
 #include "files/bmp_file.h"
 #include "files/c64_font.h"
+#include "files/atari_executable.h"
+#include "files/c64_program.h"
 #include "files/charpad_file.h"
 #include "files/font_formats.h"
 #include "files/glyph_picture.h"
@@ -15,6 +17,7 @@
 #include "files/png_file.h"
 #include "files/png_text.h"
 #include "files/psf_file.h"
+#include "files/spectrum_screen.h"
 #include "files/vchar64_file.h"
 #include "model/glyph_look.h"
 
