@@ -161,6 +161,7 @@ constexpr std::array commands{
             }},
     Command{charsetIbmCgaId, "IBM PC CGA", builtin<BuiltinCharset::ibmPcCga>},
     Command{charsetC64Id, "C64 CAPS", builtin<BuiltinCharset::c64Caps>},
+    Command{charsetC64LowerId, "C64 lower case", builtin<BuiltinCharset::c64Lower>},
     Command{charsetAtariId, "Atari XL", builtin<BuiltinCharset::atariXl>},
     Command{charsetIbm866Id, "IBM PC 866", builtin<BuiltinCharset::ibmPc866>},
     Command{charsetZxSpectrumId, "ZX Spectrum", builtin<BuiltinCharset::zxSpectrum>},

@@ -177,13 +177,14 @@ std::string checkConversion(Conversion& conversion, const std::vector<std::strin
 
 } // namespace
 
-const std::array<NamedCharset, 9> namedCharsets{{
+const std::array<NamedCharset, 10> namedCharsets{{
     {"ibm-pc-cga", BuiltinCharset::ibmPcCga},
     {"ibm-pc-866", BuiltinCharset::ibmPc866},
     {"zx-spectrum", BuiltinCharset::zxSpectrum},
     {"zx80", BuiltinCharset::zx80},
     {"jupiter-ace", BuiltinCharset::jupiterAce},
     {"c64-caps", BuiltinCharset::c64Caps},
+    {"c64-lower", BuiltinCharset::c64Lower},
     {"atari-xl", BuiltinCharset::atariXl},
     {"microsha", BuiltinCharset::microsha},
     {"hex-numbers", BuiltinCharset::hexNumbers},

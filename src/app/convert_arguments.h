@@ -60,7 +60,7 @@ struct NamedCharset {
     std::string_view name;
     BuiltinCharset charset;
 };
-extern const std::array<NamedCharset, 9> namedCharsets;
+extern const std::array<NamedCharset, 10> namedCharsets;
 
 // True when the arguments ask for a conversion, the help or the version rather than the editor:
 // one of them is an option of the conversion. A file name alone, or nothing, starts the editor.

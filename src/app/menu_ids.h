@@ -74,6 +74,7 @@ enum MenuId : int {
     exportMapPictureId = 78,
     saveProjectId = 79,
     typeTextId = 80,
+    charsetC64LowerId = 81,
     exportCharpadId = 82,
     exportVchar64Id = 83,
     exportPetmateId = 84,

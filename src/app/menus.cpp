@@ -101,6 +101,7 @@ constexpr Place mainMenuPlaces[] = {
     item(charsetJupiterAceId),
     separator,
     item(charsetC64Id),
+    item(charsetC64LowerId),
     item(charsetAtariId),
     item(charsetMicroshaId),
     separator,

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "embedded/atariXlRom.h"
+#include "embedded/c64LowerRom.h"
 #include "embedded/c64UpperRom.h"
 #include "embedded/ibmPc866Rom.h"
 #include "embedded/ibmPcCgaRom.h"
@@ -44,13 +45,14 @@ struct StoredCharset {
 };
 
 // Indexed by BuiltinCharset; the hex numbers, last there, are generated instead.
-const std::array<StoredCharset, 8> storedCharsets{{
+const std::array<StoredCharset, 9> storedCharsets{{
     {embedded::ibmPcCgaRom, false, whiteOnBlack},
     {embedded::ibmPc866Rom, false, whiteOnBlack},
     {embedded::zxSpectrumRom, false, {0xCBCBCB, 0x000000}},
     {embedded::zx80Rom, true, {0xFFFFFF, 0x000000}},
     {embedded::jupiterAceRom, true, whiteOnBlack},
     {embedded::c64UpperRom, false, {0x9B2C2E, 0xEB6D70}},
+    {embedded::c64LowerRom, false, {0x9B2C2E, 0xEB6D70}},
     {embedded::atariXlRom, true, {0x9D4E01, 0xFDAE61}},
     {embedded::microshaRom, true, whiteOnBlack},
 }};
@@ -59,6 +61,7 @@ static_assert(sizeof(embedded::ibmPcCgaRom) <= charsetBytes);
 static_assert(sizeof(embedded::ibmPc866Rom) <= charsetBytes);
 static_assert(sizeof(embedded::zxSpectrumRom) <= charsetBytes);
 static_assert(sizeof(embedded::c64UpperRom) <= charsetBytes);
+static_assert(sizeof(embedded::c64LowerRom) <= charsetBytes);
 static_assert(2 * sizeof(embedded::zx80Rom) <= charsetBytes);
 static_assert(2 * sizeof(embedded::jupiterAceRom) <= charsetBytes);
 static_assert(2 * sizeof(embedded::atariXlRom) <= charsetBytes);

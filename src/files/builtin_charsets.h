@@ -11,6 +11,7 @@ enum class BuiltinCharset {
     zx80,
     jupiterAce,
     c64Caps,
+    c64Lower,
     atariXl,
     microsha,
     hexNumbers,

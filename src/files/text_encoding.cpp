@@ -57,6 +57,16 @@ Layout c64Layout() {
     return layout;
 }
 
+// The lower case screen codes: the small letters where the capitals were, the capitals at 65..90,
+// and no pi.
+Layout c64LowerLayout() {
+    Layout layout = c64Layout();
+    placeAscii(layout, 1, U'a', U'z');
+    placeAscii(layout, 65, U'A', U'Z');
+    layout[94] = 0;
+    return layout;
+}
+
 // The internal codes: ATASCII 32..95 at 0..63, 96..127 in place.
 Layout atariLayout() {
     Layout layout{};
@@ -96,6 +106,8 @@ BuiltinLayout builtinLayout(BuiltinCharset which) {
         return {jupiterAceLayout(), 128};
     case BuiltinCharset::c64Caps:
         return {c64Layout(), 128};
+    case BuiltinCharset::c64Lower:
+        return {c64LowerLayout(), 128};
     case BuiltinCharset::atariXl:
         return {atariLayout(), 128};
     case BuiltinCharset::microsha:

@@ -31,6 +31,7 @@ constexpr CharsetCommand charsetCommands[] = {
     {charsetZx80Id, BuiltinCharset::zx80, 0xFFFFFF, 0x000000},
     {charsetJupiterAceId, BuiltinCharset::jupiterAce, 0x000000, 0xFFFFFF},
     {charsetC64Id, BuiltinCharset::c64Caps, 0x9B2C2E, 0xEB6D70},
+    {charsetC64LowerId, BuiltinCharset::c64Lower, 0x9B2C2E, 0xEB6D70},
     {charsetAtariId, BuiltinCharset::atariXl, 0x9D4E01, 0xFDAE61},
     {charsetMicroshaId, BuiltinCharset::microsha, 0x000000, 0xFFFFFF},
     {charsetHexId, BuiltinCharset::hexNumbers, 0x000000, 0xFFFFFF}};

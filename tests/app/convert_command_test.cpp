@@ -123,9 +123,10 @@ TEST_F(ConvertCommand, WritesWhatEachMenuItemWritesForTheSameSet) {
 }
 
 TEST_F(ConvertCommand, EveryBuiltInSetIsTheMenuItemsSet) {
-    const int menuIds[] = {charsetIbmCgaId, charsetIbm866Id,     charsetZxSpectrumId,
-                           charsetZx80Id,   charsetJupiterAceId, charsetC64Id,
-                           charsetAtariId,  charsetMicroshaId,   charsetHexId};
+    const int menuIds[] = {charsetIbmCgaId,   charsetIbm866Id,     charsetZxSpectrumId,
+                           charsetZx80Id,     charsetJupiterAceId, charsetC64Id,
+                           charsetC64LowerId, charsetAtariId,      charsetMicroshaId,
+                           charsetHexId};
     ASSERT_EQ(std::size(menuIds), namedCharsets.size());
     for (size_t i = 0; i < namedCharsets.size(); ++i) {
         const std::string name(namedCharsets[i].name);

@@ -88,6 +88,7 @@ TEST_F(MapTyping, EachSetTypesItsOwnCodes) {
         {charsetZx80Id, U"HI 9.£", {45, 46, 0, 37, 27, 12}},
         {charsetJupiterAceId, U"a£▜", {97, 96, 7}},
         {charsetC64Id, U"HELLO hello@", {8, 5, 12, 12, 15, 32, 8, 5, 12, 12, 15, 0}},
+        {charsetC64LowerId, U"Hello Z@", {72, 5, 12, 12, 15, 32, 90, 0}},
         {charsetAtariId, U" Aa♥|", {0, 33, 97, 64, 124}},
         {charsetMicroshaId, U"AЯя¤", {65, 113, 113, 36}},
     };

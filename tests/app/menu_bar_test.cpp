@@ -104,6 +104,7 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
     [35] Jupiter Ace
     ---
     [29] C64 CAPS
+    [81] C64 lower case
     [30] Atari XL
     [34] Microsha(USSR)
     ---

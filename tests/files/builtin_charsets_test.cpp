@@ -62,6 +62,8 @@ const StoredTable storedTables[]{
      "bd5aa2ee915e06b7ed69a1725469af0ffa3150f4c48e05ef87c57ba693e27e3c"},
     {BuiltinCharset::c64Caps, "c64-upper.bin", 2048, false,
      "3cf89732b10b1d51a267f74df35f10a154108b444a3a0ec9e51ef7ddefb668a1"},
+    {BuiltinCharset::c64Lower, "c64-lower.bin", 2048, false,
+     "badb3b49e5377494e39665f7873b1aae08c6f1b9b3ae1252e62399a10eb6ef8f"},
     {BuiltinCharset::atariXl, "atari-xl.bin", 1024, true,
      "006e821c086a41874f04ec86e7b2298529ef16a74276ca660c4e766d3a371342"},
     {BuiltinCharset::zxSpectrum, "zx-spectrum.bin", 1152, false,
@@ -106,6 +108,7 @@ TEST(BuiltinCharsets, ReturnTheColoursOfTheirMachine) {
         {BuiltinCharset::zx80, 0xFFFFFF, 0x000000},
         {BuiltinCharset::jupiterAce, 0x000000, 0xFFFFFF},
         {BuiltinCharset::c64Caps, 0x9B2C2E, 0xEB6D70},
+        {BuiltinCharset::c64Lower, 0x9B2C2E, 0xEB6D70},
         {BuiltinCharset::atariXl, 0x9D4E01, 0xFDAE61},
         {BuiltinCharset::microsha, 0x000000, 0xFFFFFF},
         {BuiltinCharset::hexNumbers, 0x000000, 0xFFFFFF},
@@ -148,6 +151,20 @@ TEST(BuiltinCharsets, C64StoresItsOwnReverseHalf) {
     for (int row = 0; row < 8; ++row) {
         const int differing = std::popcount(static_cast<unsigned>(reverseAt[row] ^ inverseAt[row]));
         EXPECT_EQ(differing, row == 5 ? 1 : 0) << "row " << row;
+    }
+}
+
+TEST(BuiltinCharsets, C64LowerCaseHasSmallLettersCapitalsAndItsReverseHalf) {
+    const Charset charset = loaded(BuiltinCharset::c64Lower);
+    const Charset caps = loaded(BuiltinCharset::c64Caps);
+    EXPECT_EQ(glyphAt(charset, 0), glyphAt(caps, 0)); // '@' in both
+    EXPECT_EQ(glyphAt(charset, 1), (GlyphBytes{0x00, 0x00, 0x3C, 0x06, 0x3E, 0x66, 0x3E, 0x00}));
+    EXPECT_EQ(glyphAt(charset, 65), (GlyphBytes{0x18, 0x3C, 0x66, 0x7E, 0x66, 0x66, 0x66, 0x00}));
+    EXPECT_EQ(glyphAt(charset, 65), glyphAt(caps, 1));
+    EXPECT_EQ(glyphAt(charset, 97), filled(0xF0));
+    EXPECT_EQ(glyphAt(charset, 32), blank);
+    for (int code = 129; code < 256; ++code) {
+        EXPECT_EQ(glyphAt(charset, code), inverted(glyphAt(charset, code - 128))) << code;
     }
 }
 

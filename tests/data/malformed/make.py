@@ -60,3 +60,28 @@ write('bmp-truncated.bmp', bmp(256, 256, cut=1000))
 write('bmp-compressed.bmp', bmp(128, 16, bits=8, compression=1))
 write('bmp-huge.bmp', bmp(100000, 100000))
 write('bmp-of-16-bits.bmp', bmp(128, 16, bits=16))
+
+def vchar64(version=3, chars=256, tile=1, interleave=1, color_mode=1, map_size=(40, 25), cut=None):
+    header = (b'VChar' + bytes([version, 0, 1, 2, 5, 0]) + struct.pack('<H', chars)
+              + bytes([tile, tile, interleave, color_mode]) + struct.pack('<HH', *map_size))
+    data = header.ljust(32, b'\0') + bytes(8 * chars) + bytes(256) + bytes(map_size[0] * map_size[1])
+    return data[:cut] if cut else data
+
+PETMATE_SCREEN = ('{{"width":{w},"height":{h},"backgroundColor":{bg},"borderColor":0,"charset":"upper",'
+                  '"framebuf":[{rows}]}}')
+def petmate(w=2, h=1, bg=0, cells=None, version=2):
+    row = '[' + ','.join(cells or ['{"code":1,"color":1}'] * w) + ']'
+    screen = PETMATE_SCREEN.format(w=w, h=h, bg=bg, rows=','.join([row] * h))
+    return '{{"version":{},"screens":[0],"framebufs":[{}],"customFonts":{{}}}}'.format(version, screen)
+
+write('vchar64-header-only.vchar64proj', vchar64(cut=20))
+write('vchar64-unknown-version.vchar64proj', vchar64(version=9))
+write('vchar64-cut-in-map.vchar64proj', vchar64(cut=3000))
+write('vchar64-9x9-tiles.vchar64proj', vchar64(tile=9))
+write('vchar64-huge-map.vchar64proj', vchar64(tile=8, map_size=(65535, 65535), cut=4000))
+write('petmate-not-json.petmate', '{"version":2,"framebufs":[')
+write('petmate-no-screens.petmate', '{"version":2,"framebufs":[]}')
+write('petmate-row-too-short.petmate', petmate(w=3, cells=['{"code":1,"color":1}'] * 2))
+write('petmate-code-beyond-255.petmate', petmate(cells=['{"code":300,"color":1}'] * 2))
+write('petmate-no-c64-background.petmate', petmate(bg=16))
+write('petmate-too-deep.petmate', '[' * 100000 + ']' * 100000)
