@@ -3,10 +3,10 @@
 #include <array>
 #include <span>
 
+#include "files/atari_executable.h"
 #include "files/bdf_file.h"
 #include "files/bmp_file.h"
 #include "files/c64_font.h"
-#include "files/atari_executable.h"
 #include "files/c64_program.h"
 #include "files/charpad_file.h"
 #include "files/font_formats.h"
