@@ -11,7 +11,8 @@ build="${FUZZ_BUILD:-build-fuzz}"
 targets=(font_load_fuzzer:5002 map_load_fuzzer:4200 text_fuzzer:4096
     psf_fuzzer:6000 bdf_fuzzer:16384 c64_font_fuzzer:2100 picture_fuzzer:16384
     session_fuzzer:16600 project_fuzzer:16600 glyph_text_fuzzer:8192 map_clipboard_fuzzer:8100
-    vchar64_fuzzer:12000 petmate_fuzzer:65536)
+    vchar64_fuzzer:12000 petmate_fuzzer:65536
+    charpad_fuzzer:12000)
 
 CXX=clang++ cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "${JOBS:-2}" --target "${targets[@]%%:*}"

@@ -85,3 +85,31 @@ write('petmate-row-too-short.petmate', petmate(w=3, cells=['{"code":1,"color":1}
 write('petmate-code-beyond-255.petmate', petmate(cells=['{"code":300,"color":1}'] * 2))
 write('petmate-no-c64-background.petmate', petmate(bg=16))
 write('petmate-too-deep.petmate', '[' * 100000 + ']' * 100000)
+
+# CharPad projects that are damaged, of versions not read, or of absurd sizes; each is refused.
+import sys
+sys.dont_write_bytecode = True
+sys.path.insert(0, str(here.parent / 'charpad'))
+from ctm import Project, word, PER_TILE, PER_CHAR, MULTICOLOUR
+def ctm(name, data):
+    write('charpad-' + name + '.ctm', data)
+ctm('version-4', b'CTM\x04' + bytes(20))
+ctm('version-10', Project(9).bytes()[:3] + b'\x0a' + Project(9).bytes()[4:])
+ctm('header-cut-short', Project(5).bytes()[:12])
+ctm('mark-only', b'CTM')
+ctm('map-cut-short', Project(6, tiles=(3, 2, 2)).bytes()[:-5])
+ctm('characters-cut-short', Project(8, chars=40).bytes()[:200])
+# 65,536 characters and a map of 65,535 x 65,535 promised by a file of a few hundred bytes.
+ctm('huge-counts', b'CTM\x05' + bytes([6, 1, 2, 14, 0, 0]) + word(0xFFFF) + word(0) + bytes([1, 1])
+    + word(0xFFFF) + word(0xFFFF) + bytes(300))
+# Version 5's expanded tiles of 255 x 255 characters: a 9 x 9 map of them is 2,295 x 2,295.
+ctm('huge-tiles', b'CTM\x05' + bytes([6, 1, 2, 14, 0, 3]) + word(0) + word(0) + bytes([255, 255])
+    + word(9) + word(9) + bytes(8) + bytes(1) + bytes(2 * 81))
+ctm('damaged-block-mark', Project(8, colouring=PER_CHAR).bytes().replace(b'\xda\xb2', b'\xda\xb7', 1))
+ctm('unknown-colouring', Project(6).bytes()[:8] + b'\x03' + Project(6).bytes()[9:])
+ctm('bitmap-mode', Project(8, screen=3).bytes())
+ctm('unknown-screen-mode', Project(7, screen=5).bytes())
+ctm('tile-beyond-set', Project(7, tiles=(3, 1, 1)).bytes()[:-2] + word(3))
+ctm('character-beyond-set', Project(9, chars=4).bytes()[:-2] + word(4))
+ctm('tiles-of-no-cells', Project(6, MULTICOLOUR, PER_TILE, tiles=(2, 0, 3)).bytes())
+ctm('names-unended', Project(6, tiles=(2, 1, 1)).bytes().split(b'tile 1')[0] + b'tile 1')
