@@ -17,6 +17,10 @@ void chooseColor(Editor& editor, ColorChoice choice, int number) {
         choosePen(editor, Pen(number));
         return;
     }
+    if (choice == ColorChoice::c64Border) {
+        if (editor.document().c64Border != number) editor.setC64Border(uint8_t(number));
+        return;
+    }
     const MachineColors colors = withChoice(editor.document().machineColors, choice, number);
     if (colors == editor.document().machineColors) return;
     editor.setMachineColors(colors);

@@ -198,6 +198,13 @@ constexpr std::array commands{
     Command{exportBasicId, "BASIC DATA lines...", exporting<exportBasicData>},
     Command{exportMapCSourceId, "Character map as C source...", exporting<exportMapCSource>},
     Command{exportMapPictureId, "Character map picture (PNG)...", exporting<exportMapPicture>},
+    Command{exportCharpadId, "CharPad project (CTM)...", exporting<exportCharpad>},
+    Command{exportVchar64Id, "VChar64 project...", exporting<exportVchar64>},
+    Command{exportPetmateId, "Petmate screen...", exporting<exportPetmate>},
+    Command{exportC64ProgramId, "C64 program (PRG)...", exporting<exportC64Program>},
+    Command{exportAtariExecutableId, "Atari executable (XEX)...", exporting<exportAtariExecutable>},
+    Command{exportSpectrumScreenId, "ZX Spectrum screen (SCR)...", exporting<exportSpectrumScreen>},
+    Command{exportSpectrumTapeId, "ZX Spectrum tape (TAP)...", exporting<exportSpectrumTape>},
     Command{restoreSessionId, "Restore last session", whole<restoreLastSession>},
     // The recent files' items show their names.
     Command{MenuId(recentFileId + 0), "", openRecent<0>},

@@ -18,7 +18,7 @@ struct NamedFormat {
     Assembler dialect; // for assembler sources: the dialect of the menu's file type
 };
 
-constexpr std::array<NamedFormat, 20> outputFormats{{
+constexpr std::array<NamedFormat, 27> outputFormats{{
     {".fnt", OutputFormat::rawFont, Assembler::ca65},
     {".bin", OutputFormat::rawFont, Assembler::ca65},
     {".ch8", OutputFormat::rawFont, Assembler::ca65},
@@ -39,6 +39,13 @@ constexpr std::array<NamedFormat, 20> outputFormats{{
     {".gridlet", OutputFormat::project, Assembler::ca65},
     {".map", OutputFormat::map, Assembler::ca65},
     {".col", OutputFormat::mapColors, Assembler::ca65},
+    {".ctm", OutputFormat::charpad, Assembler::ca65},
+    {".vchar64proj", OutputFormat::vchar64, Assembler::ca65},
+    {".petmate", OutputFormat::petmate, Assembler::ca65},
+    {".prg", OutputFormat::c64Program, Assembler::ca65},
+    {".xex", OutputFormat::atariExecutable, Assembler::ca65},
+    {".scr", OutputFormat::spectrumScreen, Assembler::ca65},
+    {".tap", OutputFormat::spectrumTape, Assembler::ca65},
 }};
 
 bool isMapOutput(OutputFormat format) {
@@ -156,6 +163,8 @@ std::string checkConversion(Conversion& conversion, const std::vector<std::strin
         return "--range is not for .bmp, the picture of the whole set";
     if (conversion.range.enabled && conversion.format == OutputFormat::project)
         return "--range is not for .gridlet, the project of the whole set";
+    if (conversion.range.enabled && conversion.format >= OutputFormat::charpad)
+        return "--range is not for " + extension + ", which holds the whole set and the map";
     if (conversion.range.enabled && isMapOutput(conversion.format))
         return "--range is for the glyphs, not for the map";
     const int first = conversion.range.enabled ? conversion.range.low() : 0;

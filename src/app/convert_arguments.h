@@ -28,6 +28,14 @@ enum class OutputFormat {
     mapColors,
     mapPicture,
     mapCSource,
+    // the whole work, for another editor or a machine
+    charpad,
+    vchar64,
+    petmate,
+    c64Program,
+    atariExecutable,
+    spectrumScreen,
+    spectrumTape,
 };
 
 struct Conversion {

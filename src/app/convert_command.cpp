@@ -1,6 +1,7 @@
 #include "app/convert_command.h"
 
 #include <memory>
+#include <optional>
 
 #include "app/app_state.h"
 #include "app/convert_arguments.h"
@@ -48,8 +49,32 @@ ExportFormat exportFormatOf(OutputFormat format) {
     }
 }
 
+// The whole work for another editor or a machine, written as File > Export writes it.
+std::optional<WorkFormat> workFormatOf(OutputFormat format) {
+    switch (format) {
+    case OutputFormat::charpad:
+        return WorkFormat::charpad;
+    case OutputFormat::vchar64:
+        return WorkFormat::vchar64;
+    case OutputFormat::petmate:
+        return WorkFormat::petmate;
+    case OutputFormat::c64Program:
+        return WorkFormat::c64Program;
+    case OutputFormat::atariExecutable:
+        return WorkFormat::atariExecutable;
+    case OutputFormat::spectrumScreen:
+        return WorkFormat::spectrumScreen;
+    case OutputFormat::spectrumTape:
+        return WorkFormat::spectrumTape;
+    default:
+        return std::nullopt;
+    }
+}
+
 bool writeOutput(const AppState& state, const Conversion& conversion) {
     const Document& document = state.editor.document();
+    if (const std::optional<WorkFormat> work = workFormatOf(conversion.format))
+        return writeFile(conversion.output, encodeWork(document, *work, conversion.output).bytes);
     switch (conversion.format) {
     case OutputFormat::bmp:
         return writeFile(conversion.output, encodeCharsetPicture(document));
@@ -68,16 +93,19 @@ bool writeOutput(const AppState& state, const Conversion& conversion) {
     }
 }
 
-// A project puts all of itself in the editor; any other file its glyphs, as Open reads it from
-// glyph 0. False when it cannot be read, and `said` tells why.
+// A project, gridlet's or another editor's, puts all of itself in the editor; any other file its
+// glyphs, as Open reads it from glyph 0. False when it cannot be read, and `said` tells why.
 bool readInput(Editor& editor, const std::string& input, std::string& said) {
     if (useOfFile(input, FileUse::font) == FileUse::project) {
-        const ProjectFileReading reading = readProjectFile(input);
+        // With no one to ask, a file of several screens gives its first.
+        const ProjectFileReading reading = readProjectFile(
+            input, sessionOf(editor), [](const std::vector<std::string>&) { return 0; });
         if (!reading.project) {
             said += "gridlet: Open File: " + reading.failureText + "\n";
             return false;
         }
         placeSessionFields(editor, *reading.project);
+        if (!reading.note.empty()) said += "gridlet: Open File: " + reading.note + "\n";
         return true;
     }
     const FontFileLoad load = readFontFile(input, glyphLook(editor.document()));
@@ -97,10 +125,18 @@ int convert(const Conversion& conversion, std::string& said) {
     if (conversion.charset) loadCharset(editor, state->windows, *conversion.charset);
     if (!conversion.input.empty() && !readInput(editor, conversion.input, said))
         return inputUnreadable;
-    // A project written keeps every field; the others write the glyphs of the range given, or all.
-    if (conversion.format != OutputFormat::project) {
+    // A project written keeps every field, as the whole work does for another editor or a
+    // machine; the others write the glyphs of the range given, or all.
+    if (conversion.format != OutputFormat::project && !workFormatOf(conversion.format)) {
         editor.changeRange() = conversion.range;
         editor.setCurrentChar(conversion.range.enabled ? conversion.range.low() : 0);
+    }
+    if (const std::optional<WorkFormat> work = workFormatOf(conversion.format)) {
+        const std::string problem = encodeWork(editor.document(), *work, conversion.output).problem;
+        if (!problem.empty()) {
+            said += "gridlet: Export: " + problem + ".\n";
+            return outputUnwritable;
+        }
     }
     if (!writeOutput(*state, conversion)) {
         said += "gridlet: Save file: " + saveFailedText(conversion.output) + "\n";

@@ -26,6 +26,19 @@ void exportAs(const Editor& editor, WindowsState& windows, ExportFormat format,
     saveBytes(name, encodeExport(editor.document(), format, name, dialect));
 }
 
+// Asks for the name once the document can become such a file, then writes it under the name.
+void exportWork(const Editor& editor, WindowsState& windows, WorkFormat format,
+                const std::string& pattern, std::string_view extension) {
+    const std::string problem = encodeWork(editor.document(), format, "").problem;
+    if (!problem.empty()) {
+        toolkit::message_requester("Export", problem + ".", toolkit::message_ok);
+        return;
+    }
+    const std::string name =
+        askSaveName(windows.files.lastFolder, windows.files.lastFolder, pattern, {extension});
+    if (!name.empty()) saveBytes(name, encodeWork(editor.document(), format, name).bytes);
+}
+
 } // namespace
 
 void exportPng(const Editor& editor, WindowsState& windows) {
@@ -72,4 +85,36 @@ void exportMapPicture(const Editor& editor, WindowsState& windows) {
                                          "PNG picture (*.png)|*.png", {".png"});
     if (!name.empty())
         saveBytes(name, encodeExport(editor.document(), ExportFormat::mapPicture, name));
+}
+
+void exportCharpad(const Editor& editor, WindowsState& windows) {
+    exportWork(editor, windows, WorkFormat::charpad, "CharPad project (*.ctm)|*.ctm", ".ctm");
+}
+
+void exportVchar64(const Editor& editor, WindowsState& windows) {
+    exportWork(editor, windows, WorkFormat::vchar64,
+               "VChar64 project (*.vchar64proj)|*.vchar64proj", ".vchar64proj");
+}
+
+void exportPetmate(const Editor& editor, WindowsState& windows) {
+    exportWork(editor, windows, WorkFormat::petmate, "Petmate file (*.petmate)|*.petmate",
+               ".petmate");
+}
+
+void exportC64Program(const Editor& editor, WindowsState& windows) {
+    exportWork(editor, windows, WorkFormat::c64Program, "C64 program (*.prg)|*.prg", ".prg");
+}
+
+void exportAtariExecutable(const Editor& editor, WindowsState& windows) {
+    exportWork(editor, windows, WorkFormat::atariExecutable, "Atari executable (*.xex)|*.xex",
+               ".xex");
+}
+
+void exportSpectrumScreen(const Editor& editor, WindowsState& windows) {
+    exportWork(editor, windows, WorkFormat::spectrumScreen, "ZX Spectrum screen (*.scr)|*.scr",
+               ".scr");
+}
+
+void exportSpectrumTape(const Editor& editor, WindowsState& windows) {
+    exportWork(editor, windows, WorkFormat::spectrumTape, "ZX Spectrum tape (*.tap)|*.tap", ".tap");
 }

@@ -3,15 +3,22 @@
 #include <array>
 #include <span>
 
+#include "files/atari_executable.h"
 #include "files/bdf_file.h"
 #include "files/bmp_file.h"
 #include "files/c64_font.h"
+#include "files/c64_program.h"
+#include "files/charpad_file.h"
+#include "files/font_formats.h"
 #include "files/glyph_picture.h"
 #include "files/map_file.h"
 #include "files/map_picture.h"
+#include "files/petmate_file.h"
 #include "files/png_file.h"
 #include "files/png_text.h"
 #include "files/psf_file.h"
+#include "files/spectrum_screen.h"
+#include "files/vchar64_file.h"
 #include "model/glyph_look.h"
 
 namespace {
@@ -77,6 +84,28 @@ std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
         return bytesOf(encodeMapCSource(document, sourceNameOf(name, SourceLanguage::c)));
     }
     return {};
+}
+
+MachineFile encodeWork(const Document& document, WorkFormat format, const std::string& name) {
+    switch (format) {
+    case WorkFormat::charpad:
+        return {encodeCharpadProject(document), ""};
+    case WorkFormat::vchar64:
+        return {encodeVchar64Project(document), ""};
+    case WorkFormat::petmate:
+        return {encodePetmateFile(document), ""};
+    case WorkFormat::c64Program:
+        return encodeC64Program(document);
+    case WorkFormat::atariExecutable:
+        return encodeAtariExecutable(document);
+    case WorkFormat::spectrumScreen:
+        return encodeSpectrumScreen(document);
+    case WorkFormat::spectrumTape:
+        break;
+    }
+    // The block's name is the file's, without its folder and type (npos + 1 is the whole name).
+    const std::string file = name.substr(name.find_last_of("/\\") + 1);
+    return encodeSpectrumTape(document, file.substr(0, file.size() - extensionOf(file).size()));
 }
 
 std::vector<uint8_t> encodeCharsetPicture(const Document& document) {

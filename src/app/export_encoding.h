@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/machine_file.h"
 #include "files/source_text.h"
 #include "model/document.h"
 
@@ -29,6 +30,21 @@ enum class ExportFormat {
 // comments; the dialect counts for assembler sources alone.
 std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
                                   const std::string& name, Assembler dialect = Assembler::ca65);
+// The whole work for another editor or for a machine: every glyph and the visible map, whatever
+// the range.
+enum class WorkFormat {
+    charpad,
+    vchar64,
+    petmate,
+    c64Program,
+    atariExecutable,
+    spectrumScreen,
+    spectrumTape,
+};
+// The bytes, or why the document cannot become such a file (a machine shows one map size). A
+// tape's block takes its name from the file's.
+MachineFile encodeWork(const Document& document, WorkFormat format, const std::string& name);
+
 // "Characters image": the whole set as the charset view shows it, a BMP file that says the
 // colours that drew it.
 std::vector<uint8_t> encodeCharsetPicture(const Document& document);

@@ -24,8 +24,8 @@ using namespace toolkit;
 namespace {
 
 // What a file without a mark is taken for, by the requester's file type.
-constexpr FileUse patternUses[] = {FileUse::font, FileUse::map, FileUse::font, FileUse::mapColors,
-                                   FileUse::project};
+constexpr FileUse patternUses[] = {FileUse::font,      FileUse::map,     FileUse::font,
+                                   FileUse::mapColors, FileUse::project, FileUse::project};
 
 constexpr std::string_view mapColorsType = "Character map colours (*.col)|*.col";
 constexpr std::string_view mapColorsExtension = ".col";
@@ -37,7 +37,8 @@ void openFile(AppState& state) {
         "Please choose file to load", state.windows.files.lastFolder,
         std::string("Font (*.fnt)|*.fnt|Character map (*.map)|*.map|"
                     "Fonts and pictures (PSF, BDF, .64c, PNG, BMP, raw)|") +
-            fontFilesMask + "|" + std::string(mapColorsType) + "|" + projectType,
+            fontFilesMask + "|" + std::string(mapColorsType) + "|" + projectType +
+            "|Other editors' projects (CharPad, VChar64, Petmate)|*.ctm;*.vchar64proj;*.petmate",
         0);
     if (name.empty()) return;
     state.windows.files.lastFolder = path_part(name);

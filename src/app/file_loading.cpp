@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "app/font_loading.h"
@@ -12,6 +13,7 @@
 #include "files/font_file.h"
 #include "files/font_formats.h"
 #include "files/map_file.h"
+#include "files/other_editor_work.h"
 #include "files/project_file.h"
 #include "model/glyph_look.h"
 #include "toolkit/files.h"
@@ -46,7 +48,9 @@ std::optional<std::vector<uint8_t>> readMapShaped(const Document& document,
 
 FileUse useOfFile(const std::string& name, FileUse unmarked) {
     const std::optional<std::vector<uint8_t>> bytes = readFile(name, largestMarkedFile);
-    switch (bytes ? kindOfFile(*bytes) : FileKind::unmarked) {
+    const std::span<const uint8_t> file =
+        bytes ? std::span<const uint8_t>(*bytes) : std::span<const uint8_t>();
+    switch (kindOfFile(file)) {
     case FileKind::project:
         return FileUse::project;
     case FileKind::markedFont:
@@ -54,6 +58,8 @@ FileUse useOfFile(const std::string& name, FileUse unmarked) {
     case FileKind::unmarked:
         break;
     }
+    // Another editor's project is the whole work too, and opens as gridlet's own does.
+    if (otherEditorOf(file, name)) return FileUse::project;
     return extensionOf(name) == projectExtension ? FileUse::project : unmarked;
 }
 

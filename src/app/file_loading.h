@@ -1,5 +1,6 @@
 // The opening of files: each kind's loader, and the choice among them by what a file's bytes
-// say it is. A file that carries a mark (a project, a console or BDF font, a picture) opens as
+// say it is. A file that carries a mark (a project of gridlet's or of CharPad, VChar64 or Petmate,
+// a console or BDF font, a picture) opens as
 // what it is wherever it comes from; one without takes the use it was chosen for.
 #pragma once
 

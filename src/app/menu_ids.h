@@ -75,4 +75,11 @@ enum MenuId : int {
     saveProjectId = 79,
     typeTextId = 80,
     charsetC64LowerId = 81,
+    exportCharpadId = 82,
+    exportVchar64Id = 83,
+    exportPetmateId = 84,
+    exportC64ProgramId = 85,
+    exportAtariExecutableId = 86,
+    exportSpectrumScreenId = 87,
+    exportSpectrumTapeId = 88,
 };

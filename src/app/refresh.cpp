@@ -275,7 +275,7 @@ void refreshMapView(const Document& document, WindowsState& windows) {
 void refreshColorsWindow(const Document& document, ShownViews& shown) {
     const bool modeChanged = !shown.colorsDrawn || shown.colorsMode != document.colorMode;
     if (!modeChanged && shown.colorsColors == document.machineColors &&
-        shown.colorsPen == document.pen)
+        shown.colorsPen == document.pen && shown.colorsBorder == document.c64Border)
         return;
     const std::span<const ColorChoice> rows = colorChoices(document.colorMode);
     if (modeChanged)
@@ -300,6 +300,7 @@ void refreshColorsWindow(const Document& document, ShownViews& shown) {
     shown.colorsMode = document.colorMode;
     shown.colorsColors = document.machineColors;
     shown.colorsPen = document.pen;
+    shown.colorsBorder = document.c64Border;
 }
 
 // The title is rewritten only when the cursor moves (a font load leaves it as it was).

@@ -85,6 +85,7 @@ struct ShownViews {
     ColorMode colorsMode = ColorMode::twoColors;
     MachineColors colorsColors;
     Pen colorsPen = 0;
+    uint8_t colorsBorder = 0;
 
     // The range gadgets and the check marks. They are set only when the state they show
     // changes: a trackbar moved by the user holds its new value until its event is handled.

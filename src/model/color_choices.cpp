@@ -6,8 +6,8 @@ namespace {
 
 using enum ColorChoice;
 
-constexpr std::array c64SingleChoices{c64Background, c64Ink};
-constexpr std::array c64MultiChoices{c64Background, c64Multi1, c64Multi2, c64Ink, pen};
+constexpr std::array c64SingleChoices{c64Background, c64Ink, c64Border};
+constexpr std::array c64MultiChoices{c64Background, c64Multi1, c64Multi2, c64Ink, c64Border, pen};
 constexpr std::array atariChoices{colbk, colpf0, colpf1, colpf2, colpf3, pen};
 constexpr std::array spectrumChoices{spectrumInk, spectrumPaper, spectrumBright};
 
@@ -65,6 +65,8 @@ int chosenNumber(const Document& document, ColorChoice choice) {
         return colors.c64Multi2 & 15;
     case c64Ink:
         return colors.c64Ink & 15;
+    case c64Border:
+        return document.c64Border & 15;
     case spectrumInk:
         return attribute & 7;
     case spectrumPaper:

@@ -20,7 +20,8 @@ enum class ColorChoice : uint8_t {
     spectrumInk,
     spectrumPaper,
     spectrumBright,
-    pen, // the bit pair the left button paints
+    pen,       // the bit pair the left button paints
+    c64Border, // $D020, which only the machine's programs show
 };
 
 // The mode's choices, top to bottom; none in Two colours, whose colours are free.
@@ -33,5 +34,6 @@ int choiceCount(ColorChoice choice);
 // The number chosen now, 0 to choiceCount - 1.
 int chosenNumber(const Document& document, ColorChoice choice);
 
-// The colours with the number chosen; the pen is no machine colour and changes nothing here.
+// The colours with the number chosen; the pen and the border are no machine colours of these and
+// change nothing here.
 MachineColors withChoice(MachineColors colors, ColorChoice choice, int number);

@@ -69,6 +69,11 @@ void Editor::setMachineColors(const MachineColors& colors) {
     document_.machineColors = colors;
 }
 
+void Editor::setC64Border(uint8_t color) {
+    changed();
+    document_.c64Border = uint8_t(color & 15);
+}
+
 uint8_t& Editor::changeCellColor(int column, int row) {
     changed();
     unshown_.markCell(column, row);

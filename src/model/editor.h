@@ -29,6 +29,7 @@ class Editor {
     void setGridOnMap(bool shown);
     void setColorMode(ColorMode mode);
     void setMachineColors(const MachineColors& colors);
+    void setC64Border(uint8_t color);
     uint8_t& changeCellColor(int column, int row);
     MapColors& changeCellColors();
     void setPen(Pen pen);

@@ -31,6 +31,7 @@ const char* rowName(const Document& document, ColorChoice choice) {
         "Paper",
         "Bright",
         "Pen (the bits the left button paints)",
+        "Border ($D020, shown by the exported programs)",
     };
     // Colour RAM values 0 to 7 keep a cell in single colour.
     if (choice == ColorChoice::c64Ink && document.colorMode == ColorMode::c64Multi)

@@ -114,10 +114,29 @@ TEST(ColorsWindow, EachModesRowsSetTheirColour) {
     }
 }
 
+// The border is no colour of the views, but the exported programs' $D020: its row sets it alone.
+TEST(ColorsWindow, TheBorderRowSetsTheBorderAsOneUndoStep) {
+    for (const int mode : {1, 2}) {
+        Gridlet g;
+        inMode(g, mode);
+        const int borderRow = mode == 1 ? 2 : 4;
+        const Document before = g.document();
+        clickSwatch(g, borderRow, 4, 16);
+        EXPECT_EQ(g.document().c64Border, 4);
+        EXPECT_EQ(g.document().machineColors, before.machineColors);
+        EXPECT_EQ(g.gadgetText(colorRowLabels + borderRow),
+                  "Border ($D020, shown by the exported programs): 4");
+        g.tapKey('Z', modifier_control);
+        g.run();
+        EXPECT_EQ(g.document(), before);
+        EXPECT_EQ(markedSwatch(g, borderRow, 16), 14);
+    }
+}
+
 TEST(ColorsWindow, ThePenRowChoosesTheBitsTheLeftButtonPaints) {
     Gridlet g;
     inMode(g, 2);
-    const int penRow = 4;
+    const int penRow = 5;
     // Its swatches show the four pairs' colours: background, $D022, $D023, the painted colour.
     const Color pairs[] = {c64Palette[6], c64Palette[1], c64Palette[2], c64Palette[13 & 7]};
     for (int pair = 0; pair < 4; ++pair)

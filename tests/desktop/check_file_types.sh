@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The installed file types: ".fnt", ".map", ".64c" and ".gridlet" are known by extension only,
-# under type names of our own that no other installed package defines; a project has its icon.
+# The installed file types: ".fnt", ".map", ".64c", ".gridlet" and the other editors' projects
+# gridlet opens are known by extension only, under type names of our own that no other installed
+# package defines; a project of any of them has gridlet's project icon.
 set -euo pipefail
 # shellcheck source=tests/desktop/staged_install.sh
 source "$(dirname "$0")/staged_install.sh"
@@ -18,9 +19,15 @@ grep -qx '50:application/x-gridlet-charmap:\*\.map' "$mime/globs2" ||
 grep -qx '50:application/x-gridlet-c64-font:\*\.64c' "$mime/globs2" || fail ".64c is not a C64 font"
 grep -qx '50:application/x-gridlet-project:\*\.gridlet' "$mime/globs2" ||
     fail ".gridlet is not a gridlet project"
-grep -qx 'application/x-gridlet-project:application-x-gridlet-project' "$mime/icons" ||
-    fail "a gridlet project has no icon of its own"
-[ "$(grep -vc '^#' "$mime/globs2")" -eq 4 ] || fail "unexpected globs: $(cat "$mime/globs2")"
+for glob in charpad-project:ctm vchar64-project:vchar64proj petmate:petmate; do
+    grep -qx "50:application/x-gridlet-${glob%%:*}:\*\.${glob#*:}" "$mime/globs2" ||
+        fail ".${glob#*:} is not a ${glob%%:*} file"
+done
+for type in project charpad-project vchar64-project petmate; do
+    grep -qx "application/x-gridlet-$type:application-x-gridlet-project" "$mime/icons" ||
+        fail "a $type has not the project's icon"
+done
+[ "$(grep -vc '^#' "$mime/globs2")" -eq 7 ] || fail "unexpected globs: $(cat "$mime/globs2")"
 # Raw data has no signature: any content rule would misfire on other files.
 ! grep -q gridlet "$mime/magic" || fail "the file types carry content (magic) rules"
 

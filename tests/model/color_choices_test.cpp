@@ -14,6 +14,8 @@ TEST(ColorChoices, EachNumberReadsBackAndLeavesTheOtherChoices) {
             if (choice == ColorChoice::pen) continue;
             for (int number = 0; number < choiceCount(choice); ++number) {
                 document.machineColors = withChoice(before.machineColors, choice, number);
+                document.c64Border =
+                    choice == ColorChoice::c64Border ? uint8_t(number) : before.c64Border;
                 ASSERT_EQ(chosenNumber(document, choice), number) << mode << " " << int(choice);
                 for (const ColorChoice other : colorChoices(document.colorMode)) {
                     if (other == choice) continue;
