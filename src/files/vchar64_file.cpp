@@ -188,7 +188,9 @@ std::vector<uint8_t> encodeVchar64Project(const Document& document) {
     putWord(out, colorsAddressAt, 0x4400);
     out[exportedPartsAt] = 7;
 
-    out.insert(out.end(), document.charset.begin(), document.charset.end());
+    // Grown then filled: GCC 12 at -O2 takes an insert here for a write past the header's end.
+    out.resize(headerBytes + charsetBytes);
+    std::copy(document.charset.begin(), document.charset.end(), out.begin() + headerBytes);
     std::array<std::optional<uint8_t>, tileColorBytes> charColors;
     for (size_t at = 0; at < map.codes.size(); ++at)
         if (!charColors[map.codes[at]]) charColors[map.codes[at]] = uint8_t(map.colors[at] & 0x0F);
