@@ -17,12 +17,12 @@ std::string dataFieldText(const Bytes& glyph) {
     return text;
 }
 
-TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAllFormatsMapColoursAndProject) {
+TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAllFormatsMapColoursAndProjects) {
     const toolkit::FileRequest request = cancelledRequester(openId);
     EXPECT_FALSE(request.save);
     EXPECT_EQ(request.title, "Please choose file to load");
     EXPECT_EQ(request.folder + "/", toolkit::current_directory());
-    ASSERT_EQ(request.patterns.size(), 5u);
+    ASSERT_EQ(request.patterns.size(), 6u);
     EXPECT_EQ(request.patterns[0].description, "Font (*.fnt)");
     EXPECT_EQ(request.patterns[0].mask, "*.fnt");
     EXPECT_EQ(request.patterns[1].description, "Character map (*.map)");
@@ -33,6 +33,7 @@ TEST_F(FontOpen, RequesterStartsInTheLastFolderWithFontMapAllFormatsMapColoursAn
     EXPECT_EQ(request.patterns[3].mask, "*.col");
     EXPECT_EQ(request.patterns[4].description, "gridlet project (*.gridlet)");
     EXPECT_EQ(request.patterns[4].mask, "*.gridlet");
+    EXPECT_EQ(request.patterns[5].mask, "*.ctm;*.vchar64proj;*.petmate");
     EXPECT_EQ(request.pattern_index, 0);
     // Cancelling changes nothing and says nothing.
     EXPECT_TRUE(g.ui.messages_shown.empty());

@@ -80,8 +80,15 @@ TEST_F(WholeWork, AMachinesProgramIsWrittenForItsScreenAndRefusedForAnyOther) {
             const std::string cli = folder / (std::string("cli/") + machine.name);
             const ConversionRun run = runConversion({"--convert", folder / "scene.gridlet", cli});
             const size_t requests = g.ui.file_requests.size();
-            chooseWithFile(machine.menuId, folder / machine.name);
-            if (size.width == machine.other.width && size.height == machine.other.height) {
+            const bool fits =
+                size.width == machine.size.width && size.height == machine.size.height;
+            if (fits) {
+                chooseWithFile(machine.menuId, folder / machine.name);
+            } else { // no name is asked, so none is answered
+                g.ui.choose_menu_item(mainWindow, machine.menuId);
+                g.run();
+            }
+            if (!fits) {
                 // Told before a name is asked, and nothing is written.
                 EXPECT_EQ(messages(), (std::vector<Message>{{"Export", machine.problem}}));
                 EXPECT_EQ(g.ui.file_requests.size(), requests);
@@ -109,7 +116,7 @@ struct OtherEditor {
 };
 
 const OtherEditor otherEditors[] = {
-    {exportCharpadId, "scene.ctm", ColorMode::c64Multi, true},
+    {exportCharpadId, "scene.ctm", ColorMode::c64Multi, false},
     {exportVchar64Id, "scene.vchar64proj", ColorMode::c64Multi, false},
     {exportPetmateId, "scene.petmate", ColorMode::c64Single, true},
 };
@@ -147,7 +154,9 @@ void expectTheScene(const Document& shown, const Document& scene, const OtherEdi
         EXPECT_EQ(shown.machineColors.c64Multi1, 5);
         EXPECT_EQ(shown.machineColors.c64Multi2, 9);
     }
-    if (editor.keepsBorder) EXPECT_EQ(shown.c64Border, 4);
+    if (editor.keepsBorder) {
+        EXPECT_EQ(shown.c64Border, 4);
+    }
     for (int x = 0; x < 40; ++x)
         for (int y = 0; y < 25; ++y) {
             ASSERT_EQ(shown.mapCells[x][y], scene.mapCells[x][y]) << x << "," << y;
@@ -155,7 +164,13 @@ void expectTheScene(const Document& shown, const Document& scene, const OtherEdi
         }
 }
 
-TEST_F(WholeWork, AnotherEditorsProjectOpensWhateverWayItComesAsOneUndoStep) {
+// Each program its own, as it opens a file from its command line.
+TEST(OtherEditorsProject, OpensWhateverWayItComesAsOneUndoStep) {
+    TempFolder folder;
+    ASSERT_TRUE(folder.made());
+    const auto exists = [&](const char* name) {
+        return std::filesystem::exists(std::filesystem::path(folder / name));
+    };
     for (const OtherEditor& editor : otherEditors) {
         SCOPED_TRACE(editor.name);
         const Document scene = [&] {
@@ -182,7 +197,14 @@ TEST_F(WholeWork, AnotherEditorsProjectOpensWhateverWayItComesAsOneUndoStep) {
             opening.run();
             EXPECT_TRUE(opening.ui.messages_shown.empty());
             expectTheScene(opening.document(), scene, editor);
-            if (way == 3) continue;
+            if (way == 3) {
+                // --convert reads it as Open does.
+                ASSERT_EQ(runConversion({"--convert", name, folder / "scene.gridlet"}).status,
+                          conversionDone);
+                expectTheScene(decodeProject(folder.read("scene.gridlet")).session.document, scene,
+                               editor);
+                continue;
+            }
             EXPECT_EQ(opening.state.editor.history().steps(), steps + 1);
             EXPECT_EQ(opening.state.session.recentFiles[0],
                       (RecentFile{RecentFile::Kind::project, name}));
@@ -190,10 +212,36 @@ TEST_F(WholeWork, AnotherEditorsProjectOpensWhateverWayItComesAsOneUndoStep) {
             opening.run();
             EXPECT_EQ(opening.document(), before);
         }
-        // --convert reads it as Open does.
-        ASSERT_EQ(runConversion({"--convert", name, folder / "scene.gridlet"}).status,
-                  conversionDone);
-        expectTheScene(decodeProject(folder.read("scene.gridlet")).session.document, scene, editor);
+    }
+}
+
+// A file of several screens asks which to open; a cancel opens none and says nothing.
+TEST_F(WholeWork, APetmateFileOfSeveralScreensOpensTheOneChosen) {
+    const std::string screens =
+        R"({"version":2,"framebufs":[)"
+        R"({"width":1,"height":1,"backgroundColor":0,"borderColor":1,"name":"title",)"
+        R"("framebuf":[[{"code":1,"color":2}]]},)"
+        R"({"width":1,"height":1,"backgroundColor":5,"borderColor":6,"name":"level",)"
+        R"("framebuf":[[{"code":65,"color":7}]]}]})";
+    folder.write("two.petmate", Bytes(screens.begin(), screens.end()));
+    const Document before = g.document();
+    for (const int answer : {-1, 1}) {
+        g.ui.answer_list(answer);
+        g.ui.drop_files(mapView, {folder / "two.petmate"});
+        g.run();
+        ASSERT_FALSE(g.ui.lists_shown.empty());
+        const toolkit::ShownList& asked = g.ui.lists_shown.back();
+        EXPECT_EQ(asked.title, "Open File");
+        EXPECT_EQ(asked.items, (std::vector<std::string>{"title", "level"}));
+        EXPECT_TRUE(g.ui.messages_shown.empty());
+        if (answer < 0) {
+            EXPECT_EQ(g.document(), before);
+            continue;
+        }
+        EXPECT_EQ(g.document().mapCells[0][0], 65);
+        EXPECT_EQ(g.document().mapColors[0][0], 7);
+        EXPECT_EQ(g.document().machineColors.c64Background, 5);
+        EXPECT_EQ(g.document().c64Border, 6);
     }
 }
 
