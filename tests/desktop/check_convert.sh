@@ -54,6 +54,27 @@ expect 0 --convert --map scene.proj screen.png
 [ "$(head -c 4 screen.png | tail -c 3)" = "PNG" ] || fail "--map .png wrote no PNG picture"
 [ ! -s said ] || fail "taking a project apart said: $(cat said)"
 
+# Another editor's screen of 32 x 24 becomes a Spectrum tape that Fuse's own tools read; a
+# C64 screen of 40 x 25 is no Spectrum screen.
+petmate() {
+    python3 -c 'import json, sys
+w, h = int(sys.argv[1]), int(sys.argv[2])
+cells = [[{"code": (x + y) % 256, "color": 1} for x in range(w)] for y in range(h)]
+print(json.dumps({"version": 2, "framebufs": [{"width": w, "height": h, "backgroundColor": 0,
+      "borderColor": 0, "charset": "upper", "framebuf": cells}]}))' "$@"
+}
+petmate 32 24 >spectrum.petmate
+petmate 40 25 >c64.petmate
+expect 0 --convert spectrum.petmate scene.tap
+tzxlist scene.tap >listed || fail "tzxlist cannot read the tape: $(cat listed)"
+grep -q 'Bytes: "scene     " SCREEN\$  16384, 6912' listed || fail "no SCREEN\$ header: $(cat listed)"
+[ "$(grep -c 'Checksum: .*(PASS)' listed)" = 2 ] || fail "a block's check sum fails: $(cat listed)"
+expect 3 --convert c64.petmate scene.scr
+grep -q "^gridlet: Export: A Spectrum screen is 32 x 24 cells; the map is 40 x 25.$" said ||
+    fail "a C64 screen as a Spectrum screen: $(cat said)"
+expect 0 --convert c64.petmate scene.prg
+[ "$(head -c 2 scene.prg | od -An -tx1 | tr -d ' ')" = "0108" ] || fail "no load address \$0801"
+
 expect 1 --convert "$root/tests/data/malformed/png-truncated.png" out.fnt
 grep -q "^gridlet: Open File: not read:.*png-truncated.png$" said || fail "damaged PNG: $(cat said)"
 [ ! -e out.fnt ] || fail "a damaged input left an output"
