@@ -18,7 +18,7 @@ struct NamedFormat {
     Assembler dialect; // for assembler sources: the dialect of the menu's file type
 };
 
-constexpr std::array<NamedFormat, 27> outputFormats{{
+constexpr std::array<NamedFormat, 20> outputFormats{{
     {".fnt", OutputFormat::rawFont, Assembler::ca65},
     {".bin", OutputFormat::rawFont, Assembler::ca65},
     {".ch8", OutputFormat::rawFont, Assembler::ca65},
@@ -39,13 +39,21 @@ constexpr std::array<NamedFormat, 27> outputFormats{{
     {".gridlet", OutputFormat::project, Assembler::ca65},
     {".map", OutputFormat::map, Assembler::ca65},
     {".col", OutputFormat::mapColors, Assembler::ca65},
-    {".ctm", OutputFormat::charpad, Assembler::ca65},
-    {".vchar64proj", OutputFormat::vchar64, Assembler::ca65},
-    {".petmate", OutputFormat::petmate, Assembler::ca65},
-    {".prg", OutputFormat::c64Program, Assembler::ca65},
-    {".xex", OutputFormat::atariExecutable, Assembler::ca65},
-    {".scr", OutputFormat::spectrumScreen, Assembler::ca65},
-    {".tap", OutputFormat::spectrumTape, Assembler::ca65},
+}};
+
+struct NamedWork {
+    std::string_view extension;
+    WorkFormat work;
+};
+
+constexpr std::array<NamedWork, 7> workFormats{{
+    {".ctm", WorkFormat::charpad},
+    {".vchar64proj", WorkFormat::vchar64},
+    {".petmate", WorkFormat::petmate},
+    {".prg", WorkFormat::c64Program},
+    {".xex", WorkFormat::atariExecutable},
+    {".scr", WorkFormat::spectrumScreen},
+    {".tap", WorkFormat::spectrumTape},
 }};
 
 bool isMapOutput(OutputFormat format) {
@@ -139,14 +147,20 @@ std::string checkConversion(Conversion& conversion, const std::vector<std::strin
         return "- as the INPUT needs --charset: there is nothing else to convert";
     const std::string extension = extensionOf(conversion.output);
     const auto found = std::ranges::find(outputFormats, extension, &NamedFormat::extension);
-    if (found == outputFormats.end())
+    const auto work = std::ranges::find(workFormats, extension, &NamedWork::extension);
+    if (work != workFormats.end()) {
+        conversion.format = OutputFormat::work;
+        conversion.work = work->work;
+    } else if (found != outputFormats.end()) {
+        conversion.format = found->format;
+    } else {
         return "the OUTPUT's type " + (extension.empty() ? "(none)" : extension) +
                " is no format gridlet writes";
-    conversion.format = found->format;
+    }
     const auto isGiven = [&](std::string_view option) {
         return std::ranges::find(given, option) != given.end();
     };
-    if (!isGiven("--asm")) conversion.dialect = found->dialect;
+    if (!isGiven("--asm") && found != outputFormats.end()) conversion.dialect = found->dialect;
     if (isGiven("--map")) {
         if (conversion.format == OutputFormat::png)
             conversion.format = OutputFormat::mapPicture;
@@ -163,7 +177,7 @@ std::string checkConversion(Conversion& conversion, const std::vector<std::strin
         return "--range is not for .bmp, the picture of the whole set";
     if (conversion.range.enabled && conversion.format == OutputFormat::project)
         return "--range is not for .gridlet, the project of the whole set";
-    if (conversion.range.enabled && conversion.format >= OutputFormat::charpad)
+    if (conversion.range.enabled && conversion.format == OutputFormat::work)
         return "--range is not for " + extension + ", which holds the whole set and the map";
     if (conversion.range.enabled && isMapOutput(conversion.format))
         return "--range is for the glyphs, not for the map";

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/export_encoding.h"
 #include "files/builtin_charsets.h"
 #include "files/source_text.h"
 #include "model/document.h"
@@ -28,14 +29,7 @@ enum class OutputFormat {
     mapColors,
     mapPicture,
     mapCSource,
-    // the whole work, for another editor or a machine
-    charpad,
-    vchar64,
-    petmate,
-    c64Program,
-    atariExecutable,
-    spectrumScreen,
-    spectrumTape,
+    work, // for another editor or a machine, as Conversion::work says
 };
 
 struct Conversion {
@@ -46,6 +40,7 @@ struct Conversion {
     int fontBytes = 2048;                  // of a raw font
     Range range;                           // enabled when --range was given
     Assembler dialect = Assembler::ca65;
+    WorkFormat work = WorkFormat::charpad;
 };
 
 struct CommandLine {

@@ -1,7 +1,6 @@
 #include "app/convert_command.h"
 
 #include <memory>
-#include <optional>
 
 #include "app/app_state.h"
 #include "app/convert_arguments.h"
@@ -49,33 +48,12 @@ ExportFormat exportFormatOf(OutputFormat format) {
     }
 }
 
-// The whole work for another editor or a machine, written as File > Export writes it.
-std::optional<WorkFormat> workFormatOf(OutputFormat format) {
-    switch (format) {
-    case OutputFormat::charpad:
-        return WorkFormat::charpad;
-    case OutputFormat::vchar64:
-        return WorkFormat::vchar64;
-    case OutputFormat::petmate:
-        return WorkFormat::petmate;
-    case OutputFormat::c64Program:
-        return WorkFormat::c64Program;
-    case OutputFormat::atariExecutable:
-        return WorkFormat::atariExecutable;
-    case OutputFormat::spectrumScreen:
-        return WorkFormat::spectrumScreen;
-    case OutputFormat::spectrumTape:
-        return WorkFormat::spectrumTape;
-    default:
-        return std::nullopt;
-    }
-}
-
 bool writeOutput(const AppState& state, const Conversion& conversion) {
     const Document& document = state.editor.document();
-    if (const std::optional<WorkFormat> work = workFormatOf(conversion.format))
-        return writeFile(conversion.output, encodeWork(document, *work, conversion.output).bytes);
     switch (conversion.format) {
+    case OutputFormat::work:
+        return writeFile(conversion.output,
+                         encodeWork(document, conversion.work, conversion.output).bytes);
     case OutputFormat::bmp:
         return writeFile(conversion.output, encodeCharsetPicture(document));
     case OutputFormat::project:
@@ -127,12 +105,13 @@ int convert(const Conversion& conversion, std::string& said) {
         return inputUnreadable;
     // A project written keeps every field, as the whole work does for another editor or a
     // machine; the others write the glyphs of the range given, or all.
-    if (conversion.format != OutputFormat::project && !workFormatOf(conversion.format)) {
+    if (conversion.format != OutputFormat::project && conversion.format != OutputFormat::work) {
         editor.changeRange() = conversion.range;
         editor.setCurrentChar(conversion.range.enabled ? conversion.range.low() : 0);
     }
-    if (const std::optional<WorkFormat> work = workFormatOf(conversion.format)) {
-        const std::string problem = encodeWork(editor.document(), *work, conversion.output).problem;
+    if (conversion.format == OutputFormat::work) {
+        const std::string problem =
+            encodeWork(editor.document(), conversion.work, conversion.output).problem;
         if (!problem.empty()) {
             said += "gridlet: Export: " + problem + ".\n";
             return outputUnwritable;

@@ -15,7 +15,7 @@ fail() {
 
 "$here/../../scripts/screenshots.sh" "$out" "$build/gridlet" || fail "the screenshot script failed"
 for shot in main-window.png:640x480 character-map.png:640x384 c64-main-window.png:640x480 \
-    c64-character-map.png:640x400 colours-window.png:532x300; do
+    c64-character-map.png:640x400 colours-window.png:532x358; do
     file="$out/${shot%%:*}"
     [ -f "$file" ] || fail "no ${shot%%:*}"
     size=$(identify -format '%wx%h' "$file")

@@ -18,12 +18,12 @@ QColor asQColor(toolkit::Color color) {
 }
 
 TEST_F(Program, TheColoursWindowChoosesTheBackgroundWithAClick) {
-    chooseMenuItem(colorModeId + 2); // C64 multicolour: five rows, the background first
+    chooseMenuItem(colorModeId + 2); // C64 multicolour: six rows, the background first
     chooseMenuItem(colorsWindowId);
     toolkit::qt::ProgramWindow* colors = window(colorsWindow);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(colors));
     EXPECT_EQ(colors->windowTitle(), "Colours");
-    EXPECT_EQ(colors->size(), QSize(colorsWindowWidth, colorsWindowHeight(5)));
+    EXPECT_EQ(colors->size(), QSize(colorsWindowWidth, colorsWindowHeight(6)));
 
     QWidget* charset = ui.gadget_widget(charsetView);
     QWidget* row = ui.gadget_widget(colorRowSwatches);
