@@ -228,8 +228,10 @@ void drawTypingMarks(const Document& document, WindowsState& windows) {
 
 // The hover outline, like the charset view's feedback, lasts while the map beneath stays.
 void refreshMapView(const Document& document, WindowsState& windows) {
-    if (!windows.mapWindowAvailable) return;
     ShownViews& shown = windows.shown;
+    // Hidden from start-up until a map size shows it: its first drawing waits for that, so that
+    // start-up neither fills nor keeps the largest map's pixels.
+    if (!windows.mapWindowAvailable || (!shown.mapDrawn && !window_visible(mapWindow))) return;
     const bool lookChanged =
         shown.mapGrid != document.gridOnMap || shown.mapWidth != document.mapWidth ||
         shown.mapHeight != document.mapHeight || shown.mapPaper != document.paperColor ||
@@ -273,6 +275,8 @@ void refreshMapView(const Document& document, WindowsState& windows) {
 // The Colours window follows the document however its colours changed: a click, a key, undo, a
 // restored session. A new mode resizes it to its rows; the rows below stand outside it.
 void refreshColorsWindow(const Document& document, ShownViews& shown) {
+    // Hidden from start-up until "Colours..." shows it, as the map is.
+    if (!shown.colorsDrawn && !window_visible(colorsWindow)) return;
     const bool modeChanged = !shown.colorsDrawn || shown.colorsMode != document.colorMode;
     if (!modeChanged && shown.colorsColors == document.machineColors &&
         shown.colorsPen == document.pen && shown.colorsBorder == document.c64Border)

@@ -129,6 +129,8 @@ int window_x(int window);
 int window_y(int window);
 int resize_window(int window, int x, int y, int inner_width, int inner_height);
 void hide_window(int window, int hide);
+// False for a window hidden (or not open); a window the user minimised is still shown.
+bool window_visible(int window);
 void set_window_title(int window, const std::string& title);
 
 // Gadgets, positioned in the client area of the window opened last.

@@ -56,6 +56,7 @@ TEST_F(EditingAllocations, PaintingPixelsAllocatesNothing) {
 // Wide pixels in the multicolour look, over a map whose cells show the glyph in single colour
 // and in multicolour; the first strokes redraw everything in the new look.
 TEST_F(EditingAllocations, PaintingInC64MulticolourAllocatesNothing) {
+    g.ui.choose_menu_item(mainWindow, mapPcId); // shows the map, 80 x 50
     g.ui.choose_menu_item(mainWindow, colorModeId + int(ColorMode::c64Multi));
     Document& document = g.state.editor.changeDocument();
     for (int column = 0; column < mapColumns; ++column) {

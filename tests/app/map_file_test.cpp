@@ -93,6 +93,8 @@ TEST_F(MapFile, ShorterFileFillsRowsInFileOrderAndKeepsTheRest) {
 
 TEST_F(MapFile, EmptyFileChangesNoCellButRedrawsAndNamesTheMap) {
     folder.write("empty.map", {});
+    g.ui.choose_menu_item(mainWindow, mapAtariId); // the start size, shown
+    g.run();
     const MapCells before = g.document().mapCells;
     const int redraws = g.ui.canvas_redraws;
     openMap("empty.map");

@@ -100,6 +100,7 @@ using MapViewFailure = ViewTest;
 
 TEST_F(MapViewFailure, WithoutTheCanvasReports) {
     createViewSurfaces({Surface::mapWindow});
+    toolkit::open_window(mapWindow, 40, 40, 522, 394, "Character map", 0);
     refresh(state);
 
     ASSERT_EQ(ui.messages_shown.size(), 1u);

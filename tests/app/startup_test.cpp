@@ -73,6 +73,16 @@ TEST(StartUp, WithoutParametersEverythingIsAtItsStartValue) {
     EXPECT_EQ(g.state.windows.files.mapFileName, g.state.windows.files.lastFolder + "charmap.map");
 }
 
+// The map window starts hidden, and its map is first drawn when a map size shows it: start-up
+// neither fills nor keeps the pixels of a map no one sees.
+TEST(StartUp, TheHiddenMapIsFirstDrawnWhenAMapSizeShowsIt) {
+    Gridlet g;
+    EXPECT_EQ(g.ui.canvas_pixels_drawn_on[mapView], 0);
+    g.ui.choose_menu_item(mainWindow, mapAtariId);
+    g.run();
+    EXPECT_GE(g.ui.canvas_pixels_drawn_on[mapView], 40 * 16 * 24 * 16);
+}
+
 TEST(StartUp, OneParameterIsLoadedAsAFont) {
     Gridlet g({fontWithFirstByte(0x81)});
     EXPECT_EQ(g.document().charset[0], 0x81);

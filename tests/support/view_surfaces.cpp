@@ -24,8 +24,9 @@ void createViewSurfaces(std::initializer_list<Surface> leftOut) {
     if (wanted(Surface::glyphEditor)) create_canvas(glyphEditor, 262, 0, 128, 128, 0);
     if (wanted(Surface::charsetImage)) create_image(charsetImage, 256, 256);
     if (wanted(Surface::mapWindow)) {
+        // Shown, as a map size leaves it: the map is first drawn when its window shows.
         open_window(mapWindow, 40, 40, 522, 394, "Character map",
-                    window_caption | window_system_menu | window_minimise_box | window_hidden);
+                    window_caption | window_system_menu | window_minimise_box);
         create_canvas(mapView, 0, 0, 1280, 800, 0);
     }
 }

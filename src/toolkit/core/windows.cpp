@@ -72,6 +72,11 @@ void hide_window(int window, int hide) {
     if (record->visible) detail::binding().activate_window(window);
 }
 
+bool window_visible(int window) {
+    const WindowRecord* record = window_record(window);
+    return record && record->visible;
+}
+
 void set_window_title(int window, const std::string& title) {
     WindowRecord* record = window_record(window);
     if (!record) return;
