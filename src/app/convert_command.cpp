@@ -51,9 +51,6 @@ ExportFormat exportFormatOf(OutputFormat format) {
 bool writeOutput(const AppState& state, const Conversion& conversion) {
     const Document& document = state.editor.document();
     switch (conversion.format) {
-    case OutputFormat::work:
-        return writeFile(conversion.output,
-                         encodeWork(document, conversion.work, conversion.output).bytes);
     case OutputFormat::bmp:
         return writeFile(conversion.output, encodeCharsetPicture(document));
     case OutputFormat::project:
@@ -109,15 +106,18 @@ int convert(const Conversion& conversion, std::string& said) {
         editor.changeRange() = conversion.range;
         editor.setCurrentChar(conversion.range.enabled ? conversion.range.low() : 0);
     }
+    bool written = false;
     if (conversion.format == OutputFormat::work) {
-        const std::string problem =
-            encodeWork(editor.document(), conversion.work, conversion.output).problem;
-        if (!problem.empty()) {
-            said += "gridlet: Export: " + problem + ".\n";
+        const MachineFile file = encodeWork(editor.document(), conversion.work, conversion.output);
+        if (!file.problem.empty()) {
+            said += "gridlet: Export: " + file.problem + ".\n";
             return outputUnwritable;
         }
+        written = writeFile(conversion.output, file.bytes);
+    } else {
+        written = writeOutput(*state, conversion);
     }
-    if (!writeOutput(*state, conversion)) {
+    if (!written) {
         said += "gridlet: Save file: " + saveFailedText(conversion.output) + "\n";
         return outputUnwritable;
     }

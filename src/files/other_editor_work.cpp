@@ -1,12 +1,11 @@
 #include "files/other_editor_work.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <string>
 #include <utility>
 
 #include "files/charpad_file.h"
+#include "files/font_formats.h"
 #include "files/petmate_file.h"
 #include "files/vchar64_file.h"
 
@@ -14,15 +13,13 @@ std::optional<OtherEditor> otherEditorOf(std::span<const uint8_t> file, std::str
     if (isCharpadProject(file)) return OtherEditor::charpad;
     if (isVchar64Project(file)) return OtherEditor::vchar64;
     if (isPetmateFile(file)) return OtherEditor::petmate;
-    std::string lower(name);
-    std::ranges::transform(lower, lower.begin(),
-                           [](char c) { return char(std::tolower(uint8_t(c))); });
-    for (const auto& [extension, editor] : std::array{
+    const std::string extension = extensionOf(name);
+    for (const auto& [editorsExtension, editor] : std::array{
              std::pair{charpadExtension, OtherEditor::charpad},
              std::pair{vchar64Extension, OtherEditor::vchar64},
              std::pair{petmateExtension, OtherEditor::petmate},
          })
-        if (lower.ends_with(extension)) return editor;
+        if (extension == editorsExtension) return editor;
     return std::nullopt;
 }
 
