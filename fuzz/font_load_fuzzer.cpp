@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Charset before = charset;
 
     const size_t placed = placeFont(charset, firstCode, file);
-    const size_t start = size_t(glyphBytes * firstCode);
+    const size_t start = size_t(machineGlyphHeight * firstCode);
     if (placed != std::min(file.size(), charset.size() - start))
         fuzzFailure("placed " + std::to_string(placed) + " bytes");
     for (size_t i = 0; i < charset.size(); ++i) {

@@ -13,15 +13,20 @@
 // keeps the arithmetic on cells (row * 16 + column, column * 16) within an int.
 constexpr int farthestPosition = 1 << 24;
 
-// The cell of a position, truncating toward zero: positions -15..15 all fall in cell 0.
-inline int cellOf(int position) {
+// The cell of a position, truncating toward zero: with cells of 16, positions -15..15 all fall
+// in cell 0.
+inline int cellOf(int position, int size) {
     return toolkit::truncate_to_int(std::clamp(position, -farthestPosition, farthestPosition) /
-                                    double(cellSize));
+                                    double(size));
 }
 
-// The cell under the mouse position of the event.
-inline Cell eventCell(const Event& event) {
-    return {cellOf(event.x), cellOf(event.y)};
+// The cell under the mouse position of the event, on a canvas of cells `width` x `height`.
+inline Cell eventCell(const Event& event, int width, int height) {
+    return {cellOf(event.x, width), cellOf(event.y, height)};
+}
+// The same on the charset view or the map, whose cells show the document's glyphs.
+inline Cell eventGlyphCell(const Event& event, const Document& document) {
+    return eventCell(event, cellSize, glyphCellHeight(document.charset.height));
 }
 
 // A painting stroke runs from a button going down on the canvas until no button is held: all it

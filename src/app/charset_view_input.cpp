@@ -75,7 +75,7 @@ void drop(Editor& editor, WindowsState& windows, Cell cell) {
 
 void handleCharsetViewEvent(Editor& editor, WindowsState& windows, const Event& event,
                             FollowUp& followUp) {
-    const Cell cell = eventCell(event);
+    const Cell cell = eventGlyphCell(event, editor.document());
     switch (event.type) {
     case right_click:
         selectCell(editor, windows, cell);

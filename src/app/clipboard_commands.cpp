@@ -29,8 +29,7 @@ Selection selection(const Editor& editor) {
 
 std::span<const uint8_t> selectedBytes(const Editor& editor) {
     const auto [first, last] = selection(editor);
-    return std::span(editor.document().charset)
-        .subspan(size_t(first) * glyphBytes, size_t(last - first + 1) * glyphBytes);
+    return glyphsOf(editor.document().charset, first, last);
 }
 
 Picture picture(const PixelBuffer& buffer) {
@@ -52,7 +51,8 @@ struct Pasting {
 // The glyphs of the clipboard, the most exact form first.
 Pasting clipboardGlyphs(const Document& document) {
     const ClipboardData held = get_clipboard(glyphsType);
-    if (!held.own_bytes.empty() && held.own_bytes.size() % glyphBytes == 0) return {held.own_bytes};
+    if (!held.own_bytes.empty() && held.own_bytes.size() % machineGlyphHeight == 0)
+        return {held.own_bytes};
     if (held.text.size() > largestClipboardText) return {{}, clipboardTextTooLarge};
     Pasting pasting{
         {}, "The clipboard holds nothing to paste: copy glyphs, numbers or a picture first."};
@@ -104,15 +104,16 @@ void pasteGlyphs(Editor& editor, FollowUp& followUp) {
         return;
     }
     const std::vector<uint8_t>& glyphs = pasting.glyphs;
-    const size_t start = size_t(editor.currentChar()) * glyphBytes;
-    const size_t room = charsetBytes - start;
+    const int height = editor.document().charset.height;
+    const size_t start = size_t(editor.currentChar()) * height;
+    const size_t room = charsetBytes(height) - start;
     std::copy_n(glyphs.begin(), std::min(glyphs.size(), room),
-                editor.changeGlyphs(editor.currentChar()).begin() + ptrdiff_t(start));
+                editor.changeGlyphs(editor.currentChar()).bytes.begin() + ptrdiff_t(start));
     // Nothing is cut off unseen: the user is told, over the pasted glyphs.
     std::string cut;
     if (glyphs.size() > room)
-        cut = "Pasted " + std::to_string(room / glyphBytes) + " of " +
-              std::to_string(glyphs.size() / glyphBytes) + " glyphs: the set ends at glyph 255.";
+        cut = "Pasted " + std::to_string(room / height) + " of " +
+              std::to_string(glyphs.size() / height) + " glyphs: the set ends at glyph 255.";
     if (pasting.leftOver > 0)
         cut += (cut.empty() ? "" : "\n") + std::to_string(pasting.leftOver) +
                " numbers or rows at the end of the text did not make a whole glyph and were left "

@@ -113,7 +113,7 @@ std::string charsetNames() {
 std::string takeValue(Conversion& conversion, std::string_view option, std::string_view value) {
     if (option == "--size") {
         const std::optional<int> bytes = numberOf(value);
-        if (bytes != zxFontBytes && bytes != 1024 && bytes != charsetBytes)
+        if (bytes != zxFontBytes && bytes != 1024 && bytes != machineCharsetBytes)
             return "--size takes 768, 1024 or 2048, not '" + std::string(value) + "'";
         conversion.fontBytes = *bytes;
     } else if (option == "--range") {
@@ -183,7 +183,7 @@ std::string checkConversion(Conversion& conversion, const std::vector<std::strin
         return "--range is for the glyphs, not for the map";
     const int first = conversion.range.enabled ? conversion.range.low() : 0;
     if (conversion.format == OutputFormat::rawFont &&
-        first * glyphBytes + conversion.fontBytes > charsetBytes)
+        first * machineGlyphHeight + conversion.fontBytes > machineCharsetBytes)
         return "out of size: " + std::to_string(conversion.fontBytes) + " bytes from glyph " +
                std::to_string(first) + " run past glyph 255";
     return "";

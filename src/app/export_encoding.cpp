@@ -47,9 +47,7 @@ std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
     const Range& range = document.range;
     const int first = range.enabled ? range.low() : 0;
     const int last = range.enabled ? range.high() : glyphCount - 1;
-    const std::span<const uint8_t> glyphs =
-        std::span(document.charset)
-            .subspan(size_t(first) * glyphBytes, size_t(last - first + 1) * glyphBytes);
+    const std::span<const uint8_t> glyphs = glyphsOf(document.charset, first, last);
     switch (format) {
     case ExportFormat::png:
         return withPngText(encodePng(sheetOf(document, glyphs)), pictureNoteKeyword,
@@ -109,5 +107,5 @@ MachineFile encodeWork(const Document& document, WorkFormat format, const std::s
 }
 
 std::vector<uint8_t> encodeCharsetPicture(const Document& document) {
-    return encodeBmp(sheetOf(document, document.charset), noteOf(document));
+    return encodeBmp(sheetOf(document, allGlyphs(document.charset)), noteOf(document));
 }

@@ -74,7 +74,7 @@ std::string placeFontReading(Editor& editor, const FontReading& reading) {
     std::vector<std::string> notes;
     // Only the glyph rows of a header-less file run past the end unseen, as they always have.
     if (!reading.raw && placed < reading.bytes.size())
-        notes.push_back(std::to_string((reading.bytes.size() - placed) / glyphBytes) +
+        notes.push_back(std::to_string((reading.bytes.size() - placed) / charset.height) +
                         " glyphs did not fit after glyph 255");
     for (const std::string& note : {reading.note, tableNote})
         if (!note.empty()) notes.push_back(note);

@@ -12,7 +12,8 @@ void transformGlyphs(Editor& editor, int mode) {
     const int first = range.enabled ? range.low() : editor.currentChar();
     const int last = range.enabled ? range.high() : editor.currentChar();
     const bool wide = widePixels(editor.document().colorMode);
-    if (wide && rotates(mode)) return; // greyed in the menu; a shortcut must not reach it either
+    // Greyed in the menu; a shortcut must not reach it either.
+    if (!transforms(mode, wide, editor.document().charset.height)) return;
     transformGlyphRange(editor.changeGlyphs(first, last), first, last, mode, wide);
 }
 

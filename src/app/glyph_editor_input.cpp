@@ -1,18 +1,19 @@
 #include "app/glyph_editor_input.h"
 
 #include "app/canvas_cells.h"
+#include "views/glyph_editor_view.h"
 
 namespace {
 
-bool isGlyphCell(Cell cell) {
-    return cell.column >= 0 && cell.column < 8 && cell.row >= 0 && cell.row < 8;
+bool isGlyphCell(Cell cell, int height) {
+    return cell.column >= 0 && cell.column < 8 && cell.row >= 0 && cell.row < height;
 }
 
 // Sets or clears the glyph pixel under the mouse; positions beyond the editor are ignored. A wide
 // pixel, two cells wide, takes the pen's bit pair, or 00.
 void setPixelAt(Editor& editor, Cell cell, bool ink) {
-    if (!isGlyphCell(cell)) return;
     const Document& document = editor.document();
+    if (!isGlyphCell(cell, document.charset.height)) return;
     const uint8_t bits = editor.currentGlyph()[cell.row];
     uint8_t painted = 0;
     if (widePixels(document.colorMode)) {
@@ -31,7 +32,8 @@ void setPixelAt(Editor& editor, Cell cell, bool ink) {
 
 void handleGlyphEditorEvent(Editor& editor, const Event& event) {
     using namespace toolkit;
-    const Cell cell = eventCell(event);
+    const int square = editorSquare(editor.document().charset.height);
+    const Cell cell = eventCell(event, square, square);
     const int type = event.type;
     followStroke(editor, event);
     const bool moving = type == mouse_move;

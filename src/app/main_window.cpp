@@ -1,20 +1,56 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "toolkit/menus.h"
 #include "toolkit/requesters.h"
 #include "toolkit/windows.h"
+#include "views/charset_image.h"
 #include "views/colors_view.h"
 
 using namespace toolkit;
 
+namespace {
+
+// The charset view's canvas, with its border, and the range controls under it.
+constexpr int charsetViewBorder = 4;
+constexpr int rangeControlsHeight = 100;
+
+int charsetViewHeight(int glyphHeight) {
+    return charsetImageHeight(glyphHeight) + charsetViewBorder;
+}
+
+// Eight rows a line, two lines at least.
+int dataFieldHeight(int glyphHeight) {
+    return 20 * std::max(2, (glyphHeight + 7) / 8);
+}
+
+} // namespace
+
 void createRangeControls() {
-    create_canvas(charsetView, 0, 0, 260, 260, canvas_border | canvas_keyboard);
-    create_label(beginRangeLabel, 20, 260, 255, 20, "Begin range:0", label_centred);
-    create_trackbar(beginRangeTrackbar, 20, 280, 255, 30, 0, 255, trackbar_ticks);
-    create_label(endRangeLabel, 20, 310, 255, 20, "End range:0", label_centred);
-    create_trackbar(endRangeTrackbar, 20, 330, 255, 30, 0, 255, trackbar_ticks);
-    create_checkbox(rangeCheckbox, 0, 310, 20, 20, "");
+    const int top = charsetViewHeight(machineGlyphHeight);
+    create_canvas(charsetView, 0, 0, 260, top, canvas_border | canvas_keyboard);
+    create_label(beginRangeLabel, 20, top, 255, 20, "Begin range:0", label_centred);
+    create_trackbar(beginRangeTrackbar, 20, top + 20, 255, 30, 0, 255, trackbar_ticks);
+    create_label(endRangeLabel, 20, top + 50, 255, 20, "End range:0", label_centred);
+    create_trackbar(endRangeTrackbar, 20, top + 70, 255, 30, 0, 255, trackbar_ticks);
+    create_checkbox(rangeCheckbox, 0, top + 50, 20, 20, "");
     set_gadget_tooltip(rangeCheckbox, "Enable range");
+}
+
+void layOutForGlyphHeight(int glyphHeight) {
+    const int top = charsetViewHeight(glyphHeight);
+    create_image(charsetImage, charsetImageWidth, charsetImageHeight(glyphHeight));
+    resize_gadget(charsetView, keep_value, keep_value, keep_value, top);
+    for (const auto& [gadget, y] :
+         {std::pair{beginRangeLabel, top}, std::pair{beginRangeTrackbar, top + 20},
+          std::pair{endRangeLabel, top + 50}, std::pair{endRangeTrackbar, top + 70},
+          std::pair{rangeCheckbox, top + 50}})
+        resize_gadget(gadget, keep_value, y, keep_value, keep_value);
+    resize_gadget(dataField, keep_value, keep_value, keep_value, dataFieldHeight(glyphHeight));
+    resize_window(mainWindow, keep_value, keep_value, mainWindowWidth,
+                  std::max(mainWindowLeastHeight, top + rangeControlsHeight));
 }
 
 void createEditorControls() {
@@ -31,7 +67,7 @@ void createEditorControls() {
         create_button(button.gadget, button.x, 128, 32, 20, button.text);
         set_gadget_tooltip(button.gadget, button.tooltip);
     }
-    create_text_field(dataField, 262, 148, 128, 40, "",
+    create_text_field(dataField, 262, 148, 128, dataFieldHeight(machineGlyphHeight), "",
                       text_centred | text_right | text_multi_line);
     set_gadget_tooltip(dataField, "Data for char");
     create_canvas(glyphEditor, 262, 0, 128, 128, 0);

@@ -95,7 +95,7 @@ void pressKey(Editor& editor, MapTyping& typing, int key) {
 
 // The button down places the cursor; dragging from there selects the cells between.
 void selectWithButton(MapTyping& typing, const Document& document, const Event& event) {
-    const Cell cell = clampToMap(document, eventCell(event));
+    const Cell cell = clampToMap(document, eventGlyphCell(event, document));
     if (event.type == left_button_down) {
         moveCursor(typing, document, cell);
         typing.anchor = cell;

@@ -32,7 +32,7 @@ void paintCell(Editor& editor, Cell cell, bool shift) {
 void handleMapViewEvent(Editor& editor, WindowsState& windows, const Event& event,
                         FollowUp& followUp) {
     if (windows.typing.on && handleTypingEvent(editor, windows.typing, event)) return;
-    const Cell cell = eventCell(event);
+    const Cell cell = eventGlyphCell(event, editor.document());
     const int type = event.type;
     followStroke(editor, event);
     if (type == right_click && menu_exists(mapPopupMenu)) {

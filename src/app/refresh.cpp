@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/main_window.h"
+#include "app/map_commands.h"
 #include "app/menu_ids.h"
 #include "app/program_title.h"
 #include "charmap/map_blocks.h"
@@ -52,20 +53,22 @@ CodeSet refreshCharsetImage(const Document& document, ShownViews& shown, bool& w
 }
 
 // What feedback covers on the charset view, to be drawn over again when it goes.
-void eraseCharsetFeedback(const CharsetFeedback& feedback, ImageHandle picture, Cell cursor) {
+void eraseCharsetFeedback(const CharsetFeedback& feedback, ImageHandle picture, Cell cursor,
+                          int height) {
     if (feedback.kind == CharsetFeedback::Kind::none) return;
-    drawCharsetViewArea(picture, cellArea(feedback.cell), cursor);
+    drawCharsetViewArea(picture, cellArea(feedback.cell, height), cursor, height);
     if (feedback.kind == CharsetFeedback::Kind::drag)
-        drawCharsetViewArea(picture, draggedGlyphArea(feedback.x, feedback.y), cursor);
+        drawCharsetViewArea(picture, draggedGlyphArea(feedback.x, feedback.y, height), cursor,
+                            height);
 }
 
-void drawCharsetFeedback(const CharsetFeedback& feedback, ImageHandle picture) {
+void drawCharsetFeedback(const CharsetFeedback& feedback, ImageHandle picture, int height) {
     switch (feedback.kind) {
     case CharsetFeedback::Kind::hover:
-        drawHoverOutline(feedback.cell);
+        drawHoverOutline(feedback.cell, height);
         break;
     case CharsetFeedback::Kind::drag:
-        drawDraggedGlyph(picture, feedback.source, feedback.x, feedback.y, feedback.cell);
+        drawDraggedGlyph(picture, feedback.source, feedback.x, feedback.y, feedback.cell, height);
         break;
     case CharsetFeedback::Kind::none:
         break;
@@ -94,19 +97,21 @@ void refreshCharsetView(const Editor& editor, WindowsState& windows) {
         return;
     }
     const ImageHandle picture = image_handle(charsetImage);
+    const int height = glyphCellHeight(document.charset.height);
     if (wholeImage || !shown.charsetViewDrawn) {
-        drawCharsetViewArea(picture, {0, 0, charsetImageSize, charsetImageSize}, cursor);
+        const Area all{0, 0, charsetImageWidth, charsetImageHeight(document.charset.height)};
+        drawCharsetViewArea(picture, all, cursor, height);
     } else {
         for (int code = 0; code < glyphCount; ++code)
             if (changed[size_t(code)])
-                drawCharsetViewArea(picture, cellArea(charsetCell(code)), cursor);
+                drawCharsetViewArea(picture, cellArea(charsetCell(code), height), cursor, height);
         if (shown.cursor != cursor) {
-            drawCharsetViewArea(picture, cellArea(shown.cursor), cursor);
-            drawCharsetViewArea(picture, cellArea(cursor), cursor);
+            drawCharsetViewArea(picture, cellArea(shown.cursor, height), cursor, height);
+            drawCharsetViewArea(picture, cellArea(cursor, height), cursor, height);
         }
-        eraseCharsetFeedback(shown.feedback, picture, cursor);
+        eraseCharsetFeedback(shown.feedback, picture, cursor, height);
     }
-    drawCharsetFeedback(windows.feedback.charset, picture);
+    drawCharsetFeedback(windows.feedback.charset, picture, height);
     stop_drawing();
     shown.charsetViewDrawn = true;
     shown.cursor = cursor;
@@ -118,7 +123,8 @@ bool refreshGlyphEditor(const Editor& editor, ShownViews& shown) {
     const Document& document = editor.document();
     const GlyphRows glyph = editor.currentGlyph();
     const GlyphLook look = glyphLook(document);
-    const bool whole = !shown.editorDrawn || shown.editorLook != look;
+    const bool whole =
+        !shown.editorDrawn || shown.editorLook != look || shown.editorRows != glyph.size();
     if (!whole && std::equal(glyph.begin(), glyph.end(), shown.editorGlyph.begin())) return true;
     if (!start_drawing(canvas_output(glyphEditor))) {
         reportDrawingFailure("draw character error!");
@@ -129,12 +135,12 @@ bool refreshGlyphEditor(const Editor& editor, ShownViews& shown) {
     } else {
         // A wide pixel spans the cells of both its bits: redrawn as one.
         const int span = look.wide ? 2 : 1, leftmostBits = look.wide ? 0xC0 : 0x80;
-        for (int row = 0; row < glyphBytes; ++row) {
+        const int square = editorSquare(int(glyph.size()));
+        for (size_t row = 0; row < glyph.size(); ++row) {
             const int changed = glyph[row] ^ shown.editorGlyph[row];
             for (int column = 0; column < 8; column += span) {
                 if ((changed & (leftmostBits >> column)) == 0) continue;
-                const toolkit::Area cell = cellArea({column, row});
-                clipTo({cell.x, cell.y, cell.width * span, cell.height});
+                clipTo({column * square, int(row) * square, square * span, square});
                 drawGlyphEditor(glyph, look);
             }
         }
@@ -142,6 +148,7 @@ bool refreshGlyphEditor(const Editor& editor, ShownViews& shown) {
     stop_drawing();
     shown.editorDrawn = true;
     std::copy(glyph.begin(), glyph.end(), shown.editorGlyph.begin());
+    shown.editorRows = glyph.size();
     shown.editorLook = look;
     writeDataFieldText(shown.dataText, glyph);
     set_gadget_text(dataField, shown.dataText);
@@ -153,8 +160,12 @@ bool visible(const Document& document, Cell cell) {
            cell.row < document.mapHeight;
 }
 
+int mapCellHeight(const Document& document) {
+    return glyphCellHeight(document.charset.height);
+}
+
 void drawMapCell(const Document& document, Cell cell) {
-    clipTo(cellArea(cell));
+    clipTo(cellArea(cell, mapCellHeight(document)));
     drawMapCells(document, document.gridOnMap, cell, 1, 1);
 }
 
@@ -188,7 +199,8 @@ void redrawChangedMapCells(const Document& document, ShownViews& shown) {
                 const int first = row;
                 while (row + 1 < document.mapHeight && changed(row + 1)) ++row;
                 const int rows = row - first + 1;
-                clipTo({column * cellSize, first * cellSize, cellSize, rows * cellSize});
+                const int height = mapCellHeight(document);
+                clipTo({column * cellSize, first * height, cellSize, rows * height});
                 drawMapCells(document, document.gridOnMap, {column, first}, 1, rows, rowTable);
             }
         }
@@ -222,8 +234,10 @@ void drawTypingMarks(const Document& document, WindowsState& windows) {
     ShownViews& shown = windows.shown;
     shown.textCursor = shownCursor(document, windows);
     shown.mapSelection = windows.typing.selection;
-    if (shown.mapSelection) drawSelectionOutline(visiblePart(document, *shown.mapSelection));
-    if (shown.textCursor) drawTextCursor(*shown.textCursor);
+    const int height = mapCellHeight(document);
+    if (shown.mapSelection)
+        drawSelectionOutline(visiblePart(document, *shown.mapSelection), height);
+    if (shown.textCursor) drawTextCursor(*shown.textCursor, height);
 }
 
 // The hover outline, like the charset view's feedback, lasts while the map beneath stays.
@@ -250,7 +264,8 @@ void refreshMapView(const Document& document, WindowsState& windows) {
     }
     const bool whole = !shown.mapDrawn || lookChanged;
     if (whole) {
-        set_drawing_clip(0, 0, document.mapWidth * cellSize, document.mapHeight * cellSize);
+        set_drawing_clip(0, 0, document.mapWidth * cellSize,
+                         document.mapHeight * mapCellHeight(document));
         drawMapCells(document, document.gridOnMap, {0, 0}, document.mapWidth, document.mapHeight,
                      sharedRows(document, shown));
     } else {
@@ -258,7 +273,8 @@ void refreshMapView(const Document& document, WindowsState& windows) {
         eraseTypingMarks(document, windows, shown);
     }
     drawTypingMarks(document, windows);
-    if (windows.feedback.mapOutline) drawMapOutline(*windows.feedback.mapOutline);
+    if (windows.feedback.mapOutline)
+        drawMapOutline(*windows.feedback.mapOutline, mapCellHeight(document));
     stop_drawing();
     shown.mapDrawn = true;
     shown.mapUnshown = {};
@@ -270,6 +286,21 @@ void refreshMapView(const Document& document, WindowsState& windows) {
     shown.mapColors = document.machineColors;
     shown.mapGrid = document.gridOnMap;
     shown.mapOutline = windows.feedback.mapOutline;
+}
+
+// Glyphs of a new height change every cell of the charset view and the map, and the windows'
+// sizes: all is drawn anew, and feedback at the old cells goes.
+void layOutAnew(const Document& document, WindowsState& windows) {
+    ShownViews& shown = windows.shown;
+    layOutForGlyphHeight(document.charset.height);
+    shown.glyphHeight = document.charset.height;
+    shown.imageDrawn = shown.charsetViewDrawn = shown.editorDrawn = false;
+    shown.feedback = windows.feedback.charset = {};
+    if (shown.mapDrawn) {
+        fitMapWindow(document);
+        shown.mapDrawn = false;
+        shown.mapOutline = windows.feedback.mapOutline = std::nullopt;
+    }
 }
 
 // The Colours window follows the document however its colours changed: a click, a key, undo, a
@@ -406,6 +437,7 @@ void refresh(AppState& state) {
     const Changes edited = state.editor.takeUnshownChanges();
     shown.imageUnshown |= edited.glyphs;
     shown.mapUnshown |= edited;
+    if (shown.glyphHeight != document.charset.height) layOutAnew(document, windows);
     refreshCharsetView(editor, windows);
     // The map shows the same glyphs as the editor: it waits while the editor cannot be drawn.
     if (refreshGlyphEditor(editor, shown)) refreshMapView(document, windows);

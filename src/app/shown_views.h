@@ -43,6 +43,10 @@ struct MapTitle {
 };
 
 struct ShownViews {
+    // The height of the glyphs the windows are laid out for: the charset view's and the map's
+    // cells and the data field's lines.
+    int glyphHeight = machineGlyphHeight;
+
     // Image 0.
     bool imageDrawn = false;
     std::bitset<glyphCount> imageUnshown; // glyphs edited since it was drawn
@@ -59,7 +63,8 @@ struct ShownViews {
 
     // The glyph editor and the data field under it.
     bool editorDrawn = false;
-    std::array<uint8_t, glyphBytes> editorGlyph{};
+    std::array<uint8_t, maxGlyphHeight> editorGlyph{};
+    size_t editorRows = 0;
     GlyphLook editorLook;
 
     // The map view.

@@ -25,7 +25,7 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
     readKeptFiles(state.session);
     keepInPlaceBackups();
 
-    if (!open_window(mainWindow, 0, 0, 640, 480, programTitle,
+    if (!open_window(mainWindow, 0, 0, mainWindowWidth, mainWindowLeastHeight, programTitle,
                      window_caption | window_system_menu | window_minimise_box |
                          window_centre_on_screen)) {
         shutDown(state);
@@ -38,7 +38,7 @@ bool startUp(AppState& state, Binding& binding, std::vector<std::string> paramet
         oneFile && useOfFile(program_parameter(0), FileUse::font) == FileUse::project;
     if (oneFile && !project) loadFontFile(state, program_parameter(0));
 
-    create_image(charsetImage, charsetImageSize, charsetImageSize);
+    create_image(charsetImage, charsetImageWidth, charsetImageHeight(machineGlyphHeight));
     createEditorControls();
     // The charset view and the glyph editor are drawn before the map window exists, so the
     // map is first drawn when a map size shows it.

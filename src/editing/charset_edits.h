@@ -5,6 +5,11 @@
 
 void eraseCharset(Charset& charset);
 
+// Whether glyphs of `height` rows would lose set pixels of the rows below.
+bool heightCutsPixels(const Charset& charset, int height);
+// Every glyph gets `height` rows: blank ones at the bottom, or its bottom rows cut.
+void setGlyphHeight(Charset& charset, int height);
+
 // A blank glyph at code; the glyphs code..254 move one code up and glyph 255 is lost.
 void insertGlyph(Charset& charset, int code);
 

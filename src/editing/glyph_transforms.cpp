@@ -41,19 +41,15 @@ uint8_t transformWideRow(uint8_t row, int mode) {
 }
 
 void shiftUp(Glyph glyph) {
-    const uint8_t top = glyph[0];
-    for (int y = 1; y < 8; ++y) glyph[y - 1] = glyph[y];
-    glyph[7] = top;
+    std::rotate(glyph.begin(), glyph.begin() + 1, glyph.end());
 }
 
 void shiftDown(Glyph glyph) {
-    const uint8_t bottom = glyph[7];
-    for (int y = 7; y > 0; --y) glyph[y] = glyph[y - 1];
-    glyph[0] = bottom;
+    std::rotate(glyph.rbegin(), glyph.rbegin() + 1, glyph.rend());
 }
 
 void mirrorUpDown(Glyph glyph) {
-    for (int y = 0; y < 4; ++y) std::swap(glyph[y], glyph[7 - y]);
+    std::reverse(glyph.begin(), glyph.end());
 }
 
 // Pass k gathers the column 7 - k, read bottom bit first, into buffer row 7 - k.
@@ -98,8 +94,13 @@ bool rotates(int mode) {
     return mode == rotateClockwiseMode || mode == rotateAnticlockwiseMode;
 }
 
+bool transforms(int mode, bool wide, int height) {
+    return !rotates(mode) || (!wide && height == machineGlyphHeight);
+}
+
 void transformGlyph(Glyph glyph, int mode, bool wide) {
-    if (wide && rotates(mode)) return; // wide pixels do not rotate
+    // Wide pixels do not rotate, and only a square glyph turns into itself.
+    if (!transforms(mode, wide, int(glyph.size()))) return;
     if (wide && (mode == mirrorLeftRightMode || mode == shiftLeftMode || mode == shiftRightMode)) {
         for (uint8_t& row : glyph) row = transformWideRow(row, mode);
         return;

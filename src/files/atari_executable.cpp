@@ -11,7 +11,7 @@ constexpr int screenColumns = 40;
 constexpr int screenRows = 24;
 constexpr int screenCells = screenColumns * screenRows;
 constexpr int shownGlyphs = 128;
-constexpr int shownSetBytes = shownGlyphs * glyphBytes;
+constexpr int shownSetBytes = shownGlyphs * machineGlyphHeight;
 
 // One segment loads everything where it stays, above DOS and below any cartridge or the OS's
 // own screen: the set on a 1 KiB boundary, the screen inside one 4 KiB block, the display list
@@ -89,7 +89,8 @@ MachineFile encodeAtariExecutable(const Document& document) {
     if (!problem.empty()) return {{}, problem};
 
     const uint8_t mode = document.colorMode == ColorMode::atari4 ? 4 : 2;
-    std::vector<uint8_t> loaded(document.charset.begin(), document.charset.begin() + shownSetBytes);
+    const std::span<const uint8_t> set = allGlyphs(document.charset).first(shownSetBytes);
+    std::vector<uint8_t> loaded(set.begin(), set.end());
     const std::vector<uint8_t> codes =
         encodeMap(document.mapCells, document.mapWidth, document.mapHeight);
     loaded.insert(loaded.end(), codes.begin(), codes.end());

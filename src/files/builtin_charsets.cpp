@@ -57,18 +57,18 @@ const std::array<StoredCharset, 9> storedCharsets{{
     {embedded::microshaRom, true, whiteOnBlack},
 }};
 
-static_assert(sizeof(embedded::ibmPcCgaRom) <= charsetBytes);
-static_assert(sizeof(embedded::ibmPc866Rom) <= charsetBytes);
-static_assert(sizeof(embedded::zxSpectrumRom) <= charsetBytes);
-static_assert(sizeof(embedded::c64UpperRom) <= charsetBytes);
-static_assert(sizeof(embedded::c64LowerRom) <= charsetBytes);
-static_assert(2 * sizeof(embedded::zx80Rom) <= charsetBytes);
-static_assert(2 * sizeof(embedded::jupiterAceRom) <= charsetBytes);
-static_assert(2 * sizeof(embedded::atariXlRom) <= charsetBytes);
-static_assert(2 * sizeof(embedded::microshaRom) <= charsetBytes);
+static_assert(sizeof(embedded::ibmPcCgaRom) <= machineCharsetBytes);
+static_assert(sizeof(embedded::ibmPc866Rom) <= machineCharsetBytes);
+static_assert(sizeof(embedded::zxSpectrumRom) <= machineCharsetBytes);
+static_assert(sizeof(embedded::c64UpperRom) <= machineCharsetBytes);
+static_assert(sizeof(embedded::c64LowerRom) <= machineCharsetBytes);
+static_assert(2 * sizeof(embedded::zx80Rom) <= machineCharsetBytes);
+static_assert(2 * sizeof(embedded::jupiterAceRom) <= machineCharsetBytes);
+static_assert(2 * sizeof(embedded::atariXlRom) <= machineCharsetBytes);
+static_assert(2 * sizeof(embedded::microshaRom) <= machineCharsetBytes);
 
 CharsetColors loadStored(Charset& charset, const StoredCharset& stored) {
-    const auto copied = std::ranges::copy(stored.table, charset.begin()).out;
+    const auto copied = std::ranges::copy(stored.table, charset.bytes.begin()).out;
     if (stored.invertedCopy) {
         std::ranges::transform(stored.table, copied,
                                [](uint8_t row) { return static_cast<uint8_t>(row ^ 0xFF); });
@@ -82,7 +82,8 @@ CharsetColors generateHexNumbers(Charset& charset) {
         const auto& high = hexDigitGlyphs[code / 16];
         const auto& low = hexDigitGlyphs[code % 16];
         for (int row = 0; row < 8; ++row) {
-            charset[8 * code + row] = static_cast<uint8_t>(high[row] | (low[row] >> 4));
+            charset.bytes[size_t(8 * code + row)] =
+                static_cast<uint8_t>(high[row] | (low[row] >> 4));
         }
     }
     return whiteOnBlack;
@@ -91,6 +92,8 @@ CharsetColors generateHexNumbers(Charset& charset) {
 } // namespace
 
 CharsetColors loadBuiltinCharset(Charset& charset, BuiltinCharset which) {
+    // The machines' glyphs are 8 rows; a set of another height keeps none of its own.
+    if (charset.height != machineGlyphHeight) charset = Charset{};
     if (which == BuiltinCharset::hexNumbers) return generateHexNumbers(charset);
     return loadStored(charset, storedCharsets[static_cast<size_t>(which)]);
 }
@@ -98,5 +101,5 @@ CharsetColors loadBuiltinCharset(Charset& charset, BuiltinCharset which) {
 int builtinCodesLoaded(BuiltinCharset which) {
     if (which == BuiltinCharset::hexNumbers) return glyphCount;
     const StoredCharset& stored = storedCharsets[static_cast<size_t>(which)];
-    return int(stored.table.size() / glyphBytes) * (stored.invertedCopy ? 2 : 1);
+    return int(stored.table.size() / machineGlyphHeight) * (stored.invertedCopy ? 2 : 1);
 }

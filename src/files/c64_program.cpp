@@ -17,7 +17,7 @@ constexpr int screenCells = screenColumns * screenRows;
 constexpr uint16_t basicStart = 0x0801;
 constexpr uint16_t codeStart = 0x080E; // just past the BASIC line and its end marker
 constexpr uint16_t setData = 0x0900;
-constexpr uint16_t codesData = setData + charsetBytes;
+constexpr uint16_t codesData = setData + machineCharsetBytes;
 constexpr uint16_t colorsData = codesData + screenCells;
 constexpr uint16_t dataEnd = colorsData + screenCells;
 static_assert(dataEnd <= 0x2000);
@@ -62,7 +62,7 @@ std::vector<uint8_t> program(const Document& document) {
     const MachineColors& colors = document.machineColors;
     MachineCode code(codeStart);
     code.store(shiftCommodoreLock, 0x80);
-    code.copy(setData, shownSet, charsetBytes);
+    code.copy(setData, shownSet, machineCharsetBytes);
     code.copy(codesData, screen, screenCells);
     code.copy(colorsData, colorRam, screenCells);
     code.absolute(opcode::ldaAbsolute, ciaBank);
@@ -103,7 +103,7 @@ MachineFile encodeC64Program(const Document& document) {
     };
     place(basicStart, basicLine());
     place(codeStart, program(document));
-    place(setData, document.charset);
+    place(setData, allGlyphs(document.charset));
     place(codesData, encodeMap(document.mapCells, document.mapWidth, document.mapHeight));
     place(colorsData, cellColors(document));
     return {bytes, ""};

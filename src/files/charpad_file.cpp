@@ -365,7 +365,7 @@ WorkReading decodeCharpadProject(std::span<const uint8_t> file, const Document& 
     Document& document = reading.document;
     document.charset = Charset{};
     const size_t kept = std::min<size_t>(project.characters, glyphCount);
-    std::copy_n(project.glyphs.begin(), kept * glyphBytes, document.charset.begin());
+    std::copy_n(project.glyphs.begin(), kept * machineGlyphHeight, document.charset.bytes.begin());
     document.colorMode =
         project.screen == Screen::multicolour ? ColorMode::c64Multi : ColorMode::c64Single;
     document.machineColors.c64Background = project.background & 0x0F;
@@ -438,7 +438,8 @@ std::vector<uint8_t> encodeCharpadProject(const Document& document) {
     putWord(out, size_t(visible.width));
     putWord(out, size_t(visible.height));
 
-    out.insert(out.end(), document.charset.begin(), document.charset.end());
+    const std::span<const uint8_t> glyphs = allGlyphs(document.charset);
+    out.insert(out.end(), glyphs.begin(), glyphs.end());
     for (const int colour : characterColour) // material 0, the colour in the low nibble
         out.push_back(uint8_t(perCharacter && colour >= 0 ? colour : ink));
     if (!perCharacter) {

@@ -95,6 +95,33 @@ template <int limit> struct ByteBelow {
     }
 };
 
+// The set in two parts: its first 2048 bytes, which hold every glyph of 8 rows, came with the
+// first edition; its height and the rest of its bytes with the fifth. A set of another height
+// past its glyphs holds only zeros.
+struct FirstSetBytes {
+    static void put(std::vector<uint8_t>& out, const Charset& charset) {
+        out.insert(out.end(), charset.bytes.begin(), charset.bytes.begin() + machineCharsetBytes);
+    }
+    static bool read(Reader& in, Charset& charset) {
+        for (size_t i = 0; i < machineCharsetBytes; ++i) charset.bytes[i] = in.byte();
+        return true;
+    }
+};
+struct TallSetBytes {
+    static void put(std::vector<uint8_t>& out, const Charset& charset) {
+        out.push_back(charset.height);
+        out.insert(out.end(), charset.bytes.begin() + machineCharsetBytes, charset.bytes.end());
+    }
+    static bool read(Reader& in, Charset& charset) {
+        charset.height = in.byte();
+        for (size_t i = machineCharsetBytes; i < charset.bytes.size(); ++i)
+            charset.bytes[i] = in.byte();
+        if (!isGlyphHeight(charset.height)) return false;
+        return std::all_of(charset.bytes.begin() + ptrdiff_t(charsetBytes(charset.height)),
+                           charset.bytes.end(), [](uint8_t byte) { return byte == 0; });
+    }
+};
+
 // 0x00BBGGRR in four bytes, low first; the top byte is never read.
 struct Rgb {
     static void put(std::vector<uint8_t>& out, Color color) { put32(out, color); }
@@ -198,7 +225,7 @@ constexpr const char* colours = "colours";
 // The fields in the order written. An edition's fields come after the last one's, so that an
 // older file is the start of a newer one.
 constexpr std::tuple recordFields{
-    kept<LowByte>(&Document::charset, 1),
+    kept<FirstSetBytes>(&Document::charset, 1),
     kept<LowByte>(&Document::mapCells, 1),
     kept<LowByte>(&Document::mapWidth, 1),
     kept<LowByte>(&Document::mapHeight, 1),
@@ -213,6 +240,7 @@ constexpr std::tuple recordFields{
     kept<ByteBelow<4>>(&Document::pen, 2, colours),
     kept<EncodingBytes>(&Document::textEncoding, 3, "characters of the set"),
     kept<ByteBelow<16>>(&Document::c64Border, 4, colours),
+    kept<TallSetBytes>(&Document::charset, 5, "glyphs"),
 };
 // How a drag works is the user's way of working, not part of the work.
 constexpr std::tuple unkeptFields{&Document::dragMode};
@@ -228,19 +256,19 @@ template <typename A, typename B> constexpr bool sameMember(A a, B b) {
         return false;
 }
 
-// Each document field is written once, or said not to be.
-constexpr bool eachFieldKeptOnceOrUnkept() {
+// Each document field is written, whole or in parts, or said not to be.
+constexpr bool eachFieldKeptOrUnkept() {
     bool once = true;
     forEachRow(documentFields, [&](const auto& field) {
-        int namings = 0;
+        int kept = 0, unkept = 0;
         forEachRow(recordFields,
-                   [&](const auto& row) { namings += sameMember(row.member, field.member); });
-        forEachRow(unkeptFields, [&](auto member) { namings += sameMember(member, field.member); });
-        once = once && namings == 1;
+                   [&](const auto& row) { kept += sameMember(row.member, field.member); });
+        forEachRow(unkeptFields, [&](auto member) { unkept += sameMember(member, field.member); });
+        once = once && (kept > 0) != (unkept > 0) && unkept <= 1;
     });
     return once;
 }
-static_assert(eachFieldKeptOnceOrUnkept(),
+static_assert(eachFieldKeptOrUnkept(),
               "every field of Document needs its row in recordFields, or in unkeptFields");
 
 constexpr bool editionsInOrder() {

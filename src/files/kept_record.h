@@ -27,9 +27,10 @@ struct SessionReading {
 
 // The fields came in editions, each adding its own after the last: 1 the glyphs, the map, the two
 // colours, the current glyph, the range and the grid; 2 the colour mode, the machine colours, the
-// cells' colours and the pen; 3 the characters of the set's codes; 4 the C64's border colour. A
-// file holds one edition's fields; those it lacks are read at their start values.
-constexpr uint32_t recordEdition = 4; // the one written
+// cells' colours and the pen; 3 the characters of the set's codes; 4 the C64's border colour; 5 the
+// glyphs' height and their rows past the first 2048 bytes. A file holds one edition's fields;
+// those it lacks are read at their start values.
+constexpr uint32_t recordEdition = 5; // the one written
 
 // A kind's versions go with the editions one for one, the one written with the last.
 struct RecordKind {

@@ -76,14 +76,14 @@ MapTextReading decodeMapText(const std::string& text, const TextEncoding& encodi
 
 Picture encodeMapBoxPicture(const Document& document, CellBox box) {
     Picture picture;
-    picture.width = box.width * glyphBytes;
-    picture.height = box.height * glyphBytes;
+    const int height = document.charset.height;
+    picture.width = box.width * 8;
+    picture.height = box.height * height;
     picture.pixels.resize(size_t(picture.width) * size_t(picture.height));
     for (int row = 0; row < box.height; ++row)
         for (int column = 0; column < box.width; ++column) {
             const CellLook cell = mapCellLook(document, box.left + column, box.top + row);
-            paintGlyph(picture, document.glyph(cell.code), column * glyphBytes, row * glyphBytes,
-                       cell.look, 1);
+            paintGlyph(picture, document.glyph(cell.code), column * 8, row * height, cell.look, 1);
         }
     return picture;
 }

@@ -93,7 +93,7 @@ std::optional<std::vector<uint8_t>> customFont(const JsonValue& root, const std:
     const JsonValue* font = entry ? entry->member("font") : nullptr;
     const JsonValue* bits = font ? font->member("bits") : nullptr;
     if (!bits || bits->kind != JsonValue::Kind::array || bits->items.empty() ||
-        bits->items.size() > size_t(charsetBytes))
+        bits->items.size() > size_t(machineCharsetBytes))
         return std::nullopt;
     std::vector<uint8_t> bytes;
     for (const JsonValue& byte : bits->items) {
@@ -108,7 +108,7 @@ std::string placeCharset(Document& document, const JsonValue& root, const JsonVa
     const JsonValue* named = framebuf.member("charset");
     const std::string name =
         named && named->kind == JsonValue::Kind::string ? named->text : std::string("upper");
-    document.charset.fill(0);
+    document.charset = Charset{};
     if (name == "upper" || name == "lower") {
         const BuiltinCharset which =
             name == "upper" ? BuiltinCharset::c64Caps : BuiltinCharset::c64Lower;
@@ -117,7 +117,7 @@ std::string placeCharset(Document& document, const JsonValue& root, const JsonVa
         return "";
     }
     if (const auto bits = customFont(root, name)) {
-        std::copy(bits->begin(), bits->end(), document.charset.begin());
+        std::copy(bits->begin(), bits->end(), document.charset.bytes.begin());
         return "";
     }
     loadBuiltinCharset(document.charset, BuiltinCharset::c64Caps);
@@ -228,7 +228,7 @@ std::vector<uint8_t> encodePetmateFile(const Document& document) {
         for (int code = 0; code < glyphCount; ++code)
             order += (code ? "," : "") + std::to_string(code);
         fonts = "\"" + charset + "\":{\"name\":\"" + charset + "\",\"font\":{\"bits\":[" +
-                numberList(document.charset) + "],\"charOrder\":[" + order + "]}}";
+                numberList(allGlyphs(document.charset)) + "],\"charOrder\":[" + order + "]}}";
     }
     std::string text =
         "{\"version\":" + std::to_string(newestVersion) +

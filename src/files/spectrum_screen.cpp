@@ -6,7 +6,7 @@ namespace {
 
 constexpr int screenColumns = 32;
 constexpr int screenRows = 24;
-constexpr int bitmapBytes = screenColumns * screenRows * glyphBytes;
+constexpr int bitmapBytes = screenColumns * screenRows * machineGlyphHeight;
 constexpr int screenBytes = bitmapBytes + screenColumns * screenRows;
 constexpr uint16_t screenAddress = 16384;
 
@@ -27,8 +27,8 @@ std::vector<uint8_t> screenOf(const Document& document) {
     for (int row = 0; row < screenRows; ++row)
         for (int column = 0; column < screenColumns; ++column) {
             const GlyphRows glyph = document.glyph(document.mapCells[size_t(column)][size_t(row)]);
-            for (int line = 0; line < glyphBytes; ++line)
-                screen[bitmapOffset(column, row * glyphBytes + line)] = glyph[size_t(line)];
+            for (int line = 0; line < machineGlyphHeight; ++line)
+                screen[bitmapOffset(column, row * machineGlyphHeight + line)] = glyph[size_t(line)];
             screen[size_t(bitmapBytes + row * screenColumns + column)] =
                 attribute(document, column, row);
         }

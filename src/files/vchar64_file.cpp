@@ -136,20 +136,21 @@ WorkReading decodeVchar64Project(std::span<const uint8_t> file, const Document& 
         reading.problem = "it holds no char";
         return reading;
     }
-    if (file.size() - headerBytes < chars * glyphBytes) {
+    if (file.size() - headerBytes < chars * machineGlyphHeight) {
         reading.problem = "the file ends before its chars do";
         return reading;
     }
     std::optional<ForeignMap> map;
     if (version >= 2) {
-        map = laidOutMap(file, headerBytes + chars * glyphBytes, reading.problem);
+        map = laidOutMap(file, headerBytes + chars * machineGlyphHeight, reading.problem);
         if (!map) return reading;
     }
 
     Document& document = reading.document;
-    document.charset.fill(0);
+    document.charset = Charset{};
     const size_t kept = std::min<size_t>(chars, glyphCount);
-    std::copy_n(file.begin() + headerBytes, kept * glyphBytes, document.charset.begin());
+    std::copy_n(file.begin() + headerBytes, kept * machineGlyphHeight,
+                document.charset.bytes.begin());
     if (chars > kept)
         addNote(reading.note, "The set has " + std::to_string(chars) +
                                   " chars; gridlet keeps the first 256, and " +
@@ -189,8 +190,9 @@ std::vector<uint8_t> encodeVchar64Project(const Document& document) {
     out[exportedPartsAt] = 7;
 
     // Grown then filled: GCC 12 at -O2 takes an insert here for a write past the header's end.
-    out.resize(headerBytes + charsetBytes);
-    std::copy(document.charset.begin(), document.charset.end(), out.begin() + headerBytes);
+    out.resize(headerBytes + machineCharsetBytes);
+    const std::span<const uint8_t> glyphs = allGlyphs(document.charset);
+    std::copy(glyphs.begin(), glyphs.end(), out.begin() + headerBytes);
     std::array<std::optional<uint8_t>, tileColorBytes> charColors;
     for (size_t at = 0; at < map.codes.size(); ++at)
         if (!charColors[map.codes[at]]) charColors[map.codes[at]] = uint8_t(map.colors[at] & 0x0F);

@@ -63,7 +63,8 @@ template <typename Row> struct EditField {
     static_assert(std::has_unique_object_representations_v<Type>);
     static_assert(sizeof(Type) == count * sizeof(Unit));
     static_assert(count <= size_t(UINT16_MAX) + 1);
-    static_assert(field.marks != Marks::glyphs || (count == charsetBytes && sizeof(Unit) == 1));
+    static_assert(field.marks != Marks::glyphs ||
+                  (std::is_same_v<Type, Charset> && sizeof(Unit) == 1));
     static_assert(field.marks != Marks::cells || count == size_t(mapColumns) * mapRows);
 
     static Unit unit(const Document& document, size_t i) {
@@ -114,6 +115,12 @@ template <typename T> T take(const uint8_t*& in) {
     return value;
 }
 
+// The glyph whose row is byte i of the set, or -1 past the glyphs: the height's own byte, or the
+// rows a change of height cleared. A step that changes the height redraws every glyph anyway.
+int glyphOfByte(const Charset& charset, size_t i) {
+    return i < charsetBytes(charset.height) ? int(i / charset.height) : -1;
+}
+
 // Whether the two differ in nothing undo takes back. Most events change nothing, and the editor
 // asks after each one that could have.
 bool sameEdits(const Document& a, const Document& b) {
@@ -150,8 +157,9 @@ bool UndoHistory::record(const Document& before, const Document& after) {
                 if constexpr (sizeof(typename Edit::Unit) > 1)
                     if ((Edit::unit(before, i) ^ Edit::unit(after, i)) > 0xFF) changed.wide = 1;
                 if constexpr (Edit::field.marks == Marks::glyphs) {
-                    if (int(i / glyphBytes) == lastGlyph) continue;
-                    lastGlyph = int(i / glyphBytes);
+                    const int glyph = glyphOfByte(after.charset, i);
+                    if (glyph == lastGlyph) continue;
+                    lastGlyph = glyph;
                     ++changedGlyphs;
                 }
             }
@@ -231,7 +239,8 @@ int UndoHistory::apply(size_t step, Document& document, Changes& changes) const 
                 using Unit = typename Edit::Unit;
                 Edit::flip(document, i, next.wide ? take<Unit>(in) : Unit(take<uint8_t>(in)));
                 if constexpr (Edit::field.marks == Marks::glyphs)
-                    changes.glyphs.set(i / glyphBytes);
+                    if (const int glyph = glyphOfByte(document.charset, i); glyph >= 0)
+                        changes.glyphs.set(size_t(glyph));
                 if constexpr (Edit::field.marks == Marks::cells) changes.cells.set(i);
             }
         }

@@ -3,7 +3,7 @@
 #include "views/doubled_glyph.h"
 
 void drawCharsetImageCell(const Charset& charset, int code, const GlyphLook& look) {
-    const toolkit::Area cell = cellArea(charsetCell(code));
+    const toolkit::Area cell = cellArea(charsetCell(code), glyphCellHeight(charset.height));
     drawGlyphCell(glyphOf(charset, code), cell.x, cell.y, look);
 }
 

@@ -8,7 +8,10 @@
 #include "views/cells.h"
 
 constexpr int charsetTableCells = 16;
-constexpr int charsetImageSize = charsetTableCells * cellSize;
+constexpr int charsetImageWidth = charsetTableCells * cellSize;
+constexpr int charsetImageHeight(int glyphHeight) {
+    return charsetTableCells * glyphCellHeight(glyphHeight);
+}
 
 constexpr Cell charsetCell(int code) {
     return {code % charsetTableCells, code / charsetTableCells};

@@ -10,7 +10,7 @@ void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph, const 
     using toolkit::Pixel;
     std::array<Pixel, 4> colors{};
     for (size_t i = 0; i < colors.size(); ++i) colors[i] = toolkit::pixel_of(look.colors[i]);
-    for (int k = 0; k < 8; ++k) {
+    for (size_t k = 0; k < glyph.size(); ++k) {
         Pixel* row = topLeft + ptrdiff_t(2 * k) * stride;
         const unsigned bits = glyph[k];
         // Narrow pixels are 2 wide, a bit each; wide ones 4 wide, a bit pair each.
@@ -31,7 +31,7 @@ void GlyphRowTable::prepare(const GlyphLook& look) {
     if (holds(look)) return;
     // Eight bytes at a time, as the rows of a glyph.
     for (int first = 0; first < 256; first += 8) {
-        std::array<uint8_t, glyphBytes> bytes{};
+        std::array<uint8_t, 8> bytes{};
         for (int k = 0; k < 8; ++k) bytes[size_t(k)] = uint8_t(first + k);
         toolkit::Pixel twoRows[16 * 16];
         writeGlyphCell(twoRows, 16, bytes, look);
@@ -45,16 +45,16 @@ void GlyphRowTable::prepare(const GlyphLook& look) {
 
 void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph,
                     const GlyphRowTable& table) {
-    for (int k = 0; k < 8; ++k) {
+    for (size_t k = 0; k < glyph.size(); ++k) {
         toolkit::Pixel* row = topLeft + ptrdiff_t(2 * k) * stride;
-        const toolkit::Pixel* pixels = table.row(glyph[size_t(k)]);
+        const toolkit::Pixel* pixels = table.row(glyph[k]);
         std::memcpy(row, pixels, 16 * sizeof(toolkit::Pixel));
         std::memcpy(row + stride, pixels, 16 * sizeof(toolkit::Pixel));
     }
 }
 
 void drawGlyphCell(GlyphRows glyph, int x, int y, const GlyphLook& look) {
-    writeCellAt(x, y, [&](toolkit::Pixel* pixels, int stride) {
+    writeCellAt(x, y, glyphCellHeight(int(glyph.size())), [&](toolkit::Pixel* pixels, int stride) {
         writeGlyphCell(pixels, stride, glyph, look);
     });
 }

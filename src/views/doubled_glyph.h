@@ -6,8 +6,10 @@
 #include "model/charset.h"
 #include "model/glyph_look.h"
 #include "toolkit/drawing.h"
+#include "views/cells.h"
 
-// A glyph's 16 x 16 cell, row by row: the pixels in the look's colours, wide pixels 4 x 2,
+// A glyph's cell, 16 pixels wide and two rows a glyph row, row by row: the pixels in the look's
+// colours, wide pixels 4 x 2,
 // written from `topLeft` on, `stride` pixels from one row to the next.
 void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph, const GlyphLook& look);
 
@@ -30,15 +32,16 @@ class GlyphRowTable {
 void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph,
                     const GlyphRowTable& table);
 
-// Hands `write` the canvas's pixels of the 16 x 16 cell at (x, y) and their stride; where the
-// clip cuts the cell, a tile of its own instead, which is then drawn through the clip.
-template <class Write> void writeCellAt(int x, int y, Write write) {
+// Hands `write` the canvas's pixels of the cell at (x, y), 16 wide and `height` tall, and their
+// stride; where the clip cuts the cell, a tile of its own instead, which is then drawn through
+// the clip.
+template <class Write> void writeCellAt(int x, int y, int height, Write write) {
     int stride = 0;
-    if (toolkit::Pixel* pixels = toolkit::pixels_to_write(x, y, 16, 16, stride))
+    if (toolkit::Pixel* pixels = toolkit::pixels_to_write(x, y, 16, height, stride))
         return write(pixels, stride);
-    std::array<toolkit::Pixel, 16 * 16> tile;
+    std::array<toolkit::Pixel, 16 * glyphCellHeight(maxGlyphHeight)> tile;
     write(tile.data(), 16);
-    toolkit::draw_pixels(x, y, 16, 16, tile.data());
+    toolkit::draw_pixels(x, y, 16, height, tile.data());
 }
 
 // The glyph's cell with its top-left corner at (x, y), drawn at once as one block of pixels.

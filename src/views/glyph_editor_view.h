@@ -1,5 +1,6 @@
-// The glyph editor: the current glyph enlarged sixteen times under a dotted grid; wide pixels
-// are two cells wide, with the grid between them.
+// The glyph editor: the current glyph enlarged under a dotted grid, sixteen times for glyphs of
+// up to 8 rows and less for taller ones, so that the grid fits its place in whole pixels; wide
+// pixels are two squares wide, with the grid between them.
 #pragma once
 
 #include "model/document.h"
@@ -7,6 +8,11 @@
 #include "views/cells.h"
 
 constexpr int glyphEditorSize = 8 * cellSize;
+
+// The side of a pixel's square, grid line included.
+constexpr int editorSquare(int glyphHeight) {
+    return glyphHeight <= machineGlyphHeight ? cellSize : glyphEditorSize / glyphHeight;
+}
 
 // Draws the editor on the open pass, within the pass's clip.
 void drawGlyphEditor(GlyphRows glyph, const GlyphLook& look);

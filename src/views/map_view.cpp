@@ -16,23 +16,23 @@ void outlineArea(const toolkit::Area& area, toolkit::Color color) {
 
 // The top edge alternates ink and paper from the left, the left edge paper and ink from the
 // top; the left edge comes last, so the corner pixel ends as paper.
-void addCellEdges(toolkit::Pixel* topLeft, int stride, Color paper, Color ink) {
+void addCellEdges(toolkit::Pixel* topLeft, int stride, int height, Color paper, Color ink) {
     const toolkit::Pixel paperPixel = toolkit::pixel_of(paper), inkPixel = toolkit::pixel_of(ink);
-    for (int t = 0; t < cellSize; ++t) {
-        topLeft[t] = t % 2 == 0 ? inkPixel : paperPixel;
+    for (int t = 0; t < cellSize; ++t) topLeft[t] = t % 2 == 0 ? inkPixel : paperPixel;
+    for (int t = 0; t < height; ++t)
         topLeft[ptrdiff_t(t) * stride] = t % 2 == 0 ? paperPixel : inkPixel;
-    }
 }
 
 void drawMapCell(const Document& document, bool grid, int column, int row,
                  const GlyphRowTable* rowTable) {
     const CellLook cell = mapCellLook(document, column, row);
-    writeCellAt(column * cellSize, row * cellSize, [&](toolkit::Pixel* pixels, int stride) {
+    const int height = glyphCellHeight(document.charset.height);
+    writeCellAt(column * cellSize, row * height, height, [&](toolkit::Pixel* pixels, int stride) {
         if (rowTable && rowTable->holds(cell.look))
             writeGlyphCell(pixels, stride, document.glyph(cell.code), *rowTable);
         else
             writeGlyphCell(pixels, stride, document.glyph(cell.code), cell.look);
-        if (grid) addCellEdges(pixels, stride, cell.look.paper(), cell.look.ink());
+        if (grid) addCellEdges(pixels, stride, height, cell.look.paper(), cell.look.ink());
     });
 }
 
@@ -47,25 +47,25 @@ void drawMapCells(const Document& document, bool grid, Cell first, int columns, 
             drawMapCell(document, grid, column, row, rowTable);
 }
 
-void drawMapOutline(Cell cell) {
-    const toolkit::Area area = cellArea(cell);
+void drawMapOutline(Cell cell, int height) {
+    const toolkit::Area area = cellArea(cell, height);
     clipTo(area);
     outlineArea(area, outlineColor);
 }
 
-void drawTextCursor(Cell cell) {
-    const toolkit::Area area = cellArea(cell);
+void drawTextCursor(Cell cell, int height) {
+    const toolkit::Area area = cellArea(cell, height);
     clipTo(area);
     outlineArea(area, cursorColor);
 }
 
 // Edge by edge, so that the canvas shows anew only the edges, not the cells inside them.
-void drawSelectionOutline(const CellBox& box) {
+void drawSelectionOutline(const CellBox& box, int height) {
     // A selection the map no longer shows has no edges: drawn, its bottom edge would fall on the
     // row above.
     if (box.width <= 0 || box.height <= 0) return;
-    const toolkit::Area area{box.left * cellSize, box.top * cellSize, box.width * cellSize,
-                             box.height * cellSize};
+    const toolkit::Area area{box.left * cellSize, box.top * height, box.width * cellSize,
+                             box.height * height};
     const toolkit::Area edges[] = {{area.x, area.y, area.width, 1},
                                    {area.x, area.y + area.height - 1, area.width, 1},
                                    {area.x, area.y, 1, area.height},

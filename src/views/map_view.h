@@ -12,9 +12,10 @@
 void drawMapCells(const Document& document, bool grid, Cell first, int columns, int rows,
                   const GlyphRowTable* rowTable = nullptr);
 
+// The cells are 16 pixels wide and `height` tall, as glyphCellHeight gives.
 // The cell under the pointer, outlined in red.
-void drawMapOutline(Cell cell);
+void drawMapOutline(Cell cell, int height);
 // The text cursor's cell, outlined in green, and the selected cells, outlined together in
 // yellow; each sets the clip to what it draws.
-void drawTextCursor(Cell cell);
-void drawSelectionOutline(const CellBox& box);
+void drawTextCursor(Cell cell, int height);
+void drawSelectionOutline(const CellBox& box, int height);

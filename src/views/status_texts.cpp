@@ -52,8 +52,8 @@ std::string endRangeText(int value) {
 
 void writeDataFieldText(std::string& text, GlyphRows glyph) {
     text.clear();
-    for (int row = 0; row < glyphBytes; ++row) {
-        if (row > 0) text += ',';
-        text += decimal_string(glyph[row]); // at most three digits: no heap
+    for (size_t row = 0; row < glyph.size(); ++row) {
+        if (row > 0) text += row % 8 == 0 ? ",\n" : ","; // eight rows a line
+        text += decimal_string(glyph[row]);              // at most three digits: no heap
     }
 }

@@ -41,7 +41,7 @@ void choose(Gridlet& g, int id) {
     g.run();
 }
 
-std::array<uint8_t, 8> glyphOf(const Charset& charset, int code) {
+std::array<uint8_t, 8> rowsOfCode(const Charset& charset, int code) {
     std::array<uint8_t, 8> rows;
     std::copy_n(charset.begin() + code * 8, 8, rows.begin());
     return rows;
@@ -101,7 +101,7 @@ TEST(CharsetCommands, EachLoadsItsSetInItsColoursAndTouchesNothingElse) {
         EXPECT_EQ(g.document().mapCells, map);
         EXPECT_EQ(g.document().mapWidth, 40);
         EXPECT_EQ(g.document().mapHeight, 25);
-        EXPECT_EQ(g.gadgetText(dataField), rowsText(glyphOf(g.document().charset, 77)));
+        EXPECT_EQ(g.gadgetText(dataField), rowsText(rowsOfCode(g.document().charset, 77)));
         expectViewsShowTheCharset(g);
     }
 }
@@ -113,14 +113,14 @@ TEST(CharsetCommands, PartialSetsKeepWhatEarlierCommandsWrote) {
     const Charset cga = g.document().charset;
     choose(g, charsetZxSpectrumId);
     EXPECT_TRUE(glyphsEqual(g.document().charset, cga, 144, 255));
-    for (int code = 0; code < 32; ++code) EXPECT_EQ(glyphOf(g.document().charset, code), blank);
+    for (int code = 0; code < 32; ++code) EXPECT_EQ(rowsOfCode(g.document().charset, code), blank);
     // The kept CGA glyphs are drawn in the Spectrum's colours.
     expectViewsShowTheCharset(g);
 
     const Charset spectrum = g.document().charset;
     choose(g, charsetZx80Id);
     EXPECT_TRUE(glyphsEqual(g.document().charset, spectrum, 128, 255));
-    EXPECT_EQ(glyphOf(g.document().charset, 64), fullBlock);
+    EXPECT_EQ(rowsOfCode(g.document().charset, 64), fullBlock);
     EXPECT_EQ(countPixels(g.image(charsetImage), 0, 4 * 16, 16, 16, 0x000000), 256);
     expectViewsShowTheCharset(g);
 }

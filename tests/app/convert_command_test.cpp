@@ -75,7 +75,7 @@ TEST_F(ConvertCommand, WritesWhatEachMenuItemWritesForTheSameSet) {
         {exportMapPictureId, 0, "s.png", "s.png", {"--map"}, false},
         {exportMapCSourceId, 0, "t.c", "t.c", {"--map"}, false},
     };
-    folder.write("noise.fnt", noise(charsetBytes, 7));
+    folder.write("noise.fnt", noise(machineCharsetBytes, 7));
     folder.write("scene.map", noise(960, 8));
     folder.write("scene.col", noise(960, 9));
     // A file read with a fresh document's colours; two built-in sets with their machines' own
@@ -141,7 +141,7 @@ TEST_F(ConvertCommand, EveryBuiltInSetIsTheMenuItemsSet) {
 }
 
 TEST_F(ConvertCommand, EveryFormatReadRoundTripsThroughEveryOther) {
-    const Bytes set = noise(charsetBytes, 11);
+    const Bytes set = noise(machineCharsetBytes, 11);
     folder.write("set.fnt", set);
     const char* formats[] = {".fnt", ".64c", ".psf", ".bdf", ".png", ".bmp", ".gridlet"};
     for (const char* from : formats) {
@@ -162,7 +162,7 @@ TEST_F(ConvertCommand, EveryFormatReadRoundTripsThroughEveryOther) {
 // its Unicode table, characters that share a glyph too.
 TEST_F(ConvertCommand, ProjectsKeepEveryFieldAndFontsTheirCharacters) {
     Session work;
-    const Bytes glyphs = noise(charsetBytes, 12);
+    const Bytes glyphs = noise(machineCharsetBytes, 12);
     std::copy(glyphs.begin(), glyphs.end(), work.document.charset.begin());
     work.document.mapCells[79][49] = 7;
     work.document.mapWidth = 80;
@@ -217,12 +217,13 @@ TEST_F(ConvertCommand, WhatDidNotFitIsNotedAndTheRestWritten) {
     EXPECT_EQ(convert({"--convert", folder / "long.64c", folder / "cli/out.fnt"}), conversionDone);
     EXPECT_EQ(said, "gridlet: Open File: " + messages()[0].second + "\n");
     EXPECT_NE(said.find("1 glyphs did not fit"), std::string::npos);
-    EXPECT_EQ(folder.read("cli/out.fnt"), Bytes(glyphs.begin(), glyphs.begin() + charsetBytes));
+    EXPECT_EQ(folder.read("cli/out.fnt"),
+              Bytes(glyphs.begin(), glyphs.begin() + machineCharsetBytes));
 }
 
 TEST_F(ConvertCommand, WrongCommandLinesAreUsageErrorsThatWriteNothing) {
     const std::string in = folder / "in.fnt";
-    folder.write("in.fnt", noise(charsetBytes, 5));
+    folder.write("in.fnt", noise(machineCharsetBytes, 5));
     const std::string out = folder / "cli/out";
     const Arguments wrong[] = {
         {"--convert", in},
@@ -261,7 +262,7 @@ TEST_F(ConvertCommand, WrongCommandLinesAreUsageErrorsThatWriteNothing) {
 }
 
 TEST_F(ConvertCommand, AnUnwritableOutputKeepsTheOldFile) {
-    folder.write("in.fnt", noise(charsetBytes, 9));
+    folder.write("in.fnt", noise(machineCharsetBytes, 9));
     std::filesystem::create_directory(folder / "cli/folder.fnt");
     const std::pair<const char*, const char*> outputs[] = {{"old.64c", "the disk fails"},
                                                            {"old.bmp", "the disk fails"},

@@ -66,7 +66,7 @@ class FileCommandTest : public ::testing::Test {
     // Loads a whole charset of noise, so that glyphs a later load keeps differ from those it
     // writes.
     Bytes loadNoiseCharset() {
-        const Bytes bytes = noise(charsetBytes, 2048);
+        const Bytes bytes = noise(machineCharsetBytes, 2048);
         folder.write("noise.fnt", bytes);
         openFont("noise.fnt");
         return bytes;

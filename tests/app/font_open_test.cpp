@@ -51,7 +51,7 @@ TEST_F(FontOpen, ControlOOpensTheSameRequester) {
 TEST_F(FontOpen, FontFillsTheCharsetRedrawsAndRemembersItsFolder) {
     const Bytes noiseBytes = loadNoiseCharset();
 
-    EXPECT_EQ(charsetPart(0, charsetBytes), noiseBytes);
+    EXPECT_EQ(charsetPart(0, machineCharsetBytes), noiseBytes);
     EXPECT_EQ(g.state.windows.files.lastFolder, folder.path() + "/");
     EXPECT_EQ(g.gadgetText(dataField), dataFieldText(charsetPart(0, 8)));
     EXPECT_TRUE(g.ui.messages_shown.empty());
@@ -133,7 +133,7 @@ TEST_F(FontOpen, FontFileChosenUnderTheMapPatternLoadsAsAMap) {
 // no mark stay what they were chosen as, even when they start as a picture's header would; a
 // project's name on bytes without its mark is refused for what it claims.
 TEST_F(FontOpen, MarkedFilesOpenAsWhatTheyHoldUnmarkedOnesAsChosen) {
-    Bytes glyphs = noise(charsetBytes, 9);
+    Bytes glyphs = noise(machineCharsetBytes, 9);
     folder.write("font.psf", encodePsf2(glyphs));
     folder.write("screen.map", encodePsf2(glyphs));
     folder.write("bm.map", {'B', 'M', 1, 2});
@@ -148,13 +148,13 @@ TEST_F(FontOpen, MarkedFilesOpenAsWhatTheyHoldUnmarkedOnesAsChosen) {
         SCOPED_TRACE(std::string(name) + " " + std::to_string(pattern));
         g.ui.choose_menu_item(mainWindow, eraseCharsetId);
         chooseWithFile(openId, folder / name, pattern);
-        EXPECT_EQ(charsetPart(0, charsetBytes), glyphs);
+        EXPECT_EQ(charsetPart(0, machineCharsetBytes), glyphs);
         EXPECT_EQ(mapCells(), startMap);
     }
     g.ui.choose_menu_item(mainWindow, eraseCharsetId);
     g.ui.drop_files(mapView, {folder / "screen.map"});
     g.run();
-    EXPECT_EQ(charsetPart(0, charsetBytes), glyphs);
+    EXPECT_EQ(charsetPart(0, machineCharsetBytes), glyphs);
     EXPECT_EQ(mapCells(), startMap);
     openMap("bm.map");
     EXPECT_EQ(mapCells(), (Bytes{'B', 'M'}));
@@ -164,7 +164,7 @@ TEST_F(FontOpen, MarkedFilesOpenAsWhatTheyHoldUnmarkedOnesAsChosen) {
     EXPECT_EQ(messages(),
               (std::vector<Message>{{"Open File", "not read:" + folder / "fake.gridlet" +
                                                       "\nthe file is no gridlet project."}}));
-    EXPECT_EQ(charsetPart(0, charsetBytes), glyphs);
+    EXPECT_EQ(charsetPart(0, machineCharsetBytes), glyphs);
 }
 
 TEST_F(FontOpen, MissingEmptyFolderAndPipeAreNoFileAndSayWhy) {
@@ -183,7 +183,7 @@ TEST_F(FontOpen, MissingEmptyFolderAndPipeAreNoFileAndSayWhy) {
         g.ui.messages_shown.clear();
         openFont(name);
         EXPECT_EQ(messages(), (std::vector<Message>{{"No file", folder / name + "\n" + why}}));
-        EXPECT_EQ(charsetPart(0, charsetBytes), before);
+        EXPECT_EQ(charsetPart(0, machineCharsetBytes), before);
     }
 }
 

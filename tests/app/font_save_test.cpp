@@ -123,7 +123,7 @@ TEST_F(FontSave, SavedFontLoadsBackUnchanged) {
     ASSERT_EQ(charsetPart(0, 8), Bytes(8, 0));
     openFont("copy.fnt");
 
-    EXPECT_EQ(charsetPart(0, charsetBytes), saved);
+    EXPECT_EQ(charsetPart(0, machineCharsetBytes), saved);
 }
 
 } // namespace

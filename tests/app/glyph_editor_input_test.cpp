@@ -21,7 +21,7 @@ class GlyphEditorInput : public ::testing::Test {
         g.state.editor.changeDocument().charset[editedChar * 8 + row] = bits;
     }
     bool onlyEditedGlyphDiffersFrom(const Charset& before) const {
-        for (int i = 0; i < charsetBytes; ++i) {
+        for (int i = 0; i < machineCharsetBytes; ++i) {
             if (i / 8 != editedChar && g.document().charset[i] != before[i]) return false;
         }
         return true;
@@ -36,7 +36,7 @@ TEST_F(GlyphEditorInput, LeftPressSetsThePixelUnderTheMouseAndRedraws) {
 
     EXPECT_EQ(g.document().charset[522], 64);
     EXPECT_EQ(std::count(g.document().charset.begin(), g.document().charset.end(), 0),
-              charsetBytes - 1);
+              machineCharsetBytes - 1);
     EXPECT_EQ(g.gadgetText(dataField), "0,0,64,0,0,0,0,0");
     EXPECT_EQ(g.canvas(glyphEditor).color_at(20, 40), g.document().inkColor);
 }

@@ -14,7 +14,7 @@ constexpr int projectPattern = 4; // of "Open..."
 // and saves it as work.gridlet in the folder. Gives the work.
 Document saveWork(Gridlet& g, const TempFolder& folder) {
     Document& work = g.state.editor.changeDocument();
-    const Bytes glyphs = noise(charsetBytes, 1);
+    const Bytes glyphs = noise(machineCharsetBytes, 1);
     std::copy(glyphs.begin(), glyphs.end(), work.charset.begin());
     for (int x = 0; x < mapColumns; ++x)
         for (int y = 0; y < mapRows; ++y) {

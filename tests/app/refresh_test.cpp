@@ -42,7 +42,7 @@ void PrintTo(const Change& change, std::ostream* out) {
 // The glyph editor redraws the pixels that differ between the two glyphs.
 int64_t pixelsBetween(const Gridlet& g, int code, int other) {
     int64_t pixels = 0;
-    for (int row = 0; row < glyphBytes; ++row)
+    for (int row = 0; row < machineGlyphHeight; ++row)
         pixels +=
             std::popcount(unsigned(g.document().glyph(code)[row] ^ g.document().glyph(other)[row]));
     return pixels * cell;

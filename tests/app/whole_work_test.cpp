@@ -67,7 +67,7 @@ TEST_F(WholeWork, AMachinesProgramIsWrittenForItsScreenAndRefusedForAnyOther) {
     for (const MachineExport& machine : machineExports) {
         SCOPED_TRACE(machine.name);
         Document& work = g.state.editor.changeDocument();
-        const Bytes glyphs = noise(charsetBytes, 3);
+        const Bytes glyphs = noise(machineCharsetBytes, 3);
         std::copy(glyphs.begin(), glyphs.end(), work.charset.begin());
         for (int x = 0; x < mapColumns; ++x)
             for (int y = 0; y < mapRows; ++y) work.mapCells[x][y] = (x * 3 + y) & 0xFF;

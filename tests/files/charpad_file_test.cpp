@@ -71,7 +71,7 @@ struct Case {
 // that it was kept, and what it does that it was replaced.
 Document baseDocument() {
     Document base;
-    base.charset.fill(0xAA);
+    std::ranges::fill(base.charset, 0xAA);
     base.mapCells[5][5] = 99;
     base.mapColors[80][50] = 7;
     base.colorMode = ColorMode::spectrum;
@@ -209,7 +209,7 @@ TEST(CharpadFile, EveryVersionGivesItsSetModeColoursAndMapInCharacters) {
         const Document& document = reading.document;
 
         for (int code = 0; code < glyphCount; ++code)
-            for (int row = 0; row < glyphBytes; ++row)
+            for (int row = 0; row < machineGlyphHeight; ++row)
                 ASSERT_EQ(document.glyph(code)[size_t(row)],
                           code < c.chars ? glyphRow(code, row) : 0)
                     << code << "," << row;
@@ -326,7 +326,7 @@ TEST(CharpadFile, AMapWithoutCellsGivesAnEmptyMap) {
 Document c64Work(ColorMode mode, MapSize size, bool colourPerCode) {
     Document document;
     for (int code = 0; code < glyphCount; ++code)
-        for (int row = 0; row < glyphBytes; ++row)
+        for (int row = 0; row < machineGlyphHeight; ++row)
             document.glyph(code)[size_t(row)] = uint8_t(code * 13 + row * 7 + 5);
     document.colorMode = mode;
     document.machineColors.c64Background = 11;

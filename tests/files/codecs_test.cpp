@@ -1,6 +1,7 @@
 // Raw font and map files, decoded into and encoded from the document with no disk involved.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <vector>
 
@@ -25,7 +26,7 @@ TEST(FontFile, PlacesWhatFitsFromTheFirstCodeAndKeepsTheRest) {
     } cases[] = {{1001, 0, 1001}, {2048, 200, 448}, {0, 5, 0}, {9000, 255, 8}};
     for (const auto& c : cases) {
         Charset charset;
-        charset.fill(0xEE);
+        std::ranges::fill(charset, 0xEE);
         const Bytes file = counting(c.fileSize, 1);
         EXPECT_EQ(placeFont(charset, c.firstCode, file), c.placed) << c.fileSize;
         const size_t start = size_t(8 * c.firstCode);

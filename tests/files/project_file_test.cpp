@@ -59,6 +59,7 @@ TEST(ProjectFile, DamagedAndForeignFilesAreRefusedWithTheirReason) {
         {"character-beyond-unicode",
          "the project's characters of the set are ones gridlet does not know"},
         {"characters-cut-short", length},
+        {"glyph-height-0", "the project's glyphs are ones gridlet does not know"},
     };
     for (const auto& [name, problem] : cases)
         EXPECT_EQ(decodeProject(projectSample(name)).problem, problem) << name;

@@ -13,6 +13,7 @@ namespace {
 
 TEST(SessionFile, EveryFieldComesBack) {
     Session session;
+    session.document.charset.height = 16; // past the 2048 bytes of the first edition
     for (size_t i = 0; i < session.document.charset.size(); ++i)
         session.document.charset[i] = uint8_t(i * 3);
     for (int x = 0; x < mapColumns; ++x)
@@ -77,6 +78,8 @@ TEST(SessionFile, DamagedAndForeignFilesAreRefusedWithTheirReason) {
         {"characters-cut-short", length},
         {"surrogate-character",
          "the session's characters of the set are ones gridlet does not know"},
+        {"glyph-height-beyond-32", "the session's glyphs are ones gridlet does not know"},
+        {"rows-past-the-glyphs", "the session's glyphs are ones gridlet does not know"},
     };
     for (const auto& [name, problem] : cases)
         EXPECT_EQ(decodeSession(dataFile("sessions/" + std::string(name))).problem, problem)

@@ -38,7 +38,7 @@ std::function<void()> cellByCell(int columns, int rows,
     return [=] {
         for (int row = 0; row < rows; ++row)
             for (int column = 0; column < columns; ++column) {
-                const toolkit::Area cell = cellArea({column, row});
+                const toolkit::Area cell = cellArea({column, row}, 16);
                 clipTo(cell);
                 draw(cell);
             }
@@ -88,9 +88,9 @@ TEST_F(Renderers, CellByCellIsTheWholeDrawing) {
     toolkit::stop_drawing();
     const toolkit::ImageHandle handle = toolkit::image_handle(pictureImage);
     const Cell cursor{5, 9};
-    const auto view = [&] { drawCharsetViewArea(handle, {0, 0, 256, 256}, cursor); };
+    const auto view = [&] { drawCharsetViewArea(handle, {0, 0, 256, 256}, cursor, 16); };
     const auto viewCells = cellByCell(
-        16, 16, [&](const toolkit::Area& clip) { drawCharsetViewArea(handle, clip, cursor); });
+        16, 16, [&](const toolkit::Area& clip) { drawCharsetViewArea(handle, clip, cursor, 16); });
     EXPECT_EQ(drawn(256, 256, viewCells).pixels, drawn(256, 256, view).pixels);
 }
 
@@ -117,7 +117,7 @@ TEST_F(Renderers, AGlyphCellIsItsPixelsOneByOne) {
 
 TEST_F(Renderers, AClipKeepsEveryPixelOutsideIt) {
     const PixelBuffer before = drawn(128, 128, [] {});
-    const toolkit::Area cell = cellArea({2, 3});
+    const toolkit::Area cell = cellArea({2, 3}, 16);
     const PixelBuffer after = drawn(128, 128, [&] {
         clipTo(cell);
         drawGlyphEditor(document.glyph(200), glyphLook(document));

@@ -19,8 +19,9 @@ def characters(table=None, extra=((0x2663, 88),)):
     return (bytes([1]) + b''.join(struct.pack('<I', c) for c in table)
             + struct.pack('<H', len(extra)) + b''.join(struct.pack('<IB', c, code) for c, code in extra))
 
-def project(mark=b'GRIDLETP', version=3, width=40, height=24, mode=2, pen=3,
-            machine=(6, 1, 2, 0x00, 0x28, 0xCA, 0x94, 0x46, 13, 0x38), encoding=None, border=14):
+def project(mark=b'GRIDLETP', version=4, width=40, height=24, mode=2, pen=3,
+            machine=(6, 1, 2, 0x00, 0x28, 0xCA, 0x94, 0x46, 13, 0x38), encoding=None, border=14,
+            glyph_height=8, rows=bytes(6144)):
     body = (mark + struct.pack('<I', version) + bytes(i * 3 % 256 for i in range(2048))
             + bytes(i % 256 for i in range(81 * 51)) + bytes([width, height])
             + struct.pack('<II', 0, 0xFFFFFF) + bytes([65, 0, 0, 0, 1])
@@ -30,13 +31,16 @@ def project(mark=b'GRIDLETP', version=3, width=40, height=24, mode=2, pen=3,
     # Version 3 on: the C64's border colour.
     if version >= 3:
         body += bytes([border])
+    # Version 4 on: the glyphs' height and the set's bytes past the first 2048.
+    if version >= 4:
+        body += bytes([glyph_height]) + rows
     return body + struct.pack('<I', adler(body))
 
 whole = project()
 (here / 'empty').write_bytes(b'')
 (here / 'foreign').write_bytes(b'\x89PNG\r\n\x1a\n' + bytes(len(whole) - 8))
 (here / 'kept-session').write_bytes(project(mark=b'GRIDLETS', version=2))
-(here / 'other-version').write_bytes(project(version=4))
+(here / 'other-version').write_bytes(project(version=5))
 (here / 'truncated').write_bytes(whole[:5000])
 (here / 'one-byte-too-long').write_bytes(whole + b'\0')
 (here / 'damaged').write_bytes(whole[:3000] + bytes([whole[3000] ^ 0x10]) + whole[3001:])
@@ -49,6 +53,7 @@ whole = project()
 (here / 'character-beyond-unicode').write_bytes(
     project(encoding=characters(extra=((0x110000, 1),))))
 (here / 'characters-cut-short').write_bytes(project(encoding=characters()[:-3]))
+(here / 'glyph-height-0').write_bytes(project(glyph_height=0))
 
 # Read by the tests: a project of the first version, whose set's characters are ASCII and Latin-1.
 (here.parent / 'project-version-1').write_bytes(project(version=1))
