@@ -1,9 +1,22 @@
 #include "app/color_commands.h"
 
+#include <string>
+
+#include "toolkit/requesters.h"
 #include "toolkit/windows.h"
 
 void setColorMode(Editor& editor, ColorMode mode) {
-    if (editor.document().colorMode == mode) return;
+    const Document& document = editor.document();
+    if (document.colorMode == mode) return;
+    // The machines' glyphs are 8 rows; a set of another height stays in two colours.
+    if (mode != ColorMode::twoColors && document.charset.height != machineGlyphHeight) {
+        toolkit::message_requester(
+            "Colour mode",
+            "The machines' colour modes show glyphs of 8 x 8 pixels, and the glyphs are 8 x " +
+                std::to_string(document.charset.height) + ": choose a glyph height of 8 first.",
+            toolkit::message_ok);
+        return;
+    }
     editor.setColorMode(mode);
 }
 

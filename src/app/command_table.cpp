@@ -74,6 +74,10 @@ template <DragMode mode> void dragMode(CommandContext& context) {
     state.editor.setDragMode(mode);
 }
 
+template <int index> void glyphHeight(CommandContext& context) {
+    chooseGlyphHeight(context.state.editor, commonGlyphHeights[index]);
+}
+
 template <ColorMode mode> void colorMode(CommandContext& context) {
     AppState& state = context.state;
     setColorMode(state.editor, mode);
@@ -215,6 +219,10 @@ constexpr std::array commands{
     Command{MenuId(recentFileId + 5), "", openRecent<5>},
     Command{MenuId(recentFileId + 6), "", openRecent<6>},
     Command{MenuId(recentFileId + 7), "", openRecent<7>},
+    Command{MenuId(glyphHeightId + 0), "8 x 8", glyphHeight<0>},
+    Command{MenuId(glyphHeightId + 1), "8 x 14 (EGA)", glyphHeight<1>},
+    Command{MenuId(glyphHeightId + 2), "8 x 16 (VGA)", glyphHeight<2>},
+    Command{otherGlyphHeightId, "Other...", edit<chooseOtherGlyphHeight>},
     Command{MenuId(colorModeId + 0), "Two colours", colorMode<ColorMode::twoColors>},
     Command{MenuId(colorModeId + 1), "C64 single colour", colorMode<ColorMode::c64Single>},
     Command{MenuId(colorModeId + 2), "C64 multicolour", colorMode<ColorMode::c64Multi>},

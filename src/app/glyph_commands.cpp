@@ -1,5 +1,8 @@
 #include "app/glyph_commands.h"
 
+#include <string>
+#include <vector>
+
 #include "editing/charset_edits.h"
 #include "editing/glyph_transforms.h"
 #include "files/text_encoding.h"
@@ -56,6 +59,38 @@ void chooseBitColor(Editor& editor, bool forInk) {
         editor.setColors(document.paperColor, Color(color));
     else
         editor.setColors(Color(color), document.inkColor);
+}
+
+void chooseGlyphHeight(Editor& editor, int height) {
+    const Document& document = editor.document();
+    if (height == document.charset.height) return;
+    if (document.colorMode != ColorMode::twoColors) {
+        message_requester("Glyph height",
+                          "The machines' colour modes show glyphs of 8 x 8 pixels: choose Two "
+                          "colours first.",
+                          message_ok);
+        return;
+    }
+    const std::string rows = std::to_string(height);
+    if (heightCutsPixels(document.charset, height) &&
+        message_requester("Glyph height",
+                          "Glyphs of " + rows + " rows lose the pixels below row " + rows +
+                              ". Cut them?",
+                          message_yes_no) != message_result_yes)
+        return;
+    setGlyphHeight(editor.changeGlyphs(), height);
+}
+
+void chooseOtherGlyphHeight(Editor& editor) {
+    std::vector<std::string> heights;
+    for (int rows = minGlyphHeight; rows <= maxGlyphHeight; ++rows)
+        heights.push_back("8 x " + std::to_string(rows));
+    const int chosen = list_requester(
+        "Glyph height",
+        "Every glyph is 8 pixels wide. Its height now: " +
+            std::to_string(editor.document().charset.height) + " rows.",
+        heights);
+    if (chosen >= 0) chooseGlyphHeight(editor, minGlyphHeight + chosen);
 }
 
 void loadCharset(Editor& editor, WindowsState& windows, BuiltinCharset which) {

@@ -17,5 +17,13 @@ void setRangeEnd(Editor& editor);
 void copyRangeToCurrent(Editor& editor);
 // Asks for a colour; cancelling changes nothing.
 void chooseBitColor(Editor& editor, bool forInk);
+// The heights the Char menu offers, in its order; "Other..." offers every one.
+constexpr int commonGlyphHeights[] = {8, 14, 16};
+// Gives every glyph the height: blank rows at the bottom, or the bottom rows cut after a question
+// when they hold pixels. Refused, with a message, in the machines' colour modes, whose glyphs are
+// 8 x 8.
+void chooseGlyphHeight(Editor& editor, int height);
+// Asks for any height of 1 to 32 rows.
+void chooseOtherGlyphHeight(Editor& editor);
 // A built-in set with its machine's colours.
 void loadCharset(Editor& editor, WindowsState& windows, BuiltinCharset which);

@@ -9,7 +9,8 @@
 using namespace toolkit;
 
 void fitMapWindow(const Document& document) {
-    resize_gadget(mapView, 0, 0, cellSize * document.mapWidth, cellSize * document.mapHeight);
+    resize_gadget(mapView, 0, 0, cellSize * document.mapWidth,
+                  glyphCellHeight(document.charset.height) * document.mapHeight);
     resize_window(mapWindow, keep_value, keep_value, gadget_width(mapView), gadget_height(mapView));
 }
 

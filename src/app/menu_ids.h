@@ -82,4 +82,7 @@ enum MenuId : int {
     exportAtariExecutableId = 86,
     exportSpectrumScreenId = 87,
     exportSpectrumTapeId = 88,
+    glyphHeightId = 89, // the first of three, one a common height: 8, 14 and 16 rows
+    lastGlyphHeightId = 91,
+    otherGlyphHeightId = 92,
 };

@@ -9,7 +9,9 @@
 #include "app/map_commands.h"
 #include "app/menu_ids.h"
 #include "app/program_title.h"
+#include "app/glyph_commands.h"
 #include "charmap/map_blocks.h"
+#include "editing/glyph_transforms.h"
 #include "model/glyph_look.h"
 #include "toolkit/drawing.h"
 #include "toolkit/menus.h"
@@ -385,7 +387,7 @@ void showStateInGadgets(const Editor& editor, bool canRestore, bool typingText, 
     if (shown.gadgetsShown && shown.range == range && shown.dragMode == document.dragMode &&
         shown.grid == document.gridOnMap && shown.typingText == typingText &&
         shown.canUndo == canUndo && shown.canRedo == canRedo && shown.canRestore == canRestore &&
-        shown.colorMode == document.colorMode)
+        shown.colorMode == document.colorMode && shown.heightChecked == document.charset.height)
         return;
     for (const auto& [gadget, value] : {std::pair{int(beginRangeTrackbar), range.begin},
                                         std::pair{int(endRangeTrackbar), range.end},
@@ -405,8 +407,14 @@ void showStateInGadgets(const Editor& editor, bool canRestore, bool typingText, 
         if (get_menu_item_checked(mainMenu, colorModeId + mode) != int(checked))
             set_menu_item_checked(mainMenu, colorModeId + mode, checked);
     }
-    // Wide pixels do not rotate.
-    const bool rotations = !widePixels(document.colorMode);
+    for (int i = 0; i < int(std::size(commonGlyphHeights)); ++i) {
+        const bool checked = document.charset.height == commonGlyphHeights[i];
+        if (get_menu_item_checked(mainMenu, glyphHeightId + i) != int(checked))
+            set_menu_item_checked(mainMenu, glyphHeightId + i, checked);
+    }
+    // Wide pixels do not rotate, nor do glyphs that are not square.
+    const bool rotations =
+        transforms(rotateClockwiseMode, widePixels(document.colorMode), document.charset.height);
     for (const auto& [item, enabled] :
          {std::pair{int(undoId), canUndo}, std::pair{int(redoId), canRedo},
           std::pair{int(restoreSessionId), canRestore},
@@ -424,6 +432,7 @@ void showStateInGadgets(const Editor& editor, bool canRestore, bool typingText, 
     shown.canRedo = canRedo;
     shown.canRestore = canRestore;
     shown.colorMode = document.colorMode;
+    shown.heightChecked = document.charset.height;
 }
 
 } // namespace

@@ -41,6 +41,12 @@ int MonkeyBinding::message_requester(const std::string& title, const std::string
     return message_result_ok;
 }
 
+int MonkeyBinding::list_requester(const std::string&, const std::string&,
+                                  const std::vector<std::string>& items) {
+    if (items.empty() || random_.chance(20)) return -1;
+    return random_.between(0, int(items.size()) - 1);
+}
+
 int MonkeyBinding::popup_menu(const MenuRecord& menu, int) {
     std::vector<int> ids;
     collectItems(menu.entries, ids);

@@ -22,6 +22,8 @@ class MonkeyBinding : public toolkit::HeadlessBinding {
     toolkit::FileChoice file_requester(const toolkit::FileRequest& request) override;
     int color_requester(int start_color, std::array<int, 16>& custom_colors) override;
     int message_requester(const std::string& title, const std::string& text, int flags) override;
+    int list_requester(const std::string& title, const std::string& text,
+                       const std::vector<std::string>& items) override;
     int popup_menu(const toolkit::MenuRecord& menu, int window) override;
 
   private:

@@ -268,7 +268,7 @@ std::string scriptGadget(MonkeyRandom& random, HeadlessBinding& ui) {
 // Any menu id, with extra weight on the map sizes, the map edits of the popup, typing on the map
 // and Edit's commands from the map window, where they act on cells while typing.
 std::string scriptMenu(MonkeyRandom& random, HeadlessBinding& ui) {
-    switch (random.weighted({100, 15, 20, 12, 20})) {
+    switch (random.weighted({100, 15, 20, 12, 20, 12})) {
     case 0: {
         const int id = randomMenuId(random);
         ui.choose_menu_item(mainWindow, id);
@@ -289,10 +289,17 @@ std::string scriptMenu(MonkeyRandom& random, HeadlessBinding& ui) {
         ui.choose_menu_item(mainWindow, id);
         return "colour mode menu " + text(id);
     }
-    default: {
+    case 4: {
         const int id = random.pick<int>({typeTextId, cutId, copyId, pasteId, pasteId, fillMapId});
         ui.choose_menu_item(id == typeTextId ? mainWindow : mapWindow, id);
         return "map typing menu " + text(id);
+    }
+    default: {
+        // Back to 8 now and then, so that the colour modes get their turn too.
+        const int id = random.chance(30) ? int(glyphHeightId)
+                                         : random.between(glyphHeightId + 1, otherGlyphHeightId);
+        ui.choose_menu_item(mainWindow, id);
+        return "glyph height menu " + text(id);
     }
     }
 }

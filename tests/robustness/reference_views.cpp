@@ -10,7 +10,13 @@ using toolkit::PixelBuffer;
 namespace {
 
 uint8_t glyphRow(const AppState& state, int code, int row) {
-    return state.editor.document().charset[size_t(code * 8 + row)];
+    const Charset& charset = state.editor.document().charset;
+    return charset[size_t(code * charset.height + row)];
+}
+
+// A glyph's cell on the charset picture and the map is 16 wide and two pixels a row tall.
+int cellHeight(const AppState& state) {
+    return 2 * state.editor.document().charset.height;
 }
 
 // Pixel column 0..7 of a glyph row as the look shows it: narrow, its bit in ink or paper;
@@ -28,12 +34,13 @@ void setPixel(PixelBuffer& buffer, int x, int y, Color color) {
 
 PixelBuffer referenceCharsetImage(const AppState& state) {
     const GlyphLook look = glyphLook(state.editor.document());
-    PixelBuffer image(256, 256, 0);
-    for (int y = 0; y < 256; ++y) {
+    const int tall = cellHeight(state);
+    PixelBuffer image(256, 16 * tall, 0);
+    for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < 256; ++x) {
-            const int code = (y / 16) * 16 + x / 16;
+            const int code = (y / tall) * 16 + x / 16;
             setPixel(image, x, y,
-                     lookColor(look, glyphRow(state, code, (y % 16) / 2), (x % 16) / 2));
+                     lookColor(look, glyphRow(state, code, (y % tall) / 2), (x % 16) / 2));
         }
     }
     return image;
@@ -41,21 +48,27 @@ PixelBuffer referenceCharsetImage(const AppState& state) {
 
 PixelBuffer referenceGlyphEditor(const AppState& state) {
     const GlyphLook look = glyphLook(state.editor.document());
-    // A wide pixel's square spans two cells, without the grid line between them.
-    const int squareWidth = look.wide ? 32 : 16;
+    // Squares of 16 for up to 8 rows, else as large as lets every row fit the 128 pixels; the
+    // canvas beyond the grid is grey. A wide pixel's square spans two, without the grid line
+    // between them.
+    const int rows = state.editor.document().charset.height;
+    const int side = rows <= 8 ? 16 : 128 / rows, squareWidth = look.wide ? 2 * side : side;
     PixelBuffer editor(128, 128, look.paper());
     for (int y = 0; y < 128; ++y) {
         for (int x = 0; x < 128; ++x) {
-            const bool upright = x % squareWidth == 0, across = y % 16 == 0;
-            const bool inSquare = x % squareWidth < squareWidth - 1 && y % 16 < 15;
-            if (upright || across) {
+            const bool upright = x % squareWidth == 0, across = y % side == 0;
+            const bool inSquare = x % squareWidth < squareWidth - 1 && y % side < side - 1;
+            if (x >= 8 * side || y >= rows * side) {
+                setPixel(editor, x, y, 0x808080);
+            } else if (upright || across) {
                 // Along a vertical line the dots alternate down it, along a horizontal one
-                // across it; where the lines cross both coordinates are even, so white.
-                const int along = upright ? y : x;
+                // across it, which is drawn last; where the lines cross at even coordinates,
+                // white.
+                const int along = across ? x : y;
                 setPixel(editor, x, y, along % 2 == 0 ? 0xFFFFFF : 0x000000);
             } else if (inSquare) {
-                const uint8_t row = glyphRow(state, state.editor.currentChar(), y / 16);
-                setPixel(editor, x, y, lookColor(look, row, x / 16));
+                const uint8_t row = glyphRow(state, state.editor.currentChar(), y / side);
+                setPixel(editor, x, y, lookColor(look, row, x / side));
             }
         }
     }
@@ -64,11 +77,12 @@ PixelBuffer referenceGlyphEditor(const AppState& state) {
 
 PixelBuffer referenceMap(const AppState& state) {
     const Document& document = state.editor.document();
-    PixelBuffer map(document.mapWidth * 16, document.mapHeight * 16, 0);
+    const int tall = cellHeight(state);
+    PixelBuffer map(document.mapWidth * 16, document.mapHeight * tall, 0);
     for (int y = 0; y < map.height; ++y) {
         for (int x = 0; x < map.width; ++x) {
-            const int inX = x % 16, inY = y % 16;
-            const CellLook cell = mapCellLook(document, x / 16, y / 16);
+            const int inX = x % 16, inY = y % tall;
+            const CellLook cell = mapCellLook(document, x / 16, y / tall);
             const GlyphLook& look = cell.look;
             Color color = lookColor(look, glyphRow(state, cell.code, inY / 2), inX / 2);
             if (document.gridOnMap && inX == 0)
@@ -90,21 +104,20 @@ PixelBuffer referenceMap(const AppState& state) {
         const int right = std::min(box.left + box.width, document.mapWidth);
         const int bottom = std::min(box.top + box.height, document.mapHeight);
         if (right > box.left && bottom > box.top)
-            outline(box.left * 16, box.top * 16, right * 16 - 1, bottom * 16 - 1, 0x00FFFF);
+            outline(box.left * 16, box.top * tall, right * 16 - 1, bottom * tall - 1, 0x00FFFF);
     }
     const Cell cursor = windows.typing.cursor;
     if (windows.typing.on && cursor.column < document.mapWidth && cursor.row < document.mapHeight)
-        outline(cursor.column * 16, cursor.row * 16, cursor.column * 16 + 15, cursor.row * 16 + 15,
-                0x00FF00);
+        outline(cursor.column * 16, cursor.row * tall, cursor.column * 16 + 15,
+                cursor.row * tall + tall - 1, 0x00FF00);
     return map;
 }
 
 std::string referenceDataText(const AppState& state) {
     std::string text;
-    for (int row = 0; row < 8; ++row) {
-        if (row > 0) text += ",";
-        text += std::to_string(
-            state.editor.document().charset[size_t(state.editor.currentChar() * 8 + row)]);
+    for (int row = 0; row < state.editor.document().charset.height; ++row) {
+        if (row > 0) text += row % 8 == 0 ? ",\n" : ",";
+        text += std::to_string(glyphRow(state, state.editor.currentChar(), row));
     }
     return text;
 }
@@ -128,15 +141,16 @@ std::string pixelDifference(const PixelBuffer& shown, const PixelBuffer& expecte
 }
 
 std::string differenceBesideOutline(const PixelBuffer& shown, const PixelBuffer& expected,
-                                    Color outline) {
+                                    Color outline, int cellHeight) {
     if (shown.width < expected.width || shown.height < expected.height)
         return "size " + std::to_string(shown.width) + "x" + std::to_string(shown.height);
     int outlinedCell = -1;
     for (int y = 0; y < expected.height; ++y) {
         for (int x = 0; x < expected.width; ++x) {
             if (shown.color_at(x, y) == expected.color_at(x, y)) continue;
-            const bool onBorder = x % 16 == 0 || x % 16 == 15 || y % 16 == 0 || y % 16 == 15;
-            const int cell = (y / 16) * 1000 + x / 16;
+            const bool onBorder = x % 16 == 0 || x % 16 == 15 || y % cellHeight == 0 ||
+                                  y % cellHeight == cellHeight - 1;
+            const int cell = (y / cellHeight) * 1000 + x / 16;
             if (shown.color_at(x, y) != outline || !onBorder ||
                 (outlinedCell >= 0 && cell != outlinedCell)) {
                 return "pixel (" + std::to_string(x) + "," + std::to_string(y) + ") is " +

@@ -13,7 +13,7 @@ using toolkit::ShownMessage;
 
 namespace {
 
-// How the text of a message is made.
+// How the text of a message is made; `any` is any text after the start.
 enum class Text { fixed, nameAfter, nameOnly, nameThenReason, any };
 
 struct KnownMessage {
@@ -24,7 +24,7 @@ struct KnownMessage {
 };
 
 // Paste explains in its own words why it pasted nothing or not all; the help texts are long.
-constexpr std::array<KnownMessage, 15> userMessages{{
+constexpr std::array<KnownMessage, 18> userMessages{{
     {"ZX font", "Do yo want to place at pos #32?", Text::fixed, toolkit::message_yes_no},
     {"No file", "", Text::nameOnly, toolkit::message_ok},
     {"Read error", "", Text::nameOnly, toolkit::message_ok},
@@ -40,6 +40,9 @@ constexpr std::array<KnownMessage, 15> userMessages{{
     {"Copy", "The clipboard could not take the cells.", Text::fixed, toolkit::message_ok},
     {"Keys and mouse", "", Text::any, toolkit::message_ok},
     {"About gridlet", "", Text::any, toolkit::message_ok},
+    {"Glyph height", "Glyphs of ", Text::any, toolkit::message_yes_no},
+    {"Glyph height", "The machines' colour modes", Text::any, toolkit::message_ok},
+    {"Colour mode", "The machines' colour modes", Text::any, toolkit::message_ok},
 }};
 
 // The program's messages about a failing toolkit: here every window, canvas, image and menu
@@ -78,7 +81,7 @@ bool matches(const KnownMessage& known, const ShownMessage& message,
                givenName(message.text.substr(start.size(), line - start.size()), offeredNames);
     }
     case Text::any:
-        return true;
+        return message.text.starts_with(start);
     }
     return false;
 }

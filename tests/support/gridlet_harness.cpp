@@ -44,8 +44,9 @@ void Gridlet::run() {
 }
 
 void Gridlet::clickGlyph(int code) {
+    const int cellHeight = 2 * document().charset.height;
     ui.click_on_canvas(charsetView, toolkit::button_left, (code % 16) * 16 + 8,
-                       (code / 16) * 16 + 8);
+                       (code / 16) * cellHeight + cellHeight / 2);
 }
 
 void Gridlet::tapKey(int virtualKey, int modifiers) {
