@@ -115,10 +115,10 @@ x11_wait_until 10 clipboard_holds_tiles || fail "xclip did not take the tiles"
 x11_type "$main" ctrl+v
 # Char > "Colours...", Char > "Colour mode" > "C64 multicolour" (Qt's keys pass over greyed
 # items, and multicolour greys the rotations), Char > Map > "C64 40x25".
-menu_keys Right Right Down Down Down Down Down Down Down Down Down Return
+menu_keys Right Right Down Down Down Down Down Down Down Down Down Down Return
 colors=$(x11_wait_window '^Colours$' 10)
 xdotool windowmove --sync "$colors" 660 0
-menu_keys Right Right Down Down Down Down Down Down Down Down Right Down Down Return
+menu_keys Right Right Down Down Down Down Down Down Down Down Down Right Down Down Return
 menu_keys Right Right Right Down Down Return
 map=$(x11_wait_window '^Character map' 10)
 xdotool windowmove --sync "$map" 0 500

@@ -44,9 +44,9 @@ template <int mode> void transform(CommandContext& context) {
     transformGlyphs(state.editor, mode);
 }
 
-template <int length> void saveFontOf(CommandContext& context) {
+template <int glyphs> void saveFontOf(CommandContext& context) {
     AppState& state = context.state;
-    saveFont(state.editor, state.windows, state.session, length);
+    saveFont(state.editor, state.windows, state.session, glyphs);
 }
 
 template <BuiltinCharset which> void builtin(CommandContext& context) {
@@ -120,9 +120,9 @@ constexpr std::array commands{
             [](CommandContext& context) {
                 saveProject(context.state.editor, context.state.windows, context.state.session);
             }},
-    Command{saveZxFontId, "ZX 96 chars(768bytes)", saveFontOf<768>},
-    Command{saveAtariFontId, "Atari 128 chars(1024bytes)", saveFontOf<1024>},
-    Command{saveIbmFontId, "IBM 256 chars(2048bytes)", saveFontOf<2048>},
+    Command{saveZxFontId, "ZX 96 chars(768bytes)", saveFontOf<96>},
+    Command{saveAtariFontId, "Atari 128 chars(1024bytes)", saveFontOf<128>},
+    Command{saveIbmFontId, "IBM 256 chars(2048bytes)", saveFontOf<256>},
     Command{saveMapId, "Character_map",
             [](CommandContext& context) {
                 saveMap(context.state.editor, context.state.windows, context.state.session);

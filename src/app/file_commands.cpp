@@ -78,9 +78,10 @@ void openRecentFile(AppState& state, int index) {
     }
 }
 
-void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int length) {
+void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int glyphs) {
+    const Charset& charset = editor.document().charset;
     const std::optional<std::vector<uint8_t>> bytes =
-        encodeFont(editor.document().charset, editor.currentChar(), length);
+        encodeFont(charset, editor.currentChar(), glyphs * charset.height);
     if (!bytes) {
         message_requester("Save File", "out of size", message_ok);
         return;

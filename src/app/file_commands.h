@@ -14,9 +14,9 @@ void openFile(AppState& state);
 // name that is gone leaves the list.
 void openRecentFile(AppState& state, int index);
 
-// Saves length bytes of the charset from the current char on (768, 1024 or 2048). A failed
-// save is reported and leaves any old file as it was.
-void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int length);
+// Saves that many glyphs of the charset from the current char on (96, 128 or 256: 768, 1024 or
+// 2048 bytes of glyphs of 8 rows). A failed save is reported and leaves any old file as it was.
+void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int glyphs);
 // Saves the visible map cells.
 void saveMap(const Editor& editor, WindowsState& windows, SessionKeeper& session);
 // Saves the visible cells' colours, a byte a cell in the map's order; offered beside the map.

@@ -127,6 +127,11 @@ TEST(MenuBar, EveryLabelIdAndSeparatorInOrder) {
   ---
   [38] Color for bit=0...
   [37] Color for bit=1...
+  > Glyph height
+    [89] 8 x 8 *
+    [90] 8 x 14 (EGA)
+    [91] 8 x 16 (VGA)
+    [92] Other...
   > Colour mode
     [71] Two colours *
     [72] C64 single colour
