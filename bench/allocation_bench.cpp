@@ -2,7 +2,7 @@
 // every cell and code (which sizes the texts and queues once). The pixels are painted in
 // strokes of 64, each of which ends as one undo step.
 //  - headless binding: the logic and the core, from the scripted input to the handled events,
-//    in two colours and in C64 multicolour; the target is none at all.
+//    in two colours, in C64 multicolour and with glyphs of 8 x 16; the target is none at all.
 //  - Qt binding (offscreen): first the event handling alone (logic, core and the binding's
 //    updates of the widgets), then the whole path with Qt's delivery of the input and the
 //    repaint of the three canvases, which Qt allocates for on its own.
@@ -27,9 +27,10 @@ struct Counts {
     long moves = 0;
 };
 
-Counts countHeadless(int edits, ColorMode mode) {
+Counts countHeadless(int edits, ColorMode mode, int glyphHeightItem = glyphHeightId) {
     Gridlet g;
     g.ui.choose_menu_item(mainWindow, colorModeId + int(mode));
+    g.ui.choose_menu_item(mainWindow, glyphHeightItem);
     scriptGlyphStrokes(g, 128);
     scriptCursorMoves(g, 256);
     g.run();
@@ -110,6 +111,7 @@ int main(int argc, char** argv) {
     const int edits = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
     const Counts headless = countHeadless(edits, ColorMode::twoColors);
     const Counts multicolour = countHeadless(edits, ColorMode::c64Multi);
+    const Counts tall = countHeadless(edits, ColorMode::twoColors, glyphHeightId + 2);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     toolkit::qt::prepare_application();
@@ -120,10 +122,12 @@ int main(int argc, char** argv) {
                 "(pixels in strokes of 64, each stroke recorded as an undo step)\n");
     print("headless: logic and core", headless, edits);
     print("headless, in C64 multicolour", multicolour, edits);
+    print("headless, glyphs of 8 x 16", tall, edits);
     print("Qt (offscreen): event handling", qt.handling, edits);
     print("Qt (offscreen): with Qt's delivery and repaint", qt.whole, edits);
     const long allocations =
-        headless.pixels + headless.moves + multicolour.pixels + multicolour.moves;
+        headless.pixels + headless.moves + multicolour.pixels + multicolour.moves + tall.pixels +
+        tall.moves;
     std::printf("  logic and core: %ld allocations (target 0) %s\n", allocations,
                 bench::verdict(allocations == 0));
     return bench::exitCode();

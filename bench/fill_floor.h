@@ -1,5 +1,5 @@
 // The least any redraw of the three views can cost: one fill of buffers of their sizes (the
-// charset view, the glyph editor and the 80 x 50 map).
+// charset view, the glyph editor and the 80 x 50 map) for glyphs of the height.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -10,6 +10,9 @@
 
 class FillFloor {
   public:
+    explicit FillFloor(int glyphHeight = 8)
+        : charsetView_{256, 32 * glyphHeight, 0}, mapView_{1280, 100 * glyphHeight, 0} {}
+
     void fill() {
         const toolkit::Pixel paper = toolkit::pixel_of(0x000000);
         for (toolkit::PixelBuffer* buffer : {&charsetView_, &glyphEditor_, &mapView_}) {
@@ -20,7 +23,7 @@ class FillFloor {
     }
 
   private:
-    toolkit::PixelBuffer charsetView_{256, 256, 0};
+    toolkit::PixelBuffer charsetView_;
     toolkit::PixelBuffer glyphEditor_{128, 128, 0};
-    toolkit::PixelBuffer mapView_{1280, 800, 0};
+    toolkit::PixelBuffer mapView_;
 };
