@@ -86,11 +86,12 @@ run() {
     xdotool mousemove --window "$main" $((300 * scale)) $((top + 40 * scale)) click 1 mousemove 0 0
     sleep 0.7
     shoot "$label-painted"
-    # Char > "Colours..." (below "Colour mode"), then Char > "Colour mode" > "C64 multicolour";
+    # Char > "Colours..." (below "Glyph height" and "Colour mode"), then Char > "Colour mode" >
+    # "C64 multicolour";
     # in the window, the background's swatch 11. Main's canvases are shot with it raised again.
-    menu_keys Right Right Down Down Down Down Down Down Down Down Down Return
+    menu_keys Right Right Down Down Down Down Down Down Down Down Down Down Return
     colors=$(x11_wait_window '^Colours$' 20)
-    menu_keys Right Right Down Down Down Down Down Down Down Down Right Down Down Return
+    menu_keys Right Right Down Down Down Down Down Down Down Down Down Right Down Down Return
     xdotool mousemove --window "$colors" $(((10 + 11 * 32 + 16) * scale)) $((40 * scale)) click 1 \
         mousemove 0 0
     sleep 0.7
