@@ -119,3 +119,35 @@ TEST_F(CharsetEdits, CopyRangeRefusesATargetInsideTheRange) {
 }
 
 } // namespace
+
+namespace {
+
+// Every glyph keeps the rows both heights have, the others blank, and nothing lies past the set;
+// insert and delete move whole glyphs of the new height.
+TEST_F(CharsetEdits, EveryHeightKeepsTheRowsItHas) {
+    for (const auto& [from, to] : {std::pair{8, 32}, {32, 1}, {1, 14}, {16, 14}, {8, 8}}) {
+        Charset tall = before;
+        setGlyphHeight(tall, from);
+        std::ranges::fill(tall.bytes.begin() + ptrdiff_t(charsetBytes(from)), tall.bytes.end(), 0);
+        const Charset start = tall;
+        setGlyphHeight(tall, to);
+        ASSERT_EQ(tall.height, to);
+        // Only the first 8 rows of the start hold pixels.
+        EXPECT_EQ(heightCutsPixels(start, to), to < std::min(from, 8)) << from << " to " << to;
+        for (int code = 0; code < glyphCount; ++code)
+            for (int row = 0; row < to; ++row)
+                ASSERT_EQ(glyphOf(tall, code)[size_t(row)],
+                          row < from ? glyphOf(start, code)[size_t(row)] : 0)
+                    << from << " to " << to << ", glyph " << code << " row " << row;
+        EXPECT_TRUE(std::all_of(tall.end(), tall.bytes.data() + tall.bytes.size(),
+                                [](uint8_t byte) { return byte == 0; }));
+    }
+    Charset sixteen = before;
+    setGlyphHeight(sixteen, 16);
+    const Charset start = sixteen;
+    insertGlyph(sixteen, 3);
+    EXPECT_TRUE(std::ranges::equal(glyphOf(sixteen, 4), glyphOf(start, 3)));
+    EXPECT_TRUE(std::ranges::all_of(glyphOf(sixteen, 3), [](uint8_t row) { return row == 0; }));
+}
+
+} // namespace
