@@ -125,9 +125,8 @@ int main(int argc, char** argv) {
     print("headless, glyphs of 8 x 16", tall, edits);
     print("Qt (offscreen): event handling", qt.handling, edits);
     print("Qt (offscreen): with Qt's delivery and repaint", qt.whole, edits);
-    const long allocations =
-        headless.pixels + headless.moves + multicolour.pixels + multicolour.moves + tall.pixels +
-        tall.moves;
+    const long allocations = headless.pixels + headless.moves + multicolour.pixels +
+                             multicolour.moves + tall.pixels + tall.moves;
     std::printf("  logic and core: %ld allocations (target 0) %s\n", allocations,
                 bench::verdict(allocations == 0));
     return bench::exitCode();

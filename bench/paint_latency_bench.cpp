@@ -1,13 +1,15 @@
 // What a user feels while painting: from a mouse move with a button held on the glyph editor
 // to the moment all three canvases show the new pixels, with the 80 x 50 map, on the Qt
 // binding. Beside it the refresh alone (the redraw every edited pixel costs, without the event
-// and the repaint) and the least any full redraw costs, one fill of the same buffers.
+// and the repaint) and the least any full redraw costs, one fill of the same buffers. Taken with
+// glyphs of 8 x 8 and again of 8 x 16.
 //
 //     paint_latency_bench [--benchmark_min_time=seconds]
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
 
 #include "app/refresh.h"
@@ -15,14 +17,13 @@
 #include "qt_editing.h"
 #include "qt_program.h"
 #include "verdict.h"
+#include "views/glyph_editor_view.h"
 #include "wall_samples.h"
 
 namespace {
 
 constexpr double targetLatencyP99 = 2000; // microseconds
 constexpr double targetRefreshRatio = 0.5;
-
-constexpr int64_t cell = 16 * 16;
 
 // The visible map cells that show the current glyph.
 int64_t cellsShowing(const AppState& state) {
@@ -43,15 +44,16 @@ int64_t cellsShowing(const AppState& state) {
 //    outside the time);
 //  - the fill floor.
 // The benchmark's own time is the whole latency.
-void PaintLatency(benchmark::State& timing) {
-    QtProgram program;
+template <int height> void PaintLatency(benchmark::State& timing) {
+    QtProgram program(height);
     GlyphStrokes strokes(program);
-    FillFloor floor;
+    FillFloor floor(height);
     WallSamples latency, chain, fill;
-    // A painted pixel shows anew its cell on the glyph editor, the glyph's cell on the charset
+    // A painted pixel shows anew its square on the glyph editor, the glyph's cell on the charset
     // view and the glyph's cells on the map, and nothing more: else the benchmark measures
     // another program than the one users run.
-    const std::array<int64_t, 3> expected{cell, cell, cell * cellsShowing(program.state)};
+    const int64_t cell = 16 * 2 * height, square = editorSquare(height) * editorSquare(height);
+    const std::array<int64_t, 3> expected{cell, square, cell * cellsShowing(program.state)};
     for (auto _ : timing) {
         QMouseEvent move = strokes.nextMove();
         bool painted = false;
@@ -88,7 +90,8 @@ void PaintLatency(benchmark::State& timing) {
     }
 }
 
-BENCHMARK(PaintLatency)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(PaintLatency<8>)->Name("PaintLatency")->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(PaintLatency<16>)->Name("PaintLatency16")->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // The console report, then the three figures side by side and the ratios of their medians,
 // against their targets.
@@ -96,21 +99,31 @@ class LatencyReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.error_occurred) error_ = run.error_message;
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) last_ = run.counters;
+            const std::string name = run.run_name.function_name;
+            if (run.error_occurred) errors_[name] = run.error_message;
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                counters_[name] = run.counters;
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        if (!error_.empty())
-            std::printf("\npaint latency: measured something else (%s) %s\n", error_.c_str(),
-                        bench::verdict(false));
-        if (last_.empty()) return;
+        for (const auto& [name, glyphs] :
+             {std::pair{"PaintLatency", "8 x 8"}, std::pair{"PaintLatency16", "8 x 16"}})
+            report(name, glyphs);
+    }
+
+  private:
+    void report(const std::string& name, const char* glyphs) {
+        if (errors_.count(name))
+            std::printf("\npaint latency, glyphs of %s: measured something else (%s) %s\n", glyphs,
+                        errors_[name].c_str(), bench::verdict(false));
+        if (!counters_.count(name)) return;
+        last_ = counters_[name];
         std::printf("\npaint latency, mouse move on the glyph editor to three canvases painted "
-                    "(80 x 50 map, %s)\n",
-                    qPrintable(QGuiApplication::platformName()));
+                    "(80 x 50 map, glyphs of %s, %s)\n",
+                    glyphs, qPrintable(QGuiApplication::platformName()));
         line("whole latency", "latency");
         line("refresh", "chain");
         line("fill floor", "floor");
@@ -120,7 +133,6 @@ class LatencyReporter : public benchmark::ConsoleReporter {
         ratio("refresh", "chain", "floor", "the floor", targetRefreshRatio);
     }
 
-  private:
     double at(const std::string& figure, const char* which) {
         return double(last_[figure + "_" + which]);
     }
@@ -137,8 +149,9 @@ class LatencyReporter : public benchmark::ConsoleReporter {
                     bench::verdict(times <= target));
     }
 
-    benchmark::UserCounters last_;
-    std::string error_;
+    std::map<std::string, benchmark::UserCounters> counters_;
+    std::map<std::string, std::string> errors_;
+    benchmark::UserCounters last_; // of the figure being reported
 };
 
 } // namespace

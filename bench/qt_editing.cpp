@@ -6,11 +6,18 @@
 
 #include "app/app_state.h"
 #include "app/refresh.h"
+#include "views/glyph_editor_view.h"
 
 namespace {
 
-QPoint cellCentre(int cell) {
-    return {(cell % 8) * 16 + 8, (cell / 8) * 16 + 8};
+// The centre of the editor's square of pixel `cell` of glyphs of the height, counted row by row.
+QPoint cellCentre(int cell, int glyphHeight) {
+    const int side = editorSquare(glyphHeight);
+    return {(cell % 8) * side + side / 2, (cell / 8) * side + side / 2};
+}
+
+int glyphPixels(const QtProgram& program) {
+    return 8 * program.state.editor.document().charset.height;
 }
 
 } // namespace
@@ -26,9 +33,10 @@ GlyphStrokes::GlyphStrokes(QtProgram& program)
 }
 
 QMouseEvent GlyphStrokes::nextMove() {
-    if (++cell_ == 64) startStroke();
-    return QtProgram::mouseEvent(editor_, QEvent::MouseMove, cellCentre(cell_), Qt::NoButton,
-                                 held_);
+    if (++cell_ == glyphPixels(program_) || cell_ == 0) startStroke();
+    return QtProgram::mouseEvent(editor_, QEvent::MouseMove,
+                                 cellCentre(cell_, program_.state.editor.document().charset.height),
+                                 Qt::NoButton, held_);
 }
 
 // Marked as the program marks a painted pixel: one glyph changed, not the whole document.
@@ -47,7 +55,9 @@ void GlyphStrokes::startStroke() {
 
 // At the first cell, where every stroke starts and ends. Only a press paints.
 void GlyphStrokes::send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event = QtProgram::mouseEvent(editor_, type, cellCentre(0), button, held);
+    QMouseEvent event = QtProgram::mouseEvent(
+        editor_, type, cellCentre(0, program_.state.editor.document().charset.height), button,
+        held);
     QCoreApplication::sendEvent(editor_, &event);
     program_.handleQueuedEvents();
     if (type == QEvent::MouseButtonPress)

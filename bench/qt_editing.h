@@ -8,8 +8,8 @@
 
 #include "qt_program.h"
 
-// Strokes over the 64 cells of the glyph editor in reading order: the left button paints one
-// pass, the right erases the next, so every move changes a pixel.
+// Strokes over the cells of the glyph editor (64 for glyphs of 8 rows) in reading order: the left
+// button paints one pass, the right erases the next, so every move changes a pixel.
 class GlyphStrokes {
   public:
     explicit GlyphStrokes(QtProgram& program);
@@ -29,7 +29,7 @@ class GlyphStrokes {
     QtProgram& program_;
     QWidget* editor_;
     Qt::MouseButton held_ = Qt::NoButton;
-    int cell_ = 63;
+    int cell_ = -1; // a stroke starts at the first move
 };
 
 // Moves the cursor row by row with key taps on the charset view: fifteen steps right, then

@@ -6,16 +6,18 @@
 
 #include "app/command_table.h"
 #include "app/cursor.h"
+#include "app/glyph_commands.h"
 #include "app/menu_ids.h"
 #include "app/refresh.h"
 #include "toolkit/windows.h"
 
-QtProgram::QtProgram() {
+QtProgram::QtProgram(int glyphHeight) {
     if (!startUp(state, binding_, {})) throw std::runtime_error("gridlet did not start");
     FollowUp followUp;
     runMenuCommand(state, mapPcId, mainWindow, followUp);
     // A real charset, with the current char on 'A', which the start map shows in a column.
     runMenuCommand(state, charsetIbmCgaId, mainWindow, followUp);
+    chooseGlyphHeight(state.editor, glyphHeight);
     moveCursor(state.editor, state.windows, 1, 4);
     refresh(state);
     canvases_ = {widget(charsetView), widget(glyphEditor), widget(mapView)};

@@ -13,7 +13,9 @@
 
 class QtProgram : public QObject {
   public:
-    QtProgram();
+    // With glyphs of the height, 8 as the program starts or another as Char > "Glyph height"
+    // gives.
+    explicit QtProgram(int glyphHeight = 8);
     ~QtProgram() override;
     QtProgram(const QtProgram&) = delete;
     QtProgram& operator=(const QtProgram&) = delete;

@@ -119,8 +119,7 @@ void paintPixelsAndRefresh(benchmark::State& timing, BusyProgram& program, int e
         refresh(state);
     };
     const int64_t cell = cellPixels(height);
-    program.checkTurn(timing, turn,
-                      {cell, editorSquares * squarePixels(height), 16 * cell});
+    program.checkTurn(timing, turn, {cell, editorSquares * squarePixels(height), 16 * cell});
     for (auto _ : timing) turn();
 }
 
@@ -273,8 +272,7 @@ template <int height> void FullRedraw(benchmark::State& timing) {
         state.windows.shown.glyphHeight = height; // the views are laid out for it already
         refresh(state);
     };
-    program.checkTurn(timing, turn,
-                      {256 * 32 * height, 128 * 128, 80 * 50 * cellPixels(height)});
+    program.checkTurn(timing, turn, {256 * 32 * height, 128 * 128, 80 * 50 * cellPixels(height)});
     for (auto _ : timing) turn();
 }
 
@@ -355,8 +353,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
 
   private:
-    void report(const char* label, const char* name, double target,
-                const char* floor = floorName) {
+    void report(const char* label, const char* name, double target, const char* floor = floorName) {
         if (errors_.count(name)) {
             std::printf("%s: measured something else (%s) %s\n", label, errors_[name].c_str(),
                         bench::verdict(false));

@@ -298,7 +298,9 @@ void layOutAnew(const Document& document, WindowsState& windows) {
     shown.glyphHeight = document.charset.height;
     shown.imageDrawn = shown.charsetViewDrawn = shown.editorDrawn = false;
     shown.feedback = windows.feedback.charset = {};
-    if (shown.mapDrawn) {
+    // A map shown, or drawn before its window was hidden, takes the new size at once; one never
+    // shown takes it from the map size that first shows it.
+    if (windows.mapWindowAvailable && (shown.mapDrawn || window_visible(mapWindow))) {
         fitMapWindow(document);
         shown.mapDrawn = false;
         shown.mapOutline = windows.feedback.mapOutline = std::nullopt;

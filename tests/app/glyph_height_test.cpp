@@ -7,6 +7,8 @@
 #include <random>
 #include <vector>
 
+#include "app/command_table.h"
+#include "app/glyph_commands.h"
 #include "app/menu_ids.h"
 #include "files/session_file.h"
 #include "gridlet_harness.h"
@@ -189,6 +191,17 @@ TEST(GlyphHeight, PaintingReachesTheLastRowAndTheViewsShowEveryRow) {
     EXPECT_EQ(map.height, 24 * 32);
     EXPECT_EQ(map.color_at(16 + 15, 32 + 31), document.inkColor);
     EXPECT_EQ(map.color_at(16 + 1, 32 + 1), document.inkColor);
+}
+
+TEST(GlyphHeight, AMapShownAndANewHeightInOneEventGiveTheMapItsNewCells) {
+    Gridlet g;
+    g.ui.run([&g] {
+        FollowUp followUp;
+        runMenuCommand(g.state, mapPcId, mainWindow, followUp);
+        chooseGlyphHeight(g.state.editor, 14);
+    });
+    g.run();
+    EXPECT_EQ(g.canvas(mapView).height, 50 * 28);
 }
 
 TEST(GlyphHeight, TheColourModesStayAtEightRows) {
