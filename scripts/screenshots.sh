@@ -2,8 +2,9 @@
 # Takes a screenshot of each of gridlet's windows: the real program on a virtual X display,
 # driven with xdotool, captured with ImageMagick's import.
 #   scripts/screenshots.sh [OUTPUT_FOLDER [PROGRAM]]
-# Defaults: docs/screenshots and build/gridlet. Writes main-window.png and character-map.png, then
-# a C64 multicolour scene: c64-main-window.png, c64-character-map.png and colours-window.png.
+# Defaults: docs/screenshots and build/gridlet. Writes main-window.png and character-map.png,
+# vga-font-main-window.png (an 8 x 16 console font), then a C64 multicolour scene:
+# c64-main-window.png, c64-character-map.png and colours-window.png.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(realpath -m "${1:-$root/docs/screenshots}")"
@@ -56,6 +57,26 @@ x11_wait_until 10 painted || fail "the Character map was not painted"
 x11_type "$main" Escape
 trap - EXIT
 x11_wait_exit "$pid" 10
+
+# Debian's VGA console font, 8 x 16, opened from the command line: the window grows to its glyphs.
+vga="$(mktemp -d)"
+trap 'rm -rf "$vga"' EXIT
+gzip -dc /usr/share/consolefonts/Lat15-VGA16.psf.gz >"$vga/Lat15-VGA16.psf" ||
+    fail "no Lat15-VGA16.psf.gz: install console-setup-linux"
+"$program" "$vga/Lat15-VGA16.psf" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$vga"' EXIT
+main=$(x11_wait_window '^gridlet v2 0\.9f$' 20)
+x11_type "$main" Down Down Down Down Right
+x11_wait_window '^gridlet v2 0\.9f 65' 10 >/dev/null
+xdotool mousemove 0 0
+sleep 0.5
+capture "$main" vga-font-main-window.png
+x11_type "$main" Escape
+trap 'rm -rf "$vga"' EXIT
+x11_wait_exit "$pid" 10
+rm -rf "$vga"
+trap - EXIT
 
 # The C64 scene: the C64's upper-case set with multicolour tiles from code 128 on, painted on a
 # 40 x 25 map in the machine's colours, its text typed in the C64's screen codes. Pixel values:

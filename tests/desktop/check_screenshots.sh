@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The screenshot script, run on the build given as $1, writes a picture of each window at the
 # window's size: the main window 640 x 480, the Character map at "Atari 40x24", 40 x 24 cells of
-# 16 pixels, and the C64 multicolour scene: the main window, the map at "C64 40x25", its text typed
+# 16 pixels, the main window grown to an 8 x 16 console font's glyphs, and the C64 multicolour
+# scene: the main window, the map at "C64 40x25", its text typed
 # with "Type text", and the Colours window.
 set -euo pipefail
 build="$(realpath "$1")"
@@ -14,8 +15,8 @@ fail() {
 }
 
 "$here/../../scripts/screenshots.sh" "$out" "$build/gridlet" || fail "the screenshot script failed"
-for shot in main-window.png:640x480 character-map.png:640x384 c64-main-window.png:640x480 \
-    c64-character-map.png:640x400 colours-window.png:532x358; do
+for shot in main-window.png:640x480 character-map.png:640x384 vga-font-main-window.png:640x616 \
+    c64-main-window.png:640x480 c64-character-map.png:640x400 colours-window.png:532x358; do
     file="$out/${shot%%:*}"
     [ -f "$file" ] || fail "no ${shot%%:*}"
     size=$(identify -format '%wx%h' "$file")
