@@ -29,6 +29,7 @@ wine reg add "$x11_driver" /v Managed /d N /f >/dev/null 2>&1
 (cd "$windows_build" && ctest --output-on-failure)
 # The program as a desktop shows it: each X window the client area and its menu bar.
 wine reg delete "$x11_driver" /v Managed /f >/dev/null 2>&1
+bash "$root/tests/windows/check_tall_font.sh" "$windows_build/gridlet.exe" "$linux_build/gridlet"
 bash "$root/tests/windows/check_program.sh" "$windows_build/gridlet.exe" "$linux_build/gridlet"
 # Conversions from the command line: the same files and words as the Linux program's.
 bash "$root/tests/windows/check_convert.sh" "$windows_build/gridlet.exe" "$linux_build/gridlet"
