@@ -80,7 +80,7 @@ void openRecentFile(AppState& state, int index) {
 
 void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int length) {
     const std::optional<std::vector<uint8_t>> bytes =
-        encodeFont(editor.document().charset, editor.currentChar(), length);
+        encodeFont(editor.document().charset, editor.currentChar(), length / machineGlyphHeight);
     if (!bytes) {
         message_requester("Save File", "out of size", message_ok);
         return;

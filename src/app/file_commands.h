@@ -14,8 +14,9 @@ void openFile(AppState& state);
 // name that is gone leaves the list.
 void openRecentFile(AppState& state, int index);
 
-// Saves length bytes of the charset from the current char on (768, 1024 or 2048). A failed
-// save is reported and leaves any old file as it was.
+// Saves the glyphs of length bytes at 8 rows (768, 1024 or 2048: 96, 128 or 256 glyphs) from the
+// current char on, at the set's height. A failed save is reported and leaves any old file as it
+// was.
 void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int length);
 // Saves the visible map cells.
 void saveMap(const Editor& editor, WindowsState& windows, SessionKeeper& session);
