@@ -117,13 +117,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (reading.coded.empty()) fuzzFailure("read, yet no glyph");
     Charset set{};
+    set.height = uint8_t(reading.height);
     for (const auto& [code, glyph] : reading.coded) {
         if (code < 0 || code > 255) fuzzFailure("a glyph of code " + std::to_string(code));
         std::copy_n(glyph.begin(), set.height, glyphOf(set, code).begin());
     }
-    const std::string saved = encodeBdf(set, 0, "again");
+    const std::string saved = encodeBdf(set, 0, "again", set.height);
     const FontReading again = read(saved);
-    if (!again.problem.empty() || again.coded.size() != 256)
+    if (!again.problem.empty() || again.coded.size() != 256 || again.height != set.height)
         fuzzFailure("the set does not save back");
     for (const auto& [code, glyph] : again.coded)
         if (!std::equal(glyph.begin(), glyph.begin() + set.height, glyphOf(set, code).begin()))
