@@ -43,6 +43,51 @@ TEST(FontFormats, ConsoleFontsKeepTheCharactersOfTheirUnicodeTables) {
     EXPECT_EQ(decodePsf(psf2).unicode, (Entries{{0, U'Ж'}, {1, U'€'}}));
 }
 
+// A kbd font's table, read into the set's characters and written again: the same bytes, each
+// glyph's characters in the font's order, one character on two glyphs on both.
+TEST(FontFormats, AConsoleFontsTableComesBackInItsOwnOrder) {
+    const int height = 14;
+    Bytes font{0x36, 0x04, 0x02, uint8_t(height)};
+    const Bytes glyphs = counting(256 * height);
+    font.insert(font.end(), glyphs.begin(), glyphs.end());
+    const auto entry = [&](std::initializer_list<int> characters) {
+        for (const int c : characters) font.insert(font.end(), {uint8_t(c), uint8_t(c >> 8)});
+        font.insert(font.end(), {0xFF, 0xFF});
+    };
+    entry({0x41, 0x416, 0x256C});
+    entry({0x2500, 0x41});
+    entry({});
+    for (int glyph = 3; glyph < 256; ++glyph) entry({0x100 + glyph});
+    const FontReading reading = decodePsf(font);
+    ASSERT_EQ(reading.problem, "");
+    std::string note;
+    const TextEncoding encoding = fontEncoding(reading, 0, note);
+    std::vector<std::u32string> table;
+    for (int code = 0; code < 256; ++code) table.push_back(charactersOfCode(encoding, code));
+    EXPECT_EQ(table[0], U"AЖ╬");
+    EXPECT_EQ(table[1], U"─A");
+    EXPECT_EQ(encodePsf(reading.bytes, table, reading.height), font);
+}
+
+// PSF 1 holds 256 glyphs and 16-bit characters; anything else is written as PSF 2.
+TEST(FontFormats, ConsoleFontsAreWrittenAsPsf1WhenItHoldsThem) {
+    const struct {
+        size_t glyphs;
+        char32_t character;
+        bool psf1;
+    } cases[] = {{256, U'A', true}, {255, U'A', false}, {256, U'\U0001F600', false}};
+    for (const auto& c : cases) {
+        const Bytes glyphs = counting(c.glyphs * 16);
+        const std::vector<std::u32string> table(c.glyphs, std::u32string(1, c.character));
+        const Bytes font = encodePsf(glyphs, table, 16);
+        EXPECT_EQ(font[0] == 0x36, c.psf1) << c.glyphs;
+        const FontReading reading = decodePsf(font);
+        EXPECT_EQ(reading.height, 16);
+        EXPECT_EQ(reading.bytes, glyphs);
+        EXPECT_EQ(reading.unicode.size(), c.glyphs);
+    }
+}
+
 TEST(FontFormats, AConsoleFontOf512GlyphsGivesTheFirst256AndSaysSo) {
     const Bytes glyphs = counting(512 * 8);
     const FontReading reading =
