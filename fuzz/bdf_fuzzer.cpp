@@ -16,7 +16,14 @@
 
 namespace {
 
-using Coded = std::vector<std::pair<int, std::array<uint8_t, 8>>>;
+using Coded = std::vector<std::pair<int, std::array<uint8_t, maxGlyphHeight>>>;
+
+// A glyph of 8 rows as a reading holds it, its rows below blank.
+std::array<uint8_t, maxGlyphHeight> inCell(const std::array<uint8_t, 8>& rows) {
+    std::array<uint8_t, maxGlyphHeight> cell{};
+    std::copy(rows.begin(), rows.end(), cell.begin());
+    return cell;
+}
 
 FontReading read(const std::string& text) {
     return decodeBdf({reinterpret_cast<const uint8_t*>(text.data()), text.size()});
@@ -81,11 +88,12 @@ void checkWritten(const uint8_t* data, size_t size) {
         text += "STARTCHAR g" + std::to_string(at) + "\nENCODING " + (how & 8 ? "-1 " : "") +
                 std::to_string(code) + "\nSWIDTH 500 0\nDWIDTH 8 0\n" +
                 glyphText(rows, fontX, fontY, how);
-        if (!skipped) expected.emplace_back(code, rows);
+        if (!skipped) expected.emplace_back(code, inCell(rows));
         outside = outside || skipped;
         if (glyphs.empty()) firstCode = code;
         const int codeFromFirst = firstCode + int(glyphs.size() / 8);
-        if (codeFromFirst >= 0 && codeFromFirst <= 255) fromFirst.emplace_back(codeFromFirst, rows);
+        if (codeFromFirst >= 0 && codeFromFirst <= 255)
+            fromFirst.emplace_back(codeFromFirst, inCell(rows));
         glyphs.insert(glyphs.end(), rows.begin(), rows.end());
     }
     const size_t end = text.size();
@@ -109,16 +117,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (reading.coded.empty()) fuzzFailure("read, yet no glyph");
     Charset set{};
+    set.height = uint8_t(reading.height);
     for (const auto& [code, glyph] : reading.coded) {
         if (code < 0 || code > 255) fuzzFailure("a glyph of code " + std::to_string(code));
-        std::copy(glyph.begin(), glyph.end(), glyphOf(set, code).begin());
+        std::copy_n(glyph.begin(), set.height, glyphOf(set, code).begin());
     }
-    const std::string saved = encodeBdf(set, 0, "again");
+    const std::string saved = encodeBdf(set, 0, "again", set.height);
     const FontReading again = read(saved);
-    if (!again.problem.empty() || again.coded.size() != 256)
+    if (!again.problem.empty() || again.coded.size() != 256 || again.height != set.height)
         fuzzFailure("the set does not save back");
     for (const auto& [code, glyph] : again.coded)
-        if (!std::equal(glyph.begin(), glyph.end(), glyphOf(set, code).begin()))
+        if (!std::equal(glyph.begin(), glyph.begin() + set.height, glyphOf(set, code).begin()))
             fuzzFailure("glyph " + std::to_string(code) + " changed");
     return 0;
 }

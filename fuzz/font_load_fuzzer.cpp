@@ -24,9 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (charset[i] != (fromFile ? file[i - start] : before[i]))
             fuzzFailure("charset byte " + std::to_string(i) + " is wrong");
     }
-    // Saving the placed bytes from the same code gives them back exactly.
-    const auto saved = encodeFont(charset, firstCode, int(placed));
-    if (!saved || !std::equal(saved->begin(), saved->end(), file.begin(), file.begin() + placed))
+    // Saving the glyphs placed from the same code gives the placed bytes back exactly.
+    const int glyphs = int((placed + machineGlyphHeight - 1) / machineGlyphHeight);
+    const auto saved = encodeFont(charset, firstCode, glyphs);
+    if (!saved || saved->size() < placed ||
+        !std::equal(file.begin(), file.begin() + ptrdiff_t(placed), saved->begin()))
         fuzzFailure("the placed bytes do not save back");
     return 0;
 }

@@ -17,7 +17,8 @@ void checkPsf1(std::span<const uint8_t> file, const FontReading& reading) {
     const bool whole =
         file.size() >= 4 && file[2] <= 5 && height > 0 && file.size() >= 4 + count * height;
     if (isPsf(file) != whole) fuzzFailure("a PSF 1 header taken wrongly");
-    if (reading.problem.empty() != (whole && height == 8)) fuzzFailure("a PSF 1 font read wrongly");
+    if (reading.problem.empty() != (whole && height <= maxGlyphHeight))
+        fuzzFailure("a PSF 1 font read wrongly");
     if (reading.problem.empty() &&
         !std::equal(reading.bytes.begin(), reading.bytes.end(), file.begin() + 4))
         fuzzFailure("a PSF 1 font's glyphs are not the ones after its header");
@@ -31,14 +32,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!reading.problem.empty()) return 0;
     if (!isPsf({data, size})) fuzzFailure("read, yet not taken for a console font");
     const std::vector<uint8_t>& glyphs = reading.bytes;
-    if (glyphs.empty() || glyphs.size() % 8 != 0 || glyphs.size() > 2048)
+    const size_t height = size_t(reading.height);
+    if (!isGlyphHeight(reading.height) || glyphs.empty() || glyphs.size() % height != 0 ||
+        glyphs.size() > charsetBytes(reading.height))
         fuzzFailure("read " + std::to_string(glyphs.size()) + " bytes of glyphs");
     for (const auto& [glyph, character] : reading.unicode)
-        if (glyph < 0 || size_t(glyph) >= glyphs.size() / 8 || character == 0 ||
+        if (glyph < 0 || size_t(glyph) >= glyphs.size() / height || character == 0 ||
             character > 0x10FFFF || (character >= 0xD800 && character < 0xE000))
             fuzzFailure("a Unicode table entry of glyph " + std::to_string(glyph) +
                         " is no character");
-    const FontReading again = decodePsf(encodePsf2(glyphs));
-    if (!again.problem.empty() || again.bytes != glyphs) fuzzFailure("the glyphs do not save back");
+    const FontReading again = decodePsf(encodePsf(glyphs, {}, reading.height));
+    if (!again.problem.empty() || again.bytes != glyphs || again.height != reading.height)
+        fuzzFailure("the glyphs do not save back");
     return 0;
 }

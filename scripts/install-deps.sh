@@ -13,7 +13,7 @@ packages=(
     python3-pil
     desktop-file-utils appstream librsvg2-bin groff-base dpkg-dev xdotool imagemagick
     lintian xclip
-    kbd xfonts-utils pcf2bdf cc65 acme z80asm fuse-emulator-utils
+    kbd xfonts-utils console-setup-linux pcf2bdf cc65 acme z80asm fuse-emulator-utils
     g++-mingw-w64-x86-64-posix wine wine64
     libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1
 )

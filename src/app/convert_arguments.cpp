@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 4> valueOptions{"--size", "--range", "--asm", "--charset"};
+constexpr std::array<std::string_view, 5> valueOptions{"--size", "--range", "--asm", "--charset",
+                                                       "--height"};
 constexpr std::array<std::string_view, 5> flagOptions{"--convert", "--map", "--help", "-h",
                                                       "--version"};
 
@@ -116,6 +117,11 @@ std::string takeValue(Conversion& conversion, std::string_view option, std::stri
         if (bytes != zxFontBytes && bytes != 1024 && bytes != machineCharsetBytes)
             return "--size takes 768, 1024 or 2048, not '" + std::string(value) + "'";
         conversion.fontBytes = *bytes;
+    } else if (option == "--height") {
+        const std::optional<int> height = numberOf(value);
+        if (!height || !isGlyphHeight(*height))
+            return "--height takes a number of rows from 1 to 32, not '" + std::string(value) + "'";
+        conversion.height = *height;
     } else if (option == "--range") {
         const std::optional<Range> range = rangeOf(value);
         if (!range)

@@ -37,8 +37,11 @@ struct Conversion {
     std::string output;
     OutputFormat format = OutputFormat::rawFont;
     std::optional<BuiltinCharset> charset; // loaded before the input
-    int fontBytes = 2048;                  // of a raw font
-    Range range;                           // enabled when --range was given
+    int fontBytes = 2048; // of a raw font at 8 rows a glyph: written at the set's height
+    // The rows of a raw font's glyphs (and a picture's without gridlet's note); the set's when
+    // not given.
+    std::optional<int> height;
+    Range range; // enabled when --range was given
     Assembler dialect = Assembler::ca65;
     WorkFormat work = WorkFormat::charpad;
 };

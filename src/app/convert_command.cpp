@@ -1,6 +1,7 @@
 #include "app/convert_command.h"
 
 #include <memory>
+#include <optional>
 
 #include "app/app_state.h"
 #include "app/convert_arguments.h"
@@ -57,8 +58,8 @@ bool writeOutput(const AppState& state, const Conversion& conversion) {
         return writeFile(conversion.output, encodeProject(sessionOf(state.editor)));
     case OutputFormat::rawFont: {
         // The arguments were checked to fit, as the Save items check before they ask.
-        const auto bytes =
-            encodeFont(document.charset, state.editor.currentChar(), conversion.fontBytes);
+        const auto bytes = encodeFont(document.charset, state.editor.currentChar(),
+                                      conversion.fontBytes / machineGlyphHeight);
         return bytes && writeFile(conversion.output, *bytes);
     }
     default:
@@ -70,7 +71,8 @@ bool writeOutput(const AppState& state, const Conversion& conversion) {
 
 // A project, gridlet's or another editor's, puts all of itself in the editor; any other file its
 // glyphs, as Open reads it from glyph 0. False when it cannot be read, and `said` tells why.
-bool readInput(Editor& editor, const std::string& input, std::string& said) {
+bool readInput(Editor& editor, const std::string& input, std::optional<int> height,
+               std::string& said) {
     if (useOfFile(input, FileUse::font) == FileUse::project) {
         // With no one to ask, a file of several screens gives its first.
         const ProjectFileReading reading = readProjectFile(
@@ -83,7 +85,8 @@ bool readInput(Editor& editor, const std::string& input, std::string& said) {
         if (!reading.note.empty()) said += "gridlet: Open File: " + reading.note + "\n";
         return true;
     }
-    const FontFileLoad load = readFontFile(input, glyphLook(editor.document()));
+    const FontFileLoad load = readFontFile(input, glyphLook(editor.document()),
+                                           height.value_or(editor.document().charset.height));
     if (!load.loaded()) {
         said += "gridlet: " + load.failure + ": " + load.failureText + "\n";
         return false;
@@ -98,7 +101,7 @@ int convert(const Conversion& conversion, std::string& said) {
     Editor& editor = state->editor;
     fillStartMap(editor.changeCells()); // as the program starts
     if (conversion.charset) loadCharset(editor, state->windows, *conversion.charset);
-    if (!conversion.input.empty() && !readInput(editor, conversion.input, said))
+    if (!conversion.input.empty() && !readInput(editor, conversion.input, conversion.height, said))
         return inputUnreadable;
     // A project written keeps every field, as the whole work does for another editor or a
     // machine; the others write the glyphs of the range given, or all.
@@ -114,6 +117,11 @@ int convert(const Conversion& conversion, std::string& said) {
             return outputUnwritable;
         }
         written = writeFile(conversion.output, file.bytes);
+    } else if (const std::string problem =
+                   exportProblem(editor.document(), exportFormatOf(conversion.format));
+               !problem.empty()) {
+        said += "gridlet: Export: " + problem + ".\n";
+        return outputUnwritable;
     } else {
         written = writeOutput(*state, conversion);
     }

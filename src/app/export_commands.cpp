@@ -16,6 +16,10 @@ namespace {
 // Asks for the name, then writes the export in the format under it.
 void exportAs(const Editor& editor, WindowsState& windows, ExportFormat format,
               const std::string& patterns, std::initializer_list<std::string_view> extensions) {
+    if (const std::string problem = exportProblem(editor.document(), format); !problem.empty()) {
+        toolkit::message_requester("Export", problem + ".", toolkit::message_ok);
+        return;
+    }
     const std::string name =
         askSaveName(windows.files.lastFolder, windows.files.lastFolder, patterns, extensions);
     if (name.empty()) return;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <string_view>
 
 #include "files/atari_executable.h"
 #include "files/bdf_file.h"
@@ -33,11 +34,32 @@ std::vector<uint8_t> bytesOf(const std::string& text) {
 
 // The glyphs 16 a row in the document's look, with the note that lets them read back the same.
 Picture sheetOf(const Document& document, std::span<const uint8_t> glyphs) {
-    return encodeGlyphSheet(glyphs, glyphLook(document), pictureScale);
+    return encodeGlyphSheet(glyphs, glyphLook(document), pictureScale, document.charset.height);
 }
 
 std::string noteOf(const Document& document) {
-    return lookNote(document.colorMode, glyphLook(document));
+    return lookNote(document.colorMode, glyphLook(document), document.charset.height);
+}
+
+// The machine's files in the words of the height problem: whose characters are 8 x 8.
+std::string_view ownerOf(WorkFormat format) {
+    switch (format) {
+    case WorkFormat::charpad:
+        return "A CharPad project's";
+    case WorkFormat::vchar64:
+        return "A VChar64 project's";
+    case WorkFormat::petmate:
+        return "A Petmate file's";
+    case WorkFormat::c64Program:
+        return "A C64 program's";
+    case WorkFormat::atariExecutable:
+        return "An Atari executable's";
+    case WorkFormat::spectrumScreen:
+        return "A ZX Spectrum screen's";
+    case WorkFormat::spectrumTape:
+        break;
+    }
+    return "A ZX Spectrum tape's";
 }
 
 } // namespace
@@ -48,6 +70,7 @@ std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
     const int first = range.enabled ? range.low() : 0;
     const int last = range.enabled ? range.high() : glyphCount - 1;
     const std::span<const uint8_t> glyphs = glyphsOf(document.charset, first, last);
+    const int height = document.charset.height;
     switch (format) {
     case ExportFormat::png:
         return withPngText(encodePng(sheetOf(document, glyphs)), pictureNoteKeyword,
@@ -58,20 +81,20 @@ std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
         if (document.textEncoding.own)
             for (int code = first; code <= last; ++code)
                 table.push_back(charactersOfCode(document.textEncoding, code));
-        return encodePsf2(glyphs, table);
+        return encodePsf(glyphs, table, height);
     }
     case ExportFormat::bdf:
-        return bytesOf(encodeBdf(glyphs, first, identifierOf(name)));
+        return bytesOf(encodeBdf(glyphs, first, identifierOf(name), height));
     case ExportFormat::c64Font:
         return encodeC64Font(glyphs);
     case ExportFormat::cSource:
         return bytesOf(encodeCSource(glyphs, first, sourceNameOf(name, SourceLanguage::c),
-                                     document.textEncoding));
+                                     document.textEncoding, height));
     case ExportFormat::assembler:
         return bytesOf(encodeAssembler(glyphs, first, sourceNameOf(name, languageOf(dialect)),
-                                       dialect, document.textEncoding));
+                                       dialect, document.textEncoding, height));
     case ExportFormat::basicData:
-        return bytesOf(encodeBasicData(glyphs, first, identifierOf(name)));
+        return bytesOf(encodeBasicData(glyphs, first, identifierOf(name), height));
     case ExportFormat::mapCells:
         return encodeMap(document.mapCells, document.mapWidth, document.mapHeight);
     case ExportFormat::mapColors:
@@ -84,7 +107,13 @@ std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
     return {};
 }
 
+std::string exportProblem(const Document& document, ExportFormat format) {
+    return format == ExportFormat::c64Font ? glyphHeightProblem(document, "A C64 font's") : "";
+}
+
 MachineFile encodeWork(const Document& document, WorkFormat format, const std::string& name) {
+    if (std::string problem = glyphHeightProblem(document, ownerOf(format)); !problem.empty())
+        return {{}, std::move(problem)};
     switch (format) {
     case WorkFormat::charpad:
         return {encodeCharpadProject(document), ""};

@@ -30,6 +30,8 @@ enum class ExportFormat {
 // comments; the dialect counts for assembler sources alone.
 std::vector<uint8_t> encodeExport(const Document& document, ExportFormat format,
                                   const std::string& name, Assembler dialect = Assembler::ca65);
+// Why the document cannot become such a file, "" when it can: a C64 font's glyphs are 8 x 8.
+std::string exportProblem(const Document& document, ExportFormat format);
 // The whole work for another editor or for a machine: every glyph and the visible map, whatever
 // the range.
 enum class WorkFormat {
@@ -41,8 +43,8 @@ enum class WorkFormat {
     spectrumScreen,
     spectrumTape,
 };
-// The bytes, or why the document cannot become such a file (a machine shows one map size). A
-// tape's block takes its name from the file's.
+// The bytes, or why the document cannot become such a file (a machine shows one map size, and
+// characters of 8 x 8 pixels). A tape's block takes its name from the file's.
 MachineFile encodeWork(const Document& document, WorkFormat format, const std::string& name);
 
 // "Characters image": the whole set as the charset view shows it, a BMP file that says the

@@ -85,7 +85,8 @@ FileUse openFileAs(AppState& state, const std::string& name, FileUse unmarked) {
 void loadFontFile(AppState& state, const std::string& name) {
     if (trim_spaces(name).empty()) return;
     Editor& editor = state.editor;
-    const FontFileLoad load = readFontFile(name, glyphLook(editor.document()));
+    const int height = editor.document().charset.height;
+    FontFileLoad load = readFontFile(name, glyphLook(editor.document()), height);
     // The question of a raw 96-glyph set comes first, as it always has; a file that cannot be
     // read is asked about too, since nothing tells it is not one.
     if (load.size == zxFontBytes && (!load.readable || load.reading.raw) &&
@@ -96,6 +97,14 @@ void loadFontFile(AppState& state, const std::string& name) {
         message_requester(load.failure, load.failureText, message_ok);
         return;
     }
+    // A raw file of 256 glyphs of another height may be a font of that height: only its owner
+    // knows.
+    if (const int rows = rawFontHeight(load.size);
+        load.reading.raw && rows != 0 && rows != height &&
+        message_requester("Raw font",
+                          "Open the file as 256 glyphs of 8 x " + std::to_string(rows) + " pixels?",
+                          message_yes_no) == message_result_yes)
+        load.reading.height = rows;
     state.windows.files.lastFolder = path_part(name);
     rememberRecentFile(state.session, RecentFile::Kind::font, name);
     const std::string note = placeFontReading(editor, load.reading);

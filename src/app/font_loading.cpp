@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/whole_files.h"
+#include "editing/charset_edits.h"
 #include "files/font_file.h"
 #include "files/font_formats.h"
 #include "files/text_encoding.h"
@@ -34,7 +35,7 @@ std::string loadNoteText(const std::string& name, const std::string& note) {
     return name + "\n" + note + ".";
 }
 
-FontFileLoad readFontFile(const std::string& name, const GlyphLook& look) {
+FontFileLoad readFontFile(const std::string& name, const GlyphLook& look, int height) {
     FontFileLoad load;
     load.size = file_size(name);
     if (load.size < 1) {
@@ -50,7 +51,7 @@ FontFileLoad readFontFile(const std::string& name, const GlyphLook& look) {
         return load;
     }
     load.readable = true;
-    load.reading = decodeFontFile(*bytes, name, look);
+    load.reading = decodeFontFile(*bytes, name, look, height);
     // Only a raw font may be larger: of it no more than the charset holds is used. Any other
     // format is refused by its size, whatever its cut-off start would have said.
     std::string problem = load.reading.problem;
@@ -65,8 +66,10 @@ FontFileLoad readFontFile(const std::string& name, const GlyphLook& look) {
 
 std::string placeFontReading(Editor& editor, const FontReading& reading) {
     Charset& charset = editor.changeGlyphs();
+    // The glyphs come at their own height, in the same undo step as they do.
+    if (reading.height != charset.height) setGlyphHeight(charset, reading.height);
     for (const auto& [code, glyph] : reading.coded)
-        std::copy(glyph.begin(), glyph.end(), glyphOf(charset, code).begin());
+        std::copy_n(glyph.begin(), charset.height, glyphOf(charset, code).begin());
     const int first = reading.atCurrentChar ? editor.currentChar() : reading.firstCode;
     const size_t placed = placeFont(charset, first, reading.bytes);
     std::string tableNote;

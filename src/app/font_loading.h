@@ -19,10 +19,12 @@ struct FontFileLoad {
     bool loaded() const { return failure.empty(); }
 };
 
-// Reads and decodes the file; pictures from elsewhere are read in the look given.
-FontFileLoad readFontFile(const std::string& name, const GlyphLook& look);
+// Reads and decodes the file; pictures from elsewhere are read in the look given, they and raw
+// fonts at `height` rows a glyph.
+FontFileLoad readFontFile(const std::string& name, const GlyphLook& look, int height);
 
-// Puts what was read into the charset from the current char on, or at its own codes, and the
+// Gives the charset the reading's height, then puts what was read into it from the current char
+// on, or at its own codes, and the
 // characters the font names its codes with. Returns what of it was left out, for the note after
 // it ("" when nothing).
 std::string placeFontReading(Editor& editor, const FontReading& reading);

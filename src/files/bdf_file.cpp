@@ -9,7 +9,7 @@
 namespace {
 
 constexpr std::string_view magic = "STARTFONT";
-constexpr int cell = 8;
+constexpr int cellWidth = 8;
 
 std::vector<std::string_view> words(std::string_view line) {
     std::vector<std::string_view> out;
@@ -67,13 +67,13 @@ struct Reader {
 };
 
 // One glyph as its lines describe it, up to its ENDCHAR.
-struct Glyph {
+struct BdfGlyph {
     std::string_view name; // its STARTCHAR's
     long code = -1;        // its ENCODING; -1 without one, or for one too large to hold
     Box box;
     bool bitmap = false;
     long rows = 0;
-    std::array<uint8_t, cell> pixels{};
+    std::array<uint8_t, maxGlyphHeight> pixels{};
 
     // How a message names it: by its code, or by its name when the code says nothing.
     std::string called() const {
@@ -93,17 +93,17 @@ bool encoding(const std::vector<std::string_view>& line, long& code) {
     return error == std::errc() || error == std::errc::result_out_of_range;
 }
 
-// Whether the box lies in the font's 8 x 8 one; an empty box has no pixels to place.
+// Whether the box lies in the font's cell; an empty box has no pixels to place.
 bool fits(const Box& box, const Box& font) {
     if (box.width < 0 || box.height < 0) return false;
     if (box.width == 0 || box.height == 0) return true;
-    return box.x >= font.x && box.y >= font.y && box.x + box.width <= font.x + cell &&
-           box.y + box.height <= font.y + cell;
+    return box.x >= font.x && box.y >= font.y && box.x + box.width <= font.x + cellWidth &&
+           box.y + box.height <= font.y + font.height;
 }
 
 // Puts the next BITMAP row in the glyph's cell by its box's offsets. A box is at most 8 wide,
 // so the row's first byte holds all its pixels, however many bytes a row is written with.
-bool placeRow(std::string_view hex, const Box& font, Glyph& glyph) {
+bool placeRow(std::string_view hex, const Box& font, BdfGlyph& glyph) {
     const auto isHex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
     if (glyph.rows >= glyph.box.height || hex.size() < 2 ||
         !std::all_of(hex.begin(), hex.end(), isHex))
@@ -112,7 +112,7 @@ bool placeRow(std::string_view hex, const Box& font, Glyph& glyph) {
     if (box.width > 0) {
         unsigned value = 0;
         std::from_chars(hex.data(), hex.data() + 2, value, 16);
-        value &= 0xFFu << (cell - box.width); // bits past the box's width are padding
+        value &= 0xFFu << (cellWidth - box.width); // bits past the box's width are padding
         // Row `rows` of the box, from its top, lands in the cell by the offsets.
         const long cellRow = font.y + font.height - box.y - box.height + glyph.rows;
         glyph.pixels[size_t(cellRow)] = uint8_t(value >> (box.x - font.x));
@@ -122,7 +122,7 @@ bool placeRow(std::string_view hex, const Box& font, Glyph& glyph) {
 }
 
 // Reads the glyph's lines after its STARTCHAR: "" when they make a whole glyph, else why not.
-std::string readGlyph(Reader& reader, const Box& font, Glyph& glyph) {
+std::string readGlyph(Reader& reader, const Box& font, BdfGlyph& glyph) {
     std::vector<std::string_view> line;
     while (reader.next(line)) {
         const std::string_view key = line[0];
@@ -145,7 +145,8 @@ std::string readGlyph(Reader& reader, const Box& font, Glyph& glyph) {
             glyph.box = {v[0], v[1], v[2], v[3]};
             if (!fits(glyph.box, font))
                 return glyph.called() + "'s box (" + std::to_string(v[0]) + " x " +
-                       std::to_string(v[1]) + ") does not fit its 8 x 8 cell";
+                       std::to_string(v[1]) + ") does not fit its " + std::to_string(font.width) +
+                       " x " + std::to_string(font.height) + " cell";
         } else if (key == "BITMAP") {
             glyph.bitmap = true;
         }
@@ -187,14 +188,17 @@ FontReading decodeBdf(std::span<const uint8_t> file) {
             long v[4];
             if (!numbers(line, 4, v)) return FontReading::refused("its FONTBOUNDINGBOX is damaged");
             font = {v[0], v[1], v[2], v[3]};
-            if (font.width != cell || font.height != cell)
-                return FontReading::refused("its cells are " + std::to_string(font.width) + " x " +
-                                            std::to_string(font.height) +
-                                            " pixels, and gridlet edits glyphs of 8 x 8");
+            const std::string size = "its cells are " + std::to_string(font.width) + " x " +
+                                     std::to_string(font.height) + " pixels";
+            if (font.width != cellWidth)
+                return FontReading::refused(size + ", and gridlet edits glyphs 8 pixels wide");
+            if (!isGlyphHeight(int(font.height)))
+                return FontReading::refused(size + ", and gridlet edits glyphs of 1 to 32 rows");
+            reading.height = int(font.height);
             haveFont = true;
         } else if (line[0] == "STARTCHAR") {
             if (!haveFont) return FontReading::refused("a glyph comes before the FONTBOUNDINGBOX");
-            Glyph glyph{.name = line.size() > 1 ? line[1] : "", .box = font};
+            BdfGlyph glyph{.name = line.size() > 1 ? line[1] : "", .box = font};
             if (std::string problem = readGlyph(reader, font, glyph); !problem.empty())
                 return FontReading::refused(std::move(problem));
             if (glyph.code >= 0 && glyph.code <= 255)
@@ -216,20 +220,28 @@ FontReading decodeBdf(std::span<const uint8_t> file) {
     return reading;
 }
 
-std::string encodeBdf(std::span<const uint8_t> glyphs, int firstCode, std::string_view name) {
-    const size_t count = glyphs.size() / cell;
+std::string encodeBdf(std::span<const uint8_t> glyphs, int firstCode, std::string_view name,
+                      int height) {
+    const size_t rows = size_t(height);
+    const size_t count = glyphs.size() / rows;
+    // About an eighth of the cell below the baseline, as the 8-row cell's one row.
+    const int descent = height / 8;
+    const std::string box =
+        std::to_string(cellWidth) + " " + std::to_string(height) + " 0 -" + std::to_string(descent);
     std::ostringstream out;
     out << "STARTFONT 2.1\n"
-        << "FONT -gridlet-" << name << "-Medium-R-Normal--8-80-75-75-C-80-FontSpecific-0\n"
-        << "SIZE 8 75 75\n"
-        << "FONTBOUNDINGBOX 8 8 0 -1\n"
-        << "STARTPROPERTIES 3\nFONT_ASCENT 7\nFONT_DESCENT 1\nSPACING \"C\"\nENDPROPERTIES\n"
+        << "FONT -gridlet-" << name << "-Medium-R-Normal--" << height << "-" << height * 10
+        << "-75-75-C-80-FontSpecific-0\n"
+        << "SIZE " << height << " 75 75\n"
+        << "FONTBOUNDINGBOX " << box << "\n"
+        << "STARTPROPERTIES 3\nFONT_ASCENT " << height - descent << "\nFONT_DESCENT " << descent
+        << "\nSPACING \"C\"\nENDPROPERTIES\n"
         << "CHARS " << count << "\n";
     for (size_t i = 0; i < count; ++i) {
         const int code = firstCode + int(i);
         out << "STARTCHAR char" << code << "\nENCODING " << code
-            << "\nSWIDTH 1000 0\nDWIDTH 8 0\nBBX 8 8 0 -1\nBITMAP\n";
-        for (size_t row = 0; row < cell; ++row) out << hexRow(glyphs[i * cell + row]) << "\n";
+            << "\nSWIDTH 1000 0\nDWIDTH 8 0\nBBX " << box << "\nBITMAP\n";
+        for (size_t row = 0; row < rows; ++row) out << hexRow(glyphs[i * rows + row]) << "\n";
         out << "ENDCHAR\n";
     }
     out << "ENDFONT\n";

@@ -9,9 +9,19 @@ size_t placeFont(Charset& charset, int firstCode, std::span<const uint8_t> file)
     return count;
 }
 
-std::optional<std::vector<uint8_t>> encodeFont(const Charset& charset, int firstCode, int length) {
-    const int start = charset.height * (firstCode & 0xFF);
-    if (length < 0 || size_t(start + length) > charsetBytes(charset.height)) return std::nullopt;
-    return std::vector<uint8_t>(charset.bytes.begin() + start,
-                                charset.bytes.begin() + start + length);
+int rawFontHeight(int64_t size) {
+    if (size % glyphCount != 0) return 0;
+    const int64_t height = size / glyphCount;
+    if (!isGlyphHeight(int(std::min<int64_t>(height, maxGlyphHeight + 1))) ||
+        height == machineGlyphHeight || size == zxFontBytes || size == 1024)
+        return 0;
+    return int(height);
+}
+
+std::optional<std::vector<uint8_t>> encodeFont(const Charset& charset, int firstCode, int glyphs) {
+    const int first = firstCode & 0xFF;
+    if (glyphs < 0 || first + glyphs > glyphCount) return std::nullopt;
+    const std::span<const uint8_t> bytes =
+        allGlyphs(charset).subspan(size_t(first) * charset.height, size_t(glyphs) * charset.height);
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }

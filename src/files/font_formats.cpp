@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <optional>
 #include <string>
 
 #include "files/bdf_file.h"
@@ -30,17 +31,23 @@ std::string formatNamed(std::string_view name) {
     return "";
 }
 
-FontReading raw(std::span<const uint8_t> file) {
+FontReading raw(std::span<const uint8_t> file, int height) {
     FontReading reading;
     reading.raw = true;
+    reading.height = height;
     reading.bytes.assign(file.begin(), file.end());
     return reading;
 }
 
+// gridlet's own pictures are read in the look and height their note names.
 FontReading fromPicture(const PictureReading& picture, const std::string& note,
-                        const GlyphLook& look) {
+                        const GlyphLook& look, int height) {
     if (!picture.problem.empty()) return FontReading::refused(picture.problem);
-    return decodeGlyphPicture(picture.picture, lookOfNote(note).value_or(look));
+    const std::optional<GlyphLook> own = lookOfNote(note);
+    if (!own) return decodeGlyphPicture(picture.picture, look, height);
+    const int noted = heightOfNote(note);
+    if (noted == 0) return FontReading::refused("its note names no height of 1 to 32 rows");
+    return decodeGlyphPicture(picture.picture, *own, noted);
 }
 
 } // namespace
@@ -56,12 +63,12 @@ std::string extensionOf(std::string_view name) {
 }
 
 FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name,
-                           const GlyphLook& look) {
+                           const GlyphLook& look, int height) {
     FontReading reading;
     if (isPng(file))
-        reading = fromPicture(decodePng(file), pngText(file, pictureNoteKeyword), look);
+        reading = fromPicture(decodePng(file), pngText(file, pictureNoteKeyword), look, height);
     else if (isBmp(file) || (hasBmpMark(file) && extensionOf(name) == ".bmp"))
-        reading = fromPicture(decodeBmp(file), bmpNote(file), look);
+        reading = fromPicture(decodeBmp(file), bmpNote(file), look, height);
     else if (isPsf(file) || (hasPsfMark(file) && extensionOf(name) == ".psf"))
         reading = decodePsf(file);
     else if (isBdf(file))
@@ -71,7 +78,7 @@ FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name,
     else if (const std::string claimed = formatNamed(name); !claimed.empty())
         return FontReading::refused("its name says " + claimed + ", but it holds none");
     else
-        return raw(file);
-    if (!reading.problem.empty() && rawName(name)) return raw(file);
+        return raw(file, height);
+    if (!reading.problem.empty() && rawName(name)) return raw(file, height);
     return reading;
 }

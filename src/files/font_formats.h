@@ -20,6 +20,7 @@ std::string extensionOf(std::string_view name);
 // first bytes only look like another format's, when its name says it is raw, and one that
 // starts with PSF 1's or BMP's mark but holds no whole header, unless it is named .psf or .bmp.
 // One named as a format that marks its files (.psf, .bdf, .png, .bmp) without the mark is not
-// read. A picture gridlet wrote is read in the look its note names, any other in `look`.
+// read. A picture gridlet wrote is read in the look and height its note names, any other in
+// `look` at `height`, the rows a raw font's glyphs are read at too.
 FontReading decodeFontFile(std::span<const uint8_t> file, std::string_view name,
-                           const GlyphLook& look);
+                           const GlyphLook& look, int height);

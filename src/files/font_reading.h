@@ -8,15 +8,18 @@
 #include <utility>
 #include <vector>
 
+#include "model/charset.h"
+
 struct FontReading {
     bool raw = false; // glyph rows with no header, as the program has always read them
     // Raw files, C64 files and strips of pictures go from the current char on; a console font
     // or a sheet of 16 glyphs a row from its own first code.
     bool atCurrentChar = true;
     int firstCode = 0;
-    std::vector<uint8_t> bytes; // 8 a glyph; a raw file may end within a glyph
-    // Glyphs that carry their own codes (BDF).
-    std::vector<std::pair<int, std::array<uint8_t, 8>>> coded;
+    int height = machineGlyphHeight; // the rows of each glyph, in `bytes` and `coded` alike
+    std::vector<uint8_t> bytes;      // `height` a glyph; a raw file may end within a glyph
+    // Glyphs that carry their own codes (BDF), of `height` rows.
+    std::vector<std::pair<int, std::array<uint8_t, maxGlyphHeight>>> coded;
     // A console font's Unicode table: (glyph from the first, a character it stands for).
     std::vector<std::pair<int, char32_t>> unicode;
     // A BDF font of ISO 10646 or ISO 8859-1: each glyph's code is its character.

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int cell = 8;
+constexpr int cellWidth = 8;
 
 int distance(Color a, Color b) {
     int sum = 0;
@@ -38,16 +38,18 @@ int nearestBits(const GlyphLook& look, Color colour) {
     return best;
 }
 
-// The glyphs of the picture's cells of 8 * scale pixels, left to right, top to bottom.
-std::vector<uint8_t> readCells(const Picture& picture, int scale, const GlyphLook& look) {
-    const int side = cell * scale;
+// The glyphs of the picture's cells of 8 x height glyph pixels, each scale x scale, left to
+// right, top to bottom.
+std::vector<uint8_t> readCells(const Picture& picture, int scale, int height,
+                               const GlyphLook& look) {
+    const int wide = cellWidth * scale, high = height * scale;
     const int bitsWide = look.wide ? 2 : 1; // the bits of one pixel of the look
     std::vector<uint8_t> bytes;
-    for (int top = 0; top + side <= picture.height; top += side)
-        for (int left = 0; left + side <= picture.width; left += side)
-            for (int y = 0; y < cell; ++y) {
+    for (int top = 0; top + high <= picture.height; top += high)
+        for (int left = 0; left + wide <= picture.width; left += wide)
+            for (int y = 0; y < height; ++y) {
                 int row = 0;
-                for (int x = 0; x < cell; x += bitsWide) {
+                for (int x = 0; x < cellWidth; x += bitsWide) {
                     const Color colour = boxColour(picture, left + x * scale, top + y * scale,
                                                    bitsWide * scale, scale);
                     row = row << bitsWide | nearestBits(look, colour);
@@ -88,17 +90,19 @@ std::optional<std::string_view> field(std::string_view note, std::string_view na
     return std::nullopt;
 }
 
-// The glyphs laid out `columns` a row at the scale.
-Picture layOut(std::span<const uint8_t> glyphs, const GlyphLook& look, int scale, size_t columns) {
-    const size_t count = glyphs.size() / cell;
-    const int side = cell * scale;
+// The glyphs of `height` rows laid out `columns` a row at the scale.
+Picture layOut(std::span<const uint8_t> glyphs, int height, const GlyphLook& look, int scale,
+               size_t columns) {
+    const size_t rows = size_t(height);
+    const size_t count = glyphs.size() / rows;
+    const int wide = cellWidth * scale, high = height * scale;
     Picture picture;
-    picture.width = int(columns) * side;
-    picture.height = int((count + columns - 1) / columns) * side;
+    picture.width = int(columns) * wide;
+    picture.height = int((count + columns - 1) / columns) * high;
     picture.pixels.assign(size_t(picture.width) * size_t(picture.height), look.paper());
     for (size_t i = 0; i < count; ++i)
-        paintGlyph(picture, glyphs.subspan(i * cell).first<cell>(), int(i % columns) * side,
-                   int(i / columns) * side, look, scale);
+        paintGlyph(picture, glyphs.subspan(i * rows, rows), int(i % columns) * wide,
+                   int(i / columns) * high, look, scale);
     return picture;
 }
 
@@ -106,10 +110,10 @@ Picture layOut(std::span<const uint8_t> glyphs, const GlyphLook& look, int scale
 
 void paintGlyph(Picture& picture, GlyphRows glyph, int left, int top, const GlyphLook& look,
                 int scale) {
-    const int side = cell * scale;
-    for (int y = 0; y < side; ++y) {
+    const int wide = cellWidth * scale, high = int(glyph.size()) * scale;
+    for (int y = 0; y < high; ++y) {
         const int row = glyph[size_t(y / scale)];
-        for (int x = 0; x < side; ++x) {
+        for (int x = 0; x < wide; ++x) {
             const int bit = x / scale;
             // A wide pixel is the pair of bits it starts at, bit 7 leftmost.
             const int value = look.wide ? (row >> (6 - (bit & 6))) & 3 : (row >> (7 - bit)) & 1;
@@ -118,43 +122,51 @@ void paintGlyph(Picture& picture, GlyphRows glyph, int left, int top, const Glyp
     }
 }
 
-Picture encodeGlyphStrip(std::span<const uint8_t> glyphs, Color paper, Color ink) {
-    return layOut(glyphs, narrowLook(paper, ink), 1, std::max<size_t>(glyphs.size() / cell, 1));
+Picture encodeGlyphStrip(std::span<const uint8_t> glyphs, Color paper, Color ink, int height) {
+    return layOut(glyphs, height, narrowLook(paper, ink), 1,
+                  std::max<size_t>(glyphs.size() / size_t(height), 1));
 }
 
-Picture encodeGlyphSheet(std::span<const uint8_t> glyphs, Color paper, Color ink, int scale) {
-    return layOut(glyphs, narrowLook(paper, ink), scale, sheetColumns);
+Picture encodeGlyphSheet(std::span<const uint8_t> glyphs, Color paper, Color ink, int scale,
+                         int height) {
+    return layOut(glyphs, height, narrowLook(paper, ink), scale, sheetColumns);
 }
 
-Picture encodeGlyphSheet(std::span<const uint8_t> glyphs, const GlyphLook& look, int scale) {
-    return layOut(glyphs, look, scale, sheetColumns);
+Picture encodeGlyphSheet(std::span<const uint8_t> glyphs, const GlyphLook& look, int scale,
+                         int height) {
+    return layOut(glyphs, height, look, scale, sheetColumns);
 }
 
-std::vector<uint8_t> decodeGlyphCells(const Picture& picture, Color paper, Color ink) {
-    return readCells(picture, 1, narrowLook(paper, ink));
+std::vector<uint8_t> decodeGlyphCells(const Picture& picture, Color paper, Color ink, int height) {
+    return readCells(picture, 1, height, narrowLook(paper, ink));
 }
 
-FontReading decodeGlyphPicture(const Picture& picture, const GlyphLook& look) {
+FontReading decodeGlyphPicture(const Picture& picture, const GlyphLook& look, int height) {
     const int w = picture.width, h = picture.height;
     for (int scale = 1; scale <= largestScale; ++scale) {
-        const int side = cell * scale;
-        const bool strip = h == side && w > 0 && w % side == 0;
-        const bool sheet = w == sheetColumns * side && h % side == 0 && h / side >= 2 &&
-                           h / side <= glyphCount / sheetColumns;
+        const int wide = cellWidth * scale, high = height * scale;
+        const bool strip = h == high && w > 0 && w % wide == 0;
+        const bool sheet = w == sheetColumns * wide && h % high == 0 && h / high >= 2 &&
+                           h / high <= glyphCount / sheetColumns;
         if (!strip && !sheet) continue;
         FontReading reading;
         reading.atCurrentChar = strip;
-        reading.bytes = readCells(picture, scale, look);
+        reading.height = height;
+        reading.bytes = readCells(picture, scale, height, look);
         return reading;
     }
+    const std::string high = std::to_string(height);
     return FontReading::refused(
         "its size, " + std::to_string(w) + " x " + std::to_string(h) +
-        " pixels, fits neither a sheet of 16 glyphs a row (128, 256, ... 1024 pixels wide) nor a "
-        "strip of glyphs side by side (8, 16, ... 64 pixels high)");
+        " pixels, fits neither a sheet of 16 glyphs of 8 x " + high +
+        " a row (128, 256, ... 1024 pixels wide) nor a strip of glyphs side by side (" + high +
+        ", " + std::to_string(2 * height) + ", ... " + std::to_string(largestScale * height) +
+        " pixels high)");
 }
 
-std::string lookNote(ColorMode mode, const GlyphLook& look) {
+std::string lookNote(ColorMode mode, const GlyphLook& look, int height) {
     std::string note = "mode: " + std::string(modeNames[size_t(mode)]) +
+                       "\nrows: " + std::to_string(height) +
                        "\npixels: " + (look.wide ? "bit pairs" : "bits") + "\ncolours:";
     for (size_t i = 0; i < (look.wide ? 4u : 2u); ++i) {
         const Color rgb = swappedRedAndBlue(look.colors[i]);
@@ -180,4 +192,15 @@ std::optional<GlyphLook> lookOfNote(std::string_view note) {
     }
     if (!look.wide) look = narrowLook(look.colors[0], look.colors[1]);
     return look;
+}
+
+int heightOfNote(std::string_view note) {
+    const auto rows = field(note, "rows");
+    if (!rows) return machineGlyphHeight; // gridlet wrote no other before it said
+    int height = 0;
+    for (const char c : *rows) {
+        if (c < '0' || c > '9' || height > maxGlyphHeight) return 0;
+        height = height * 10 + (c - '0');
+    }
+    return isGlyphHeight(height) ? height : 0;
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int rowsPerGlyph = 8;
-
 std::string hexByte(uint8_t value) {
     constexpr char digits[] = "0123456789ABCDEF";
     return {'0', 'x', digits[value >> 4], digits[value & 15]};
@@ -129,30 +127,32 @@ std::string shown(const NumberWord& word) {
            (word.text.size() > longestShown ? "..." : "");
 }
 
-GlyphTextReading glyphsOf(const std::vector<uint8_t>& bytes, const char* what) {
+GlyphTextReading glyphsOf(const std::vector<uint8_t>& bytes, const char* what, int height) {
     GlyphTextReading reading;
-    const size_t whole = bytes.size() / rowsPerGlyph * rowsPerGlyph;
+    const size_t rows = size_t(height);
+    const size_t whole = bytes.size() / rows * rows;
     reading.glyphs.assign(bytes.begin(), bytes.begin() + ptrdiff_t(whole));
     reading.leftOver = int(bytes.size() - whole);
     if (whole == 0)
         reading.problem = "The text on the clipboard holds " + std::to_string(bytes.size()) + " " +
-                          what + ", and a glyph takes 8.";
+                          what + ", and a glyph takes " + std::to_string(height) + ".";
     return reading;
 }
 
 } // namespace
 
-std::string encodeGlyphText(std::span<const uint8_t> glyphs) {
+std::string encodeGlyphText(std::span<const uint8_t> glyphs, int height) {
     std::string text;
     for (size_t i = 0; i < glyphs.size(); ++i) {
         text += hexByte(glyphs[i]);
-        text += (i + 1) % rowsPerGlyph == 0 ? '\n' : ',';
+        text += (i + 1) % size_t(height) == 0 ? '\n' : ',';
     }
     return text;
 }
 
-GlyphTextReading decodeGlyphText(std::string_view text) {
-    if (std::optional<std::vector<uint8_t>> rows = bitRows(text)) return glyphsOf(*rows, "rows");
+GlyphTextReading decodeGlyphText(std::string_view text, int height) {
+    if (std::optional<std::vector<uint8_t>> rows = bitRows(text))
+        return glyphsOf(*rows, "rows", height);
     const std::string uncommented = withoutComments(text);
     const DataWords data = dataWords(uncommented); // views into uncommented
     // A hex dump has no directive: "db 24,36" is decimal.
@@ -172,9 +172,11 @@ GlyphTextReading decodeGlyphText(std::string_view text) {
     }
     if (bytes.empty()) {
         GlyphTextReading reading;
-        reading.problem = "The text on the clipboard holds no glyph: give 8 numbers a glyph "
-                          "(0x3C, $3C, &H3C, 3Ch or 60) or 8 rows of # and . a glyph.";
+        const std::string rows = std::to_string(height);
+        reading.problem = "The text on the clipboard holds no glyph: give " + rows +
+                          " numbers a glyph (0x3C, $3C, &H3C, 3Ch or 60) or " + rows +
+                          " rows of # and . a glyph.";
         return reading;
     }
-    return glyphsOf(bytes, "numbers");
+    return glyphsOf(bytes, "numbers", height);
 }

@@ -7,3 +7,9 @@ std::string screenSizeProblem(const Document& document, std::string_view screen,
            " cells; the map is " + std::to_string(document.mapWidth) + " x " +
            std::to_string(document.mapHeight);
 }
+
+std::string glyphHeightProblem(const Document& document, std::string_view file) {
+    if (document.charset.height == machineGlyphHeight) return {};
+    return std::string(file) + " characters are 8 x 8 pixels; the glyphs are 8 x " +
+           std::to_string(document.charset.height);
+}

@@ -17,3 +17,7 @@ struct MachineFile {
 // "" when it is exactly the screen's size. The machine's screen is named with its article.
 std::string screenSizeProblem(const Document& document, std::string_view screen, int width,
                               int height);
+// Why the glyphs do not fit the machine's characters of 8 x 8 pixels, e.g. "A C64 program's
+// characters are 8 x 8 pixels; the glyphs are 8 x 16"; "" when they are 8 rows tall. The file
+// is named with its article, as it owns its characters.
+std::string glyphHeightProblem(const Document& document, std::string_view file);

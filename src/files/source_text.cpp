@@ -1,10 +1,29 @@
 #include "files/source_text.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "files/utf8.h"
 
 namespace {
 
-constexpr int cell = 8;
+// Rows written on one line: a glyph of more takes several, so that lines stay short.
+constexpr size_t rowsALine = 8;
+
+// "8 x 16 pixels".
+std::string sizeOf(int height) {
+    return "8 x " + std::to_string(height) + " pixels";
+}
+
+// Each glyph's rows, up to rowsALine a line: every glyph takes as many lines.
+std::vector<std::span<const uint8_t>> lineRows(std::span<const uint8_t> glyphs, int height) {
+    const size_t rows = size_t(height);
+    std::vector<std::span<const uint8_t>> lines;
+    for (size_t glyph = 0; glyph + rows <= glyphs.size(); glyph += rows)
+        for (size_t row = 0; row < rows; row += rowsALine)
+            lines.push_back(glyphs.subspan(glyph + row, std::min(rowsALine, rows - row)));
+    return lines;
+}
 
 std::string hex(uint8_t value, const char* prefix, const char* suffix, bool upper = true) {
     const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
@@ -32,9 +51,9 @@ std::string noted(const SourceName& name, std::string_view lineStart) {
     return name.note.empty() ? "" : "\n" + std::string(lineStart) + name.note;
 }
 
-std::string header(const SourceName& name, size_t count) {
-    return "; " + name.identifier + ": " + std::to_string(count) +
-           " glyphs of 8 x 8 pixels, a byte a row from the top, bit 7 the leftmost pixel.\n"
+std::string header(const SourceName& name, size_t count, int height) {
+    return "; " + name.identifier + ": " + std::to_string(count) + " glyphs of " + sizeOf(height) +
+           ", a byte a row from the top, bit 7 the leftmost pixel.\n"
            "; Made with gridlet." +
            noted(name, "; ") + "\n";
 }
@@ -66,32 +85,43 @@ SourceLanguage languageOf(Assembler dialect) {
 }
 
 std::string encodeCSource(std::span<const uint8_t> glyphs, int firstCode, const SourceName& name,
-                          const TextEncoding& encoding) {
-    const size_t count = glyphs.size() / cell;
-    std::string out =
-        "/* " + name.identifier + ": " + std::to_string(count) +
-        " glyphs of 8 x 8 pixels, a byte a row from the top, bit 7 the leftmost pixel.\n"
-        "   Made with gridlet." +
-        noted(name, "   ") + " */\n";
-    out += "static const unsigned char " + name.identifier + "[" + std::to_string(count) +
-           "][8] = {\n";
-    for (size_t i = 0; i < count; ++i) {
-        out += "    {";
-        for (int row = 0; row < cell; ++row)
-            out += hex(glyphs[i * cell + size_t(row)], row ? ", 0x" : "0x", "");
-        out += "}, /* " + describe(firstCode + int(i), encoding) + " */\n";
+                          const TextEncoding& encoding, int height) {
+    const std::vector<std::span<const uint8_t>> lines = lineRows(glyphs, height);
+    const size_t count = glyphs.size() / size_t(height);
+    std::string out = "/* " + name.identifier + ": " + std::to_string(count) + " glyphs of " +
+                      sizeOf(height) +
+                      ", a byte a row from the top, bit 7 the leftmost pixel.\n"
+                      "   Made with gridlet." +
+                      noted(name, "   ") + " */\n";
+    out += "static const unsigned char " + name.identifier + "[" + std::to_string(count) + "][" +
+           std::to_string(height) + "] = {\n";
+    const size_t linesEach = lines.size() / std::max<size_t>(count, 1);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const size_t part = i % linesEach;
+        out += part == 0 ? "    {" : "     ";
+        for (size_t row = 0; row < lines[i].size(); ++row)
+            out += hex(lines[i][row], row ? ", 0x" : "0x", "");
+        out += part + 1 == linesEach ? "}," : ",";
+        if (part == 0) out += " /* " + describe(firstCode + int(i / linesEach), encoding) + " */";
+        out += "\n";
     }
     return out + "};\n";
 }
 
 std::string encodeAssembler(std::span<const uint8_t> glyphs, int firstCode, const SourceName& name,
-                            Assembler dialect, const TextEncoding& encoding) {
-    const size_t count = glyphs.size() / cell;
-    std::string out = header(name, count) + name.identifier + ":\n";
-    for (size_t i = 0; i < count; ++i) {
+                            Assembler dialect, const TextEncoding& encoding, int height) {
+    const std::vector<std::span<const uint8_t>> lines = lineRows(glyphs, height);
+    const size_t count = glyphs.size() / size_t(height);
+    const size_t linesEach = lines.size() / std::max<size_t>(count, 1);
+    std::string out = header(name, count, height) + name.identifier + ":\n";
+    const char* directive = dialect == Assembler::ca65      ? ".byte"
+                            : dialect == Assembler::acme    ? "!byte"
+                            : dialect == Assembler::z80Defb ? "defb"
+                                                            : "DB";
+    for (size_t i = 0; i < lines.size(); ++i) {
         std::string line;
-        for (int row = 0; row < cell; ++row) {
-            const uint8_t value = glyphs[i * cell + size_t(row)];
+        for (size_t row = 0; row < lines[i].size(); ++row) {
+            const uint8_t value = lines[i][row];
             if (row) line += ",";
             switch (dialect) {
             case Assembler::ca65:
@@ -108,24 +138,24 @@ std::string encodeAssembler(std::span<const uint8_t> glyphs, int firstCode, cons
                 break;
             }
         }
-        const char* directive = dialect == Assembler::ca65      ? ".byte"
-                                : dialect == Assembler::acme    ? "!byte"
-                                : dialect == Assembler::z80Defb ? "defb"
-                                                                : "DB";
-        out += "        " + std::string(directive) + " " + line + " ; " +
-               describe(firstCode + int(i), encoding) + "\n";
+        out += "        " + std::string(directive) + " " + line;
+        if (i % linesEach == 0) out += " ; " + describe(firstCode + int(i / linesEach), encoding);
+        out += "\n";
     }
     return out;
 }
 
-std::string encodeBasicData(std::span<const uint8_t> glyphs, int firstCode, std::string_view name) {
-    const size_t count = glyphs.size() / cell;
+std::string encodeBasicData(std::span<const uint8_t> glyphs, int firstCode, std::string_view name,
+                            int height) {
+    const std::vector<std::span<const uint8_t>> lines = lineRows(glyphs, height);
+    const size_t count = glyphs.size() / size_t(height);
     std::string out = "10 REM " + std::string(name) + ": " + std::to_string(count) +
-                      " GLYPHS FROM CODE " + std::to_string(firstCode) + ", 8 BYTES EACH\n";
-    for (size_t i = 0; i < count; ++i) {
+                      " GLYPHS FROM CODE " + std::to_string(firstCode) + ", " +
+                      std::to_string(height) + " BYTES EACH\n";
+    for (size_t i = 0; i < lines.size(); ++i) {
         out += std::to_string(20 + 10 * i) + " DATA ";
-        for (int row = 0; row < cell; ++row)
-            out += (row ? "," : "") + std::to_string(glyphs[i * cell + size_t(row)]);
+        for (size_t row = 0; row < lines[i].size(); ++row)
+            out += (row ? "," : "") + std::to_string(lines[i][row]);
         out += "\n";
     }
     return out;

@@ -143,7 +143,7 @@ TextEncoding fontEncoding(const FontReading& reading, int first, std::string& no
     TextEncoding encoding = latinEncoding();
     encoding.own = reading.codesAreCharacters ? 1 : 0;
     if (reading.unicode.empty()) return encoding;
-    const int last = std::min(255, first + int(reading.bytes.size() / 8) - 1);
+    const int last = std::min(255, first + int(reading.bytes.size()) / reading.height - 1);
     clearCodes(encoding, first, last);
     size_t left = 0;
     for (const auto& [glyph, character] : reading.unicode) {

@@ -52,7 +52,9 @@ TEST_F(Clipboard, CopyPutsTheGlyphsAsTextPictureAndBytes) {
     g.state.editor.startHistory(); // the set-up is no step of the user's
     choose(copyId);
     EXPECT_EQ(g.ui.clipboard.text, "0x3C,0x66,0x6E,0x6E,0x60,0x62,0x3C,0x00\n");
-    EXPECT_EQ(g.ui.clipboard.own_bytes, letterA);
+    Bytes own{8}; // the height, then the rows
+    own.insert(own.end(), letterA.begin(), letterA.end());
+    EXPECT_EQ(g.ui.clipboard.own_bytes, own);
     const PixelBuffer& picture = g.ui.clipboard.picture;
     ASSERT_EQ(picture.width, 8);
     ASSERT_EQ(picture.height, 8);
@@ -63,7 +65,7 @@ TEST_F(Clipboard, CopyPutsTheGlyphsAsTextPictureAndBytes) {
     g.ui.move_trackbar(endRangeTrackbar, 65);
     g.ui.click_gadget(rangeCheckbox);
     choose(cutId);
-    Bytes cut = letterA;
+    Bytes cut = own;
     cut.insert(cut.end(), {0x81, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(g.ui.clipboard.own_bytes, cut);
     EXPECT_EQ(g.ui.clipboard.picture.width, 16);

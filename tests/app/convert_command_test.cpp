@@ -180,7 +180,7 @@ TEST_F(ConvertCommand, ProjectsKeepEveryFieldAndFontsTheirCharacters) {
     std::vector<std::u32string> table(256, U"");
     table[65] = U"A\u0391\u0410"; // Latin, Greek and Cyrillic capitals share the glyph
     table[200] = U"\u2554";
-    folder.write("table.psf", encodePsf2(glyphs, table));
+    folder.write("table.psf", encodePsf(glyphs, table));
     ASSERT_EQ(convert({"--convert", folder / "table.psf", folder / "cli/copy.psf"}),
               conversionDone);
     EXPECT_EQ(folder.read("cli/copy.psf"), folder.read("table.psf"));

@@ -134,8 +134,8 @@ TEST_F(FontOpen, FontFileChosenUnderTheMapPatternLoadsAsAMap) {
 // project's name on bytes without its mark is refused for what it claims.
 TEST_F(FontOpen, MarkedFilesOpenAsWhatTheyHoldUnmarkedOnesAsChosen) {
     Bytes glyphs = noise(machineCharsetBytes, 9);
-    folder.write("font.psf", encodePsf2(glyphs));
-    folder.write("screen.map", encodePsf2(glyphs));
+    folder.write("font.psf", encodePsf(glyphs));
+    folder.write("screen.map", encodePsf(glyphs));
     folder.write("bm.map", {'B', 'M', 1, 2});
     folder.write("fake.gridlet", {1, 2, 3});
     const auto mapCells = [this] {

@@ -58,7 +58,8 @@ TEST_F(ImageExport, HeaderDescribesA256By256Picture) {
     EXPECT_EQ(littleEndian(file, 30, 4), 0u);
     EXPECT_EQ(littleEndian(file, 34, 4), 196608u);
     for (size_t at = 38; at < 54; at += 4) EXPECT_EQ(littleEndian(file, at, 4), 0u);
-    const std::string note = "gridlet:mode: two colours\npixels: bits\ncolours: #000000 #FFFFFF\n";
+    const std::string note =
+        "gridlet:mode: two colours\nrows: 8\npixels: bits\ncolours: #000000 #FFFFFF\n";
     EXPECT_EQ(std::string(file.begin() + 54, file.begin() + 54 + ptrdiff_t(note.size())), note);
     EXPECT_EQ(g.state.windows.files.lastFolder, folder.path() + "/");
     EXPECT_TRUE(g.ui.messages_shown.empty());

@@ -108,7 +108,7 @@ TEST_F(ServicesConformance, DroppedFilesGiveOneEventWhereTheyAreTaken) {
 
 TEST_F(ServicesConformance, ClipboardGivesBackEveryFormAndReadsOtherProgramsText) {
     ClipboardData data{.text = "60,102,110\n",
-                       .own_type = "application/x-gridlet-glyphs",
+                       .own_type = "application/x-gridlet-glyph-rows",
                        .own_bytes = {1, 2, 3, 0, 255}};
     data.picture = PixelBuffer(8, 8, rgb(255, 255, 255));
     data.picture.row(3)[5] = pixel_of(rgb(0, 0, 0));

@@ -40,12 +40,15 @@ TEST(FontFile, PlacesWhatFitsFromTheFirstCodeAndKeepsTheRest) {
 TEST(FontFile, EncodesOnlyWhatLiesWithinTheCharset) {
     Charset charset;
     std::iota(charset.begin(), charset.end(), uint8_t(0));
-    const auto zx = encodeFont(charset, 160, 768);
+    const auto zx = encodeFont(charset, 160, 96);
     ASSERT_TRUE(zx);
     EXPECT_EQ(*zx, Bytes(charset.begin() + 1280, charset.end()));
-    EXPECT_FALSE(encodeFont(charset, 161, 768));
-    EXPECT_FALSE(encodeFont(charset, 1, 2048));
-    EXPECT_EQ(encodeFont(charset, 0, 2048)->size(), 2048u);
+    EXPECT_FALSE(encodeFont(charset, 161, 96));
+    EXPECT_FALSE(encodeFont(charset, 1, 256));
+    EXPECT_EQ(encodeFont(charset, 0, 256)->size(), 2048u);
+    charset.height = 16; // glyphs at the set's height
+    EXPECT_EQ(encodeFont(charset, 160, 96)->size(), 96u * 16);
+    EXPECT_EQ(encodeFont(charset, 0, 256)->size(), 4096u);
 }
 
 MapCells filledMap(int32_t code) {

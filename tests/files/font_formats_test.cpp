@@ -35,7 +35,7 @@ TEST(FontFormats, ConsoleFontsKeepTheCharactersOfTheirUnicodeTables) {
         psf1.insert(psf1.end(), {uint8_t(value), uint8_t(value >> 8)});
     EXPECT_EQ(decodePsf(psf1).unicode, (Entries{{0, U'A'}, {1, U'Ж'}}));
 
-    Bytes psf2 = encodePsf2(Bytes(2 * 8), std::vector<std::u32string>{U"x", U"y"});
+    Bytes psf2 = encodePsf(Bytes(2 * 8), std::vector<std::u32string>{U"x", U"y"});
     psf2.resize(32 + 16); // a table of its own after the header and the two glyphs
     for (const int byte :
          {0xD0, 0x96, 0xFE, 0x41, 0xFF, 0xC0, 0x80, 0xE2, 0x82, 0xAC, 0xFF, 0x42, 0xFF})
@@ -43,10 +43,55 @@ TEST(FontFormats, ConsoleFontsKeepTheCharactersOfTheirUnicodeTables) {
     EXPECT_EQ(decodePsf(psf2).unicode, (Entries{{0, U'Ж'}, {1, U'€'}}));
 }
 
+// A kbd font's table, read into the set's characters and written again: the same bytes, each
+// glyph's characters in the font's order, one character on two glyphs on both.
+TEST(FontFormats, AConsoleFontsTableComesBackInItsOwnOrder) {
+    const int height = 14;
+    Bytes font{0x36, 0x04, 0x02, uint8_t(height)};
+    const Bytes glyphs = counting(256 * height);
+    font.insert(font.end(), glyphs.begin(), glyphs.end());
+    const auto entry = [&](std::initializer_list<int> characters) {
+        for (const int c : characters) font.insert(font.end(), {uint8_t(c), uint8_t(c >> 8)});
+        font.insert(font.end(), {0xFF, 0xFF});
+    };
+    entry({0x41, 0x416, 0x256C});
+    entry({0x2500, 0x41});
+    entry({});
+    for (int glyph = 3; glyph < 256; ++glyph) entry({0x100 + glyph});
+    const FontReading reading = decodePsf(font);
+    ASSERT_EQ(reading.problem, "");
+    std::string note;
+    const TextEncoding encoding = fontEncoding(reading, 0, note);
+    std::vector<std::u32string> table;
+    for (int code = 0; code < 256; ++code) table.push_back(charactersOfCode(encoding, code));
+    EXPECT_EQ(table[0], U"AЖ╬");
+    EXPECT_EQ(table[1], U"─A");
+    EXPECT_EQ(encodePsf(reading.bytes, table, reading.height), font);
+}
+
+// PSF 1 holds 256 glyphs and 16-bit characters; anything else is written as PSF 2.
+TEST(FontFormats, ConsoleFontsAreWrittenAsPsf1WhenItHoldsThem) {
+    const struct {
+        size_t glyphs;
+        char32_t character;
+        bool psf1;
+    } cases[] = {{256, U'A', true}, {255, U'A', false}, {256, U'\U0001F600', false}};
+    for (const auto& c : cases) {
+        const Bytes glyphs = counting(c.glyphs * 16);
+        const std::vector<std::u32string> table(c.glyphs, std::u32string(1, c.character));
+        const Bytes font = encodePsf(glyphs, table, 16);
+        EXPECT_EQ(font[0] == 0x36, c.psf1) << c.glyphs;
+        const FontReading reading = decodePsf(font);
+        EXPECT_EQ(reading.height, 16);
+        EXPECT_EQ(reading.bytes, glyphs);
+        EXPECT_EQ(reading.unicode.size(), c.glyphs);
+    }
+}
+
 TEST(FontFormats, AConsoleFontOf512GlyphsGivesTheFirst256AndSaysSo) {
     const Bytes glyphs = counting(512 * 8);
     const FontReading reading =
-        decodeFontFile(encodePsf2(glyphs), "big.psf", narrowLook(0, 0xFFFFFF));
+        decodeFontFile(encodePsf(glyphs), "big.psf", narrowLook(0, 0xFFFFFF), 8);
     ASSERT_EQ(reading.problem, "");
     EXPECT_FALSE(reading.atCurrentChar);
     EXPECT_EQ(reading.bytes, Bytes(glyphs.begin(), glyphs.begin() + 2048));
@@ -61,7 +106,8 @@ TEST(FontFormats, ABdfGlyphBoxSmallerThanItsCellIsPlacedByItsOffsets) {
     ASSERT_EQ(reading.coded.size(), 1u);
     EXPECT_EQ(reading.coded[0].first, 46);
     // Two rows above the baseline, which is one row above the cell's bottom; three columns in.
-    EXPECT_EQ(reading.coded[0].second, (std::array<uint8_t, 8>{0, 0, 0, 0, 0, 0x18, 0x08, 0}));
+    EXPECT_EQ(reading.coded[0].second,
+              (std::array<uint8_t, maxGlyphHeight>{0, 0, 0, 0, 0, 0x18, 0x08, 0}));
 }
 
 FontReading readBdf(const std::string& text) {
@@ -116,7 +162,7 @@ TEST(FontFormats, ABdfFontOfUnicodesCodesNamesItsCharacters) {
 }
 
 TEST(FontFormats, CroppedBdfGlyphsArePlacedByTheirOffsetsInTheFontsBox) {
-    using Glyph = std::array<uint8_t, 8>;
+    using Glyph = std::array<uint8_t, maxGlyphHeight>;
     const struct {
         std::string fontBox, box, rows;
         Glyph glyph;
@@ -140,7 +186,7 @@ TEST(FontFormats, SavedBdfFontsReadBackTheGlyphsOfCodesUpTo255) {
     const FontReading reading = readBdf(encodeBdf(glyphs, 250, "x"));
     ASSERT_EQ(reading.coded.size(), 6u);
     EXPECT_EQ(reading.coded[5].first, 255);
-    EXPECT_TRUE(std::equal(reading.coded[5].second.begin(), reading.coded[5].second.end(),
+    EXPECT_TRUE(std::equal(reading.coded[5].second.begin(), reading.coded[5].second.begin() + 8,
                            glyphs.begin() + 40));
     EXPECT_EQ(reading.note, "4 glyphs with codes outside 0 to 255 were left out");
 }
@@ -156,7 +202,8 @@ TEST(FontFormats, PicturesAreSheetsFromCodeZeroOrStripsFromTheCurrentChar) {
         {encodeGlyphStrip(glyphs, 0x000000, 0xFFFFFF), true}, // 256 x 8
     };
     for (const auto& c : cases) {
-        const FontReading reading = decodeGlyphPicture(c.picture, narrowLook(0x000000, 0xFFFFFF));
+        const FontReading reading =
+            decodeGlyphPicture(c.picture, narrowLook(0x000000, 0xFFFFFF), 8);
         ASSERT_EQ(reading.problem, "") << c.picture.width;
         EXPECT_EQ(reading.atCurrentChar, c.atCurrentChar) << c.picture.width;
         EXPECT_EQ(reading.bytes, glyphs) << c.picture.width;
@@ -165,15 +212,15 @@ TEST(FontFormats, PicturesAreSheetsFromCodeZeroOrStripsFromTheCurrentChar) {
 
 TEST(FontFormats, AFileOfNoFormatIsRawUnlessItsNameClaimsOne) {
     const Bytes bytes = counting(100);
-    EXPECT_TRUE(decodeFontFile(bytes, "ROM dump", narrowLook(0, 0)).raw);
-    EXPECT_TRUE(decodeFontFile(bytes, "x.map", narrowLook(0, 0)).raw);
-    EXPECT_FALSE(decodeFontFile(bytes, "x.png", narrowLook(0, 0)).problem.empty());
+    EXPECT_TRUE(decodeFontFile(bytes, "ROM dump", narrowLook(0, 0), 8).raw);
+    EXPECT_TRUE(decodeFontFile(bytes, "x.map", narrowLook(0, 0), 8).raw);
+    EXPECT_FALSE(decodeFontFile(bytes, "x.png", narrowLook(0, 0), 8).problem.empty());
     // A raw font whose first bytes happen to be a console font's mark.
     Bytes psfLike = bytes;
     psfLike[0] = 0x36;
     psfLike[1] = 0x04;
-    EXPECT_TRUE(decodeFontFile(psfLike, "x.fnt", narrowLook(0, 0)).raw);
-    EXPECT_FALSE(decodeFontFile(psfLike, "x.psf", narrowLook(0, 0)).problem.empty());
+    EXPECT_TRUE(decodeFontFile(psfLike, "x.fnt", narrowLook(0, 0), 8).raw);
+    EXPECT_FALSE(decodeFontFile(psfLike, "x.psf", narrowLook(0, 0), 8).problem.empty());
 }
 
 TEST(FontFormats, OnlyAWholePsf1FontIsTakenForOneUnlessItsNameSaysPsf) {
@@ -191,12 +238,14 @@ TEST(FontFormats, OnlyAWholePsf1FontIsTakenForOneUnlessItsNameSaysPsf) {
         {psf1(1, 8, 4 + 2048), "raw"},
         {psf1(2, 8, 4 + 2048 + 10), ""}, // its Unicode table after the glyphs
         {psf1(5, 8, 4 + 4096), ""},
-        {psf1(0, 16, 4 + 4096), "its glyphs are 8 x 16 pixels, and gridlet edits glyphs of 8 x 8"},
+        {psf1(0, 40, 4 + 40 * 256),
+         "its glyphs are 8 x 40 pixels, and gridlet edits glyphs of 1 to "
+         "32 rows"},
     };
     for (const auto& c : cases) {
         const bool isRaw = c.problem == "raw";
-        const FontReading unnamed = decodeFontFile(c.file, "chargen", narrowLook(0, 0));
-        const FontReading named = decodeFontFile(c.file, "chargen.psf", narrowLook(0, 0));
+        const FontReading unnamed = decodeFontFile(c.file, "chargen", narrowLook(0, 0), 8);
+        const FontReading named = decodeFontFile(c.file, "chargen.psf", narrowLook(0, 0), 8);
         EXPECT_EQ(isPsf(c.file), !isRaw) << c.file.size();
         EXPECT_EQ(unnamed.raw, isRaw) << c.file.size();
         EXPECT_EQ(unnamed.bytes, isRaw ? c.file : named.bytes) << c.file.size();

@@ -18,8 +18,8 @@ TEST_F(Program, CopyOffersTextPictureAndBytes) {
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(copied, nullptr);
     EXPECT_EQ(copied->text(), "0x3C,0x00,0x00,0x00,0x00,0x00,0x00,0x81\n");
-    const QByteArray bytes = copied->data("application/x-gridlet-glyphs");
-    EXPECT_EQ(bytes, QByteArray("\x3C\0\0\0\0\0\0\x81", 8));
+    const QByteArray bytes = copied->data("application/x-gridlet-glyph-rows");
+    EXPECT_EQ(bytes, QByteArray("\x08\x3C\0\0\0\0\0\0\x81", 9)); // the height, then the rows
     const QImage picture = qvariant_cast<QImage>(copied->imageData());
     ASSERT_EQ(picture.size(), QSize(8, 8));
     EXPECT_EQ(picture.pixelColor(2, 0), QColor(255, 255, 255));

@@ -354,10 +354,17 @@ std::string scriptClipboard(MonkeyRandom& random, HeadlessBinding& ui) {
         for (size_t i = 2; i < data.own_bytes.size(); ++i) data.own_bytes[i] = random.byte();
         break;
     }
-    default:
+    case 3:
         data.own_type = "application/x-gridlet-glyphs";
         data.own_bytes.resize(size_t(random.between(0, 3000)));
         for (uint8_t& byte : data.own_bytes) byte = random.byte();
+        break;
+    default: // glyphs of a height, mostly of one that makes whole glyphs
+        data.own_type = "application/x-gridlet-glyph-rows";
+        data.own_bytes = {uint8_t(random.between(0, 40))};
+        data.own_bytes.resize(random.chance(70) ? 1 + size_t(data.own_bytes[0]) * 3
+                                                : size_t(random.between(0, 3000)));
+        for (size_t i = 1; i < data.own_bytes.size(); ++i) data.own_bytes[i] = random.byte();
         break;
     }
     ui.run([&ui, data] { ui.clipboard = data; });

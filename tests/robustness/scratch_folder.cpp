@@ -84,7 +84,7 @@ void ScratchFolder::writeSamples() const {
         std::ofstream(files_ + name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     };
-    const std::vector<uint8_t> psf = encodePsf2(glyphs);
+    const std::vector<uint8_t> psf = encodePsf(glyphs);
     write("font.psf", psf);
     write("cut.psf", std::vector<uint8_t>(psf.begin(), psf.begin() + 1000));
     const std::string bdf = encodeBdf(std::span(glyphs).first(800), 32, "sample");

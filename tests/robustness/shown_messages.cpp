@@ -24,8 +24,9 @@ struct KnownMessage {
 };
 
 // Paste explains in its own words why it pasted nothing or not all; the help texts are long.
-constexpr std::array<KnownMessage, 18> userMessages{{
+constexpr std::array<KnownMessage, 19> userMessages{{
     {"ZX font", "Do yo want to place at pos #32?", Text::fixed, toolkit::message_yes_no},
+    {"Raw font", "", Text::any, toolkit::message_yes_no}, // the glyphs' height it asks about
     {"No file", "", Text::nameOnly, toolkit::message_ok},
     {"Read error", "", Text::nameOnly, toolkit::message_ok},
     {"Save File", "out of size", Text::fixed, toolkit::message_ok},

@@ -34,9 +34,9 @@ def bdf(box='8 8 0 -1', glyph_box='8 8 0 -1', bitmap='3C\n' * 8, code=65):
 
 write('empty.psf', b'')
 write('not-a-console-font.psf', bytes(range(256)) * 8)
-write('psf1-8x16.psf', b'\x36\x04\x00\x10' + bytes(4096))
+write('psf1-8x40.psf', b'\x36\x04\x00\x28' + bytes(40 * 256))
 write('psf1-truncated.psf', b'\x36\x04\x00\x08' + bytes(100))
-write('psf2-8x16.psf', psf2(height=16) + bytes(4096))
+write('psf2-9x16.psf', psf2(width=9, height=16) + bytes(8192))
 write('psf2-huge-length.psf', psf2(length=0xFFFFFFFF) + bytes(2048))
 write('psf2-damaged-header.psf', psf2(header=4) + bytes(2048))
 write('psf2-no-glyphs.psf', psf2(length=0))
