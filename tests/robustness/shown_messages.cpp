@@ -24,7 +24,7 @@ struct KnownMessage {
 };
 
 // Paste explains in its own words why it pasted nothing or not all; the help texts are long.
-constexpr std::array<KnownMessage, 19> userMessages{{
+constexpr std::array<KnownMessage, 20> userMessages{{
     {"ZX font", "Do yo want to place at pos #32?", Text::fixed, toolkit::message_yes_no},
     {"Raw font", "", Text::any, toolkit::message_yes_no}, // the glyphs' height it asks about
     {"No file", "", Text::nameOnly, toolkit::message_ok},
@@ -44,6 +44,7 @@ constexpr std::array<KnownMessage, 19> userMessages{{
     {"Glyph height", "Glyphs of ", Text::any, toolkit::message_yes_no},
     {"Glyph height", "The machines' colour modes", Text::any, toolkit::message_ok},
     {"Colour mode", "The machines' colour modes", Text::any, toolkit::message_ok},
+    {"Export", "", Text::any, toolkit::message_ok}, // why the set or map fits no machine's file
 }};
 
 // The program's messages about a failing toolkit: here every window, canvas, image and menu
