@@ -16,14 +16,15 @@ namespace {
 // The charset view's canvas, with its border, and the range controls under it.
 constexpr int charsetViewBorder = 4;
 constexpr int rangeControlsHeight = 100;
+constexpr int menuBarRoom = 60; // the window's size holds its menu bar on some platforms
 
 int charsetViewHeight(int glyphHeight) {
     return charsetImageHeight(glyphHeight) + charsetViewBorder;
 }
 
-// Eight rows a line, two lines at least.
+// Two lines, or four rows a line for glyphs taller than 8.
 int dataFieldHeight(int glyphHeight) {
-    return 20 * std::max(2, (glyphHeight + 7) / 8);
+    return 20 * std::max(2, (glyphHeight + 3) / 4);
 }
 
 } // namespace
@@ -50,7 +51,7 @@ void layOutForGlyphHeight(int glyphHeight) {
         resize_gadget(gadget, keep_value, y, keep_value, keep_value);
     resize_gadget(dataField, keep_value, keep_value, keep_value, dataFieldHeight(glyphHeight));
     resize_window(mainWindow, keep_value, keep_value, mainWindowWidth,
-                  std::max(mainWindowLeastHeight, top + rangeControlsHeight));
+                  std::max(mainWindowLeastHeight, top + rangeControlsHeight + menuBarRoom));
 }
 
 void createEditorControls() {

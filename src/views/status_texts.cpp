@@ -52,8 +52,11 @@ std::string endRangeText(int value) {
 
 void writeDataFieldText(std::string& text, GlyphRows glyph) {
     text.clear();
+    // The field wraps the 8 rows of a machine's glyph where it must; taller glyphs go four rows a
+    // line, which never wrap.
+    const bool tall = glyph.size() > 8;
     for (size_t row = 0; row < glyph.size(); ++row) {
-        if (row > 0) text += row % 8 == 0 ? ",\n" : ","; // eight rows a line
+        if (row > 0) text += tall && row % 4 == 0 ? ",\n" : ",";
         text += decimal_string(glyph[row]);              // at most three digits: no heap
     }
 }

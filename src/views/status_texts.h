@@ -17,6 +17,6 @@ std::string mapHoverTitle(int column, int row, int code);
 // "BeginRange:65:A" and "End range:65:A": the value and, from the space on, its character.
 std::string beginRangeText(int value);
 std::string endRangeText(int value);
-// "60,102,110,110,96,98,60,0": the glyph's rows in decimal, eight a line. Written into `text` as
-// above.
+// "60,102,110,110,96,98,60,0": the glyph's rows in decimal; of a glyph taller than 8 rows, four a
+// line. Written into `text` as above.
 void writeDataFieldText(std::string& text, GlyphRows glyph);

@@ -178,7 +178,7 @@ TEST(GlyphHeight, PaintingReachesTheLastRowAndTheViewsShowEveryRow) {
     expected[0] = 0x80;
     expected[15] = 0x01;
     EXPECT_EQ(rowsOf(g, 18), expected);
-    EXPECT_EQ(g.gadgetText(dataField), "128,0,0,0,0,0,0,0,\n0,0,0,0,0,0,0,1");
+    EXPECT_EQ(g.gadgetText(dataField), "128,0,0,0,\n0,0,0,0,\n0,0,0,0,\n0,0,0,1");
     const Document& document = g.document();
     // The charset view's cell of glyph 18 is 16 x 32: its last pixel row shows row 15.
     const PixelBuffer& view = g.canvas(charsetView);

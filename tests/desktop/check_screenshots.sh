@@ -15,7 +15,7 @@ fail() {
 }
 
 "$here/../../scripts/screenshots.sh" "$out" "$build/gridlet" || fail "the screenshot script failed"
-for shot in main-window.png:640x480 character-map.png:640x384 vga-font-main-window.png:640x616 \
+for shot in main-window.png:640x480 character-map.png:640x384 vga-font-main-window.png:640x676 \
     c64-main-window.png:640x480 c64-character-map.png:640x400 colours-window.png:532x358; do
     file="$out/${shot%%:*}"
     [ -f "$file" ] || fail "no ${shot%%:*}"

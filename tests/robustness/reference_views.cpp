@@ -115,8 +115,9 @@ PixelBuffer referenceMap(const AppState& state) {
 
 std::string referenceDataText(const AppState& state) {
     std::string text;
-    for (int row = 0; row < state.editor.document().charset.height; ++row) {
-        if (row > 0) text += row % 8 == 0 ? ",\n" : ",";
+    const int rows = state.editor.document().charset.height;
+    for (int row = 0; row < rows; ++row) {
+        if (row > 0) text += rows > 8 && row % 4 == 0 ? ",\n" : ",";
         text += std::to_string(glyphRow(state, state.editor.currentChar(), row));
     }
     return text;

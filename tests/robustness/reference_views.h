@@ -16,7 +16,8 @@ toolkit::PixelBuffer referenceGlyphEditor(const AppState& state);
 // The visible map: each cell's glyph doubled in its own look, under a dotted ink and paper grid
 // when it is on.
 toolkit::PixelBuffer referenceMap(const AppState& state);
-// The data field: the current glyph's row bytes in decimal, separated by commas, eight a line.
+// The data field: the current glyph's row bytes in decimal, separated by commas; four a line for
+// glyphs taller than 8 rows.
 std::string referenceDataText(const AppState& state);
 
 // "" when the two are the same size with the same pixels, else where they first differ.
