@@ -85,11 +85,11 @@ void chooseOtherGlyphHeight(Editor& editor) {
     std::vector<std::string> heights;
     for (int rows = minGlyphHeight; rows <= maxGlyphHeight; ++rows)
         heights.push_back("8 x " + std::to_string(rows));
-    const int chosen = list_requester(
-        "Glyph height",
-        "Every glyph is 8 pixels wide. Its height now: " +
-            std::to_string(editor.document().charset.height) + " rows.",
-        heights);
+    const int chosen =
+        list_requester("Glyph height",
+                       "Every glyph is 8 pixels wide. Its height now: " +
+                           std::to_string(editor.document().charset.height) + " rows.",
+                       heights);
     if (chosen >= 0) chooseGlyphHeight(editor, minGlyphHeight + chosen);
 }
 

@@ -5,11 +5,11 @@
 #include <bitset>
 #include <utility>
 
+#include "app/glyph_commands.h"
 #include "app/main_window.h"
 #include "app/map_commands.h"
 #include "app/menu_ids.h"
 #include "app/program_title.h"
-#include "app/glyph_commands.h"
 #include "charmap/map_blocks.h"
 #include "editing/glyph_transforms.h"
 #include "model/glyph_look.h"

@@ -57,6 +57,6 @@ void writeDataFieldText(std::string& text, GlyphRows glyph) {
     const bool tall = glyph.size() > 8;
     for (size_t row = 0; row < glyph.size(); ++row) {
         if (row > 0) text += tall && row % 4 == 0 ? ",\n" : ",";
-        text += decimal_string(glyph[row]);              // at most three digits: no heap
+        text += decimal_string(glyph[row]); // at most three digits: no heap
     }
 }

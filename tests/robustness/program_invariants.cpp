@@ -35,8 +35,8 @@ std::string mapViewProblem(const AppState& state) {
     const toolkit::GadgetRecord* map = toolkit::find_gadget(mapView);
     if (!window || !map) return "the map window or view is missing";
     if (!window->visible) return "";
-    const std::string difference = differenceBesideOutline(map->buffer, referenceMap(state), 255,
-                                                           2 * state.editor.document().charset.height);
+    const std::string difference = differenceBesideOutline(
+        map->buffer, referenceMap(state), 255, 2 * state.editor.document().charset.height);
     return difference.empty() ? "" : "map view: " + difference;
 }
 
