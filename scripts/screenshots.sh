@@ -25,16 +25,21 @@ capture() {
     import -window "$1" -define png:exclude-chunks=date,time "$out/$2"
 }
 
-# A full built-in set makes the windows show what they are for.
-"$program" "$root/data/charsets/ibm-pc-cga.bin" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+# Starts the program with the font and moves the cursor to "A" (code 65, row 4, column 1); the
+# status title confirms the move. Sets pid and main.
+start_at_a() {
+    "$program" "$1" &
+    pid=$!
+    main=$(x11_wait_window '^gridlet v2 0\.9f$' 20)
+    x11_type "$main" Down Down Down Down Right
+    x11_wait_window '^gridlet v2 0\.9f 65' 10 >/dev/null
+    xdotool mousemove 0 0
+}
 
-main=$(x11_wait_window '^gridlet v2 0\.9f$' 20)
-# Move the cursor to "A" (code 65, row 4, column 1); the status title confirms the move.
-x11_type "$main" Down Down Down Down Right
-x11_wait_window '^gridlet v2 0\.9f 65' 10 >/dev/null
-xdotool mousemove 0 0
+# A full built-in set makes the windows show what they are for.
+pid=""
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+start_at_a "$root/data/charsets/ibm-pc-cga.bin"
 capture "$main" main-window.png
 
 # The map window opens only from Char > Map: open the File menu with a click on its title,
@@ -63,13 +68,8 @@ vga="$(mktemp -d)"
 trap 'rm -rf "$vga"' EXIT
 gzip -dc /usr/share/consolefonts/Lat15-VGA16.psf.gz >"$vga/Lat15-VGA16.psf" ||
     fail "no Lat15-VGA16.psf.gz: install console-setup-linux"
-"$program" "$vga/Lat15-VGA16.psf" &
-pid=$!
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$vga"' EXIT
-main=$(x11_wait_window '^gridlet v2 0\.9f$' 20)
-x11_type "$main" Down Down Down Down Right
-x11_wait_window '^gridlet v2 0\.9f 65' 10 >/dev/null
-xdotool mousemove 0 0
+start_at_a "$vga/Lat15-VGA16.psf"
 sleep 0.5
 capture "$main" vga-font-main-window.png
 x11_type "$main" Escape
