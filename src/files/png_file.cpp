@@ -37,6 +37,20 @@ void keepError(png_structp png, png_const_charp message) {
 
 void ignoreWarning(png_structp, png_const_charp) {}
 
+// Whether every chunk holds no more than the file has left. libpng sets aside what a chunk
+// claims, up to two gigabytes, before it finds the file shorter, and only warns of a length
+// beyond its limit.
+bool chunksFitTheFile(std::span<const uint8_t> file) {
+    uint32_t length = 0;
+    for (size_t at = signatureBytes; at + 8 <= file.size(); at += 12 + size_t(length)) {
+        length = uint32_t(file[at]) << 24 | uint32_t(file[at + 1]) << 16 |
+                 uint32_t(file[at + 2]) << 8 | uint32_t(file[at + 3]);
+        if (length > file.size() - at - 8) return false;
+        if (std::memcmp(file.data() + at + 4, "IEND", 4) == 0) return true;
+    }
+    return true;
+}
+
 } // namespace
 
 bool isPng(std::span<const uint8_t> file) {
@@ -47,6 +61,10 @@ PictureReading decodePng(std::span<const uint8_t> file) {
     PictureReading reading;
     if (!isPng(file)) {
         reading.problem = "it is no PNG picture";
+        return reading;
+    }
+    if (!chunksFitTheFile(file)) {
+        reading.problem = "it is a damaged PNG picture (a chunk runs past the end of the file)";
         return reading;
     }
     std::string problem;

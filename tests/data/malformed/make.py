@@ -54,6 +54,9 @@ write('psf1-no-mode.psf', b'\x36\x04\x36\x08' + bytes(4092))
 write('c64-address-only.64c', b'\x00\x38')
 write('png-truncated.png', png(128, 128, cut=60))
 write('png-huge.png', png(100000, 100000, rows=b'', cut=None))
+# A text chunk that claims two gigabytes, of which the file holds a few bytes.
+write('png-chunk-past-the-end.png',
+      png(128, 16)[:33] + struct.pack('>I', 0x7F000000) + b'tEXtgridlet\0rows: 16')
 write('png-neither-sheet-nor-strip.png', png(100, 37))
 write('png-damaged-data.png', png(128, 16, rows=b'\xff' * 40))
 write('bmp-truncated.bmp', bmp(256, 256, cut=1000))
