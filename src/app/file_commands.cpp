@@ -79,9 +79,8 @@ void openRecentFile(AppState& state, int index) {
 }
 
 void saveFont(const Editor& editor, WindowsState& windows, SessionKeeper& session, int glyphs) {
-    const Charset& charset = editor.document().charset;
     const std::optional<std::vector<uint8_t>> bytes =
-        encodeFont(charset, editor.currentChar(), glyphs);
+        encodeFont(editor.document().charset, editor.currentChar(), glyphs);
     if (!bytes) {
         message_requester("Save File", "out of size", message_ok);
         return;

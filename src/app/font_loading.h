@@ -24,9 +24,8 @@ struct FontFileLoad {
 FontFileLoad readFontFile(const std::string& name, const GlyphLook& look, int height);
 
 // Gives the charset the reading's height, then puts what was read into it from the current char
-// on, or at its own codes, and the
-// characters the font names its codes with. Returns what of it was left out, for the note after
-// it ("" when nothing).
+// on, or at its own codes, and the characters the font names its codes with. Returns what of it
+// was left out, for the note after it ("" when nothing).
 std::string placeFontReading(Editor& editor, const FontReading& reading);
 // The note said after a file was loaded.
 std::string loadNoteText(const std::string& name, const std::string& note);

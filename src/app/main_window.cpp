@@ -22,6 +22,19 @@ int charsetViewHeight(int glyphHeight) {
     return charsetImageHeight(glyphHeight) + charsetViewBorder;
 }
 
+// The range controls' tops below the charset view.
+constexpr std::pair<int, int> rangeControlTops[] = {{beginRangeLabel, 0},
+                                                    {beginRangeTrackbar, 20},
+                                                    {endRangeLabel, 50},
+                                                    {endRangeTrackbar, 70},
+                                                    {rangeCheckbox, 50}};
+
+int rangeControlTop(int gadget, int glyphHeight) {
+    for (const auto& [control, top] : rangeControlTops)
+        if (control == gadget) return charsetViewHeight(glyphHeight) + top;
+    return 0;
+}
+
 // Two lines, or four rows a line for glyphs taller than 8.
 int dataFieldHeight(int glyphHeight) {
     return 20 * std::max(2, (glyphHeight + 3) / 4);
@@ -30,13 +43,16 @@ int dataFieldHeight(int glyphHeight) {
 } // namespace
 
 void createRangeControls() {
-    const int top = charsetViewHeight(machineGlyphHeight);
-    create_canvas(charsetView, 0, 0, 260, top, canvas_border | canvas_keyboard);
-    create_label(beginRangeLabel, 20, top, 255, 20, "Begin range:0", label_centred);
-    create_trackbar(beginRangeTrackbar, 20, top + 20, 255, 30, 0, 255, trackbar_ticks);
-    create_label(endRangeLabel, 20, top + 50, 255, 20, "End range:0", label_centred);
-    create_trackbar(endRangeTrackbar, 20, top + 70, 255, 30, 0, 255, trackbar_ticks);
-    create_checkbox(rangeCheckbox, 0, top + 50, 20, 20, "");
+    const auto top = [](int gadget) { return rangeControlTop(gadget, machineGlyphHeight); };
+    create_canvas(charsetView, 0, 0, 260, charsetViewHeight(machineGlyphHeight),
+                  canvas_border | canvas_keyboard);
+    create_label(beginRangeLabel, 20, top(beginRangeLabel), 255, 20, "Begin range:0",
+                 label_centred);
+    create_trackbar(beginRangeTrackbar, 20, top(beginRangeTrackbar), 255, 30, 0, 255,
+                    trackbar_ticks);
+    create_label(endRangeLabel, 20, top(endRangeLabel), 255, 20, "End range:0", label_centred);
+    create_trackbar(endRangeTrackbar, 20, top(endRangeTrackbar), 255, 30, 0, 255, trackbar_ticks);
+    create_checkbox(rangeCheckbox, 0, top(rangeCheckbox), 20, 20, "");
     set_gadget_tooltip(rangeCheckbox, "Enable range");
 }
 
@@ -44,11 +60,8 @@ void layOutForGlyphHeight(int glyphHeight) {
     const int top = charsetViewHeight(glyphHeight);
     create_image(charsetImage, charsetImageWidth, charsetImageHeight(glyphHeight));
     resize_gadget(charsetView, keep_value, keep_value, keep_value, top);
-    for (const auto& [gadget, y] :
-         {std::pair{beginRangeLabel, top}, std::pair{beginRangeTrackbar, top + 20},
-          std::pair{endRangeLabel, top + 50}, std::pair{endRangeTrackbar, top + 70},
-          std::pair{rangeCheckbox, top + 50}})
-        resize_gadget(gadget, keep_value, y, keep_value, keep_value);
+    for (const auto& [gadget, below] : rangeControlTops)
+        resize_gadget(gadget, keep_value, top + below, keep_value, keep_value);
     resize_gadget(dataField, keep_value, keep_value, keep_value, dataFieldHeight(glyphHeight));
     resize_window(mainWindow, keep_value, keep_value, mainWindowWidth,
                   std::max(mainWindowLeastHeight, top + rangeControlsHeight + menuBarRoom));

@@ -296,7 +296,8 @@ void layOutAnew(const Document& document, WindowsState& windows) {
     ShownViews& shown = windows.shown;
     layOutForGlyphHeight(document.charset.height);
     shown.glyphHeight = document.charset.height;
-    shown.imageDrawn = shown.charsetViewDrawn = shown.editorDrawn = false;
+    // The height's check mark and the rotations' greying too.
+    shown.imageDrawn = shown.charsetViewDrawn = shown.editorDrawn = shown.gadgetsShown = false;
     shown.feedback = windows.feedback.charset = {};
     // A map shown, or drawn before its window was hidden, takes the new size at once; one never
     // shown takes it from the map size that first shows it.
@@ -389,7 +390,7 @@ void showStateInGadgets(const Editor& editor, bool canRestore, bool typingText, 
     if (shown.gadgetsShown && shown.range == range && shown.dragMode == document.dragMode &&
         shown.grid == document.gridOnMap && shown.typingText == typingText &&
         shown.canUndo == canUndo && shown.canRedo == canRedo && shown.canRestore == canRestore &&
-        shown.colorMode == document.colorMode && shown.heightChecked == document.charset.height)
+        shown.colorMode == document.colorMode)
         return;
     for (const auto& [gadget, value] : {std::pair{int(beginRangeTrackbar), range.begin},
                                         std::pair{int(endRangeTrackbar), range.end},
@@ -434,7 +435,6 @@ void showStateInGadgets(const Editor& editor, bool canRestore, bool typingText, 
     shown.canRedo = canRedo;
     shown.canRestore = canRestore;
     shown.colorMode = document.colorMode;
-    shown.heightChecked = document.charset.height;
 }
 
 } // namespace

@@ -101,7 +101,6 @@ struct ShownViews {
     bool typingText = false;
     bool canUndo = false, canRedo = false, canRestore = false;
     ColorMode colorMode = ColorMode::twoColors;
-    int heightChecked = 0;
 
     // Buffers of the texts rewritten while editing, reused so that editing allocates nothing.
     std::string title;

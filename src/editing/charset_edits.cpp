@@ -4,12 +4,8 @@
 
 namespace {
 
-auto glyphStart(Charset& charset, int code) {
-    return charset.bytes.begin() + ptrdiff_t(charset.height) * code;
-}
-
-auto glyphsEnd(Charset& charset) {
-    return glyphStart(charset, glyphCount);
+uint8_t* glyphStart(Charset& charset, int code) {
+    return charset.begin() + ptrdiff_t(charset.height) * code;
 }
 
 void blankGlyph(Charset& charset, int code) {
@@ -50,18 +46,18 @@ void setGlyphHeight(Charset& charset, int height) {
             std::copy(rowsOf(code, old), rowsOf(code, old) + kept, rowsOf(code, height));
     }
     charset.height = uint8_t(height);
-    std::fill(glyphsEnd(charset), charset.bytes.end(), 0);
+    std::fill(charset.end(), charset.bytes.data() + charset.bytes.size(), 0);
 }
 
 void insertGlyph(Charset& charset, int code) {
     // The last glyph falls off the end; copying backwards keeps the overlap intact.
-    std::copy_backward(glyphStart(charset, code), glyphStart(charset, 255), glyphsEnd(charset));
+    std::copy_backward(glyphStart(charset, code), glyphStart(charset, 255), charset.end());
     blankGlyph(charset, code);
 }
 
 void deleteGlyph(Charset& charset, int code) {
     if (code < 255)
-        std::copy(glyphStart(charset, code + 1), glyphsEnd(charset), glyphStart(charset, code));
+        std::copy(glyphStart(charset, code + 1), charset.end(), glyphStart(charset, code));
     blankGlyph(charset, 255);
 }
 

@@ -21,7 +21,6 @@ int rawFontHeight(int64_t size) {
 std::optional<std::vector<uint8_t>> encodeFont(const Charset& charset, int firstCode, int glyphs) {
     const int first = firstCode & 0xFF;
     if (glyphs < 0 || first + glyphs > glyphCount) return std::nullopt;
-    const std::span<const uint8_t> bytes =
-        allGlyphs(charset).subspan(size_t(first) * charset.height, size_t(glyphs) * charset.height);
+    const std::span<const uint8_t> bytes = glyphsOf(charset, first, first + glyphs - 1);
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }

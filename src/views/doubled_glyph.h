@@ -9,8 +9,7 @@
 #include "views/cells.h"
 
 // A glyph's cell, 16 pixels wide and two rows a glyph row, row by row: the pixels in the look's
-// colours, wide pixels 4 x 2,
-// written from `topLeft` on, `stride` pixels from one row to the next.
+// colours, wide pixels 4 x 2, written from `topLeft` on, `stride` pixels from one row to the next.
 void writeGlyphCell(toolkit::Pixel* topLeft, int stride, GlyphRows glyph, const GlyphLook& look);
 
 // The doubled pixel rows of all 256 bytes in one look: with them each pixel row of a cell is one

@@ -29,8 +29,8 @@ void drawInkSquares(uint8_t row, int y, int square, const GlyphLook& look) {
 void drawGrid(bool wide, int rows, int square) {
     const int width = 8 * square, height = rows * square;
     for (int i = 0; i < 8; ++i) {
-        const int edge = i * square;
         if (wide && i % 2 != 0) continue;
+        const int edge = i * square;
         toolkit::draw_box(edge, 0, 1, height, gridLight);
         for (int j = 1; j < height; j += 2) toolkit::draw_box(edge, j, 1, 1, gridDark);
     }
